@@ -1,0 +1,186 @@
+#pragma once
+// In-memory dataset: typed fields (data, calculated, aggregate), a cursor with the
+// browse/edit/insert cycle and its events, a change log, an index by field names, Locate,
+// cloned cursors with their own filter and index, and change notifications for controls.
+//
+// Rows are shared between a dataset and its clones; each cursor keeps its own order, filter,
+// position and edit buffer. Calculated fields are cached per row: they are cleared and
+// recomputed by OnCalcFields when a row becomes current (open, scroll, Locate, RecNo), when
+// editing starts, after every field change while editing, after a post or cancel, and by
+// refresh(). Reading a calculated field never computes anything, so a handler may read other
+// datasets' cached values even where pages feed each other in cycles.
+
+#include "Field.h"
+#include "FieldDef.h"
+#include "Value.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace qx {
+
+// Any failure of a dataset operation (state, unknown field, bad value, ...).
+class DataSetError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Raised by an event handler to stop the operation silently; the operation leaves the dataset
+// as it was (a refused post stays in edit, a refused cancel or delete does not happen).
+class SilentAbort : public std::exception {
+public:
+    const char* what() const noexcept override { return "Operation aborted"; }
+};
+
+enum class DataSetState { Inactive, Browse, Edit, Insert };
+
+enum class DataEvent {
+    RecordChanged,    // a field of the active record changed (edit buffer)
+    DataSetChanged,   // rows, order or content changed; controls re-read everything
+    ScrollChanged,    // the cursor moved
+    StateChanged,     // state changed (open, close, edit, insert, browse)
+};
+
+struct LocateOptions {
+    bool caseInsensitive = false;
+    bool partialKey = false;  // text values match by prefix
+};
+
+class ClientDataSet {
+public:
+    using Handler = std::function<void(ClientDataSet&)>;
+
+    explicit ClientDataSet(QString name = {});
+    ~ClientDataSet();
+    ClientDataSet(const ClientDataSet&) = delete;
+    ClientDataSet& operator=(const ClientDataSet&) = delete;
+
+    const QString& name() const { return name_; }
+
+    // ---- schema (only while inactive) ----
+    void setFieldDefs(std::vector<FieldDef> defs);
+    void addFieldDef(FieldDef def);
+    const std::vector<FieldDef>& fieldDefs() const;
+    int fieldCount() const;
+    Field& field(int index) const;
+    Field& fieldByName(QStringView name) const;  // ignores case; throws DataSetError
+    Field* findField(QStringView name) const;    // ignores case; nullptr when unknown
+
+    // ---- events ----
+    Handler onNewRecord, beforePost, afterPost, beforeCancel, afterCancel, beforeDelete, afterDelete,
+        beforeScroll, afterScroll, onCalcFields, beforeClose, afterOpen;
+
+    // ---- life cycle ----
+    DataSetState state() const;
+    bool active() const { return state() != DataSetState::Inactive; }
+    // The file a plain open() loads (and that persistence layers write); may be empty.
+    void setFileName(const QString& path) { fileName_ = path; }
+    const QString& fileName() const { return fileName_; }
+    // Opens by loading fileName() as a data packet (nothing when already active). A missing
+    // file or a load failure throws (the error names the file and the place) and leaves the
+    // dataset inactive and unchanged.
+    void open();
+    void createDataSet();  // opens empty with the field definitions (nothing when already active)
+    // Runs beforeClose, discards an edit buffer, the rows and the change log. Never writes a file.
+    void close();
+    void emptyDataSet();   // deletes every row (each deletion logged)
+
+    // ---- editing ----
+    void append();
+    void insert();  // before the current row (appends when the dataset has an index or is empty)
+    void edit();
+    void post();
+    void cancel();
+    void deleteRecord();
+    // Recomputes the current row's calculated fields and the aggregates; notifies controls.
+    void refresh();
+    // True in edit/insert state when a field of the buffer was set since edit()/insert().
+    bool modified() const;
+
+    // ---- navigation ----
+    void first();
+    void last();
+    void next();
+    void prior();
+    void moveBy(int distance);
+    bool bof() const;
+    bool eof() const;
+    bool isEmpty() const { return recordCount() == 0; }
+    int recordCount() const;  // rows visible through this cursor (filter applied)
+    // 1-based position of the active record; -1 for an unposted insert or an empty dataset.
+    // Inside OnCalcFields: the position of the row being calculated.
+    int recNo() const;
+    void setRecNo(int recNo);  // posts a pending edit first (as every move does)
+
+    // ---- change log ----
+    int changeCount() const;   // inserts, modifications and deletions since the last merge
+    void mergeChangeLog();     // the current rows become the saved state
+    void cancelUpdates();      // back to the saved state (also cancels a pending edit)
+
+    // ---- order and search ----
+    // Stable sort by the ';'-separated field names (case ignored); "" is the physical order.
+    void setIndexFieldNames(const QString& names);
+    const QString& indexFieldNames() const { return indexFieldNames_; }
+    // Moves to the first row (in the cursor's order) whose fields equal the values; true when
+    // found. Posts a pending edit first. Values are compared after conversion to each field's type.
+    bool locate(const QString& fieldNames, const std::vector<Value>& values, LocateOptions options = {});
+
+    // ---- clones and filters ----
+    // A cursor on the same rows with its own position, filter and index; its fields and events
+    // are its own (events start empty). The clone must not outlive this dataset.
+    std::unique_ptr<ClientDataSet> cloneCursor();
+    // Simple filters: "Field=Value" terms joined by "and"; values are numbers or quoted text.
+    void setFilter(const QString& expression);
+    const QString& filter() const { return filter_; }
+    void setFiltered(bool on);
+    bool filtered() const { return filtered_; }
+
+    // ---- controls ----
+    void disableControls();
+    void enableControls();  // notifies DataSetChanged when the count returns to 0
+    bool controlsDisabled() const;
+    using Observer = std::function<void(DataEvent)>;
+    int addObserver(Observer observer);  // returns a handle for removeObserver
+    void removeObserver(int handle);
+
+    // ---- aggregates ----
+    void setAggregatesActive(bool on);
+    bool aggregatesActive() const;
+
+    // ---- raw row access (data packets, grids, tests) ----
+    // Value of field `fieldIndex` in row `recNo` (1-based, cursor order); calculated fields of a
+    // row that is not current are computed on demand for that row.
+    Value rowValue(int recNo, int fieldIndex);
+    // Replaces every row with `rows` (data fields in definition order, calculated ones ignored),
+    // opens the dataset in browse state on the first row, with an empty change log. Auto-increment
+    // numbering continues above the largest value loaded.
+    void loadRows(std::vector<std::vector<Value>> rows);
+    // The data-field values of every row in physical order (as a data packet stores them).
+    std::vector<std::vector<Value>> dataRows() const;
+
+    // Used by Field.
+    const Value& activeValue(int fieldIndex) const;
+    void setActiveValue(int fieldIndex, Value v);
+    bool calculating() const;
+
+    struct Impl;  // shared rows, schema and change log
+
+private:
+    explicit ClientDataSet(QString name, std::shared_ptr<Impl> shared);
+    struct Cursor;
+
+    QString name_;
+    QString fileName_;
+    QString indexFieldNames_;
+    QString filter_;
+    bool filtered_ = false;
+    std::shared_ptr<Impl> shared_;
+    std::unique_ptr<Cursor> cursor_;
+    std::vector<std::unique_ptr<Field>> fields_;
+};
+
+}  // namespace qx

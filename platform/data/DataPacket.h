@@ -1,0 +1,61 @@
+#pragma once
+// The XML data packet: one dataset's field list and rows in a file.
+//
+//   <?xml version="1.0" standalone="yes"?>
+//   <DATAPACKET Version="2.0"><METADATA><FIELDS><FIELD attrname=".." fieldtype=".." WIDTH=".."/>
+//   ...</FIELDS><PARAMS/></METADATA><ROWDATA><ROW Name="value" .../>...</ROWDATA></DATAPACKET>
+//
+// Only data fields are written, in definition order; a null value is left out. Text is written
+// in Big5 (CP950); a character Big5 cannot hold becomes a numeric character reference. Reading
+// honours an encoding declaration (UTF-8 and others iconv knows) and takes CP950 otherwise,
+// accepts field names that start with a digit, rows with a RowState, and ignores unknown
+// attributes and fields; names match ignoring case.
+
+#include "Value.h"
+
+#include <QByteArray>
+#include <QString>
+#include <stdexcept>
+#include <vector>
+
+namespace qx {
+
+class ClientDataSet;
+struct FieldDef;
+
+// A packet that cannot be read or written. what() names the file and, for a bad packet, the
+// line and column of the fault.
+class DataPacketError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace DataPacket {
+
+// Packet bytes of the dataset's rows (physical order) and data fields.
+QByteArray serialize(const ClientDataSet& dataSet);
+// Rows of a packet, typed by `defs` (data fields in order). Throws DataPacketError naming
+// `sourceName` for bad input: malformed XML, unknown fieldtype, a FIELD whose type disagrees with
+// the definition, a value not of its field's type or out of its range, text over its width.
+std::vector<std::vector<Value>> parse(const QByteArray& bytes, const std::vector<FieldDef>& defs,
+                                      const QString& sourceName);
+
+// Reads the file into the dataset (inactive or open; replaces its rows, opens it). On any
+// failure the dataset is exactly as before and DataPacketError is thrown.
+void load(ClientDataSet& dataSet, const QString& path);
+// Writes atomically (temporary file in the same folder, then rename); the old file stays whole
+// on failure. Throws DataPacketError with the system's reason.
+void save(const ClientDataSet& dataSet, const QString& path);
+
+}  // namespace DataPacket
+
+// Big5 (CP950) text codec through iconv.
+namespace Big5 {
+// Characters Big5 cannot hold become "&#NNN;" when `escapeUnmappable`, else '?'.
+QByteArray encode(const QString& text, bool escapeUnmappable = true);
+QString decode(const QByteArray& bytes);  // invalid bytes become U+FFFD
+// Width of `text` in Big5 bytes (ASCII one byte, any other character two).
+int byteWidth(const QString& text);
+}  // namespace Big5
+
+}  // namespace qx

@@ -1,0 +1,33 @@
+#pragma once
+// Numeric display patterns as the data layer uses them: up to three sections separated by ';'
+// (positive;negative;zero), '0' and '#' digit placeholders, ',' anywhere among the digit
+// placeholders for thousands grouping, '.' for the decimal point, literals in double or single
+// quotes. A negative value formatted by its own section shows no minus sign; with a single
+// section it gets one. Rounding to the pattern's decimals is half away from zero and exact.
+// Separators are always ',' and '.', whatever the locale. An empty pattern gives the plain
+// exact text (Currency::toString).
+
+#include <QString>
+#include <cstdint>
+
+class QDate;
+class QDateTime;
+
+namespace qx {
+
+class Currency;
+
+QString formatNumber(const QString& pattern, const Currency& value);
+QString formatNumber(const QString& pattern, std::int64_t value);
+
+// "dd/mm/yyyy" and "dd/mm/yyyy hh:nn:ss" patterns (d, dd, m, mm, yy, yyyy, h, hh, n, nn, s, ss);
+// an empty pattern uses the program's short forms.
+QString formatDate(const QString& pattern, const QDate& value);
+QString formatDateTime(const QString& pattern, const QDateTime& value);
+
+// The program's short forms, fixed: "dd/mm/yyyy" and "dd/mm/yyyy hh:nn:ss". Parsing accepts
+// d/m/yyyy with one or two digit day and month; returns an invalid date on anything else.
+QDate parseDate(const QString& text);
+QDateTime parseDateTime(const QString& text);
+
+}  // namespace qx

@@ -1,0 +1,18 @@
+#pragma once
+// One field value: null or one of the typed values the data layer stores.
+
+#include "Currency.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+#include <variant>
+
+namespace qx {
+
+using Value = std::variant<std::monostate, QString, std::int32_t, std::int64_t, Currency, bool, QDate, QDateTime>;
+
+inline bool isNull(const Value& v) { return std::holds_alternative<std::monostate>(v); }
+
+}  // namespace qx

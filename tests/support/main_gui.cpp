@@ -1,0 +1,12 @@
+// Test entry for widget tests (offscreen platform, set by CTest).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Corvel"));
+    QApplication::setApplicationName(QStringLiteral("Quendrix"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
