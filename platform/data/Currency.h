@@ -45,7 +45,7 @@ public:
     Currency& operator+=(Currency o) { return *this = *this + o; }
     Currency& operator-=(Currency o) { return *this = *this - o; }
 
-    // Exact comparison of a + b with c, never overflowing: used by checks that compare sums.
+    // Exact comparison of the raw values.
     friend constexpr auto operator<=>(Currency, Currency) = default;
 
     // Locale-independent text: "1234.5", "-0.0001", "0", "922337203685477.5807" (no grouping,
