@@ -83,6 +83,20 @@ public:
     void cdsPrnSetupBeforePost(qx::ClientDataSet& dataSet);
     static int GetCodeFontSize(const QString& text);
     static QString FormatMopText(qx::Currency value);
+    // Programmatic cancels (closing a folder, a refresh whose post failed) never ask DM-016:
+    // while a guard lives, cdsM1P1BeforeCancel lets every cancel through.
+    class SuppressCancelQuestion {
+    public:
+        explicit SuppressCancelQuestion(TdmMain& dm) : dm_(dm) { ++dm_.cancelQuestionSuppressed_; }
+        ~SuppressCancelQuestion() { --dm_.cancelQuestionSuppressed_; }
+        SuppressCancelQuestion(const SuppressCancelQuestion&) = delete;
+        SuppressCancelQuestion& operator=(const SuppressCancelQuestion&) = delete;
+    private:
+        TdmMain& dm_;
+    };
+    bool CancelQuestionSuppressed() const { return cancelQuestionSuppressed_ > 0; }
+    // Cancels a pending edit or insert of the dataset without asking; nothing in browse state.
+    void CancelWithoutQuestion(qx::ClientDataSet& dataSet);
 
     // ---- form folder (folder/) ----
     TFolderResult ProcessFormFolder(const QString& folder, TFormFolderMode mode);
@@ -200,6 +214,8 @@ private:
     void BindHandlers();  // module/TdmMainHandlers.cpp
     std::vector<qx::ClientDataSet*> all_;
     std::vector<TFolderFile> folderFiles_;
+    QString folderFilesFolder_;  // the folder the file table points at, with its delimiter
+    int cancelQuestionSuppressed_ = 0;
 };
 
 // The one instance, created at start-up (and by tests and tools).
