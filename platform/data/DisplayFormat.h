@@ -3,7 +3,9 @@
 // (positive;negative;zero), '0' and '#' digit placeholders, ',' anywhere among the digit
 // placeholders for thousands grouping, '.' for the decimal point, literals in double or single
 // quotes. A negative value formatted by its own section shows no minus sign; with a single
-// section it gets one. Rounding to the pattern's decimals is half away from zero and exact.
+// section it gets one. Rounding to the pattern's decimals is half away from zero and exact;
+// a value that rounds to zero shows as zero (zero section, else the positive one, no sign).
+// An empty negative or zero section falls back on the positive one.
 // Separators are always ',' and '.', whatever the locale. An empty pattern gives the plain
 // exact text (Currency::toString).
 
