@@ -1,26 +1,300 @@
-// Placeholder bodies; the topic of this file fills them in.
+// Opening, saving and closing a form folder: one XML data packet per dataset.
+//
+// Opening never writes a file, saving writes each changed dataset atomically and merges its
+// change log only once the file is written, closing discards unsaved changes without asking and
+// never writes a file. A failed open closes what it opened, so no half-open folder remains.
 #include "core/module/TdmMain.h"
+
+#include "core/folder/FolderFileTable.h"
+#include "core/folder/FolderMessages.h"
+#include "core/util/Messages.h"
+#include "core/util/Registry.h"
+#include "platform/data/DataPacket.h"
+
+#include <QFileInfo>
+#include <utility>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+// The pages recalculated when a folder opens, sources before the pages they feed.
+constexpr qx::ClientDataSet TdmMain::*kRecalcOrder[] = {
+    &TdmMain::cdsM4P1,         &TdmMain::cdsM4P2,         &TdmMain::cdsM3AAli,       &TdmMain::cdsM3AAba,
+    &TdmMain::cdsM3P1,         &TdmMain::cdsM3VCLF,       &TdmMain::cdsAnexoBP1,     &TdmMain::cdsAnexoBP2,
+    &TdmMain::cdsAnexoBBankP1, &TdmMain::cdsAnexoBBankP2, &TdmMain::cdsAnexoBSegP1,  &TdmMain::cdsAnexoBSegP2,
+    &TdmMain::cdsAnexoAP1,     &TdmMain::cdsAnexoAP2,     &TdmMain::cdsAnexoABankP1, &TdmMain::cdsAnexoABankP2,
+    &TdmMain::cdsAnexoASegP1,  &TdmMain::cdsAnexoASegP2,  &TdmMain::cdsM1P1,         &TdmMain::cdsM1P2,
+    &TdmMain::cdsM1P3,
+};
+
+QString withTrailingDelimiter(const QString& folder)
+{
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+
+QString errorText(const std::exception& e) { return QString::fromUtf8(e.what()); }
+
+bool isEditing(const qx::ClientDataSet& ds)
+{
+    return ds.state() == qx::DataSetState::Edit || ds.state() == qx::DataSetState::Insert;
+}
+
+bool hasUnsavedChanges(const qx::ClientDataSet& ds)
+{
+    return ds.active() && (ds.changeCount() > 0 || (isEditing(ds) && ds.modified()));
+}
+
+// Closes the dataset even when its before-close handler refuses: a closed folder keeps nothing.
+void forceClose(qx::ClientDataSet& ds)
+{
+    qx::ClientDataSet::Handler handler = std::exchange(ds.beforeClose, nullptr);
+    try {
+        ds.close();
+    } catch (const std::exception&) {
+        // Nothing more can be done; the dataset reports its own state.
+    }
+    ds.beforeClose = std::move(handler);
+}
+
+// Drops the dataset's unsaved changes and closes it, without questions or messages.
+void discardAndClose(TdmMain& dm, qx::ClientDataSet& ds)
+{
+    TdmMain::SuppressCancelQuestion quiet(dm);
+    try {
+        if (isEditing(ds))
+            ds.cancel();
+        ds.cancelUpdates();
+        ds.close();
+    } catch (const std::exception&) {
+        forceClose(ds);
+    }
+}
+
+enum class SaveOutcome { Written, Unchanged, Failed };
+
+SaveOutcome saveEntry(const TFolderFile& entry)
+{
+    qx::ClientDataSet& ds = *entry.DataSet;
+    if (!ds.active() || (ds.changeCount() == 0 && !isEditing(ds)))
+        return SaveOutcome::Unchanged;
+    if (isEditing(ds)) {
+        try {
+            ds.post();
+        } catch (const std::exception& e) {
+            ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Memory, errorText(e)));
+            return SaveOutcome::Failed;
+        }
+    }
+    try {
+        qx::DataPacket::save(ds, ds.fileName());
+    } catch (const std::exception& e) {
+        // The change log stays as it is, so the next save writes this file again.
+        ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, errorText(e)));
+        return SaveOutcome::Failed;
+    }
+    ds.mergeChangeLog();
+    return SaveOutcome::Written;
+}
+
+TFolderResult openFolder(TdmMain& dm, const QString& folder)
+{
+    if (folder.isEmpty())
+        return TFolderResult::frFailed;
+
+    int existing = 0;
+    QString missingChn, missingPor;
+    for (const TFolderFile& entry : dm.FolderFiles()) {
+        if (entry.ObjCode == kAlertListCode)
+            continue;
+        if (QFileInfo::exists(entry.DataSet->fileName())) {
+            ++existing;
+        } else {
+            missingChn += crlf + entry.TitleChn;
+            missingPor += crlf + entry.TitlePor;
+        }
+    }
+    if (existing == 0) {
+        if (ShowFolderMessage(NoFilesInFolderMsg(folder)) != mrYes)
+            return TFolderResult::frDeclined;
+    } else if (!missingChn.isEmpty()) {
+        if (ShowFolderMessage(MissingFilesMsg(folder, missingChn, missingPor)) != mrYes)
+            return TFolderResult::frDeclined;
+    }
+
+    WriteRegString(QString(), QStringLiteral("DefaultFormFolder"), folder);
+    dm.CurrentFormFolder = folder;
+
+    // Datasets this call opened; a failed open closes them again, newest first.
+    std::vector<qx::ClientDataSet*> opened;
+    auto undo = [&] {
+        for (auto it = opened.rbegin(); it != opened.rend(); ++it)
+            discardAndClose(dm, **it);
+        dm.CurrentFormFolder.clear();
+        return TFolderResult::frFailed;
+    };
+    try {
+        for (const TFolderFile& entry : dm.FolderFiles()) {
+            const FolderOpenRule rule = OpenRuleOf(entry.ObjCode);
+            const bool wasActive = entry.DataSet->active();
+            const bool ok = dm.OpenFolderFile(entry, rule.forceNew, rule.addBlank);
+            if (!wasActive && entry.DataSet->active())
+                opened.push_back(entry.DataSet);
+            if (!ok)
+                return undo();
+            if (entry.ObjCode == kAlertListCode)
+                entry.DataSet->setIndexFieldNames(QStringLiteral("OBJ_CODE"));
+            else if (entry.ObjCode == kRateTableCode && !dm.BuildTaxMaxReintAmor(entry.TitleChn, entry.TitlePor))
+                return undo();
+        }
+        for (qx::ClientDataSet TdmMain::*page : kRecalcOrder) {
+            QString visited;
+            dm.RecalcDataSet(dm.*page, visited);
+        }
+        dm.CheckForms(nullptr);
+    } catch (...) {
+        undo();
+        throw;
+    }
+    return TFolderResult::frDone;
+}
+
+TFolderResult saveAll(TdmMain& dm, const QString& folder)
+{
+    if (folder.isEmpty())
+        return TFolderResult::frNothingToSave;  // no folder: nowhere to write
+    bool anyChange = false;
+    for (const TFolderFile& entry : dm.FolderFiles())
+        anyChange = anyChange || hasUnsavedChanges(*entry.DataSet);
+    if (!anyChange)
+        return TFolderResult::frNothingToSave;
+    if (ShowFolderMessage(SaveAllFilesMsg(folder)) != mrYes)
+        return TFolderResult::frDeclined;
+
+    bool failed = false;
+    const TFolderFile* alertList = nullptr;
+    for (const TFolderFile& entry : dm.FolderFiles()) {
+        if (entry.ObjCode == kAlertListCode)
+            alertList = &entry;
+        else
+            failed = saveEntry(entry) == SaveOutcome::Failed || failed;
+    }
+    // Last: the posts above may have changed the findings.
+    if (alertList)
+        failed = saveEntry(*alertList) == SaveOutcome::Failed || failed;
+    return failed ? TFolderResult::frFailed : TFolderResult::frDone;
+}
+
+TFolderResult closeAll(TdmMain& dm)
+{
+    // Pending edits go first, so that no before-close handler posts an edit into a page that is
+    // about to be discarded.
+    for (const TFolderFile& entry : dm.FolderFiles()) {
+        if (entry.ObjCode == kAlertListCode)
+            continue;
+        try {
+            dm.CancelWithoutQuestion(*entry.DataSet);
+        } catch (const std::exception&) {
+            // Reported by the close of that dataset below.
+        }
+    }
+    bool failed = false;
+    for (const TFolderFile& entry : dm.FolderFiles()) {
+        if (entry.ObjCode == kAlertListCode)
+            continue;  // keeps its findings until the next open rebuilds them
+        const bool wasActive = entry.DataSet->active();
+        if (!dm.CloseFolderFile(entry) && wasActive)
+            failed = true;
+    }
+    dm.CurrentFormFolder.clear();
+    return failed ? TFolderResult::frFailed : TFolderResult::frDone;
+}
+
+}  // namespace
 
 TFolderResult TdmMain::ProcessFormFolder(const QString& folder, TFormFolderMode mode)
 {
-    return TFolderResult::frFailed;
+    if (mode != ffOpen && mode != ffSaveAll && mode != ffClose)
+        return TFolderResult::frDone;
+    if (mode == ffClose && !folder.isEmpty() && folder != CurrentFormFolder) {
+        ShowFolderMessage(CloseOtherFolderMsg());
+        return TFolderResult::frFailed;
+    }
+    // Saving or closing without a folder means the open one: never a file outside it.
+    const QString target = withTrailingDelimiter(folder.isEmpty() && mode != ffOpen ? CurrentFormFolder : folder);
+
+    folderFiles_.clear();
+    folderFilesFolder_ = target;
+    for (const FolderFileSpec& spec : FolderFileSpecs())
+        RegisterFolderFile(this->*spec.dataSet, spec.objCode, QString::fromUtf16(spec.fileName),
+                           QString::fromUtf16(spec.titleChn), QString::fromUtf16(spec.titlePor));
+
+    switch (mode) {
+    case ffOpen: return openFolder(*this, target);
+    case ffSaveAll: return saveAll(*this, target);
+    case ffClose: return closeAll(*this);
+    }
+    return TFolderResult::frDone;
 }
 
-void TdmMain::RegisterFolderFile(qx::ClientDataSet& dataSet, int objCode, const QString& fileName, const QString& titleChn, const QString& titlePor)
+void TdmMain::RegisterFolderFile(qx::ClientDataSet& dataSet, int objCode, const QString& fileName,
+                                 const QString& titleChn, const QString& titlePor)
 {
+    folderFiles_.push_back({&dataSet, objCode, fileName, titleChn, titlePor});
+    dataSet.setFileName(folderFilesFolder_.isEmpty() ? QString() : folderFilesFolder_ + fileName);
 }
 
 bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBlank)
 {
-    return false;
+    qx::ClientDataSet& ds = *entry.DataSet;
+    try {
+        if (!forceNew && QFileInfo::exists(ds.fileName()))
+            ds.open();  // an active dataset is neither reloaded nor recreated
+        else if (!ds.active())
+            ds.createDataSet();
+    } catch (const std::exception& e) {
+        ShowFolderMessage(CannotOpenFileMsg(entry.TitleChn, entry.FileName, errorText(e)));
+        return false;
+    }
+    if (!addBlank || !ds.isEmpty())
+        return true;
+
+    bool ok = true;
+    ds.disableControls();
+    try {
+        ds.insert();
+        ds.post();
+    } catch (const std::exception& e) {
+        ShowFolderMessage(CannotInitFileMsg(entry.TitleChn, entry.TitlePor, entry.FileName, errorText(e)));
+        CancelWithoutQuestion(ds);
+        ok = false;
+    }
+    ds.enableControls();
+    return ok;
 }
 
 bool TdmMain::SaveFolderFile(const TFolderFile& entry)
 {
-    return false;
+    return saveEntry(entry) == SaveOutcome::Written;
 }
 
 bool TdmMain::CloseFolderFile(const TFolderFile& entry)
 {
-    return false;
+    qx::ClientDataSet& ds = *entry.DataSet;
+    if (!ds.active())
+        return false;
+    SuppressCancelQuestion quiet(*this);
+    try {
+        if (isEditing(ds))
+            ds.cancel();
+        ds.cancelUpdates();
+        ds.close();
+        return true;
+    } catch (const std::exception& e) {
+        ShowFolderMessage(CannotCloseFileMsg(entry.TitleChn, entry.FileName, errorText(e)));
+        forceClose(ds);
+        return false;
+    }
 }

@@ -1,0 +1,31 @@
+#pragma once
+// The questions and failure reports of the form folder, as the user reads them.
+
+#include <QString>
+#include <cstdint>
+
+struct FolderMessage {
+    QString code;  // "DM-003" ...
+    std::uint8_t dlgType = 0;
+    QString chn;
+    QString por;
+};
+
+// Shows the message (no English text) and returns the button pressed.
+int ShowFolderMessage(const FolderMessage& message);
+
+// A file that cannot be read or created.
+FolderMessage CannotOpenFileMsg(const QString& titleChn, const QString& fileName, const QString& error);
+// The blank record of an empty page that cannot be posted.
+FolderMessage CannotInitFileMsg(const QString& titleChn, const QString& titlePor, const QString& fileName,
+                                const QString& error);
+// Where a save failed: posting the pending edit, or writing the file.
+enum class SaveStep { Memory, Disk };
+FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName, SaveStep step,
+                                const QString& error);
+FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileName, const QString& error);
+FolderMessage CloseOtherFolderMsg();
+// `folder` with its trailing delimiter; the lists begin with CR LF before each title.
+FolderMessage NoFilesInFolderMsg(const QString& folder);
+FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor);
+FolderMessage SaveAllFilesMsg(const QString& folder);
