@@ -148,8 +148,13 @@ public:
     void removeObserver(int handle);
 
     // ---- aggregates ----
+    // Aggregate fields ("sum(...)") are computed over all rows when active; otherwise they read
+    // as null. A sum over no rows is null.
     void setAggregatesActive(bool on);
     bool aggregatesActive() const;
+    // True when the aggregate field's total left the currency range; the field then reads as
+    // null instead of a wrong number.
+    bool aggregateOverflow(int fieldIndex) const;
 
     // ---- raw row access (data packets, grids, tests) ----
     // Value of field `fieldIndex` in row `recNo` (1-based, cursor order); calculated fields of a
@@ -167,11 +172,27 @@ public:
     void setActiveValue(int fieldIndex, Value v);
     bool calculating() const;
 
-    struct Impl;  // shared rows, schema and change log
+    struct Impl;    // shared rows, schema, change log and aggregates
+    struct Cursor;  // this cursor's state, order, position and buffers
 
 private:
-    explicit ClientDataSet(QString name, std::shared_ptr<Impl> shared);
-    struct Cursor;
+    ClientDataSet(QString name, std::shared_ptr<Impl> shared);
+
+    void rebuildFields();
+    int indexOfName(QStringView name) const;
+    void checkActive() const;
+    void checkBrowseMode();
+    void discardEdit();
+    void beginInsert(bool atCursor);
+    void moveTo(int position, bool forceCalc);
+    void calcCurrent();
+    void calcBuffer();
+    void runCalc(const std::vector<Value>* data, std::vector<Value>* calc, int recNo);
+    void notify(DataEvent event);
+    void afterSharedChange();
+    void resolveOrder();
+    void rebuildView(bool keepCurrent);
+    static void runHandler(const Handler& handler, ClientDataSet& self);
 
     QString name_;
     QString fileName_;

@@ -1,0 +1,29 @@
+#pragma once
+// Conversions between field values and the field types of the data layer, text forms of values
+// and the ordering used by indexes. Shared by Field, Locate, filters and row loading.
+
+#include "FieldDef.h"
+#include "Value.h"
+
+#include <QString>
+
+namespace qx::detail {
+
+// Width of `text` in Big5 bytes: ASCII one byte, any other character two.
+int big5Width(const QString& text);
+
+// `v` converted to the storage type of `def` (an empty text becomes null). Throws DataSetError
+// naming the field for a value that is not of the type, out of its bounds or too wide; a
+// currency out of range throws CurrencyOverflow. Only data texts are held to their width.
+Value toFieldType(const FieldDef& def, const Value& v, const QString& dataSetName);
+
+// Plain text of a value: "" for null, "1234.5", "True"/"False", dd/mm/yyyy (hh:nn:ss).
+QString plainText(const Value& v);
+
+// True when `v` holds the storage type of `type` (or is null).
+bool holdsStorageType(FieldType type, const Value& v);
+
+// Three-way ordering for indexes: null first, then by value; text compares case-sensitively.
+int compareValues(const Value& a, const Value& b);
+
+}  // namespace qx::detail
