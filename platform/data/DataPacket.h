@@ -32,8 +32,11 @@ public:
 
 namespace DataPacket {
 
-// Packet bytes of the dataset's rows (physical order) and data fields.
+// Packet bytes of the dataset's rows (physical order) and data fields. Throws DataPacketError
+// for a value that would not read back the same (text over its width, a date outside 1..9999).
 QByteArray serialize(const ClientDataSet& dataSet);
+// The same for rows of data-field values in the order of the data fields of `defs`.
+QByteArray serialize(const std::vector<FieldDef>& defs, const std::vector<std::vector<Value>>& rows);
 // Rows of a packet, typed by `defs` (data fields in order). Throws DataPacketError naming
 // `sourceName` for bad input: malformed XML, unknown fieldtype, a FIELD whose type disagrees with
 // the definition, a value not of its field's type or out of its range, text over its width.

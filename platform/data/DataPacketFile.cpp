@@ -1,0 +1,74 @@
+// Data packets of a dataset in a file: loading into it, and atomic saving.
+#include "DataPacket.h"
+
+#include "ClientDataSet.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace qx::DataPacket {
+
+namespace {
+
+// Larger files are refused before reading: no data packet of a declaration comes near it.
+constexpr qint64 kMaxPacketBytes = 256LL * 1024 * 1024;
+
+[[noreturn]] void fail(const QString& message)
+{
+    throw DataPacketError(message.toStdString());
+}
+
+QString reasonOf(const std::exception& e)
+{
+    return QString::fromStdString(e.what());
+}
+
+}  // namespace
+
+QByteArray serialize(const ClientDataSet& dataSet)
+{
+    return serialize(dataSet.fieldDefs(), dataSet.dataRows());
+}
+
+void load(ClientDataSet& dataSet, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("Cannot open the file \"%1\": %2").arg(path, file.errorString()));
+    if (file.size() > kMaxPacketBytes)
+        fail(QStringLiteral("The file \"%1\" is too large for a data packet (%2 bytes)").arg(path).arg(file.size()));
+    const QByteArray bytes = file.read(kMaxPacketBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, file.errorString()));
+    if (bytes.size() > kMaxPacketBytes)
+        fail(QStringLiteral("The file \"%1\" is too large for a data packet").arg(path));
+    std::vector<std::vector<Value>> rows = parse(bytes, dataSet.fieldDefs(), path);
+    try {
+        dataSet.loadRows(std::move(rows));
+    } catch (const std::exception& e) {
+        fail(QStringLiteral("Cannot load the file \"%1\": %2").arg(path, reasonOf(e)));
+    }
+}
+
+void save(const ClientDataSet& dataSet, const QString& path)
+{
+    QByteArray bytes;
+    try {
+        bytes = serialize(dataSet);
+    } catch (const DataPacketError& e) {
+        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reasonOf(e)));
+    }
+    // Temporary file in the same folder, renamed over the old file only when complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reason));
+    }
+    if (!file.commit())
+        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+}
+
+}  // namespace qx::DataPacket

@@ -1,0 +1,246 @@
+#include "PacketReader.h"
+
+#include "DataPacket.h"
+#include "PacketValues.h"
+
+#include <QHash>
+
+namespace qx {
+
+namespace {
+
+enum class Context { Document, DataPacket, Metadata, Fields, Field, RowData, Row, Ignored };
+
+bool is(QStringView name, QLatin1StringView expected)
+{
+    return name.compare(expected, Qt::CaseInsensitive) == 0;
+}
+
+QString quoted(QStringView text)
+{
+    constexpr qsizetype kShown = 40;
+    return QLatin1Char('"') + (text.size() > kShown ? text.first(kShown).toString() + QStringLiteral("...") : text.toString())
+        + QLatin1Char('"');
+}
+
+class Reader {
+public:
+    Reader(QStringView text, const std::vector<FieldDef>& defs)
+        : scanner_(text)
+    {
+        for (const FieldDef& def : defs) {
+            if (def.kind != FieldKind::Data)
+                continue;
+            defIndexByName_.insert(def.name.toLower(), static_cast<int>(fields_.size()));
+            fields_.push_back(&def);
+        }
+        fromFile_.assign(fields_.size(), false);
+        seenInRow_.assign(fields_.size(), -1);
+    }
+
+    std::vector<std::vector<Value>> read()
+    {
+        std::vector<Context> open;
+        for (;;) {
+            const PacketScanner::Token token = scanner_.next();
+            if (token == PacketScanner::Token::End)
+                return std::move(rows_);
+            if (token == PacketScanner::Token::EndElement) {
+                const Context closed = open.back();
+                open.pop_back();
+                onEnd(closed);
+                continue;
+            }
+            const Context parent = open.empty() ? Context::Document : open.back();
+            const Context context = onStart(parent);
+            if (scanner_.selfClosing())
+                onEnd(context);
+            else
+                open.push_back(context);
+        }
+    }
+
+private:
+    [[noreturn]] void fail(qsizetype offset, const QString& message) const { throw PacketFault{offset, message}; }
+
+    Context onStart(Context parent)
+    {
+        const QStringView name = scanner_.name();
+        switch (parent) {
+        case Context::Document:
+            if (!is(name, QLatin1StringView("DATAPACKET")))
+                fail(scanner_.offset(), QStringLiteral("<%1> found where <DATAPACKET> was expected").arg(name));
+            return Context::DataPacket;
+        case Context::DataPacket:
+            if (is(name, QLatin1StringView("METADATA")))
+                return Context::Metadata;
+            if (is(name, QLatin1StringView("ROWDATA"))) {
+                if (!fieldsRead_)
+                    fail(scanner_.offset(), QStringLiteral("<ROWDATA> before the field list"));
+                if (rowDataRead_)
+                    fail(scanner_.offset(), QStringLiteral("a second <ROWDATA>"));
+                rowDataRead_ = true;
+                return Context::RowData;
+            }
+            return Context::Ignored;
+        case Context::Metadata:
+            if (is(name, QLatin1StringView("FIELDS"))) {
+                if (fieldsRead_)
+                    fail(scanner_.offset(), QStringLiteral("a second field list"));
+                return Context::Fields;
+            }
+            return Context::Ignored;  // PARAMS and anything else
+        case Context::Fields:
+            if (is(name, QLatin1StringView("FIELD"))) {
+                readField();
+                return Context::Field;
+            }
+            return Context::Ignored;
+        case Context::RowData:
+            if (is(name, QLatin1StringView("ROW"))) {
+                readRow();
+                return Context::Row;
+            }
+            return Context::Ignored;
+        case Context::Field:
+        case Context::Row:
+        case Context::Ignored:
+            return Context::Ignored;
+        }
+        return Context::Ignored;
+    }
+
+    void onEnd(Context closed)
+    {
+        if (closed == Context::Fields)
+            fieldsRead_ = true;
+        else if (closed == Context::DataPacket && !fieldsRead_)
+            fail(scanner_.offset(), QStringLiteral("the packet has no field list (METADATA, FIELDS)"));
+    }
+
+    const ScannedAttribute* findAttribute(QLatin1StringView name) const
+    {
+        for (const ScannedAttribute& a : scanner_.attributes()) {
+            if (is(a.name, name))
+                return &a;
+        }
+        return nullptr;
+    }
+
+    void readField()
+    {
+        const ScannedAttribute* nameAttr = findAttribute(QLatin1StringView("attrname"));
+        const ScannedAttribute* typeAttr = findAttribute(QLatin1StringView("fieldtype"));
+        if (!nameAttr)
+            fail(scanner_.offset(), QStringLiteral("<FIELD> without attrname"));
+        if (!typeAttr)
+            fail(scanner_.offset(), QStringLiteral("<FIELD> without fieldtype"));
+        const QString name = PacketScanner::value(*nameAttr);
+        const QString key = name.toLower();
+        const auto known = defIndexByName_.constFind(key);
+        const int defIndex = known == defIndexByName_.cend() ? -1 : *known;
+        if (defIndex >= 0) {
+            const FieldDef& def = *fields_[defIndex];
+            const QString fieldType = PacketScanner::value(*typeAttr);
+            const ScannedAttribute* subAttr = findAttribute(QLatin1StringView("SUBTYPE"));
+            const QString subType = subAttr ? PacketScanner::value(*subAttr) : QString();
+            switch (matchPacketType(fieldType, subType, def.type)) {
+            case TypeMatch::Same:
+                break;
+            case TypeMatch::Unknown:
+                fail(typeAttr->valueOffset, QStringLiteral("field \"%1\" has the unknown field type %2").arg(name, quoted(fieldType)));
+            case TypeMatch::Disagrees:
+                fail(typeAttr->valueOffset, QStringLiteral("field \"%1\" is of type %2 in the file, but %3 is expected")
+                                                .arg(name, quoted(fieldType), quoted(QString(packetTypeOf(def.type).fieldType))));
+            }
+            if (fromFile_[defIndex])
+                fail(nameAttr->valueOffset, QStringLiteral("field \"%1\" is listed twice").arg(name));
+            fromFile_[defIndex] = true;
+        }
+        if (!fileFieldByName_.contains(key)) {
+            fileFieldByName_.insert(key, static_cast<int>(fileFields_.size()));
+            fileFields_.push_back({name, defIndex});
+        }
+    }
+
+    // The definition a ROW attribute stands for, -1 when none. Rows list their attributes in
+    // the order of the field list, so the fields after the last match are tried first.
+    int fieldOfAttribute(QStringView name)
+    {
+        constexpr std::size_t kLookAhead = 4;
+        const std::size_t n = fileFields_.size();
+        for (std::size_t k = 0, i = nextFileField_; k < kLookAhead && i < n; ++k, ++i) {
+            if (name.compare(fileFields_[i].name, Qt::CaseInsensitive) == 0) {
+                nextFileField_ = i + 1;
+                return fileFields_[i].defIndex;
+            }
+        }
+        const auto found = fileFieldByName_.constFind(name.toString().toLower());
+        if (found == fileFieldByName_.cend())
+            return -1;
+        nextFileField_ = static_cast<std::size_t>(*found) + 1;
+        return fileFields_[*found].defIndex;
+    }
+
+    void readRow()
+    {
+        const int rowNumber = static_cast<int>(rows_.size());
+        std::vector<Value> row(fields_.size());
+        nextFileField_ = 0;
+        for (const ScannedAttribute& a : scanner_.attributes()) {
+            const int f = fieldOfAttribute(a.name);
+            if (f < 0)
+                continue;  // RowState and anything unknown
+            if (seenInRow_[f] == rowNumber)
+                fail(a.valueOffset, QStringLiteral("field \"%1\" is given twice in the row").arg(a.name));
+            seenInRow_[f] = rowNumber;
+            row[f] = readValue(*fields_[f], a);
+        }
+        rows_.push_back(std::move(row));
+    }
+
+    Value readValue(const FieldDef& def, const ScannedAttribute& a) const
+    {
+        if (def.type == FieldType::String) {
+            QString text = PacketScanner::value(a);
+            const int width = Big5::byteWidth(text);
+            if (def.size > 0 && width > def.size)
+                fail(a.valueOffset, QStringLiteral("the text of field \"%1\" is %2 bytes long, the field holds %3")
+                                        .arg(def.name).arg(width).arg(def.size));
+            return text;
+        }
+        QString resolved;
+        const QStringView text = a.plain ? a.rawValue : QStringView(resolved = PacketScanner::value(a));
+        Value v;
+        QString error;
+        if (!parseValueText(text, def.type, &v, &error))
+            fail(a.valueOffset, QStringLiteral("value %1 of field \"%2\": %3").arg(quoted(text), def.name, error));
+        return v;
+    }
+
+    struct FileField {
+        QString name;
+        int defIndex;  // -1: not a field of the dataset
+    };
+
+    PacketScanner scanner_;
+    std::vector<const FieldDef*> fields_;     // data fields of the dataset
+    QHash<QString, int> defIndexByName_;       // lower-case name -> index in fields_
+    std::vector<bool> fromFile_;               // field listed by the file
+    std::vector<FileField> fileFields_;        // the file's field list
+    QHash<QString, int> fileFieldByName_;      // lower-case name -> index in fileFields_
+    std::size_t nextFileField_ = 0;
+    std::vector<int> seenInRow_;               // number of the last row that gave the field
+    std::vector<std::vector<Value>> rows_;
+    bool fieldsRead_ = false;
+    bool rowDataRead_ = false;
+};
+
+}  // namespace
+
+std::vector<std::vector<Value>> readPacket(QStringView text, const std::vector<FieldDef>& defs)
+{
+    return Reader(text, defs).read();
+}
+
+}  // namespace qx
