@@ -326,19 +326,19 @@ Field& ClientDataSet::field(int index) const
     return *fields_[std::size_t(index)];
 }
 
-int ClientDataSet::indexOfName(QStringView name) const { return shared_->indexOf(name); }
+int ClientDataSet::indexOfName(QAnyStringView name) const { return shared_->indexOf(name); }
 
-Field* ClientDataSet::findField(QStringView name) const
+Field* ClientDataSet::findField(QAnyStringView name) const
 {
     const int i = indexOfName(name);
     return i < 0 ? nullptr : fields_[std::size_t(i)].get();
 }
 
-Field& ClientDataSet::fieldByName(QStringView name) const
+Field& ClientDataSet::fieldByName(QAnyStringView name) const
 {
     Field* f = findField(name);
     if (!f)
-        fail(name_, QStringLiteral("Field '%1' not found").arg(name));
+        fail(name_, QStringLiteral("Field '%1' not found").arg(name.toString()));
     return *f;
 }
 

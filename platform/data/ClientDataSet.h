@@ -14,6 +14,7 @@
 #include "FieldDef.h"
 #include "Value.h"
 
+#include <QAnyStringView>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -67,8 +68,9 @@ public:
     const std::vector<FieldDef>& fieldDefs() const;
     int fieldCount() const;
     Field& field(int index) const;
-    Field& fieldByName(QStringView name) const;  // ignores case; throws DataSetError
-    Field* findField(QStringView name) const;    // ignores case; nullptr when unknown
+    // Names in any string form (QString, u"..", QLatin1String, "..").
+    Field& fieldByName(QAnyStringView name) const;  // ignores case; throws DataSetError
+    Field* findField(QAnyStringView name) const;    // ignores case; nullptr when unknown
 
     // ---- events ----
     Handler onNewRecord, beforePost, afterPost, beforeCancel, afterCancel, beforeDelete, afterDelete,
@@ -179,7 +181,7 @@ private:
     ClientDataSet(QString name, std::shared_ptr<Impl> shared);
 
     void rebuildFields();
-    int indexOfName(QStringView name) const;
+    int indexOfName(QAnyStringView name) const;
     void checkActive() const;
     void checkBrowseMode();
     void discardEdit();
