@@ -1,0 +1,32 @@
+#include "core/calc/OverflowList.h"
+
+#include "platform/data/ClientDataSet.h"
+
+namespace {
+
+const QChar kMark = u'/';
+
+QString enclosed(const QString& name) { return kMark + name + kMark; }
+
+}  // namespace
+
+bool OverflowListHas(const QString& list, const QString& name)
+{
+    return !name.isEmpty() && list.contains(enclosed(name));
+}
+
+QString OverflowListWith(const QString& list, const QString& name)
+{
+    return OverflowListHas(list, name) ? list : list + enclosed(name);
+}
+
+QString OverflowListOf(const qx::Field& field)
+{
+    const qx::Field* list = field.dataSet().findField(u"overflow_fields");
+    return list ? list->asString() : QString();
+}
+
+bool IsOverflowFlagged(const qx::Field& field)
+{
+    return OverflowListHas(OverflowListOf(field), field.fieldName());
+}

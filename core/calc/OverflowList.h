@@ -1,0 +1,19 @@
+#pragma once
+// The overflow list of a record: the text of its overflow_fields field, "/" + name + "/" for every
+// calculated field whose value left the currency range in the record's last calculation.
+
+#include <QString>
+
+namespace qx {
+class Field;
+}
+
+// True when `name` is listed (exact name, as the list writes it).
+bool OverflowListHas(const QString& list, const QString& name);
+// The list with `name` appended, or unchanged when it is already listed.
+QString OverflowListWith(const QString& list, const QString& name);
+
+// The overflow list of the record `field` belongs to ("" when the dataset has none), and whether
+// `field` is listed there.
+QString OverflowListOf(const qx::Field& field);
+bool IsOverflowFlagged(const qx::Field& field);
