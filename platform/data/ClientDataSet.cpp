@@ -468,6 +468,8 @@ void ClientDataSet::rebuildView(bool keepCurrent)
     const int fallback = keepCurrent ? c.pos : 0;
     c.rebuild(*shared_);
     c.placeOn(*shared_, current, fallback);
+    if (!keepCurrent)
+        c.bof = true;  // on the first row, as after first()
 }
 
 // ---------------------------------------------------------------- life cycle
