@@ -4,6 +4,9 @@
 
 int main(int argc, char** argv)
 {
+    // Test discovery runs the program without CTest's environment: stay offscreen there too.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvel"));
     QApplication::setApplicationName(QStringLiteral("Quendrix"));

@@ -1,4 +1,3 @@
-#include "core/util/IfThen.h"
 #include "core/util/RoundHalfUp.h"
 
 #include <gtest/gtest.h>
@@ -53,13 +52,4 @@ TEST(RoundHalfUp, RangeEnds)
     EXPECT_THROW(RoundHalfUp(0, qx::Currency::min()), qx::CurrencyOverflow);
     EXPECT_THROW(RoundHalfUp(3, qx::Currency::max()), qx::CurrencyOverflow);
     EXPECT_EQ(RoundHalfUp(4, qx::Currency::max()), qx::Currency::max());
-}
-
-TEST(IfThen, ChoosesByCondition)
-{
-    EXPECT_EQ(IfThenStr(true, QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("a"));
-    EXPECT_EQ(IfThenStr(false, QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b"));
-    EXPECT_EQ(IfThenInt(false, 'X', ' '), ' ');
-    EXPECT_EQ(IfThenFloat(true, C("0.0001"), C("2")), C("0.0001"));
-    EXPECT_EQ(IfThenFloat(false, C("0.0001"), C("-2")), C("-2"));
 }

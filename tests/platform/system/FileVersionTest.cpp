@@ -1,4 +1,3 @@
-#include "platform/system/ComputerName.h"
 #include "platform/system/FileVersion.h"
 
 #include <QCoreApplication>
@@ -39,9 +38,4 @@ TEST(FileVersion, MarkerMustCarryATerminatedVersion)
     EXPECT_EQ(qx::findFileVersion(key + "1.2.3.4"), QString());
     EXPECT_EQ(qx::findFileVersion(key + "1.2x" + '\0'), QString());
     EXPECT_EQ(qx::findFileVersion({}), QString());
-}
-
-TEST(ComputerName, IsAtMost255Characters)
-{
-    EXPECT_LE(qx::computerName().size(), 255);
 }

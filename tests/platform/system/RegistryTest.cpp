@@ -84,9 +84,3 @@ TEST(Registry, WriteToReadOnlyFileIsReported)
                  qx::RegistryError);
     EXPECT_EQ(registry.readString({}, QStringLiteral("DefaultFormFolder")), QStringLiteral("before"));
 }
-
-TEST(Registry, PathJoinsSubKeyAndName)
-{
-    EXPECT_EQ(qx::registryPath({}, QStringLiteral("DefaultFormFolder")), QStringLiteral("DefaultFormFolder"));
-    EXPECT_EQ(qx::registryPath(QStringLiteral("\\A\\B\\"), QStringLiteral("N")), QStringLiteral("A/B/N"));
-}
