@@ -94,14 +94,35 @@ void ClientDataSet::Impl::countDeletion(Row& row)
 
 void ClientDataSet::Impl::ensureAggregates() const
 {
-    if (!aggregatesStale)
-        return;
-    for (const auto& [fi, expr] : aggregates) {
-        const auto result = expr.evaluate(rows, [](const RowPtr& r) -> const RowValues& { return *r->values; });
-        aggregateValues[std::size_t(fi)] = result.value;
-        aggregateOverflows[std::size_t(fi)] = result.overflow;
+    if (aggregatesStale) {
+        aggregateTotals.assign(aggregates.size(), 0);
+        for (const RowPtr& r : rows)
+            for (std::size_t a = 0; a < aggregates.size(); ++a)
+                aggregateTotals[a] += aggregates[a].second.rowTotal(*r->values);
+        aggregatesStale = false;
+        aggregateValuesStale = true;
     }
-    aggregatesStale = false;
+    if (!aggregateValuesStale)
+        return;
+    for (std::size_t a = 0; a < aggregates.size(); ++a) {
+        const auto fi = std::size_t(aggregates[a].first);
+        const __int128 total = aggregateTotals[a];
+        const bool overflow = !rows.empty() && (total > INT64_MAX || total < INT64_MIN);
+        aggregateOverflows[fi] = overflow;
+        aggregateValues[fi] = rows.empty() || overflow ? Value{} : Value(Currency::fromRaw(std::int64_t(total)));
+    }
+    aggregateValuesStale = false;
+}
+
+void ClientDataSet::Impl::adjustAggregates(const RowValues& values, int sign)
+{
+    aggregateValuesStale = true;
+    if (aggregatesStale)
+        return;
+    for (std::size_t a = 0; a < aggregates.size(); ++a) {
+        const __int128 share = aggregates[a].second.rowTotal(values);
+        aggregateTotals[a] += sign > 0 ? share : -share;
+    }
 }
 
 // ---------------------------------------------------------------- cursor order
@@ -751,6 +772,7 @@ void ClientDataSet::post()
         s.autoIncNext = std::move(next);
         s.rows.insert(s.rows.begin() + phys, row);
         ++s.insertedCount;
+        s.adjustAggregates(*row->values, +1);
         for (ClientDataSet* cs : s.cursors) {
             if (cs->cursor_->state == DataSetState::Inactive)
                 continue;
@@ -766,7 +788,9 @@ void ClientDataSet::post()
                 row->status = RowStatus::Modified;
                 ++s.modifiedCount;
             }
+            s.adjustAggregates(*row->values, -1);
             row->values = std::make_shared<const RowValues>(std::move(values));
+            s.adjustAggregates(*row->values, +1);
             for (ClientDataSet* cs : s.cursors) {
                 if (cs->cursor_->state == DataSetState::Inactive)
                     continue;
@@ -785,8 +809,6 @@ void ClientDataSet::post()
     if (c.pos < 0 && n > 0)
         c.pos = 0;
     c.bof = c.eof = n == 0;
-    if (changed)
-        s.aggregatesStale = true;
     calcCurrent();
     if (changed)
         afterSharedChange();
@@ -830,13 +852,13 @@ void ClientDataSet::deleteRecord()
     const int phys = s.physicalIndexOf(row);
     const RowPtr hold = s.rows[std::size_t(phys)];
     s.countDeletion(*row);
+    s.adjustAggregates(*row->values, -1);
     s.rows.erase(s.rows.begin() + phys);
     c.clearEdit();
     for (ClientDataSet* cs : s.cursors)
         if (cs->cursor_->state != DataSetState::Inactive)
             cs->cursor_->rowDeleted(row, phys, s);
     c.bof = c.eof = c.size(s) == 0;
-    s.aggregatesStale = true;
     calcCurrent();
     afterSharedChange();
     if (wasEditing)

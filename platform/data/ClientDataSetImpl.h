@@ -54,11 +54,14 @@ struct ClientDataSet::Impl {
     int modifiedCount = 0;
     int deletedCount = 0;
 
-    // aggregates, computed on first read after a change
+    // aggregates: exact running totals kept through every post and delete, recounted over
+    // all rows only after a bulk change (load, undo, empty); values derived on first read
     bool aggregatesActive = false;
-    mutable bool aggregatesStale = true;
-    mutable std::vector<Value> aggregateValues;
-    mutable std::vector<bool> aggregateOverflows;
+    mutable bool aggregatesStale = true;  // totals must be recounted
+    mutable bool aggregateValuesStale = true;
+    mutable std::vector<__int128> aggregateTotals;  // per entry of `aggregates`
+    mutable std::vector<Value> aggregateValues;     // per field
+    mutable std::vector<bool> aggregateOverflows;   // per field
 
     std::vector<ClientDataSet*> cursors;  // every cursor on these rows, the dataset first
 
@@ -69,6 +72,8 @@ struct ClientDataSet::Impl {
     void snapshot();
     void countDeletion(detail::Row& row);
     void ensureAggregates() const;
+    // Adds (sign +1) or removes (sign -1) one row's share of every total.
+    void adjustAggregates(const detail::RowValues& values, int sign);
 };
 
 struct ClientDataSet::Cursor {
