@@ -35,6 +35,9 @@ QString withTrailingDelimiter(const QString& folder)
     return folder + QLatin1Char('/');
 }
 
+// A directory of the same name is no file: it is offered as missing and fails at the save.
+bool fileExists(const QString& path) { return QFileInfo(path).isFile(); }
+
 QString errorText(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
 bool isEditing(const qx::ClientDataSet& ds)
@@ -45,6 +48,13 @@ bool isEditing(const qx::ClientDataSet& ds)
 bool hasUnsavedChanges(const qx::ClientDataSet& ds)
 {
     return ds.active() && (ds.changeCount() > 0 || (isEditing(ds) && ds.modified()));
+}
+
+// Closing writes no file, so a dataset whose file does not exist yet (an empty list, a blank
+// page accepted at the open) is written by the next save, changed or not.
+bool needsSaving(const qx::ClientDataSet& ds)
+{
+    return hasUnsavedChanges(ds) || (ds.active() && !fileExists(ds.fileName()));
 }
 
 // Closes the dataset even when its before-close handler refuses: a closed folder keeps nothing.
@@ -78,7 +88,7 @@ enum class SaveOutcome { Written, Unchanged, Failed };
 SaveOutcome saveEntry(const TFolderFile& entry)
 {
     qx::ClientDataSet& ds = *entry.DataSet;
-    if (!ds.active() || (ds.changeCount() == 0 && !isEditing(ds)))
+    if (!ds.active() || (ds.changeCount() == 0 && !isEditing(ds) && fileExists(ds.fileName())))
         return SaveOutcome::Unchanged;
     if (isEditing(ds)) {
         try {
@@ -109,7 +119,7 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
     for (const TFolderFile& entry : dm.FolderFiles()) {
         if (entry.ObjCode == kAlertListCode)
             continue;
-        if (QFileInfo::exists(entry.DataSet->fileName())) {
+        if (fileExists(entry.DataSet->fileName())) {
             ++existing;
         } else {
             missingChn += crlf + entry.TitleChn;
@@ -167,7 +177,7 @@ TFolderResult saveAll(TdmMain& dm, const QString& folder)
         return TFolderResult::frNothingToSave;  // no folder: nowhere to write
     bool anyChange = false;
     for (const TFolderFile& entry : dm.FolderFiles())
-        anyChange = anyChange || hasUnsavedChanges(*entry.DataSet);
+        anyChange = anyChange || needsSaving(*entry.DataSet);
     if (!anyChange)
         return TFolderResult::frNothingToSave;
     if (ShowFolderMessage(SaveAllFilesMsg(folder)) != mrYes)
@@ -250,7 +260,7 @@ bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBl
 {
     qx::ClientDataSet& ds = *entry.DataSet;
     try {
-        if (!forceNew && QFileInfo::exists(ds.fileName()))
+        if (!forceNew && fileExists(ds.fileName()))
             ds.open();  // an active dataset is neither reloaded nor recreated
         else if (!ds.active())
             ds.createDataSet();
