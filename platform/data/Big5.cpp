@@ -8,10 +8,10 @@ namespace qx::Big5 {
 
 QByteArray encode(const QString& text, bool escapeUnmappable)
 {
-    QByteArray out;
-    out.reserve(text.size() * 2);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()) * 2);
     Big5Encoder().append(out, text, escapeUnmappable);
-    return out;
+    return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
 }
 
 QString decode(const QByteArray& bytes)

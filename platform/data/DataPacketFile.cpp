@@ -59,11 +59,15 @@ void save(const ClientDataSet& dataSet, const QString& path)
         fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reasonOf(e)));
     }
     // Temporary file in the same folder, renamed over the old file only when complete.
+    // Unbuffered, so that a short write (full disk, size limit) shows in write()'s count: a
+    // buffered write that falls short at the final flush is not reported by commit().
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
+        QString reason = file.errorString();
+        if (file.error() == QFileDevice::NoError)
+            reason = QStringLiteral("only part of the data could be written (disk full?)");
         file.cancelWriting();
         fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reason));
     }

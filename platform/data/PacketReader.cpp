@@ -170,7 +170,8 @@ private:
         constexpr std::size_t kLookAhead = 4;
         const std::size_t n = fileFields_.size();
         for (std::size_t k = 0, i = nextFileField_; k < kLookAhead && i < n; ++k, ++i) {
-            if (name.compare(fileFields_[i].name, Qt::CaseInsensitive) == 0) {
+            const QString& candidate = fileFields_[i].name;
+            if (name == candidate || name.compare(candidate, Qt::CaseInsensitive) == 0) {
                 nextFileField_ = i + 1;
                 return fileFields_[i].defIndex;
             }

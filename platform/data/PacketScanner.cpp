@@ -11,6 +11,8 @@ bool isBlank(char16_t c)
 
 bool endsName(char16_t c)
 {
+    if (c > u'>')
+        return false;
     return isBlank(c) || c == u'/' || c == u'>' || c == u'<' || c == u'=' || c == u'"' || c == u'\''
         || c == u'&' || c < 0x20;
 }
@@ -186,6 +188,8 @@ void PacketScanner::scanStartTag()
             if (pos_ >= size_)
                 fail(valueStart - 1, QStringLiteral("unterminated value of the attribute %1").arg(attrName));
             const char16_t v = text_[pos_];
+            if (v > u'<')
+                continue;  // the common case: nothing to look at
             if (v == quote)
                 break;
             if (v < 0x20) {

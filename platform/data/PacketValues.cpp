@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -52,7 +53,15 @@ bool parseInteger(QStringView text, std::int64_t min, std::int64_t max, std::int
     return true;
 }
 
-void appendPadded(QByteArray& out, int value, int width)
+template <class Int>
+void appendNumber(std::string& out, Int value)
+{
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, result.ptr);
+}
+
+void appendPadded(std::string& out, int value, int width)
 {
     char digits[8];
     for (int i = width - 1; i >= 0; --i) {
@@ -62,28 +71,51 @@ void appendPadded(QByteArray& out, int value, int width)
     out.append(digits, width);
 }
 
-bool appendDate(QByteArray& out, const QDate& date, QString* error)
+// The exact decimal text of a currency value, as Currency::toString writes it ("1234.5",
+// "-0.0001", "0"), without going through QString.
+void appendCurrency(std::string& out, Currency value)
 {
-    if (date.year() < 1 || date.year() > 9999) {
+    const std::int64_t raw = value.raw();
+    const std::uint64_t magnitude = raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    if (raw < 0)
+        out.push_back('-');
+    appendNumber(out, magnitude / Currency::kScale);
+    std::uint64_t fraction = magnitude % Currency::kScale;
+    if (fraction == 0)
+        return;
+    int digits = 4;
+    while (fraction % 10 == 0) {
+        fraction /= 10;
+        --digits;
+    }
+    out.push_back('.');
+    appendPadded(out, static_cast<int>(fraction), digits);
+}
+
+bool appendDate(std::string& out, const QDate& date, QString* error)
+{
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 1 || year > 9999) {
         *error = QStringLiteral("the date %1 is outside the years 1 to 9999").arg(date.toString(Qt::ISODate));
         return false;
     }
-    appendPadded(out, date.year(), 4);
-    appendPadded(out, date.month(), 2);
-    appendPadded(out, date.day(), 2);
+    appendPadded(out, year, 4);
+    appendPadded(out, month, 2);
+    appendPadded(out, day, 2);
     return true;
 }
 
-bool appendDateTime(QByteArray& out, const QDateTime& value, QString* error)
+bool appendDateTime(std::string& out, const QDateTime& value, QString* error)
 {
     if (!appendDate(out, value.date(), error))
         return false;
     const QTime t = value.time();
-    out.append('T');
+    out.push_back('T');
     appendPadded(out, t.hour(), 2);
-    out.append(':');
+    out.push_back(':');
     appendPadded(out, t.minute(), 2);
-    out.append(':');
+    out.push_back(':');
     appendPadded(out, t.second() * 1000 + t.msec(), 5);
     return true;
 }
@@ -139,7 +171,7 @@ TypeMatch matchPacketType(QStringView fieldType, QStringView subType, FieldType 
     return same(stored) ? TypeMatch::Same : TypeMatch::Disagrees;
 }
 
-bool appendValueText(QByteArray& out, FieldType type, const Value& value, QString* error)
+bool appendValueText(std::string& out, FieldType type, const Value& value, QString* error)
 {
     switch (type) {
     case FieldType::String:
@@ -147,7 +179,7 @@ bool appendValueText(QByteArray& out, FieldType type, const Value& value, QStrin
     case FieldType::Integer:
     case FieldType::AutoInc:
         if (const auto* i = std::get_if<std::int32_t>(&value)) {
-            out.append(QByteArray::number(*i));
+            appendNumber(out, *i);
             return true;
         }
         if (const auto* l = std::get_if<std::int64_t>(&value)) {
@@ -155,29 +187,29 @@ bool appendValueText(QByteArray& out, FieldType type, const Value& value, QStrin
                 *error = QStringLiteral("%1 is outside the range of a 32-bit integer").arg(*l);
                 return false;
             }
-            out.append(QByteArray::number(*l));
+            appendNumber(out, *l);
             return true;
         }
         return wrongKind(error);
     case FieldType::LargeInt:
         if (const auto* l = std::get_if<std::int64_t>(&value)) {
-            out.append(QByteArray::number(*l));
+            appendNumber(out, *l);
             return true;
         }
         if (const auto* i = std::get_if<std::int32_t>(&value)) {
-            out.append(QByteArray::number(*i));
+            appendNumber(out, *i);
             return true;
         }
         return wrongKind(error);
     case FieldType::Currency:
         if (const auto* c = std::get_if<Currency>(&value)) {
-            out.append(c->toString().toLatin1());
+            appendCurrency(out, *c);
             return true;
         }
         return wrongKind(error);
     case FieldType::Boolean:
         if (const auto* b = std::get_if<bool>(&value)) {
-            out.append(*b ? "TRUE" : "FALSE");
+            out += *b ? "TRUE" : "FALSE";
             return true;
         }
         return wrongKind(error);

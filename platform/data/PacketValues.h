@@ -17,6 +17,7 @@
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
+#include <string>
 
 namespace qx {
 
@@ -35,7 +36,7 @@ TypeMatch matchPacketType(QStringView fieldType, QStringView subType, FieldType 
 // Appends the text of a non-null, non-text value (ASCII, nothing to escape). Returns false with
 // `error` set when the value cannot be written as `type` (another kind of value, or a date
 // outside the years 1 to 9999).
-bool appendValueText(QByteArray& out, FieldType type, const Value& value, QString* error);
+bool appendValueText(std::string& out, FieldType type, const Value& value, QString* error);
 
 // Parses the text of a non-text field. Returns false with `error` set when the text is not a
 // value of the type or is out of its range.

@@ -5,6 +5,7 @@
 #include "TextCodec.h"
 
 #include <array>
+#include <string>
 
 namespace qx {
 
@@ -13,12 +14,12 @@ namespace {
 // Escapes of the ASCII characters in text values: the five markup characters, tab, line
 // breaks and backslash as the packet format writes them; other control characters as
 // references so that they read back.
-const std::array<QByteArray, 128>& asciiEscapes()
+const std::array<std::string, 128>& asciiEscapes()
 {
-    static const std::array<QByteArray, 128> table = [] {
-        std::array<QByteArray, 128> t;
+    static const std::array<std::string, 128> table = [] {
+        std::array<std::string, 128> t;
         for (int c = 0; c < 0x20; ++c)
-            t[c] = QByteArray("&#") + QByteArray::number(c).rightJustified(3, '0') + ';';
+            t[c] = "&#0" + std::to_string(c / 10) + std::to_string(c % 10) + ';';
         t['<'] = "&lt;";
         t['>'] = "&gt;";
         t['&'] = "&amp;";
@@ -43,8 +44,7 @@ public:
 
     QByteArray write()
     {
-        out_.reserve(256 + static_cast<qsizetype>(fields_.size()) * 64
-                     + static_cast<qsizetype>(rows_.size()) * (16 + static_cast<qsizetype>(fields_.size()) * 20));
+        out_.reserve(256 + fields_.size() * 64 + rows_.size() * (16 + fields_.size() * 32));
         out_.append("<?xml version=\"1.0\" standalone=\"yes\"?>\r\n");
         out_.append("<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>");
         for (const FieldDef* def : fields_)
@@ -53,7 +53,7 @@ public:
         for (std::size_t r = 0; r < rows_.size(); ++r)
             writeRow(r);
         out_.append("</ROWDATA></DATAPACKET>\r\n");
-        return std::move(out_);
+        return QByteArray(out_.data(), static_cast<qsizetype>(out_.size()));
     }
 
 private:
@@ -80,8 +80,8 @@ private:
         while (i < n) {
             const char16_t c = text[i].unicode();
             if (c < 0x80) {
-                if (escapes[c].isEmpty())
-                    out_.append(static_cast<char>(c));
+                if (escapes[c].empty())
+                    out_.push_back(static_cast<char>(c));
                 else
                     out_.append(escapes[c]);
                 ++i;
@@ -100,17 +100,17 @@ private:
         out_.append("\r\n<FIELD attrname=\"");
         writeName(def.name);
         out_.append("\" fieldtype=\"");
-        out_.append(type.fieldType.data(), type.fieldType.size());
-        out_.append('"');
+        out_.append(type.fieldType.data(), static_cast<std::size_t>(type.fieldType.size()));
+        out_.push_back('"');
         if (def.type == FieldType::String) {
             out_.append(" WIDTH=\"");
-            out_.append(QByteArray::number(def.size));
-            out_.append('"');
+            out_ += std::to_string(def.size);
+            out_.push_back('"');
         }
         if (!type.subType.isEmpty()) {
             out_.append(" SUBTYPE=\"");
-            out_.append(type.subType.data(), type.subType.size());
-            out_.append('"');
+            out_.append(type.subType.data(), static_cast<std::size_t>(type.subType.size()));
+            out_.push_back('"');
         }
         out_.append("/>");
     }
@@ -137,7 +137,7 @@ private:
             if (isNullValue(v))
                 continue;
             const FieldDef& def = *fields_[f];
-            out_.append(' ');
+            out_.push_back(' ');
             encoder_.append(out_, def.name, true);
             out_.append("=\"");
             if (def.type == FieldType::String) {
@@ -153,7 +153,7 @@ private:
                 if (!appendValueText(out_, def.type, v, &error))
                     failValue(def, r, error);
             }
-            out_.append('"');
+            out_.push_back('"');
         }
         out_.append("/>");
     }
@@ -166,7 +166,7 @@ private:
     const std::vector<std::vector<Value>>& rows_;
     std::vector<const FieldDef*> fields_;
     Big5Encoder encoder_;
-    QByteArray out_;
+    std::string out_;
 };
 
 }  // namespace

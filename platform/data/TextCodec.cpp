@@ -23,11 +23,11 @@ bool hasAsciiFastPath(const QByteArray& encoding)
         || e.startsWith("CP125");
 }
 
-void appendReference(QByteArray& out, char32_t codePoint)
+void appendReference(std::string& out, char32_t codePoint)
 {
-    out.append("&#");
-    out.append(QByteArray::number(static_cast<uint>(codePoint)));
-    out.append(';');
+    out += "&#";
+    out += std::to_string(static_cast<unsigned>(codePoint));
+    out += ';';
 }
 
 void appendUtf16(QString& out, const char* data, std::size_t size)
@@ -42,7 +42,7 @@ Big5Encoder::Big5Encoder()
 {
 }
 
-void Big5Encoder::append(QByteArray& out, QStringView text, bool escapeUnmappable)
+void Big5Encoder::append(std::string& out, QStringView text, bool escapeUnmappable)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -50,7 +50,7 @@ void Big5Encoder::append(QByteArray& out, QStringView text, bool escapeUnmappabl
         const qsizetype start = i;
         if (text[i].unicode() < 0x80) {
             while (i < n && text[i].unicode() < 0x80)
-                out.append(static_cast<char>(text[i++].unicode()));
+                out.push_back(static_cast<char>(text[i++].unicode()));
         } else {
             while (i < n && text[i].unicode() >= 0x80)
                 ++i;
@@ -59,11 +59,11 @@ void Big5Encoder::append(QByteArray& out, QStringView text, bool escapeUnmappabl
     }
 }
 
-void Big5Encoder::appendNonAscii(QByteArray& out, QStringView text, bool escapeUnmappable)
+void Big5Encoder::appendNonAscii(std::string& out, QStringView text, bool escapeUnmappable)
 {
     const char* in = reinterpret_cast<const char*>(text.data());
     std::size_t inLeft = static_cast<std::size_t>(text.size()) * 2;
-    auto sink = [&out](const char* data, std::size_t size) { out.append(data, static_cast<qsizetype>(size)); };
+    auto sink = [&out](const char* data, std::size_t size) { out.append(data, size); };
     while (inLeft > 0) {
         if (iconv_.convert(in, inLeft, sink) == Iconv::Stop::Done)
             break;
@@ -83,7 +83,7 @@ void Big5Encoder::appendNonAscii(QByteArray& out, QStringView text, bool escapeU
         if (escapeUnmappable)
             appendReference(out, codePoint);
         else
-            out.append('?');
+            out.push_back('?');
         in += units * 2;
         inLeft -= units * 2;
     }

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+#include <string>
 
 namespace qx {
 
@@ -16,9 +17,9 @@ public:
 
     // Appends `text` in Big5. A character Big5 cannot hold (and an unpaired surrogate, as
     // U+FFFD) becomes "&#N;" when `escapeUnmappable`, else '?'.
-    void append(QByteArray& out, QStringView text, bool escapeUnmappable);
+    void append(std::string& out, QStringView text, bool escapeUnmappable);
     // The same for text known to hold no ASCII character.
-    void appendNonAscii(QByteArray& out, QStringView text, bool escapeUnmappable);
+    void appendNonAscii(std::string& out, QStringView text, bool escapeUnmappable);
 
 private:
     Iconv iconv_;
