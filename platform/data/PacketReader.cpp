@@ -142,9 +142,7 @@ private:
         if (defIndex >= 0) {
             const FieldDef& def = *fields_[defIndex];
             const QString fieldType = PacketScanner::value(*typeAttr);
-            const ScannedAttribute* subAttr = findAttribute(QLatin1StringView("SUBTYPE"));
-            const QString subType = subAttr ? PacketScanner::value(*subAttr) : QString();
-            switch (matchPacketType(fieldType, subType, def.type)) {
+            switch (matchPacketType(fieldType, def.type)) {
             case TypeMatch::Same:
                 break;
             case TypeMatch::Unknown:

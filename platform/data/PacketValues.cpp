@@ -153,7 +153,7 @@ PacketType packetTypeOf(FieldType type)
     return {QLatin1StringView("string"), {}};
 }
 
-TypeMatch matchPacketType(QStringView fieldType, QStringView subType, FieldType type)
+TypeMatch matchPacketType(QStringView fieldType, FieldType type)
 {
     static constexpr FieldType kAll[] = {FieldType::String, FieldType::Integer, FieldType::LargeInt,
                                          FieldType::Currency, FieldType::Boolean, FieldType::Date,
@@ -167,7 +167,6 @@ TypeMatch matchPacketType(QStringView fieldType, QStringView subType, FieldType 
     if (!known)
         return TypeMatch::Unknown;
     const FieldType stored = type == FieldType::AutoInc ? FieldType::Integer : type;
-    (void)subType;  // the subtypes used here never change how values are read
     return same(stored) ? TypeMatch::Same : TypeMatch::Disagrees;
 }
 

@@ -29,9 +29,10 @@ struct PacketType {
 PacketType packetTypeOf(FieldType type);
 
 enum class TypeMatch { Same, Disagrees, Unknown };
-// Whether a FIELD of a file, with its fieldtype and SUBTYPE (names ignoring case), holds values
-// of `type`. "i4" serves Integer and AutoInc alike; "r8" with or without "Money" serves Currency.
-TypeMatch matchPacketType(QStringView fieldType, QStringView subType, FieldType type);
+// Whether a FIELD of a file with this fieldtype (ignoring case) holds values of `type`. The
+// SUBTYPE never changes how values read: "i4" serves Integer and AutoInc alike, "r8" with or
+// without "Money" serves Currency.
+TypeMatch matchPacketType(QStringView fieldType, FieldType type);
 
 // Appends the text of a non-null, non-text value (ASCII, nothing to escape). Returns false with
 // `error` set when the value cannot be written as `type` (another kind of value, or a date
