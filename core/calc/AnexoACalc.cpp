@@ -1,7 +1,7 @@
 // Anexo A, front and back page in the three sector variants: new-record defaults and the
-// calculated amounts. Each page's calculation is a table of steps run in order (AnexoACalcSteps.h);
+// calculated amounts. Each page's calculation is a table of steps run in order (CalcSteps.h);
 // series names reach calculated lines too, since field lookups ignore case.
-#include "core/calc/AnexoACalcSteps.h"
+#include "core/calc/CalcSteps.h"
 #include "core/module/TdmMain.h"
 
 namespace {

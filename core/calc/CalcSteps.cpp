@@ -1,5 +1,5 @@
 // Runs a page's table of calculation steps.
-#include "core/calc/AnexoACalcSteps.h"
+#include "core/calc/CalcSteps.h"
 
 #include "core/calc/Guard.h"
 #include "core/module/TdmMain.h"
