@@ -1,26 +1,240 @@
-// Placeholder bodies; the topic of this file fills them in.
+// The reusable checks of the page sections. Each adds error alerts (type 10) for one rule.
 #include "core/module/TdmMain.h"
 
-void TdmMain::CheckAmountField(qx::ClientDataSet& dataSet, int objCode, bool withPrevPeriod, bool checkNegative, const QString& labelChn, const QString& labelPor, const QString& fieldName)
+#include "core/check/OverflowNames.h"
+
+namespace {
+
+constexpr int kError = 10;
+
+// Fills a message template: "{v}" takes the value, "{label}" the label, "{n}" the line number.
+// Inserted texts are never read again as template.
+QString fill(const char* utf8Template, const QString& v, const QString& label = {}, const QString& n = {})
 {
+    const QString tmpl = QString::fromUtf8(utf8Template);
+    QString out;
+    qsizetype i = 0;
+    while (i < tmpl.size()) {
+        if (tmpl.at(i) == QLatin1Char('{')) {
+            const qsizetype end = tmpl.indexOf(QLatin1Char('}'), i);
+            const QStringView key = QStringView(tmpl).mid(i + 1, end - i - 1);
+            if (key == u"v")
+                out += v;
+            else if (key == u"label")
+                out += label;
+            else if (key == u"n")
+                out += n;
+            i = end + 1;
+            continue;
+        }
+        out += tmpl.at(i++);
+    }
+    return out;
 }
 
-void TdmMain::CheckItemAmountDesc(qx::ClientDataSet& dataSet, int objCode, bool withPrevPeriod, const QString& itemLabel, const QString& fieldPrefix)
+// ---- amounts: A-001 to A-006 ----
+
+enum class Period { Current, Previous, Single };
+
+struct AmountRule {
+    int msgNo;
+    const char* chn;
+    const char* por;
+};
+
+struct PeriodRules {
+    AmountRule negative;
+    AmountRule decimals;
+};
+
+PeriodRules rulesOf(Period period)
 {
+    switch (period) {
+    case Period::Current:
+        return {{1, "欄位「{label}」之本期金額({v})不能輸入負數．",
+                 "Não deve introduzir-se valores negativa para o valor do período '{v}' do quadro '{label}' [0001]"},
+                {2, "欄位「{label}」之本期金額({v})應只輸入整數．",
+                 "Deve introduzir-se apenas valores inteiros para o valor do período '{v}' do quadro '{label}'"}};
+    case Period::Previous:
+        return {{3, "欄位「{label}」之前期金額({v})不能輸入負數．",
+                 "Não deve introduzir-se valores negativa para o valor do período anterior '{v}' do quadro '{label}'"},
+                {4, "欄位「{label}」之前期金額({v})應只輸入整數．",
+                 "Deve introduzir-se apenas valores inteiros para o valor do período anterior '{v}' do quadro '{label}'"}};
+    case Period::Single:
+        break;
+    }
+    return {{5, "欄位「{label}」之金額({v})不能輸入負數．",
+             "Não deve introduzir-se valores negativa '{v}' para o valor do quadro '{label}'"},
+            {6, "欄位「{label}」之金額({v})應只輸入整數．",
+             "Deve introduzir-se apenas valores inteiros para o valor do quadro '{label}'"}};
 }
 
-void TdmMain::CheckChoiceCount(qx::ClientDataSet& dataSet, int objCode, const QString& labelChn, const QString& labelPor, const QStringList& fieldNames, int min, int max)
+void checkOneAmount(TdmMain& dm, qx::Field& field, int objCode, Period period, bool checkNegative,
+                    const QString& labelChn, const QString& labelPor)
 {
+    // Calculated totals share the numbering of the input lines; they are not the user's to fix.
+    if (!field.isData())
+        return;
+    const qx::Currency value = field.asCurrency();
+    const QString v = field.asString();
+    const PeriodRules rules = rulesOf(period);
+    for (const auto& [applies, rule] : {std::pair{checkNegative && value.isNegative(), rules.negative},
+                                        std::pair{value.hasDecimals(), rules.decimals}})
+        if (applies)
+            dm.AddAlert(objCode, field.fieldName(), kError, rule.msgNo, fill(rule.chn, v, labelChn),
+                        fill(rule.por, v, labelPor));
+}
+
+// ---- dividend lines: A-019 to A-024 ----
+
+struct DividendRule {
+    int msgNo;
+    const char* chn;
+    const char* por;
+};
+
+const DividendRule kDivNoAmount{19, "缺欠輸入股息/利潤分配第{n}行之金額．",
+                                "Não introduzido o valor constante da linha {n} da distribuição de dividendos / lucros"};
+const DividendRule kDivNoData{
+    20, "請填寫股息/利潤分配第{n}行之股東/權益所有人資料．",
+    "Preencha os dados dos sócios / beneficiários na linha {n} da distribuição de dividendos / lucros"};
+const DividendRule kDivCheckName{
+    21, "請檢查是否欠缺輸入股息/利潤分配第{n}行之股東/權益所有人姓名或名稱．",
+    "Verifique se foi ou não introduzido o nome ou a designação dos sócios / beneficiários na linha {n} da "
+    "distribuição de dividendos / lucros"};
+const DividendRule kDivNoDocument{
+    22, "請輸入股息/利潤分配第{n}行之「證件類別及編號」或「商業類別及登記編號」．",
+    "Introduza o tipo e o número de documento de identificação e o tipo de sociedade e o número do registo "
+    "comercial  na linha {n} da distribuição de dividendos / lucros"};
+const DividendRule kDivNoName{
+    23, "欠缺輸入股息/利潤分配第{n}行之股東/權益所有人姓名或名稱．",
+    "Não introduzido o nome ou a designação dos sócios / beneficiários na linha {n} da distribuição de "
+    "dividendos / lucros"};
+const DividendRule kDivDecimals{
+    24, "股息/利潤分配第{n}行之金額({v})應只輸入整數．",
+    "Deve introduzir-se apenas valores inteiros para o valor ({v}) na linha {n} da distribuição de dividendos / lucros"};
+
+}  // namespace
+
+void TdmMain::CheckAmountField(qx::ClientDataSet& dataSet, int objCode, bool withPrevPeriod, bool checkNegative,
+                               const QString& labelChn, const QString& labelPor, const QString& fieldName)
+{
+    if (!withPrevPeriod) {
+        checkOneAmount(*this, dataSet.fieldByName(fieldName), objCode, Period::Single, checkNegative, labelChn,
+                       labelPor);
+        return;
+    }
+    checkOneAmount(*this, dataSet.fieldByName(fieldName), objCode, Period::Current, checkNegative, labelChn,
+                   labelPor);
+    checkOneAmount(*this, dataSet.fieldByName(fieldName + QStringLiteral("_Per_Ant")), objCode, Period::Previous,
+                   checkNegative, labelChn, labelPor);
+}
+
+void TdmMain::CheckItemAmountDesc(qx::ClientDataSet& dataSet, int objCode, bool withPrevPeriod,
+                                  const QString& itemLabel, const QString& fieldPrefix)
+{
+    const qx::Field& amount = dataSet.fieldByName(fieldPrefix + QStringLiteral("Mop"));
+    const qx::Field* previous =
+        withPrevPeriod ? &dataSet.fieldByName(fieldPrefix + QStringLiteral("Mop_Per_Ant")) : nullptr;
+    const qx::Field& desc = dataSet.fieldByName(fieldPrefix + QStringLiteral("Desc"));
+
+    const bool noAmount = amount.asCurrency().isZero() && (!previous || previous->asCurrency().isZero());
+    const bool noDesc = desc.asString().isEmpty();
+    if (noDesc && !noAmount)
+        AddAlert(objCode, desc.fieldName(), kError, 7, QStringLiteral("請輸入第") + itemLabel + QStringLiteral("項之說明．"),
+                 QStringLiteral("Introduza a explicação para o Item ") + itemLabel);
+    else if (!noDesc && noAmount)
+        AddAlert(objCode, desc.fieldName(), kError, 8, QStringLiteral("欠缺輸入第") + itemLabel + QStringLiteral("項之金額．"),
+                 QStringLiteral("Verifique se foi introduzido ou não o valor no item ") + itemLabel);
+}
+
+void TdmMain::CheckChoiceCount(qx::ClientDataSet& dataSet, int objCode, const QString& labelChn,
+                               const QString& labelPor, const QStringList& fieldNames, int min, int max)
+{
+    int count = 0;
+    for (const QString& name : fieldNames)
+        if (dataSet.fieldByName(name).asBoolean())
+            ++count;
+    if (count >= min && count <= max)
+        return;
+    const QString fieldName = fieldNames.value(0);
+    if (count == 0) {
+        AddAlert(objCode, fieldName, kError, 9, QStringLiteral("請選擇「") + labelChn + QStringLiteral("」"),
+                 QStringLiteral("Por favor, seleccione \"") + labelPor + QStringLiteral("\""));
+        return;
+    }
+    const QString lo = QString::number(min);
+    const QString hi = QString::number(max);
+    const QString c = min == max ? QStringLiteral(" ") + lo + QStringLiteral(" 種")
+                                 : QStringLiteral("不少於 ") + lo + QStringLiteral(" 種但不多於 ") + hi + QStringLiteral(" 種");
+    const QString p = min == max ? lo + QStringLiteral(" tipos ")
+                                 : QStringLiteral("não inferiores a ") + lo + QStringLiteral(" tipos e não superiores a ")
+                                       + hi + QStringLiteral(" tipos ");
+    AddAlert(objCode, fieldName, kError, 10,
+             QStringLiteral("必須而且只能選擇") + c + QStringLiteral("之「") + labelChn + QStringLiteral("」"),
+             QStringLiteral("É necessário e só pode seleccionar ") + p + QStringLiteral("do '") + labelPor
+                 + QStringLiteral("'"));
 }
 
 void TdmMain::CheckRequiredField(int objCode, qx::Field& field, const QString& msgChn, const QString& msgPor)
 {
+    bool empty = field.isNull();
+    if (!empty) {
+        switch (field.dataType()) {
+        case qx::FieldType::String: empty = field.asString().isEmpty(); break;
+        case qx::FieldType::Integer:
+        case qx::FieldType::LargeInt: empty = field.asLargeInt() == 0; break;
+        case qx::FieldType::Currency: empty = field.asCurrency().isZero(); break;
+        case qx::FieldType::Boolean:
+        case qx::FieldType::Date:
+        case qx::FieldType::DateTime:
+        case qx::FieldType::AutoInc: break;
+        }
+    }
+    if (!empty)
+        return;
+    AddAlert(objCode, field.fieldName(), kError, 11, msgChn.isEmpty() ? field.displayLabel() : msgChn,
+             msgPor.isEmpty() ? field.displayLabel() : msgPor);
 }
 
 void TdmMain::CheckOverflowFields(int objCode, const QString& overflowFields)
 {
+    for (const QString& name : OverflowFieldNames(overflowFields))
+        AddAlert(objCode, name, kError, 12, QStringLiteral("數值溢位，超出系統可處理之限額．"),
+                 QStringLiteral("O número de dígitos do valor ultrapassa o limite de processamento do sistema"));
 }
 
 void TdmMain::CheckDividendLines(const QString& line)
 {
+    constexpr int kObjCode = 1013;
+    const qx::Field& amountField = cdsM1P3.fieldByName(QStringLiteral("Div_Lucros_Mop_R") + line);
+    const qx::Field& nameField = cdsM1P3.fieldByName(QStringLiteral("Nome_Desig_Bene_R") + line);
+    const qx::Field& docField = cdsM1P3.fieldByName(QStringLiteral("Tipo_Doc_ID_R") + line);
+    const qx::Field& regField = cdsM1P3.fieldByName(QStringLiteral("Tipo_Soc_No_Reg_Com_R") + line);
+
+    const qx::Currency amount = amountField.asCurrency();
+    const bool noName = nameField.asString().isEmpty();
+    const bool noDoc = docField.asString().isEmpty();
+    const bool noReg = regField.asString().isEmpty();
+    const bool hasData = !(noName && noDoc && noReg);
+    const QString v = amountField.asString();
+
+    auto add = [&](const qx::Field& field, const DividendRule& rule) {
+        AddAlert(kObjCode, field.fieldName(), kError, rule.msgNo, fill(rule.chn, v, {}, line),
+                 fill(rule.por, v, {}, line));
+    };
+    if (amount.isZero() && hasData)
+        add(amountField, kDivNoAmount);
+    if (!amount.isZero() && !hasData)
+        add(nameField, kDivNoData);
+    if (!amount.isZero() && hasData) {
+        if (noName)
+            add(nameField, kDivCheckName);
+        if (noDoc && noReg)
+            add(docField, kDivNoDocument);
+    }
+    if (noName && (!noDoc || !noReg))
+        add(nameField, kDivNoName);
+    if (amount.hasDecimals())
+        add(amountField, kDivDecimals);
 }

@@ -27,8 +27,8 @@ int byteWidth(const QString& text)
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text[i].unicode();
-        if (c < 0x80) {
-            ++width;
+        if (c < 0x100) {
+            ++width;  // ASCII and the accented letters of the Portuguese texts
         } else {
             width += 2;
             // A surrogate pair is one character.

@@ -57,7 +57,8 @@ namespace Big5 {
 // Characters Big5 cannot hold become "&#NNN;" when `escapeUnmappable`, else '?'.
 QByteArray encode(const QString& text, bool escapeUnmappable = true);
 QString decode(const QByteArray& bytes);  // invalid bytes become U+FFFD
-// Width of `text` in Big5 bytes (ASCII one byte, any other character two).
+// Width of `text` in the bytes a field holds (ASCII and Latin-1 letters one byte, Chinese and
+// any other character two).
 int byteWidth(const QString& text);
 }  // namespace Big5
 

@@ -144,7 +144,7 @@ int big5Width(const QString& text)
         const QChar c = text.at(i);
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
-        width += c.unicode() < 0x80 ? 1 : 2;
+        width += c.unicode() < 0x100 ? 1 : 2;
     }
     return width;
 }

@@ -9,7 +9,8 @@
 
 namespace qx::detail {
 
-// Width of `text` in Big5 bytes: ASCII one byte, any other character two.
+// Width of `text` in the bytes a field holds: ASCII and the accented letters of Latin-1 (the
+// Portuguese texts) one byte, Chinese and any other character two.
 int big5Width(const QString& text);
 
 // `v` converted to the storage type of `def` (an empty text becomes null). Throws DataSetError
