@@ -662,11 +662,14 @@ void ClientDataSet::emptyDataSet()
     Impl& s = *shared_;
     for (const RowPtr& r : s.rows)
         s.countDeletion(*r);
-    for (ClientDataSet* cs : s.cursors)
-        if (cs->cursor_->state == DataSetState::Edit) {
-            cs->cursor_->editRow = nullptr;
-            cs->cursor_->editRowLost = true;
+    for (ClientDataSet* cs : s.cursors) {
+        Cursor& o = *cs->cursor_;
+        o.insertBefore = nullptr;  // a pending insert of another cursor is appended
+        if (o.state == DataSetState::Edit) {
+            o.editRow = nullptr;
+            o.editRowLost = true;
         }
+    }
     const auto oldRows = std::move(s.rows);
     s.rows.clear();
     s.aggregatesStale = true;

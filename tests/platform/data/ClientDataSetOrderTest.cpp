@@ -217,3 +217,24 @@ TEST_F(AlertFixture, NotificationsWaitForTheOutermostEnableControls)
     EXPECT_EQ(seen, std::vector<DataEvent>({DataEvent::ScrollChanged, DataEvent::StateChanged, DataEvent::RecordChanged}));
     EXPECT_EQ(cloneSeen.size(), 1u);
 }
+
+TEST_F(AlertFixture, PendingEditsOfACloneSurviveRowsVanishingUnderThem)
+{
+    auto inserting = alerts.cloneCursor();
+    auto editing = alerts.cloneCursor();
+    inserting->last();
+    inserting->insert();
+    inserting->fieldByName(u"Obj_Code").setAsInteger(1012);
+    inserting->fieldByName(u"Msg_Chn").setAsString(QStringLiteral("new"));
+    editing->first();
+    editing->edit();
+    editing->fieldByName(u"Msg_Chn").setAsString(QStringLiteral("lost"));
+
+    alerts.emptyDataSet();
+    add(1011, 10, "other");
+    inserting->post();  // its neighbour is gone: appended
+    EXPECT_EQ(codes(*inserting, "Msg_Chn"), QStringList({"other", "new"}));
+    EXPECT_THROW(editing->post(), DataSetError);  // its row is gone: refused, not written elsewhere
+    editing->cancel();
+    EXPECT_EQ(alerts.recordCount(), 2);
+}
