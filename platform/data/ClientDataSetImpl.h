@@ -1,6 +1,6 @@
 #pragma once
 // Private parts of ClientDataSet: the rows shared by a dataset and its clones, and the state of
-// one cursor. Only ClientDataSet.cpp and its tests' white-box helpers include this.
+// one cursor, with how each keeps its order and position. Used by ClientDataSet.cpp only.
 
 #include "AggregateExpression.h"
 #include "ClientDataSet.h"
