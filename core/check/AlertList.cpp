@@ -39,7 +39,7 @@ QString AlertMsgCode(int msgNo)
 {
     if (msgNo == 0)
         return QString(QLatin1String(""));
-    const QString digits = QString::number(qAbs(msgNo)).rightJustified(3, QLatin1Char('0'));
+    const QString digits = QString::number(qAbs(qint64{msgNo})).rightJustified(3, QLatin1Char('0'));
     return QStringLiteral("A-") + (msgNo < 0 ? QStringLiteral("-") : QString()) + digits;
 }
 
