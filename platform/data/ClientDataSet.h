@@ -92,18 +92,28 @@ public:
     void emptyDataSet();   // deletes every row (each deletion logged)
 
     // ---- editing ----
+    // Both move the cursor (scroll events), then run onNewRecord; a failing onNewRecord abandons
+    // the insert. The record is not "modified" by what onNewRecord sets.
     void append();
     void insert();  // before the current row (appends when the dataset has an index or is empty)
-    void edit();
+    void edit();    // on an empty dataset: append()
+    // Stores the buffer: beforePost (a throw leaves the buffer in edit/insert and propagates),
+    // auto-increment keys assigned (null or <= 0), the row placed by the index, afterPost (a
+    // throw propagates after the row is stored). An edit that changes no stored value is not
+    // logged. Nothing happens in browse state.
     void post();
-    void cancel();
-    void deleteRecord();
+    void cancel();        // beforeCancel can refuse it; nothing happens in browse state
+    void deleteRecord();  // the next row becomes current; in insert state it cancels
     // Recomputes the current row's calculated fields and the aggregates; notifies controls.
     void refresh();
     // True in edit/insert state when a field of the buffer was set since edit()/insert().
     bool modified() const;
 
     // ---- navigation ----
+    // Every move first leaves edit/insert state: a modified record is posted (a refused post
+    // stops the move), an untouched buffer is dropped without events. Moves run beforeScroll
+    // (may refuse) and afterScroll, and recompute the calculated fields of the row they reach;
+    // first() and last() always do, also when already there.
     void first();
     void last();
     void next();
@@ -116,7 +126,7 @@ public:
     // 1-based position of the active record; -1 for an unposted insert or an empty dataset.
     // Inside OnCalcFields: the position of the row being calculated.
     int recNo() const;
-    void setRecNo(int recNo);  // posts a pending edit first (as every move does)
+    void setRecNo(int recNo);  // out of range or already there: no move
 
     // ---- change log ----
     int changeCount() const;   // inserts, modifications and deletions since the last merge
@@ -128,14 +138,19 @@ public:
     void setIndexFieldNames(const QString& names);
     const QString& indexFieldNames() const { return indexFieldNames_; }
     // Moves to the first row (in the cursor's order) whose fields equal the values; true when
-    // found. Posts a pending edit first. Values are compared after conversion to each field's type.
+    // found, else the cursor stays. Values are compared after conversion to each field's type (a
+    // value that is no value of the type matches nothing); a null value matches null fields.
     bool locate(const QString& fieldNames, const std::vector<Value>& values, LocateOptions options = {});
 
     // ---- clones and filters ----
     // A cursor on the same rows with its own position, filter and index; its fields and events
-    // are its own (events start empty). The clone must not outlive this dataset.
+    // are its own (events start empty). It starts unfiltered in physical order on the first row.
+    // It is inactive while the dataset is closed and follows it when it is loaded again; rows
+    // posted or deleted through any cursor show in all of them, each of whose observers hears
+    // DataSetChanged (after enableControls when the changing cursor's controls are disabled).
     std::unique_ptr<ClientDataSet> cloneCursor();
     // Simple filters: "Field=Value" terms joined by "and"; values are numbers or quoted text.
+    // A bad expression or an unknown field throws DataSetError and keeps the old filter.
     void setFilter(const QString& expression);
     const QString& filter() const { return filter_; }
     void setFiltered(bool on);
@@ -143,7 +158,9 @@ public:
 
     // ---- controls ----
     void disableControls();
-    void enableControls();  // notifies DataSetChanged when the count returns to 0
+    // Notifies DataSetChanged (here and on every clone) when the count returns to 0; an
+    // unbalanced call is ignored.
+    void enableControls();
     bool controlsDisabled() const;
     using Observer = std::function<void(DataEvent)>;
     int addObserver(Observer observer);  // returns a handle for removeObserver
@@ -159,12 +176,15 @@ public:
     bool aggregateOverflow(int fieldIndex) const;
 
     // ---- raw row access (data packets, grids, tests) ----
-    // Value of field `fieldIndex` in row `recNo` (1-based, cursor order); calculated fields of a
-    // row that is not current are computed on demand for that row.
+    // Value of field `fieldIndex` in row `recNo` (1-based, cursor order); null out of range.
+    // The row under edit shows its buffer; calculated fields of a row that is not current are
+    // computed on demand for that row (each call runs onCalcFields once; nothing is kept).
     Value rowValue(int recNo, int fieldIndex);
     // Replaces every row with `rows` (data fields in definition order, calculated ones ignored),
     // opens the dataset in browse state on the first row, with an empty change log. Auto-increment
-    // numbering continues above the largest value loaded.
+    // numbering continues above the largest value loaded. Values of another type are converted
+    // and checked as by Field::setValue; on any error DataSetError names the row and the dataset
+    // is exactly as before.
     void loadRows(std::vector<std::vector<Value>> rows);
     // The data-field values of every row in physical order (as a data packet stores them).
     std::vector<std::vector<Value>> dataRows() const;

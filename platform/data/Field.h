@@ -40,10 +40,12 @@ public:
     GetTextHandler onGetText;
 
     // Reading. Null reads as "", 0, false or an invalid date; asCurrency of an integer field
-    // converts, asInteger of a currency truncates toward zero.
+    // converts, asInteger of a currency truncates toward zero. A value that cannot be read as
+    // the asked type (text that is no number, an i8 beyond 32 bits for asInteger) throws
+    // DataSetError.
     const Value& value() const;
     bool isNull() const;
-    QString asString() const;      // plain text: "1234.5", "TRUE"-less "True"/"False", dd/mm/yyyy
+    QString asString() const;      // plain text: "1234.5", "True"/"False", dd/mm/yyyy (hh:nn:ss)
     std::int32_t asInteger() const;
     std::int64_t asLargeInt() const;
     Currency asCurrency() const;
@@ -59,8 +61,11 @@ public:
 
     // Writing: only in edit or insert state (or on calculated fields while calculating);
     // otherwise throws DataSetError("Dataset not in edit or insert mode"). Values are converted to
-    // the field's type; a text too long for a String field, an integer out of its bounds or text
-    // that is not a value of the type throws DataSetError naming the field.
+    // the field's type (an empty text is null for every type; a currency into an integer field
+    // rounds half away from zero); a text wider than a String data field (Big5 bytes; calculated
+    // texts have no limit), an integer out of its bounds or text that is not a value of the type
+    // throws DataSetError naming the field and changes nothing; a number beyond the currency
+    // range throws CurrencyOverflow. Setting a data field recomputes the calculated fields.
     void setValue(const Value& v);
     void clear();
     void setAsString(const QString& text);  // "" sets null (all types)
