@@ -107,6 +107,17 @@ TEST_F(ListFixture, RefusedScrollDoesNotMove)
     EXPECT_EQ(ds.recNo(), 1);
 }
 
+TEST_F(ListFixture, RefusedCloseKeepsTheRowsAndThePendingEdit)
+{
+    refuse(ds.beforeClose);
+    ds.edit();
+    ds.fieldByName(u"Codigo").setAsString(QStringLiteral("Z"));
+    EXPECT_THROW(ds.close(), SilentAbort);
+    EXPECT_EQ(ds.state(), DataSetState::Edit);
+    EXPECT_EQ(ds.recordCount(), 3);
+    EXPECT_EQ(code(), "Z");
+}
+
 TEST_F(ListFixture, FailingNewRecordAbandonsTheInsert)
 {
     ds.onNewRecord = [](ClientDataSet&) { throw SilentAbort(); };
