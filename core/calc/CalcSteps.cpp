@@ -69,6 +69,23 @@ qx::Currency formulaValue(const qx::ClientDataSet& source, const std::vector<Ter
     return qx::Currency::fromRaw(static_cast<std::int64_t>(total));
 }
 
+// amount × rate (rate in ten-thousandths), exact, then rounded to four decimals with halves away
+// from zero: the product of two four-decimal numbers has eight.
+qx::Currency productValue(qx::Currency amount, std::int64_t rate)
+{
+    __extension__ using Wide = __int128;
+    const Wide exact = Wide{amount.raw()} * rate;
+    Wide rounded = exact / qx::Currency::kScale;
+    const Wide dropped = exact % qx::Currency::kScale;
+    if (dropped * 2 >= qx::Currency::kScale)
+        ++rounded;
+    else if (dropped * 2 <= -qx::Currency::kScale)
+        --rounded;
+    if (rounded > INT64_MAX || rounded < INT64_MIN)
+        throw qx::CurrencyOverflow("currency overflow");
+    return qx::Currency::fromRaw(static_cast<std::int64_t>(rounded));
+}
+
 bool hasRecord(const qx::ClientDataSet& ds)
 {
     switch (ds.state()) {
@@ -109,6 +126,11 @@ void runStep(TdmMain& dm, qx::ClientDataSet& page, const CalcStep& step, const R
     case CalcKind::Copy: {
         const qx::ClientDataSet* source = sourceOf(dm, page, step);
         target.setAsCurrency(source ? source->fieldByName(names.operand).asCurrency() : qx::Currency());
+        return;
+    }
+    case CalcKind::Product: {
+        const qx::Field& factor = page.fieldByName(names.operand);
+        Guarded(dm, target, [&] { return productValue(factor.asCurrency(), step.rate); });
         return;
     }
     }
