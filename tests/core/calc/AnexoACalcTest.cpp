@@ -1,6 +1,6 @@
 // Anexo A calculations of the three sectors: every input's effect on the page totals, the lines
 // taken over from other pages, the worked examples and overflow.
-#include "support/DmFixture.h"
+#include "core/calc/CalcPageFixture.h"
 
 #include <map>
 
@@ -11,14 +11,6 @@ using qx::Currency;
 
 const QString kNearLimit = QStringLiteral("900000000000000");
 
-QStringList Names(const char* pattern, int first, int last)
-{
-    QStringList out;
-    for (int i = first; i <= last; ++i)
-        out << QString::fromLatin1(pattern).arg(i);
-    return out;
-}
-
 QStringList PrevPeriod(const QStringList& names)
 {
     QStringList out;
@@ -27,62 +19,7 @@ QStringList PrevPeriod(const QStringList& names)
     return out;
 }
 
-QStringList Split(const char* names) { return QString::fromLatin1(names).split(u' ', Qt::SkipEmptyParts); }
-
-// A page total and the inputs that add to it or subtract from it; every other input leaves it alone.
-struct Effect {
-    const char* total;
-    QStringList plus;
-    QStringList minus;
-};
-
-class AnexoACalc : public DmFixture {
-protected:
-    static Currency Amount(const ClientDataSet& page, const char* field)
-    {
-        return page.fieldByName(QString::fromLatin1(field)).asCurrency();
-    }
-
-    // Feeds the page's calculation values of another page's calculated fields.
-    static void StubSource(ClientDataSet& source, std::map<QString, Currency> values)
-    {
-        source.onCalcFields = [values](ClientDataSet& ds) {
-            for (const auto& [name, value] : values)
-                ds.fieldByName(name).setAsCurrency(value);
-        };
-        source.refresh();
-    }
-
-    // A fresh page holds 0 in every calculated amount; then each input set to 1 on its own
-    // moves each total by exactly +1, -1 or 0.
-    void Sweep(ClientDataSet& page, const std::vector<Effect>& effects)
-    {
-        page.refresh();
-        EXPECT_EQ(page.fieldByName(u"overflow_fields").asString(), QString());
-        QStringList inputs;
-        for (int i = 0; i < page.fieldCount(); ++i) {
-            const qx::Field& f = page.field(i);
-            if (f.dataType() != qx::FieldType::Currency)
-                continue;
-            if (f.isData())
-                inputs << f.fieldName();
-            else
-                EXPECT_TRUE(!f.isNull() && f.asCurrency().isZero()) << f.fieldName().toStdString();
-        }
-        for (const Effect& e : effects)
-            for (const QString& n : e.plus + e.minus)
-                ASSERT_TRUE(inputs.contains(n)) << n.toStdString() << " is not an input";
-        for (const QString& input : inputs) {
-            PostField(page, input.toLatin1().constData(), QStringLiteral("1"));
-            for (const Effect& e : effects) {
-                const int expected = e.plus.contains(input) ? 1 : e.minus.contains(input) ? -1 : 0;
-                EXPECT_EQ(Amount(page, e.total), Currency::fromUnits(expected))
-                    << input.toStdString() << " on " << e.total;
-            }
-            PostField(page, input.toLatin1().constData(), QStringLiteral("0"));
-        }
-    }
-};
+class AnexoACalc : public CalcPageFixture {};
 
 TEST_F(AnexoACalc, GeneralFrontInputsReachTheResultLineWithTheirSign)
 {
