@@ -1,0 +1,430 @@
+// Opening, saving and closing a form folder on disk.
+#include "core/module/TdmMain.h"
+#include "core/util/Clock.h"
+#include "core/util/Registry.h"
+#include "support/ScriptedMessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+const QString kRegValue = QStringLiteral("DefaultFormFolder");
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// Every file of the folder with its contents.
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+        files[name] = readBytes(folder + name);
+    return files;
+}
+
+class FormFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetFixedNow(QDateTime(QDate(2024, 3, 15), QTime(10, 30, 0)));
+        ASSERT_TRUE(dir.isValid());
+        dmMain = &dm;
+    }
+    void TearDown() override
+    {
+        dmMain = nullptr;
+        SetFixedNow(QDateTime());
+    }
+
+    QString folder() const { return dir.path() + QLatin1Char('/'); }
+
+    // A folder holding all files, saved from a blank declaration, closed again.
+    void makeSavedFolder()
+    {
+        ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+        ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+        ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frDone);
+        messages.clear();
+    }
+
+    void setAmount(qx::ClientDataSet& ds, const char* field, const char* amount, bool post = true)
+    {
+        ds.edit();
+        ds.fieldByName(QString::fromLatin1(field)).setAsCurrency(qx::Currency::parse(QString::fromLatin1(amount)));
+        if (post)
+            ds.post();
+    }
+
+    QString amountOf(qx::ClientDataSet& ds, const char* field) const
+    {
+        return ds.fieldByName(QString::fromLatin1(field)).asCurrency().toString();
+    }
+
+    // The open datasets of the folder but the alert list, which outlives a close by design.
+    std::vector<qx::ClientDataSet*> activeFolderDataSets() const
+    {
+        std::vector<qx::ClientDataSet*> out;
+        for (const TFolderFile& f : dm.FolderFiles())
+            if (f.DataSet->active() && f.ObjCode != 100)
+                out.push_back(f.DataSet);
+        return out;
+    }
+
+    ScriptedMessages messages;
+    QTemporaryDir dir;
+    TdmMain dm;
+};
+
+// ---- opening ----
+
+TEST_F(FormFolderTest, AnEmptyFolderAcceptedAsBlankOpensOneRecordPerPageAndWritesNothing)
+{
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+
+    ASSERT_FALSE(messages.shown.empty());
+    const ShownMessage& q = messages.shown.front();
+    EXPECT_EQ(q.code, QStringLiteral("DM-008"));
+    EXPECT_EQ(q.dlgType, dtQuestion);
+    EXPECT_EQ(q.chn, QStringLiteral("資料夾\r\n") + folder() + QStringLiteral("\r\n中沒有表格檔案，是否存入一套空白表格？"));
+    EXPECT_EQ(q.por, QStringLiteral("Não existe ficheiro na pasta \r\n") + folder()
+                         + QStringLiteral("\r\n. Quer introduzir um conjunto de ficheiros em branco?"));
+    EXPECT_TRUE(q.eng.isEmpty());
+
+    ASSERT_EQ(dm.FolderFiles().size(), 27u);
+    for (const TFolderFile& f : dm.FolderFiles()) {
+        ASSERT_TRUE(f.DataSet->active()) << qPrintable(f.FileName);
+        EXPECT_EQ(f.DataSet->fileName(), folder() + f.FileName);
+        switch (f.ObjCode) {
+        case 100: break;
+        case 300: EXPECT_GT(f.DataSet->recordCount(), 0); break;
+        case 4012:
+        case 5011:
+        case 5012: EXPECT_EQ(f.DataSet->recordCount(), 0) << qPrintable(f.FileName); break;
+        default: EXPECT_EQ(f.DataSet->recordCount(), 1) << qPrintable(f.FileName);
+        }
+    }
+    EXPECT_EQ(dm.CurrentFormFolder, folder());
+    EXPECT_EQ(ReadRegString(QString(), kRegValue), folder());
+    EXPECT_TRUE(snapshot(folder()).isEmpty());
+}
+
+TEST_F(FormFolderTest, AFolderWithOnlyTheAlertListCountsAsEmptyAndTheAlertListIsNeverRead)
+{
+    writeBytes(folder() + QStringLiteral("Alert.xml"), "not a data packet");
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(messages.codes().value(0), QStringLiteral("DM-008"));
+    EXPECT_FALSE(messages.codes().contains(QStringLiteral("DM-003")));
+    EXPECT_EQ(readBytes(folder() + QStringLiteral("Alert.xml")), QByteArray("not a data packet"));
+}
+
+TEST_F(FormFolderTest, DecliningBlankFilesChangesNothing)
+{
+    WriteRegString(QString(), kRegValue, QStringLiteral("/earlier/folder/"));
+    messages.answer(QStringLiteral("DM-008"), mrNo);
+    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDeclined);
+    EXPECT_TRUE(activeFolderDataSets().empty());
+    EXPECT_TRUE(dm.CurrentFormFolder.isEmpty());
+    EXPECT_EQ(ReadRegString(QString(), kRegValue), QStringLiteral("/earlier/folder/"));
+    EXPECT_TRUE(snapshot(folder()).isEmpty());
+}
+
+TEST_F(FormFolderTest, AMissingSettingsFileIsTheOnlyOneOffered)
+{
+    makeSavedFolder();
+    ASSERT_TRUE(QFile::remove(folder() + QStringLiteral("Sys.xml")));
+
+    messages.answer(QStringLiteral("DM-009"), mrNo);
+    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDeclined);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const ShownMessage& q = messages.shown[0];
+    EXPECT_EQ(q.code, QStringLiteral("DM-009"));
+    EXPECT_EQ(q.dlgType, dtQuestion);
+    EXPECT_EQ(q.chn, QStringLiteral("資料夾\r\n") + folder()
+                         + QStringLiteral("\r\n中欠缺下列檔案，是否以空白表格補充？\r\n\r\n系統資料表"));
+    EXPECT_EQ(q.por, QStringLiteral("Não existem os seguintes ficheiros na pasta \r\n") + folder()
+                         + QStringLiteral("\r\n. Quer adicionar ficheiros em branco?\r\n\r\nTabela de informações do sistema"));
+    EXPECT_TRUE(activeFolderDataSets().empty());
+
+    messages.answer(QStringLiteral("DM-009"), mrYes);
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(dm.cdsSys.recordCount(), 1);
+    EXPECT_FALSE(QFile::exists(folder() + QStringLiteral("Sys.xml")));
+}
+
+TEST_F(FormFolderTest, ACorruptFileStopsTheOpenClosesWhatItOpenedAndStaysUntouched)
+{
+    makeSavedFolder();
+    const QString path = folder() + QStringLiteral("M1P2.xml");
+    const QByteArray corrupt = readBytes(path).left(200) + "<ROW R2_Mop=\"12";
+    writeBytes(path, corrupt);
+
+    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
+    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-003")});
+    const ShownMessage& m = messages.shown[0];
+    EXPECT_EQ(m.dlgType, dtError);
+    EXPECT_TRUE(m.chn.startsWith(QStringLiteral("開啟資料表「M/1表格(背面左頁)」(M1P2.xml)時發生以下故障：\r\n")))
+        << qPrintable(m.chn);
+    EXPECT_TRUE(m.por.startsWith(QStringLiteral("Houve a seguinte falha quando abriu a tabela de informações 'M1P2.xml':\r\n")))
+        << qPrintable(m.por);
+    EXPECT_GT(m.chn.size(), m.chn.indexOf(QStringLiteral("\r\n")) + 2) << "the error text is missing";
+
+    EXPECT_TRUE(activeFolderDataSets().empty());
+    EXPECT_TRUE(dm.CurrentFormFolder.isEmpty());
+    EXPECT_EQ(readBytes(path), corrupt);
+    EXPECT_EQ(dm.ProcessFormFolder(QString(), ffSaveAll), TFolderResult::frNothingToSave);
+}
+
+TEST_F(FormFolderTest, OpeningAndClosingNeverChangesAFile)
+{
+    makeSavedFolder();
+    // A page file without its record: the open gives the page a blank record in memory only.
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    dm.cdsM4P2.deleteRecord();
+    setAmount(dm.cdsM1P2, "R2_Mop", "1");
+    ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frDone);
+    const QMap<QString, QByteArray> before = snapshot(folder());
+    ASSERT_EQ(before.size(), 27);
+
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(dm.cdsM4P2.recordCount(), 1);
+    setAmount(dm.cdsM1P2, "R3_Mop", "2");
+    ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    EXPECT_EQ(snapshot(folder()), before);
+}
+
+// ---- saving ----
+
+TEST_F(FormFolderTest, SaveAsksOnceAndWritesEveryFileWithTheAlertListLast)
+{
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    messages.clear();
+    ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-010")});
+    const ShownMessage& q = messages.shown[0];
+    EXPECT_EQ(q.dlgType, dtQuestion);
+    EXPECT_EQ(q.chn, QStringLiteral("是否儲存資料夾 \"") + folder() + QStringLiteral("\" 中的全部表格檔案？"));
+    EXPECT_EQ(q.por, QStringLiteral("Armazenar todos os ficheiros da pasta '") + folder() + QStringLiteral("'?"));
+
+    const QMap<QString, QByteArray> files = snapshot(folder());
+    EXPECT_EQ(files.size(), 27);
+    for (const TFolderFile& f : dm.FolderFiles()) {
+        EXPECT_TRUE(files.contains(f.FileName)) << qPrintable(f.FileName);
+        EXPECT_EQ(f.DataSet->changeCount(), 0) << qPrintable(f.FileName);
+    }
+    EXPECT_TRUE(files.value(QStringLiteral("Sys.xml")).startsWith("<?xml version=\"1.0\" standalone=\"yes\"?>"));
+
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frNothingToSave);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FormFolderTest, ADeclinedSaveWritesNothingAndKeepsTheChanges)
+{
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    messages.answer(QStringLiteral("DM-010"), mrNo);
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDeclined);
+    EXPECT_TRUE(snapshot(folder()).isEmpty());
+    EXPECT_GT(dm.cdsM1P1.changeCount(), 0);
+}
+
+TEST_F(FormFolderTest, AnUnpostedEditIsPostedBySaveAndReadsBack)
+{
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "12.3456", /*post=*/false);
+    ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    EXPECT_EQ(dm.cdsM1P2.state(), qx::DataSetState::Browse);
+    ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frDone);
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(amountOf(dm.cdsM1P2, "R2_Mop"), QStringLiteral("12.3456"));
+}
+
+TEST_F(FormFolderTest, APostThatFailsDuringSaveLeavesThatFileUnwritten)
+{
+    makeSavedFolder();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    const QByteArray before = readBytes(folder() + QStringLiteral("M1P3.xml"));
+    setAmount(dm.cdsM1P3, "Div_Lucros_Mop_R1", "5", /*post=*/false);
+    dm.cdsM1P3.beforePost = [](qx::ClientDataSet&) { throw std::runtime_error("refused"); };
+    messages.clear();
+
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frFailed);
+    ASSERT_TRUE(messages.codes().contains(QStringLiteral("DM-005")));
+    const ShownMessage& m = messages.shown[size_t(messages.codes().indexOf(QStringLiteral("DM-005")))];
+    EXPECT_EQ(m.dlgType, dtError);
+    EXPECT_EQ(m.chn, QStringLiteral("表格「M/1表格(背面右頁)」(M1P3.xml)於儲存(至記憶體)時出現以下故障：\r\nrefused"));
+    EXPECT_EQ(m.por, QStringLiteral("Houve a seguinte falha quando armazenou o ficheiro 'M/1表格(背面右頁)' na memória rígido:\r\nrefused"));
+    EXPECT_EQ(readBytes(folder() + QStringLiteral("M1P3.xml")), before);
+    EXPECT_EQ(dm.cdsM1P3.state(), qx::DataSetState::Edit);
+}
+
+TEST_F(FormFolderTest, AFileThatCannotBeWrittenKeepsItsChangesForTheNextSave)
+{
+    makeSavedFolder();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "-120");
+    setAmount(dm.cdsM4P1, "1_R1_Col1_Mop", "7.5");
+    // A directory where the file should be: no write can replace it.
+    const QString path = folder() + QStringLiteral("M1P2.xml");
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkdir(path));
+    messages.clear();
+
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frFailed);
+    EXPECT_EQ(messages.codes(), (QStringList{QStringLiteral("DM-010"), QStringLiteral("DM-005")}));
+    const ShownMessage& m = messages.shown.back();
+    EXPECT_TRUE(m.chn.startsWith(QStringLiteral("表格「M/1表格(背面左頁)」(M1P2.xml)於儲存(至硬碟)時出現以下故障：\r\n")))
+        << qPrintable(m.chn);
+    EXPECT_TRUE(m.por.startsWith(QStringLiteral("Houve a seguinte falha quando armazenou o ficheiro 'M/1表格(背面左頁)' no disco rígido:\r\n")))
+        << qPrintable(m.por);
+    EXPECT_GT(dm.cdsM1P2.changeCount(), 0);
+    EXPECT_EQ(dm.cdsM4P1.changeCount(), 0);  // the other files were written
+
+    ASSERT_TRUE(QDir().rmdir(path));
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    EXPECT_FALSE(messages.codes().contains(QStringLiteral("DM-005")));
+    ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frDone);
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(amountOf(dm.cdsM1P2, "R2_Mop"), QStringLiteral("-120"));
+    EXPECT_EQ(amountOf(dm.cdsM4P1, "1_R1_Col1_Mop"), QStringLiteral("7.5"));
+}
+
+// Makes the folder refuse new entries; undone by the destructor.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path) : path_(path)
+    {
+        if (geteuid() != 0) {
+            made_ = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+            undo_ = [p = path] { QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); };
+        } else if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0) {
+            made_ = true;  // root ignores permissions, not the immutable flag
+            undo_ = [p = path] { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), p}); };
+        }
+    }
+    ~ReadOnlyFolder() { release(); }
+    void release()
+    {
+        if (undo_)
+            std::exchange(undo_, nullptr)();
+    }
+    bool made() const { return made_; }
+
+private:
+    QString path_;
+    bool made_ = false;
+    std::function<void()> undo_;
+};
+
+TEST_F(FormFolderTest, AFolderThatCannotBeWrittenDamagesNoFileAndTheNextSaveSucceeds)
+{
+    makeSavedFolder();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "99.0001");
+    const QMap<QString, QByteArray> before = snapshot(folder());
+    messages.clear();
+    {
+        ReadOnlyFolder readOnly(dir.path());
+        if (!readOnly.made())
+            GTEST_SKIP() << "running as root without chattr: a read-only folder cannot be produced";
+        EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frFailed);
+        EXPECT_TRUE(messages.codes().contains(QStringLiteral("DM-005")));
+        readOnly.release();
+        EXPECT_EQ(snapshot(folder()), before);
+    }
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    EXPECT_EQ(dm.cdsM1P2.changeCount(), 0);
+    ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frDone);
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(amountOf(dm.cdsM1P2, "R2_Mop"), QStringLiteral("99.0001"));
+}
+
+// ---- closing ----
+
+TEST_F(FormFolderTest, ClosingAnotherFolderIsRefusedAndClosesNothing)
+{
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffClose), TFolderResult::frFailed);  // without the delimiter
+    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-007")});
+    EXPECT_EQ(messages.shown[0].dlgType, dtError);
+    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("不能關閉一個與當前開啟中的資料夾不相同的資料夾．"));
+    EXPECT_TRUE(messages.shown[0].por.isEmpty());
+    EXPECT_EQ(activeFolderDataSets().size(), 26u);
+    EXPECT_EQ(dm.CurrentFormFolder, folder());
+}
+
+TEST_F(FormFolderTest, ClosingWithoutAFolderNameClosesTheOpenFolderAndWritesNothing)
+{
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    EXPECT_TRUE(dm.CurrentFormFolder.isEmpty());
+    for (const TFolderFile& f : dm.FolderFiles()) {
+        EXPECT_EQ(f.DataSet->active(), f.ObjCode == 100) << qPrintable(f.FileName);
+        EXPECT_EQ(f.DataSet->fileName(), folder() + f.FileName);
+    }
+    EXPECT_TRUE(snapshot(folder()).isEmpty());
+    EXPECT_TRUE(QDir(QDir::currentPath()).entryList({QStringLiteral("M1P1.xml")}).isEmpty());
+
+    // The folder opens again in the same state: the missing files are offered as blank.
+    messages.clear();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(messages.codes().value(0), QStringLiteral("DM-008"));
+}
+
+TEST_F(FormFolderTest, ClosingDiscardsAPendingEditWithoutAskingSoNoOtherFolderReceivesIt)
+{
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "555", /*post=*/false);
+    dm.cdsM3Obs.edit();
+    dm.cdsM3Obs.fieldByName(u"R1_Obs").setAsString(QStringLiteral("pendente"));
+    messages.answer(QStringLiteral("DM-016"), mrNo);
+    messages.clear();
+
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frDone);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(dm.cdsM1P2.active());
+    EXPECT_FALSE(dm.cdsM3Obs.active());
+
+    QTemporaryDir other;
+    ASSERT_EQ(dm.ProcessFormFolder(other.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(amountOf(dm.cdsM1P2, "R2_Mop"), QStringLiteral("0"));
+    EXPECT_EQ(dm.cdsM3Obs.fieldByName(u"R1_Obs").asString(), QString());
+}
+
+TEST_F(FormFolderTest, ADataSetThatRefusesToCloseIsReportedAndClosedAnyway)
+{
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    dm.cdsM4P2.beforeClose = [](qx::ClientDataSet&) { throw std::runtime_error("busy"); };
+    messages.clear();
+
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frFailed);
+    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-006")});
+    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("關閉表格「M/4格式(背面)」(M4P2.xml)時出現以下故障：\r\nbusy"));
+    EXPECT_EQ(messages.shown[0].por,
+              QStringLiteral("Houve a seguinte falha quando fechou o ficheiro 'M/4格式(背面) (M4P2.xml)':\r\nbusy"));
+    EXPECT_FALSE(dm.cdsM4P2.active());
+    EXPECT_TRUE(activeFolderDataSets().empty());
+    EXPECT_TRUE(dm.CurrentFormFolder.isEmpty());
+}
+
+}  // namespace
