@@ -129,8 +129,8 @@ void runStep(TdmMain& dm, qx::ClientDataSet& page, const CalcStep& step, const R
         return;
     }
     case CalcKind::Product: {
-        const qx::Field& factor = page.fieldByName(names.operand);
-        Guarded(dm, target, [&] { return productValue(factor.asCurrency(), step.rate); });
+        const qx::Field& amount = page.fieldByName(names.operand);
+        Guarded(dm, target, [&] { return productValue(amount.asCurrency(), step.rate); });
         return;
     }
     }
