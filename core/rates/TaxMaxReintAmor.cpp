@@ -41,6 +41,8 @@ void fillRow(qx::ClientDataSet& ds, const TaxRateRow& row)
 bool TdmMain::BuildTaxMaxReintAmor(const QString& titleChn, const QString& titlePor)
 {
     qx::ClientDataSet& ds = cdsTaxMaxReintAmor;
+    // A folder whose file already holds the fixed rows has nothing new to save afterwards.
+    const auto rowsBefore = ds.dataRows();
     ds.emptyDataSet();
     ds.mergeChangeLog();
     for (const TaxRateRow& row : TaxMaxReintAmorRows()) {
@@ -55,6 +57,8 @@ bool TdmMain::BuildTaxMaxReintAmor(const QString& titleChn, const QString& title
             throw;
         }
     }
+    if (ds.dataRows() == rowsBefore)
+        ds.mergeChangeLog();
     ds.first();
     return true;
 }

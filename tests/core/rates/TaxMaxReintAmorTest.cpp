@@ -130,6 +130,17 @@ TEST_F(RateTable, BuildReplacesWhateverTheTableHeld)
     EXPECT_FALSE(ds.locate(QStringLiteral("Codigo"), {QStringLiteral("9.9")}));
 }
 
+TEST_F(RateTable, RebuildingTheSameRowsLeavesNothingToSave)
+{
+    postRow(QStringLiteral("9.9"), QStringLiteral("舊"), "10", "10");
+    ds.mergeChangeLog();
+    dm.BuildTaxMaxReintAmor(QString(), QString());
+    EXPECT_GT(ds.changeCount(), 0) << "a table that differed from the fixed rows must be saved";
+    ds.mergeChangeLog();
+    dm.BuildTaxMaxReintAmor(QString(), QString());
+    EXPECT_EQ(ds.changeCount(), 0) << "the fixed rows again are no change";
+}
+
 TEST_F(RateTable, SearchingACodeFindsTheLeasedLandRowFirst)
 {
     dm.BuildTaxMaxReintAmor(QString(), QString());
