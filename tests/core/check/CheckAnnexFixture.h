@@ -10,9 +10,10 @@
 #include <utility>
 
 class CheckAnnexFixture : public DmFixture {
-protected:
+public:
     using Values = std::initializer_list<std::pair<const char*, const char*>>;
 
+protected:
     // Sets the fields from their texts ("" = null) and posts the page once.
     static void Post(qx::ClientDataSet& page, Values values)
     {
