@@ -52,13 +52,6 @@ protected:
     }
 };
 
-TEST_F(CheckAnnexLines, ABlankDeclarationHasNoAnnexFinding)
-{
-    dm->CheckForms(nullptr);
-    for (const AnnexPage& p : kAnnexPages)
-        EXPECT_EQ(Codes(p.code), QStringList()) << p.code;
-}
-
 // Every amount the user types on an annex page, current or previous period, is tested for
 // decimals; negative amounts are allowed throughout, and calculated lines are never reported.
 TEST_F(CheckAnnexLines, EveryInputAmountIsTestedForDecimalsButMayBeNegative)
@@ -171,13 +164,6 @@ TEST_F(CheckAnnexLines, BackPageItemsLookAtBothPeriods)
 
     Post(dm->cdsAnexoASegP2, {{"III_R2229_Desc", "x"}, {"III_R2229_Mop_Per_Ant", "5"}, {"III_R111_Mop_Per_Ant", "5"}});
     EXPECT_EQ(Codes(2112), QStringList());
-}
-
-TEST_F(CheckAnnexLines, TheInsuranceBackPageReportsUnderItsOwnCode)
-{
-    Post(dm->cdsAnexoBSegP2, {{"VIII_R6_Mop", "0.5"}});
-    EXPECT_EQ(Codes(3212), QStringList{QStringLiteral("A-006 VIII_R6_Mop")});
-    EXPECT_TRUE(Codes(3112).isEmpty());
 }
 
 }  // namespace
