@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -45,6 +46,9 @@ protected:
     {
         SetFixedNow(QDateTime(QDate(2024, 3, 15), QTime(10, 30, 0)));
         ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(config.isValid());
+        // Tests of one program may run side by side: each remembers its folder in its own file.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
         dmMain = &dm;
     }
     void TearDown() override
@@ -89,6 +93,7 @@ protected:
 
     ScriptedMessages messages;
     QTemporaryDir dir;
+    QTemporaryDir config;
     TdmMain dm;
 };
 
