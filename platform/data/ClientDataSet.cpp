@@ -138,6 +138,27 @@ Field& ClientDataSet::field(int index) const
     return *fields_[std::size_t(index)];
 }
 
+// Names are looked up by every calculation step, so the usual short ASCII name is folded to lower
+// case in a buffer on the stack and looked up without allocating; any other takes the long way.
+int ClientDataSet::Impl::indexOf(QAnyStringView name) const
+{
+    constexpr qsizetype kShort = 64;
+    QChar folded[kShort];
+    qsizetype n = 0;
+    const bool ascii = name.size() <= kShort && name.visit([&](auto view) {
+        for (const auto c : view) {
+            const auto u = static_cast<char16_t>(QChar(c).unicode());
+            if (u >= 0x80)
+                return false;
+            folded[n++] = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u);
+        }
+        return true;
+    });
+    if (ascii)
+        return nameIndex.value(QString::fromRawData(folded, n), -1);
+    return nameIndex.value(name.toString().toLower(), -1);
+}
+
 int ClientDataSet::indexOfName(QAnyStringView name) const { return shared_->indexOf(name); }
 
 Field* ClientDataSet::findField(QAnyStringView name) const

@@ -65,7 +65,7 @@ struct ClientDataSet::Impl {
 
     std::vector<ClientDataSet*> cursors;  // every cursor on these rows, the dataset first
 
-    int indexOf(QAnyStringView name) const { return nameIndex.value(name.toString().toLower(), -1); }
+    int indexOf(QAnyStringView name) const;
     int physicalIndexOf(const detail::Row* row) const;
     std::int64_t seqForPosition(int physicalIndex);
     void renumber();
