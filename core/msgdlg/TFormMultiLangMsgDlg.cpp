@@ -57,7 +57,8 @@ QPushButton* makeButton(QWidget* panel, const char* name, int top)
     auto* button = new QPushButton(panel);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(16, top, 113, 30);
-    button->setAutoDefault(false);
+    // Enter presses the focused button, as on every dialog; otherwise btnOK, the default one.
+    button->setAutoDefault(true);
     return button;
 }
 

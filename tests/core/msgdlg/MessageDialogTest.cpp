@@ -73,6 +73,24 @@ TEST_F(MessageDialog, QuestionShowsYesAndNoOnlyAndIgnoresTheCloseBoxAndEsc)
     EXPECT_EQ(show(3, [](TFormMultiLangMsgDlg& d) { d.btnNo->click(); }), 7);
 }
 
+// Enter answers with the focused button, as the keyboard user expects of a question.
+TEST_F(MessageDialog, EnterPressesTheFocusedAnswerButton)
+{
+    const auto pressEnter = [](TFormMultiLangMsgDlg& d) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(d.focusWidget(), &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(d.focusWidget(), &release);
+    };
+    EXPECT_EQ(show(3, pressEnter), 6);
+    EXPECT_EQ(show(3, [&](TFormMultiLangMsgDlg& d) {
+                  d.btnNo->setFocus();
+                  pressEnter(d);
+              }),
+              7);
+    EXPECT_EQ(show(1, pressEnter), 1);
+}
+
 TEST_F(MessageDialog, ButtonsPerTypeAndTheirResults)
 {
     for (std::uint8_t type : {0, 1, 2}) {
