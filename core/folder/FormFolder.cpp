@@ -5,6 +5,7 @@
 // never writes a file. A failed open closes what it opened, so no half-open folder remains.
 #include "core/module/TdmMain.h"
 
+#include "core/folder/FolderFileShape.h"
 #include "core/folder/FolderFileTable.h"
 #include "core/folder/FolderMessages.h"
 #include "core/util/Messages.h"
@@ -259,11 +260,20 @@ void TdmMain::RegisterFolderFile(qx::ClientDataSet& dataSet, int objCode, const 
 bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBlank)
 {
     qx::ClientDataSet& ds = *entry.DataSet;
+    const bool wasActive = ds.active();
     try {
-        if (!forceNew && fileExists(ds.fileName()))
+        if (!forceNew && fileExists(ds.fileName())) {
             ds.open();  // an active dataset is neither reloaded nor recreated
-        else if (!ds.active())
+            // Well-formed values in the wrong shape (two records in a page, a list row without
+            // its number) are refused like any other damage, before anything relies on them.
+            const QString fault = wasActive ? QString() : FolderFileShapeFault(*this, entry);
+            if (!fault.isEmpty()) {
+                ds.close();
+                throw qx::DataPacketError(fault.toStdString());
+            }
+        } else if (!ds.active()) {
             ds.createDataSet();
+        }
     } catch (const std::exception& e) {
         ShowFolderMessage(CannotOpenFileMsg(entry.TitleChn, entry.FileName, errorText(e)));
         return false;

@@ -1,0 +1,263 @@
+// Opening a folder in which one file is damaged: the open stops with DM-003 naming that file,
+// no file of the folder changes and no dataset stays open. And files written by another version
+// (a field more, a field less) open and save cleanly.
+#include "PacketDamage.h"
+#include "SampleFolder.h"
+#include "core/catalogue/FieldCatalogue.h"
+#include "core/folder/FolderFileTable.h"
+#include "core/module/TdmMain.h"
+#include "core/util/Clock.h"
+#include "support/ScriptedMessages.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+struct FileOfFolder {
+    QString fileName;
+    QString dataSet;
+    QString titleChn;
+};
+
+// The files of the table but the alert list, which is never read.
+std::vector<FileOfFolder> readFiles()
+{
+    TdmMain dm;
+    std::vector<FileOfFolder> files;
+    for (const FolderFileSpec& spec : FolderFileSpecs())
+        if (spec.objCode != kAlertListCode)
+            files.push_back({QString::fromUtf16(spec.fileName), (dm.*spec.dataSet).name(), QString::fromUtf16(spec.titleChn)});
+    return files;
+}
+
+class DamagedFolderFileTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        SetFixedNow(QDateTime(QDate(2024, 3, 15), QTime(10, 30, 0)));
+        sample_ = new QTemporaryDir;
+        TdmMain dm;
+        dmMain = &dm;
+        WriteSampleFolder(dm, sample_->path(), kTypicalFolder);
+        dmMain = nullptr;
+    }
+    static void TearDownTestSuite()
+    {
+        delete sample_;
+        sample_ = nullptr;
+        SetFixedNow(QDateTime());
+    }
+
+    // A fresh copy of the sample folder.
+    std::unique_ptr<QTemporaryDir> copyOfSample() const
+    {
+        auto dir = std::make_unique<QTemporaryDir>();
+        EXPECT_TRUE(damage::copyFolder(sample_->path(), dir->path()));
+        return dir;
+    }
+
+    // Damages `file` of a fresh copy with `bytes`, opens the folder and checks the refusal.
+    void expectRefused(const FileOfFolder& file, const QByteArray& bytes)
+    {
+        SCOPED_TRACE(qPrintable(file.fileName));
+        const auto dir = copyOfSample();
+        ASSERT_TRUE(damage::writeBytes(dir->path() + QLatin1Char('/') + file.fileName, bytes));
+        const auto before = damage::snapshot(dir->path());
+
+        ScriptedMessages messages;
+        TdmMain dm;
+        dmMain = &dm;
+        EXPECT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frFailed);
+        ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-003")});
+        const ShownMessage& m = messages.shown.front();
+        EXPECT_EQ(m.dlgType, dtError);
+        EXPECT_TRUE(m.chn.startsWith(QStringLiteral("開啟資料表「%1」(%2)時發生以下故障：\r\n").arg(file.titleChn, file.fileName)))
+            << qPrintable(m.chn);
+        EXPECT_TRUE(m.por.startsWith(
+            QStringLiteral("Houve a seguinte falha quando abriu a tabela de informações '%1':\r\n").arg(file.fileName)))
+            << qPrintable(m.por);
+        EXPECT_GT(m.chn.size(), m.chn.indexOf(QStringLiteral("\r\n")) + 2) << "the fault is named";
+        for (const qx::ClientDataSet* ds : dm.AllDataSets())
+            EXPECT_FALSE(ds->active()) << qPrintable(ds->name()) << " stays open";
+        EXPECT_EQ(damage::snapshot(dir->path()), before);
+        dmMain = nullptr;
+    }
+
+    static QByteArray sampleBytes(const FileOfFolder& file)
+    {
+        return damage::readBytes(sample_->path() + QLatin1Char('/') + file.fileName);
+    }
+
+    static QTemporaryDir* sample_;
+};
+
+QTemporaryDir* DamagedFolderFileTest::sample_ = nullptr;
+
+TEST_F(DamagedFolderFileTest, TheSampleFolderItselfOpens)
+{
+    ScriptedMessages messages;
+    const auto dir = copyOfSample();
+    TdmMain dm;
+    dmMain = &dm;
+    ASSERT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frDone);
+    EXPECT_TRUE(messages.codes().isEmpty()) << qPrintable(messages.codes().join(u' '));
+    EXPECT_EQ(dm.cdsM3VCLF.recordCount(), kTypicalFolder.m3Rows);
+    EXPECT_EQ(dm.cdsM3AAba.recordCount(), kTypicalFolder.m3aRows);
+    dmMain = nullptr;
+}
+
+TEST_F(DamagedFolderFileTest, EveryFileDamagedInEveryWayStopsTheOpenWithItsTitle)
+{
+    for (const damage::Kind& kind : damage::kindsForEveryFile()) {
+        SCOPED_TRACE(kind.name);
+        for (const FileOfFolder& file : readFiles()) {
+            const auto bytes = kind.apply(sampleBytes(file), CatalogueFields(file.dataSet));
+            if (!bytes) {
+                // Some annex pages hold amounts only.
+                EXPECT_STREQ(kind.name, "text over its width") << "does not apply to " << qPrintable(file.fileName);
+                continue;
+            }
+            expectRefused(file, *bytes);
+        }
+    }
+}
+
+TEST_F(DamagedFolderFileTest, SeveralRecordsInAOneRecordPageAreRefused)
+{
+    const QStringList onePage{"Sys.xml",           "M1P1.xml",         "M1P2.xml",         "M1P3.xml",
+                              "AnexoAP1.xml",      "AnexoAP2.xml",     "AnexoASegP1.xml",  "AnexoASegP2.xml",
+                              "AnexoABankP1.xml",  "AnexoABankP2.xml", "AnexoBP1.xml",     "AnexoBP2.xml",
+                              "AnexoBSegP1.xml",   "AnexoBSegP2.xml",  "AnexoBBankP1.xml", "AnexoBBankP2.xml",
+                              "M3P1.xml",          "M4P1.xml",         "M4P2.xml"};
+    int checked = 0;
+    for (const FileOfFolder& file : readFiles()) {
+        if (!onePage.contains(file.fileName))
+            continue;
+        const auto bytes = damage::duplicateFirstRow(sampleBytes(file));
+        ASSERT_TRUE(bytes.has_value()) << qPrintable(file.fileName);
+        expectRefused(file, *bytes);
+        ++checked;
+    }
+    EXPECT_EQ(checked, onePage.size());
+}
+
+TEST_F(DamagedFolderFileTest, AListRowWithoutItsNumberOrRepeatingOneIsRefused)
+{
+    const QStringList numbered{"M3VCLF.xml", "M3Obs.xml", "M3AAli.xml", "M3AAba.xml", "M3AObs.xml"};
+    for (const FileOfFolder& file : readFiles()) {
+        if (!numbered.contains(file.fileName))
+            continue;
+        const auto withoutKey = damage::dropAttribute(sampleBytes(file), QStringLiteral("Rec_AID"));
+        ASSERT_TRUE(withoutKey.has_value()) << qPrintable(file.fileName);
+        expectRefused(file, *withoutKey);
+        const auto repeated = damage::duplicateFirstRow(sampleBytes(file));
+        ASSERT_TRUE(repeated.has_value());
+        expectRefused(file, *repeated);
+    }
+}
+
+TEST_F(DamagedFolderFileTest, ListsAndObservationsWithSeveralRowsStillOpen)
+{
+    // The shape check must not refuse what the program writes: several numbered rows, printer
+    // offsets for several pages.
+    const auto dir = copyOfSample();
+    const QString prn = dir->path() + QStringLiteral("/PrnSetup.xml");
+    const auto twoOffsets = damage::duplicateFirstRow(damage::readBytes(prn));
+    ASSERT_TRUE(twoOffsets.has_value());
+    ASSERT_TRUE(damage::writeBytes(prn, *twoOffsets));
+    ScriptedMessages messages;
+    TdmMain dm;
+    dmMain = &dm;
+    ASSERT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(dm.cdsPrnSetup.recordCount(), 2);
+    EXPECT_GT(dm.cdsM3Obs.recordCount(), 1);
+    dmMain = nullptr;
+}
+
+TEST_F(DamagedFolderFileTest, ADamagedAlertListIsNeverReadAndIsRewrittenByTheNextSave)
+{
+    for (const damage::Kind& kind : damage::kindsForEveryFile()) {
+        SCOPED_TRACE(kind.name);
+        const auto dir = copyOfSample();
+        const QString alerts = dir->path() + QStringLiteral("/Alert.xml");
+        const auto bytes = kind.apply(damage::readBytes(alerts), CatalogueFields(u"cdsAlert"));
+        if (!bytes)
+            continue;  // the sample declaration has no findings, so its alert list has no row
+        ASSERT_TRUE(damage::writeBytes(alerts, *bytes));
+        ScriptedMessages messages;
+        TdmMain dm;
+        dmMain = &dm;
+        ASSERT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frDone);
+        EXPECT_TRUE(messages.codes().isEmpty());
+        dm.cdsAlert.append();  // a change, so the alert list is written
+        dm.cdsAlert.fieldByName(u"Obj_Code").setAsInteger(1011);
+        dm.cdsAlert.post();
+        ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+        qx::ClientDataSet reread;
+        reread.setFieldDefs(CatalogueFields(u"cdsAlert"));
+        reread.setFileName(alerts);
+        EXPECT_NO_THROW(reread.open());
+        dmMain = nullptr;
+    }
+}
+
+// A file of another version of the program: a field this one does not know, and none of a field
+// it expects. The file opens, the known values are kept, the missing one reads as empty (an
+// amount becomes 0 at the page's next post), and the next save writes a file of this version
+// that opens again: nothing unknown travels on.
+TEST_F(DamagedFolderFileTest, AFieldMoreOrLessOpensAndTheNextSaveWritesTheKnownFields)
+{
+    const auto dir = copyOfSample();
+    const QString page = dir->path() + QStringLiteral("/M1P2.xml");
+    const QString list = dir->path() + QStringLiteral("/M3VCLF.xml");
+    const QByteArray extraField = R"(<FIELD attrname="Campo_Novo" fieldtype="string" WIDTH="20"/>)";
+    ASSERT_TRUE(damage::writeBytes(
+        page, damage::removeField(damage::addUnknownField(damage::readBytes(page), extraField, R"(Campo_Novo="x&amp;y")"),
+                                  QStringLiteral("R3_Mop"))));
+    ASSERT_TRUE(damage::writeBytes(
+        list, damage::removeField(damage::addUnknownField(damage::readBytes(list), extraField, R"(Campo_Novo="z")"),
+                                  QStringLiteral("Col6_Mop"))));
+
+    ScriptedMessages messages;
+    QString r2Before;
+    {
+        TdmMain dm;
+        dmMain = &dm;
+        ASSERT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frDone);
+        EXPECT_FALSE(messages.codes().contains(QStringLiteral("DM-003")));
+        r2Before = dm.cdsM1P2.fieldByName(u"R2_Mop").asString();
+        EXPECT_FALSE(r2Before.isEmpty());
+        EXPECT_EQ(dm.cdsM3VCLF.recordCount(), kTypicalFolder.m3Rows);
+        EXPECT_TRUE(dm.cdsM3VCLF.fieldByName(u"Col6_Mop").isNull());
+        EXPECT_EQ(dm.cdsM3VCLF.fieldByName(u"Col1_Mop").asString(), QStringLiteral("10097"));
+
+        dm.cdsM3VCLF.edit();
+        dm.cdsM3VCLF.fieldByName(u"Tipo").setAsString(QStringLiteral("Mudado"));
+        dm.cdsM3VCLF.post();
+        EXPECT_EQ(dm.cdsM3VCLF.fieldByName(u"Col6_Mop").asString(), QStringLiteral("0"));  // zeroed by the row check
+        dm.cdsM1P2.edit();
+        dm.cdsM1P2.fieldByName(u"R2_Mop").setAsString(QStringLiteral("123"));
+        dm.cdsM1P2.post();
+        EXPECT_EQ(dm.cdsM1P2.fieldByName(u"R3_Mop").asString(), QStringLiteral("0"));
+        ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+        ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frDone);
+        dmMain = nullptr;
+    }
+    EXPECT_FALSE(damage::readBytes(page).contains("Campo_Novo"));
+    EXPECT_FALSE(damage::readBytes(list).contains("Campo_Novo"));
+    EXPECT_TRUE(damage::readBytes(list).contains("Col6_Mop"));
+
+    TdmMain dm;
+    dmMain = &dm;
+    messages.clear();
+    ASSERT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frDone);
+    EXPECT_FALSE(messages.codes().contains(QStringLiteral("DM-003")));
+    EXPECT_EQ(dm.cdsM1P2.fieldByName(u"R2_Mop").asString(), QStringLiteral("123"));
+    EXPECT_EQ(dm.cdsM3VCLF.fieldByName(u"Tipo").asString(), QStringLiteral("Mudado"));
+    dmMain = nullptr;
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+#include "PacketDamage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace damage {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+        files[name] = readBytes(folder + QLatin1Char('/') + name);
+    return files;
+}
+
+bool copyFolder(const QString& from, const QString& to)
+{
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        if (!QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name))
+            return false;
+    return true;
+}
+
+namespace {
+
+// Offsets of the first ROW element: [start, end) with end just past its "/>".
+std::optional<std::pair<qsizetype, qsizetype>> firstRow(const QByteArray& packet)
+{
+    const qsizetype start = packet.indexOf("<ROW ");
+    if (start < 0)
+        return std::nullopt;
+    const qsizetype end = packet.indexOf("/>", start);
+    if (end < 0)
+        return std::nullopt;
+    return std::make_pair(start, end + 2);
+}
+
+// The attribute ` NAME="..."` inside [from, to), found ignoring the case of the name.
+std::optional<std::pair<qsizetype, qsizetype>> attributeIn(const QByteArray& packet, qsizetype from, qsizetype to,
+                                                           const QString& name)
+{
+    const QRegularExpression re(QStringLiteral(R"( %1="[^"]*")").arg(QRegularExpression::escape(name)),
+                                QRegularExpression::CaseInsensitiveOption);
+    const QString text = QString::fromLatin1(packet.mid(from, to - from));
+    const QRegularExpressionMatch m = re.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return std::make_pair(from + m.capturedStart(), from + m.capturedEnd());
+}
+
+const qx::FieldDef* firstDataField(const std::vector<qx::FieldDef>& defs, std::initializer_list<qx::FieldType> types)
+{
+    for (const qx::FieldDef& d : defs)
+        if (d.kind == qx::FieldKind::Data && std::find(types.begin(), types.end(), d.type) != types.end())
+            return &d;
+    return nullptr;
+}
+
+std::optional<QByteArray> truncated(const QByteArray& p, const std::vector<qx::FieldDef>&)
+{
+    return p.left(p.size() / 2);
+}
+
+std::optional<QByteArray> binary(const QByteArray&, const std::vector<qx::FieldDef>&)
+{
+    QByteArray bytes;
+    std::uint32_t x = 2463534242u;
+    for (int i = 0; i < 700; ++i) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        bytes.append(char(x & 0xFF));
+    }
+    bytes[10] = '\0';
+    return bytes;
+}
+
+std::optional<QByteArray> malformed(const QByteArray& p, const std::vector<qx::FieldDef>&)
+{
+    QByteArray out = p;
+    const qsizetype at = out.indexOf("<METADATA>");
+    if (at < 0)
+        return std::nullopt;
+    out.remove(at + 9, 1);  // "<METADATA<FIELDS>"
+    return out;
+}
+
+std::optional<QByteArray> wrongFieldType(const QByteArray& p, const std::vector<qx::FieldDef>&)
+{
+    const qsizetype field = p.indexOf("<FIELD ");
+    const qsizetype type = p.indexOf("fieldtype=\"", field);
+    if (field < 0 || type < 0)
+        return std::nullopt;
+    const qsizetype valueStart = type + 11;
+    const qsizetype valueEnd = p.indexOf('"', valueStart);
+    const QByteArray old = p.mid(valueStart, valueEnd - valueStart);
+    QByteArray out = p;
+    out.replace(valueStart, valueEnd - valueStart, old == "string" ? QByteArray("boolean") : QByteArray("string"));
+    return out;
+}
+
+std::optional<QByteArray> numberOutOfRange(const QByteArray& p, const std::vector<qx::FieldDef>& defs)
+{
+    using T = qx::FieldType;
+    const qx::FieldDef* d = firstDataField(defs, {T::Currency, T::Integer, T::LargeInt, T::AutoInc});
+    if (!d)
+        return std::nullopt;
+    return setAttribute(p, d->name, "99999999999999999999999");
+}
+
+std::optional<QByteArray> textOverWidth(const QByteArray& p, const std::vector<qx::FieldDef>& defs)
+{
+    const qx::FieldDef* d = firstDataField(defs, {qx::FieldType::String});
+    if (!d || d->size <= 0)
+        return std::nullopt;
+    return setAttribute(p, d->name, QByteArray(d->size + 1, 'W'));
+}
+
+}  // namespace
+
+const std::vector<Kind>& kindsForEveryFile()
+{
+    static const std::vector<Kind> kinds{
+        {"empty", [](const QByteArray&, const std::vector<qx::FieldDef>&) { return std::optional<QByteArray>(QByteArray()); }},
+        {"truncated", truncated},
+        {"binary", binary},
+        {"malformed", malformed},
+        {"wrong field type", wrongFieldType},
+        {"number out of range", numberOutOfRange},
+        {"text over its width", textOverWidth},
+    };
+    return kinds;
+}
+
+std::optional<QByteArray> duplicateFirstRow(const QByteArray& packet)
+{
+    const auto row = firstRow(packet);
+    if (!row)
+        return std::nullopt;
+    QByteArray out = packet;
+    out.insert(row->second, packet.mid(row->first, row->second - row->first));
+    return out;
+}
+
+std::optional<QByteArray> dropAttribute(const QByteArray& packet, const QString& field)
+{
+    const auto row = firstRow(packet);
+    if (!row)
+        return std::nullopt;
+    const auto attr = attributeIn(packet, row->first, row->second, field);
+    if (!attr)
+        return std::nullopt;
+    QByteArray out = packet;
+    out.remove(attr->first, attr->second - attr->first);
+    return out;
+}
+
+std::optional<QByteArray> setAttribute(const QByteArray& packet, const QString& field, const QByteArray& value)
+{
+    const auto row = firstRow(packet);
+    if (!row)
+        return std::nullopt;
+    const QByteArray attribute = ' ' + field.toLatin1() + "=\"" + value + '"';
+    QByteArray out = packet;
+    if (const auto attr = attributeIn(packet, row->first, row->second, field))
+        out.replace(attr->first, attr->second - attr->first, attribute);
+    else
+        out.insert(row->second - 2, attribute);
+    return out;
+}
+
+QByteArray addUnknownField(const QByteArray& packet, const QByteArray& fieldXml, const QByteArray& attribute)
+{
+    QByteArray out = packet;
+    out.insert(out.indexOf("<FIELD "), fieldXml);
+    out.replace("<ROW ", "<ROW " + attribute + ' ');
+    return out;
+}
+
+QByteArray removeField(const QByteArray& packet, const QString& field)
+{
+    QString text = QString::fromLatin1(packet);
+    const QString name = QRegularExpression::escape(field);
+    text.remove(QRegularExpression(QStringLiteral(R"(\r?\n?<FIELD attrname="%1"[^>]*/>)").arg(name),
+                                   QRegularExpression::CaseInsensitiveOption));
+    text.remove(QRegularExpression(QStringLiteral(R"( %1="[^"]*")").arg(name), QRegularExpression::CaseInsensitiveOption));
+    return text.toLatin1();
+}
+
+}  // namespace damage
