@@ -62,6 +62,16 @@ void cancelOwnEdit(ClientDataSet& dataSet)
         withoutHandler(dataSet.beforeCancel, [&] { dataSet.cancel(); });
 }
 
+// Leaves edit or insert state as any move of the cursor does: a modified record is posted, an
+// untouched one (a new row nothing was typed into) is dropped rather than stored as an empty row.
+void leaveEdit(ClientDataSet& dataSet)
+{
+    if (dataSet.modified())
+        dataSet.post();
+    else
+        cancelOwnEdit(dataSet);
+}
+
 RowValues valuesAt(ClientDataSet& dataSet, int recNo, const std::vector<int>& fields)
 {
     RowValues out;
@@ -149,8 +159,7 @@ void allOrNothing(ClientDataSet& dataSet, RowRewriter& rows, int recNo, Body bod
 // Exchanges the values of the current row with those of the row `step` away and follows them.
 bool exchangeWithNeighbour(ClientDataSet& dataSet, int step)
 {
-    if (isEditing(dataSet))
-        dataSet.post();
+    leaveEdit(dataSet);
     const int recNo = dataSet.recNo();
     const int target = recNo + step;
     if (dataSet.isEmpty() || recNo < 1 || target < 1 || target > dataSet.recordCount()) {
@@ -188,8 +197,7 @@ void appendEmptyRow(ClientDataSet& dataSet)
 
 bool InsertRowAtCursor(ClientDataSet& dataSet)
 {
-    if (isEditing(dataSet))
-        dataSet.post();
+    leaveEdit(dataSet);
     if (dataSet.isEmpty()) {
         appendEmptyRow(dataSet);
         return true;

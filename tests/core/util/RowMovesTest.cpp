@@ -209,3 +209,19 @@ TEST_F(RowMoves, InsertRefusedOnAnEmptyListLeavesItEmpty)
     EXPECT_EQ(list.recordCount(), 0);
     EXPECT_EQ(list.state(), qx::DataSetState::Browse);
 }
+
+TEST_F(RowMoves, MoveFromANewRowPostsWhatWasTypedAndDropsAnUntouchedOne)
+{
+    addThree();
+    list.append();
+    EXPECT_TRUE(MoveRowUp(list));
+    EXPECT_EQ(names(), QStringList({"A", "C", "B"}));  // no empty row was stored and moved
+    EXPECT_EQ(list.recNo(), 2);
+    EXPECT_EQ(cancelQuestions, 0);
+
+    list.append();
+    list.fieldByName(u"Descricao").setAsString(QStringLiteral("D"));
+    EXPECT_TRUE(MoveRowUp(list));
+    EXPECT_EQ(names(), QStringList({"A", "C", "D", "B"}));
+    EXPECT_EQ(list.recNo(), 3);
+}
