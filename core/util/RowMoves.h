@@ -2,7 +2,8 @@
 // Row operations of the lists whose order is their auto-increment key: the keys never change,
 // the values move between rows. Values are copied typed (nulls included) and every operation is
 // all-or-nothing: when a post is refused, the rows already rewritten get their values back and
-// the error is raised again. Controls are disabled for the duration.
+// the error is raised again. Controls are disabled for the duration. A record being edited is
+// first left as any move leaves it: posted when modified, dropped when untouched.
 
 namespace qx {
 class ClientDataSet;
