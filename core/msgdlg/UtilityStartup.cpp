@@ -1,5 +1,6 @@
 #include "core/msgdlg/UtilityStartup.h"
 
+#include "core/util/Clock.h"
 #include "core/util/MsgLanguage.h"
 #include "core/util/PlainMessage.h"
 
@@ -10,6 +11,8 @@
 void InitializeUtilities()
 {
     MsgLanguage = ChooseMsgLanguage(QFontDatabase::families());
+    // Refusals without a message sound the desktop's own beep, not a bell on a terminal.
+    SetBeepHandler([] { QApplication::beep(); });
     SetPlainMessageHandler([](const QString& text) {
         QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(), text);
     });
