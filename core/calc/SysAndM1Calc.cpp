@@ -5,6 +5,7 @@
 #include "core/module/TdmMain.h"
 #include "core/util/Clock.h"
 #include "core/util/SystemInfo.h"
+#include "core/util/TrimBlanks.h"
 
 #include <QCoreApplication>
 
@@ -29,18 +30,6 @@ const SectorText& sectorTextOf(int sectorId)
         if (t.sectorId == sectorId)
             return t;
     return kSectorNotChosen;
-}
-
-// Removes blanks and control characters at both ends.
-QString trimmedText(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= u' ')
-        --end;
-    return text.mid(begin, end - begin);
 }
 
 void clearOverflowList(qx::ClientDataSet& dataSet)
@@ -77,8 +66,8 @@ void TdmMain::cdsM1P1NewRecord(qx::ClientDataSet& dataSet)
 
 void TdmMain::cdsM1P1CalcFields(qx::ClientDataSet& dataSet)
 {
-    const QString first = trimmedText(dataSet.fieldByName(u"Nome_Contribuinte_1").asString());
-    const QString second = trimmedText(dataSet.fieldByName(u"Nome_Contribuinte_2").asString());
+    const QString first = TrimBlanks(dataSet.fieldByName(u"Nome_Contribuinte_1").asString());
+    const QString second = TrimBlanks(dataSet.fieldByName(u"Nome_Contribuinte_2").asString());
     dataSet.fieldByName(u"nome_contribuinte").setAsString(first + QLatin1Char(' ') + second);
 }
 

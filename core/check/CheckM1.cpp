@@ -45,43 +45,42 @@ struct TickedDescription {
     RuleText descriptionWithoutTick;
 };
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QStringList names(const std::vector<const char*>& fields)
 {
     QStringList out;
     for (const char* f : fields)
-        out << text(f);
+        out << Utf8(f);
     return out;
 }
 
 void checkRequired(TdmMain& dm, qx::ClientDataSet& page, int objCode, const RequiredField& rule)
 {
-    if (rule.whenTicked && !page.fieldByName(text(rule.whenTicked)).asBoolean())
+    if (rule.whenTicked && !page.fieldByName(Utf8(rule.whenTicked)).asBoolean())
         return;
-    dm.CheckRequiredField(objCode, page.fieldByName(text(rule.field)), text(rule.chn), text(rule.por));
+    dm.CheckRequiredField(objCode, page.fieldByName(Utf8(rule.field)), Utf8(rule.chn), Utf8(rule.por));
 }
 
 void checkJoinedText(TdmMain& dm, qx::ClientDataSet& page, int objCode, const JoinedText& rule)
 {
     QString joined;
     for (const char* f : rule.fields)
-        joined += page.fieldByName(text(f)).asString();
+        joined += page.fieldByName(Utf8(f)).asString();
     if (joined.isEmpty())
-        AddRuleAlert(dm, objCode, page.fieldByName(text(rule.fields.front())).fieldName(), rule.missing);
+        AddRuleAlert(dm, objCode, page.fieldByName(Utf8(rule.fields.front())).fieldName(), rule.missing);
 }
 
 void checkChoice(TdmMain& dm, qx::ClientDataSet& page, int objCode, const ChoiceGroup& group)
 {
-    dm.CheckChoiceCount(page, objCode, text(group.labelChn), text(group.labelPor), names(group.fields), group.min,
+    dm.CheckChoiceCount(page, objCode, Utf8(group.labelChn), Utf8(group.labelPor), names(group.fields), group.min,
                         group.max);
 }
 
 void checkTickedDescription(TdmMain& dm, qx::ClientDataSet& page, int objCode, const TickedDescription& rule)
 {
-    const bool ticked = page.fieldByName(text(rule.tick)).asBoolean();
-    const bool described = !page.fieldByName(text(rule.description)).asString().isEmpty();
-    const QString fieldName = page.fieldByName(text(rule.alertField)).fieldName();
+    const bool ticked = page.fieldByName(Utf8(rule.tick)).asBoolean();
+    const bool described = !page.fieldByName(Utf8(rule.description)).asString().isEmpty();
+    const QString fieldName = page.fieldByName(Utf8(rule.alertField)).fieldName();
     if (ticked && !described)
         AddRuleAlert(dm, objCode, fieldName, rule.missingDescription);
     else if (!ticked && described)

@@ -5,13 +5,13 @@
 #include "core/check/RuleText.h"
 #include "core/module/TdmMain.h"
 #include "core/util/RoundHalfUp.h"
+#include "core/util/TrimBlanks.h"
 
 #include <utility>
 #include <vector>
 
 namespace {
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString number(int n) { return QString::number(n); }
 
 // ---- M/3 first sheet ----
@@ -116,22 +116,22 @@ const M3Rule kM3Rules[] = {
 
 void checkM3Rule(TdmMain& dm, qx::ClientDataSet& page, qx::ClientDataSet& list, int objCode, const M3Rule& rule)
 {
-    const qx::Field& field = page.fieldByName(text(rule.field));
+    const qx::Field& field = page.fieldByName(Utf8(rule.field));
     const qx::Currency value = field.asCurrency();
-    const QString fieldName = text(rule.field);
+    const QString fieldName = Utf8(rule.field);
     switch (rule.test) {
     case M3Test::Negative:
         if (value.isNegative())
             AddRuleAlert(dm, objCode, fieldName, rule.text, {{"v", field.asString()}});
         return;
     case M3Test::BelowOther: {
-        const qx::Field& other = page.fieldByName(text(rule.other));
+        const qx::Field& other = page.fieldByName(Utf8(rule.other));
         if (other.asCurrency() < value)
             AddRuleAlert(dm, objCode, fieldName, rule.text, {{"v", field.asString()}, {"a", other.asString()}});
         return;
     }
     case M3Test::DiffersFromTotal: {
-        const qx::Currency total = list.fieldByName(text(rule.other)).asCurrency();  // null reads 0
+        const qx::Currency total = list.fieldByName(Utf8(rule.other)).asCurrency();  // null reads 0
         if (value != total)
             AddRuleAlert(dm, objCode, fieldName, rule.text, {{"v", field.asString()}, {"T", total.toString()}});
         return;
@@ -251,7 +251,7 @@ LineName nameFreeLine(TdmMain& dm, qx::ClientDataSet& page, int objCode, int lin
 LineName nameLine(TdmMain& dm, qx::ClientDataSet& page, int objCode, int line)
 {
     if (line <= 3)
-        return {text(kFixedLineNames[line - 1][0]), text(kFixedLineNames[line - 1][1])};
+        return {Utf8(kFixedLineNames[line - 1][0]), Utf8(kFixedLineNames[line - 1][1])};
     if (line == 4) {
         const QString name = TrimBlanks(page.fieldByName(u"1_R4_Desc_1").asString() + QLatin1Char(' ')
                                         + page.fieldByName(u"1_R4_Desc_2").asString());
@@ -275,8 +275,8 @@ void checkLineAmounts(TdmMain& dm, qx::ClientDataSet& page, int objCode, int lin
         const char* const* part = kTaxParts[(column - 1) % 2];
         const QString suffix = QStringLiteral(" (") + number(column) + QLatin1Char(')');
         dm.CheckAmountField(page, objCode, false, checksNegative(line, column),
-                            name.chn + QStringLiteral(" - ") + text(label[0]) + text(part[0]) + suffix,
-                            name.por + QStringLiteral(" - ") + text(label[1]) + text(part[1]) + suffix,
+                            name.chn + QStringLiteral(" - ") + Utf8(label[0]) + Utf8(part[0]) + suffix,
+                            name.por + QStringLiteral(" - ") + Utf8(label[1]) + Utf8(part[1]) + suffix,
                             m4Field("1_R%d_Col%d_Mop", line, column));
     }
 }
@@ -402,7 +402,7 @@ void CheckM4P1(TdmMain& dm, qx::ClientDataSet& page, int objCode)
             checkProvisionLine(dm, page, objCode, line);
     }
     for (const auto& [chn, por, field] : kWrittenOff)
-        dm.CheckAmountField(page, objCode, false, true, text(chn), text(por), text(field));
+        dm.CheckAmountField(page, objCode, false, true, Utf8(chn), Utf8(por), Utf8(field));
 }
 
 void CheckM4P2(TdmMain& dm, qx::ClientDataSet& page, int objCode)
@@ -413,10 +413,10 @@ void CheckM4P2(TdmMain& dm, qx::ClientDataSet& page, int objCode)
             const auto& [lineChn, linePor] = block.lines[l];
             for (const ProvisionColumn& column : kProvisionColumns) {
                 dm.CheckAmountField(page, objCode, false, false,
-                                    text(block.chn) + QLatin1Char('.') + text(lineChn) + QLatin1Char('.')
-                                        + text(column.chn),
-                                    text(block.por) + QStringLiteral(" - ") + text(linePor) + QStringLiteral(" - ")
-                                        + text(column.por),
+                                    Utf8(block.chn) + QLatin1Char('.') + Utf8(lineChn) + QLatin1Char('.')
+                                        + Utf8(column.chn),
+                                    Utf8(block.por) + QStringLiteral(" - ") + Utf8(linePor) + QStringLiteral(" - ")
+                                        + Utf8(column.por),
                                     QString::fromLatin1(block.prefix) + number(static_cast<int>(l) + 1)
                                         + QStringLiteral("_Col") + number(column.column) + QStringLiteral("_Mop"));
             }

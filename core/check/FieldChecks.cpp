@@ -1,52 +1,22 @@
 // The reusable checks of the page sections. Each adds error alerts (type 10) for one rule.
 #include "core/module/TdmMain.h"
 
+#include "core/check/EmptyValue.h"
 #include "core/check/OverflowNames.h"
+#include "core/check/RuleText.h"
 
 namespace {
-
-constexpr int kError = 10;
-
-// Fills a message template: "{v}" takes the value, "{label}" the label, "{n}" the line number.
-// Inserted texts are never read again as template.
-QString fill(const char* utf8Template, const QString& v, const QString& label = {}, const QString& n = {})
-{
-    const QString tmpl = QString::fromUtf8(utf8Template);
-    QString out;
-    qsizetype i = 0;
-    while (i < tmpl.size()) {
-        if (tmpl.at(i) == QLatin1Char('{')) {
-            const qsizetype end = tmpl.indexOf(QLatin1Char('}'), i);
-            const QStringView key = QStringView(tmpl).mid(i + 1, end - i - 1);
-            if (key == u"v")
-                out += v;
-            else if (key == u"label")
-                out += label;
-            else if (key == u"n")
-                out += n;
-            i = end + 1;
-            continue;
-        }
-        out += tmpl.at(i++);
-    }
-    return out;
-}
 
 // ---- amounts: A-001 to A-006 ----
 
 enum class Period { Current, Previous, Single };
 
-struct AmountRule {
-    int msgNo;
-    const char* chn;
-    const char* por;
-};
-
 struct PeriodRules {
-    AmountRule negative;
-    AmountRule decimals;
+    RuleText negative;
+    RuleText decimals;
 };
 
+// "{v}" takes the value, "{label}" the label.
 PeriodRules rulesOf(Period period)
 {
     switch (period) {
@@ -69,6 +39,16 @@ PeriodRules rulesOf(Period period)
              "Deve introduzir-se apenas valores inteiros para o valor do quadro '{label}'"}};
 }
 
+// The labels differ by language, so each text is filled with its own.
+void addAmountAlert(TdmMain& dm, int objCode, const qx::Field& field, const RuleText& rule, const QString& labelChn,
+                    const QString& labelPor)
+{
+    const QString v = field.asString();
+    dm.AddAlert(objCode, field.fieldName(), kErrorAlert, rule.msgNo,
+                FillTemplate(rule.chn, {{"v", v}, {"label", labelChn}}),
+                FillTemplate(rule.por, {{"v", v}, {"label", labelPor}}));
+}
+
 void checkOneAmount(TdmMain& dm, qx::Field& field, int objCode, Period period, bool checkNegative,
                     const QString& labelChn, const QString& labelPor)
 {
@@ -76,41 +56,43 @@ void checkOneAmount(TdmMain& dm, qx::Field& field, int objCode, Period period, b
     if (!field.isData())
         return;
     const qx::Currency value = field.asCurrency();
-    const QString v = field.asString();
     const PeriodRules rules = rulesOf(period);
-    for (const auto& [applies, rule] : {std::pair{checkNegative && value.isNegative(), rules.negative},
-                                        std::pair{value.hasDecimals(), rules.decimals}})
-        if (applies)
-            dm.AddAlert(objCode, field.fieldName(), kError, rule.msgNo, fill(rule.chn, v, labelChn),
-                        fill(rule.por, v, labelPor));
+    if (checkNegative && value.isNegative())
+        addAmountAlert(dm, objCode, field, rules.negative, labelChn, labelPor);
+    if (value.hasDecimals())
+        addAmountAlert(dm, objCode, field, rules.decimals, labelChn, labelPor);
 }
+
+// ---- items, choices, required fields, overflow ----
+
+// "{item}" takes the item's label.
+const RuleText kItemWithoutDesc{7, "請輸入第{item}項之說明．", "Introduza a explicação para o Item {item}"};
+const RuleText kItemWithoutAmount{8, "欠缺輸入第{item}項之金額．",
+                                  "Verifique se foi introduzido ou não o valor no item {item}"};
+const RuleText kOverflow{12, "數值溢位，超出系統可處理之限額．",
+                         "O número de dígitos do valor ultrapassa o limite de processamento do sistema"};
 
 // ---- dividend lines: A-019 to A-024 ----
 
-struct DividendRule {
-    int msgNo;
-    const char* chn;
-    const char* por;
-};
-
-const DividendRule kDivNoAmount{19, "缺欠輸入股息/利潤分配第{n}行之金額．",
-                                "Não introduzido o valor constante da linha {n} da distribuição de dividendos / lucros"};
-const DividendRule kDivNoData{
+// "{n}" takes the line number, "{v}" the amount.
+const RuleText kDivNoAmount{19, "缺欠輸入股息/利潤分配第{n}行之金額．",
+                            "Não introduzido o valor constante da linha {n} da distribuição de dividendos / lucros"};
+const RuleText kDivNoData{
     20, "請填寫股息/利潤分配第{n}行之股東/權益所有人資料．",
     "Preencha os dados dos sócios / beneficiários na linha {n} da distribuição de dividendos / lucros"};
-const DividendRule kDivCheckName{
+const RuleText kDivCheckName{
     21, "請檢查是否欠缺輸入股息/利潤分配第{n}行之股東/權益所有人姓名或名稱．",
     "Verifique se foi ou não introduzido o nome ou a designação dos sócios / beneficiários na linha {n} da "
     "distribuição de dividendos / lucros"};
-const DividendRule kDivNoDocument{
+const RuleText kDivNoDocument{
     22, "請輸入股息/利潤分配第{n}行之「證件類別及編號」或「商業類別及登記編號」．",
     "Introduza o tipo e o número de documento de identificação e o tipo de sociedade e o número do registo "
     "comercial  na linha {n} da distribuição de dividendos / lucros"};
-const DividendRule kDivNoName{
+const RuleText kDivNoName{
     23, "欠缺輸入股息/利潤分配第{n}行之股東/權益所有人姓名或名稱．",
     "Não introduzido o nome ou a designação dos sócios / beneficiários na linha {n} da distribuição de "
     "dividendos / lucros"};
-const DividendRule kDivDecimals{
+const RuleText kDivDecimals{
     24, "股息/利潤分配第{n}行之金額({v})應只輸入整數．",
     "Deve introduzir-se apenas valores inteiros para o valor ({v}) na linha {n} da distribuição de dividendos / lucros"};
 
@@ -141,11 +123,9 @@ void TdmMain::CheckItemAmountDesc(qx::ClientDataSet& dataSet, int objCode, bool 
     const bool noAmount = amount.asCurrency().isZero() && (!previous || previous->asCurrency().isZero());
     const bool noDesc = desc.asString().isEmpty();
     if (noDesc && !noAmount)
-        AddAlert(objCode, desc.fieldName(), kError, 7, QStringLiteral("請輸入第") + itemLabel + QStringLiteral("項之說明．"),
-                 QStringLiteral("Introduza a explicação para o Item ") + itemLabel);
+        AddRuleAlert(*this, objCode, desc.fieldName(), kItemWithoutDesc, {{"item", itemLabel}});
     else if (!noDesc && noAmount)
-        AddAlert(objCode, desc.fieldName(), kError, 8, QStringLiteral("欠缺輸入第") + itemLabel + QStringLiteral("項之金額．"),
-                 QStringLiteral("Verifique se foi introduzido ou não o valor no item ") + itemLabel);
+        AddRuleAlert(*this, objCode, desc.fieldName(), kItemWithoutAmount, {{"item", itemLabel}});
 }
 
 void TdmMain::CheckChoiceCount(qx::ClientDataSet& dataSet, int objCode, const QString& labelChn,
@@ -159,7 +139,7 @@ void TdmMain::CheckChoiceCount(qx::ClientDataSet& dataSet, int objCode, const QS
         return;
     const QString fieldName = fieldNames.value(0);
     if (count == 0) {
-        AddAlert(objCode, fieldName, kError, 9, QStringLiteral("請選擇「") + labelChn + QStringLiteral("」"),
+        AddAlert(objCode, fieldName, kErrorAlert, 9, QStringLiteral("請選擇「") + labelChn + QStringLiteral("」"),
                  QStringLiteral("Por favor, seleccione \"") + labelPor + QStringLiteral("\""));
         return;
     }
@@ -170,7 +150,7 @@ void TdmMain::CheckChoiceCount(qx::ClientDataSet& dataSet, int objCode, const QS
     const QString p = min == max ? lo + QStringLiteral(" tipos ")
                                  : QStringLiteral("não inferiores a ") + lo + QStringLiteral(" tipos e não superiores a ")
                                        + hi + QStringLiteral(" tipos ");
-    AddAlert(objCode, fieldName, kError, 10,
+    AddAlert(objCode, fieldName, kErrorAlert, 10,
              QStringLiteral("必須而且只能選擇") + c + QStringLiteral("之「") + labelChn + QStringLiteral("」"),
              QStringLiteral("É necessário e só pode seleccionar ") + p + QStringLiteral("do '") + labelPor
                  + QStringLiteral("'"));
@@ -178,30 +158,16 @@ void TdmMain::CheckChoiceCount(qx::ClientDataSet& dataSet, int objCode, const QS
 
 void TdmMain::CheckRequiredField(int objCode, qx::Field& field, const QString& msgChn, const QString& msgPor)
 {
-    bool empty = field.isNull();
-    if (!empty) {
-        switch (field.dataType()) {
-        case qx::FieldType::String: empty = field.asString().isEmpty(); break;
-        case qx::FieldType::Integer:
-        case qx::FieldType::LargeInt: empty = field.asLargeInt() == 0; break;
-        case qx::FieldType::Currency: empty = field.asCurrency().isZero(); break;
-        case qx::FieldType::Boolean:
-        case qx::FieldType::Date:
-        case qx::FieldType::DateTime:
-        case qx::FieldType::AutoInc: break;
-        }
-    }
-    if (!empty)
+    if (!IsEmptyValue(field))
         return;
-    AddAlert(objCode, field.fieldName(), kError, 11, msgChn.isEmpty() ? field.displayLabel() : msgChn,
+    AddAlert(objCode, field.fieldName(), kErrorAlert, 11, msgChn.isEmpty() ? field.displayLabel() : msgChn,
              msgPor.isEmpty() ? field.displayLabel() : msgPor);
 }
 
 void TdmMain::CheckOverflowFields(int objCode, const QString& overflowFields)
 {
     for (const QString& name : OverflowFieldNames(overflowFields))
-        AddAlert(objCode, name, kError, 12, QStringLiteral("數值溢位，超出系統可處理之限額．"),
-                 QStringLiteral("O número de dígitos do valor ultrapassa o limite de processamento do sistema"));
+        AddRuleAlert(*this, objCode, name, kOverflow);
 }
 
 void TdmMain::CheckDividendLines(const QString& line)
@@ -219,9 +185,8 @@ void TdmMain::CheckDividendLines(const QString& line)
     const bool hasData = !(noName && noDoc && noReg);
     const QString v = amountField.asString();
 
-    auto add = [&](const qx::Field& field, const DividendRule& rule) {
-        AddAlert(kObjCode, field.fieldName(), kError, rule.msgNo, fill(rule.chn, v, {}, line),
-                 fill(rule.por, v, {}, line));
+    auto add = [&](const qx::Field& field, const RuleText& rule) {
+        AddRuleAlert(*this, kObjCode, field.fieldName(), rule, {{"n", line}, {"v", v}});
     };
     if (amount.isZero() && hasData)
         add(amountField, kDivNoAmount);

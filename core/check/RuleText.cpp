@@ -2,12 +2,6 @@
 
 #include "core/module/TdmMain.h"
 
-namespace {
-
-constexpr int kError = 10;
-
-}  // namespace
-
 QString FillTemplate(const char* utf8Template, TextValues values)
 {
     const QString tmpl = QString::fromUtf8(utf8Template);
@@ -34,17 +28,6 @@ QString FillTemplate(const char* utf8Template, TextValues values)
 
 void AddRuleAlert(TdmMain& dm, int objCode, const QString& fieldName, const RuleText& text, TextValues values)
 {
-    dm.AddAlert(objCode, fieldName, kError, text.msgNo, FillTemplate(text.chn, values),
+    dm.AddAlert(objCode, fieldName, kErrorAlert, text.msgNo, FillTemplate(text.chn, values),
                 FillTemplate(text.por, values));
-}
-
-QString TrimBlanks(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= u' ')
-        --end;
-    return text.mid(begin, end - begin);
 }

@@ -7,6 +7,11 @@
 
 class TdmMain;
 
+// Every finding of the page rules is an error.
+constexpr int kErrorAlert = 10;
+
+inline QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
 // A rule's message number and its two texts as UTF-8 templates: "{key}" marks a place that takes
 // a value given when the finding is added.
 struct RuleText {
@@ -24,6 +29,3 @@ QString FillTemplate(const char* utf8Template, TextValues values);
 // Adds the rule's error finding (type 10) for the page and field, its texts filled with `values`.
 void AddRuleAlert(TdmMain& dm, int objCode, const QString& fieldName, const RuleText& text,
                   TextValues values = {});
-
-// The text without blanks and control characters at either end.
-QString TrimBlanks(const QString& text);
