@@ -1,5 +1,6 @@
 // The first sheet of M/3: its header record and the summary drawn from the totals of the M/3
 // list and of both M/3A lists.
+#include "core/assets/ExactAmount.h"
 #include "core/calc/Guard.h"
 #include "core/module/TdmMain.h"
 
@@ -60,10 +61,7 @@ public:
     void combination(const char* target, const char* plus1, const char* plus2, const char* minus) const
     {
         Guarded(dm_, field(target), [&] {
-            qx::Currency v = amount(plus1);
-            if (plus2)
-                v += amount(plus2);
-            return v - amount(minus);
+            return ExactAmount({amount(plus1), plus2 ? amount(plus2) : qx::Currency()}, {amount(minus)});
         });
     }
 

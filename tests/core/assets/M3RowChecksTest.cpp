@@ -151,6 +151,15 @@ TEST_F(M3RowChecks, AnOverflowedColumnRefusesTheRow)
         "O número de dígitos do valor de alguns quadros ultrapassa o limite de processamento do sistema")));
 }
 
+// (7) = (4) + (5) - (6) fits although (4) + (5) does not: a value, not an overflow.
+TEST_F(M3RowChecks, AColumnWhosePartialSumLeavesTheRangeIsNoOverflow)
+{
+    const auto [chn, por] = Findings({{"Codigo", "1.1"}, {"Tipo", "x"}, {"Col1_Mop", "900000000000000"},
+                                      {"Col4_Mop", "900000000000000"}, {"Col5_Mop", "50000000000000"},
+                                      {"Col6_Mop", "50000000000000"}});
+    EXPECT_EQ(chn, QStringLiteral("「本期攤折」不應大於「購入價值」與「期初累計攤折」之差額"));
+}
+
 TEST_F(M3RowChecks, ARefusedEditKeepsTheStoredRow)
 {
     ASSERT_TRUE(AppendRow(dm->cdsM3VCLF, {M3_ROW}));

@@ -89,6 +89,17 @@ TEST_F(M3Summary, AnOverflowedListTotalFlagsItsLines)
     EXPECT_TRUE(reported);
 }
 
+// (1) + (2) of the header leaves the range, (1) + (2) - (3) does not: the line holds its value.
+TEST_F(M3Summary, ALineWhosePartialSumLeavesTheRangeKeepsItsValue)
+{
+    PostField(dm->cdsM3P1, "1_R1_Col1_Mop", QStringLiteral("900000000000000"));
+    PostField(dm->cdsM3P1, "1_R1_Col2_Mop", QStringLiteral("100000000000000"));
+    ASSERT_TRUE(AppendRow(dm->cdsM3AAba, {{"Codigo", "1.1"}, {"Tipo", "x"}, {"Col2_Mop", "200000000000000"},
+                                          {"Motivo_Abate", "x"}}));
+    EXPECT_EQ(Line("1_r1_col4_mop"), QStringLiteral("800000000000000"));
+    EXPECT_EQ(Line("overflow_fields"), QString());
+}
+
 TEST_F(M3Summary, PageCountsAreNotReadWhileTheHeaderIsInserted)
 {
     AppendEmptyRows(dm->cdsM3VCLF, 51);
