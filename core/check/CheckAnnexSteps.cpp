@@ -1,18 +1,12 @@
 #include "core/check/CheckAnnexSteps.h"
 
-#include "core/check/OverflowNames.h"
+#include "core/check/EmptyValue.h"
+#include "core/check/RuleText.h"
 #include "core/module/TdmMain.h"
 
 namespace {
 
-constexpr int kError = 10;
-
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QString withLine(const char* utf8Pattern, int n)
-{
-    return text(utf8Pattern).replace(QLatin1String("{n}"), QString::number(n));
-}
+QString withLine(const char* utf8Pattern, int n) { return FillTemplate(utf8Pattern, {{"n", QString::number(n)}}); }
 
 // ---- amount and item checks ----
 
@@ -30,12 +24,12 @@ void run(TdmMain& dm, qx::ClientDataSet& page, int objCode, const AnnexLines& li
 
 void run(TdmMain& dm, qx::ClientDataSet& page, int objCode, const AnnexAmount& amount)
 {
-    dm.CheckAmountField(page, objCode, false, false, text(amount.labelChn), text(amount.labelPor), text(amount.field));
+    dm.CheckAmountField(page, objCode, false, false, Utf8(amount.labelChn), Utf8(amount.labelPor), Utf8(amount.field));
 }
 
 void run(TdmMain& dm, qx::ClientDataSet& page, int objCode, const AnnexItem& item)
 {
-    dm.CheckItemAmountDesc(page, objCode, item.prevPeriod, text(item.label), text(item.prefix));
+    dm.CheckItemAmountDesc(page, objCode, item.prevPeriod, Utf8(item.label), Utf8(item.prefix));
 }
 
 // ---- pension fund ----
@@ -55,18 +49,6 @@ const PensionDetail kPensionDetails[] = {
      "insira a \"Montante salarial sobre o qual incidio o cálculo da comparticipação anual da entidade patronal\"."},
 };
 
-// A detail counts as not given: a date that is null, an empty text, a number or amount of 0.
-bool isNotGiven(const qx::Field& field)
-{
-    switch (field.dataType()) {
-    case qx::FieldType::String: return field.asString().isEmpty();
-    case qx::FieldType::Integer:
-    case qx::FieldType::LargeInt: return field.asLargeInt() == 0;
-    case qx::FieldType::Currency: return field.asCurrency().isZero();
-    default: return field.isNull();
-    }
-}
-
 // With "yes" ticked every detail is needed; with no box ticked none may be given; with only
 // "no" ticked the details are not looked at.
 void run(TdmMain& dm, qx::ClientDataSet& page, int objCode, const PensionFund& block)
@@ -79,45 +61,26 @@ void run(TdmMain& dm, qx::ClientDataSet& page, int objCode, const PensionFund& b
     const QString notPor = neither ? QStringLiteral("não ") : QString();
     int msgNo = block.firstMsgNo;
     for (const PensionDetail& detail : kPensionDetails) {
-        const qx::Field& field = page.fieldByName(text(detail.field));
-        const bool wrong = yes ? isNotGiven(field) : !isNotGiven(field);
+        const qx::Field& field = page.fieldByName(Utf8(detail.field));
+        const bool wrong = yes ? IsEmptyValue(field) : !IsEmptyValue(field);
         if (wrong)
-            dm.AddAlert(objCode, field.fieldName(), kError, msgNo,
-                        QStringLiteral("請") + notChn + text(detail.tailChn) + text(block.markChn),
-                        QStringLiteral("Por favor, ") + notPor + text(detail.tailPor) + text(block.markPor));
+            dm.AddAlert(objCode, field.fieldName(), kErrorAlert, msgNo,
+                        QStringLiteral("請") + notChn + Utf8(detail.tailChn) + Utf8(block.markChn),
+                        QStringLiteral("Por favor, ") + notPor + Utf8(detail.tailPor) + Utf8(block.markPor));
         ++msgNo;
     }
 }
 
 // ---- balance sheet ----
 
-bool isPreviousPeriod(const QString& name) { return name.endsWith(QLatin1String("_per_ant"), Qt::CaseInsensitive); }
-
-// A calculated amount of the period that did not fit counts as 0 in the totals built on it, so
-// the totals of that period say nothing about the balance; the overflow finding stands instead.
-bool periodOverflowed(const qx::ClientDataSet& page, bool previous)
-{
-    const qx::Field* list = page.findField(u"overflow_fields");
-    if (!list)
-        return false;
-    for (const QString& name : OverflowFieldNames(list->asString()))
-        if (isPreviousPeriod(name) == previous)
-            return true;
-    return false;
-}
-
 void run(TdmMain& dm, qx::ClientDataSet& page, int objCode, const BalanceSheet& rule)
 {
-    const qx::Field& assets = page.fieldByName(text(rule.assets));
-    const qx::Field& other = page.fieldByName(text(rule.equityAndLiabilities));
+    const qx::Field& assets = page.fieldByName(Utf8(rule.assets));
     const qx::Currency a = assets.asCurrency();
-    const qx::Currency b = other.asCurrency();
-    if (a == b || periodOverflowed(page, isPreviousPeriod(assets.fieldName())))
-        return;
-    auto fill = [&](const char* tmpl) {
-        return text(tmpl).replace(QLatin1String("{a}"), a.toString()).replace(QLatin1String("{b}"), b.toString());
-    };
-    dm.AddAlert(objCode, assets.fieldName(), kError, rule.msgNo, fill(rule.chn), fill(rule.por));
+    const qx::Currency b = page.fieldByName(Utf8(rule.equityAndLiabilities)).asCurrency();
+    if (a != b)
+        AddRuleAlert(dm, objCode, assets.fieldName(), {rule.msgNo, rule.chn, rule.por},
+                     {{"a", a.toString()}, {"b", b.toString()}});
 }
 
 }  // namespace
