@@ -17,6 +17,7 @@ QString number(int n) { return QString::number(n); }
 // ---- M/3 first sheet ----
 
 constexpr int kM3Columns = 9;
+const QString kOverflowedTotal = QStringLiteral("**********");
 
 enum class M3Test {
     Negative,          // the field is below 0
@@ -131,7 +132,14 @@ void checkM3Rule(TdmMain& dm, qx::ClientDataSet& page, qx::ClientDataSet& list, 
         return;
     }
     case M3Test::DiffersFromTotal: {
-        const qx::Currency total = list.fieldByName(Utf8(rule.other)).asCurrency();  // null reads 0
+        const qx::Field& totalField = list.fieldByName(Utf8(rule.other));
+        // A total beyond the range of amounts reads as null, yet no amount can equal it: it is
+        // reported as amounts that did not fit are shown, never as 0.
+        if (list.aggregateOverflow(totalField.index())) {
+            AddRuleAlert(dm, objCode, fieldName, rule.text, {{"v", field.asString()}, {"T", kOverflowedTotal}});
+            return;
+        }
+        const qx::Currency total = totalField.asCurrency();  // null reads 0
         if (value != total)
             AddRuleAlert(dm, objCode, fieldName, rule.text, {{"v", field.asString()}, {"T", total.toString()}});
         return;

@@ -174,6 +174,19 @@ TEST_F(CheckM3M4Test, M3TaxLawLineMustEqualTheListTotals)
     EXPECT_TRUE(r.por.contains(QStringLiteral("deve ser igual ao total (200.5) do quadro 2"))) << qPrintable(r.por);
 }
 
+// A list total beyond the range of amounts reads as null; the summary line is still reported,
+// with the total shown as an amount that did not fit, never passed as 0 = 0.
+TEST_F(CheckM3M4Test, M3ListTotalBeyondTheAmountRangeIsNeverTakenAsZero)
+{
+    addAssets({{{"Col1_Mop", "500000000000000"}, {"Col2_Mop", "500000000000000"}},
+               {{"Col1_Mop", "500000000000000"}, {"Col2_Mop", "500000000000000"}}});
+    checkM3Summary({{"1_r2_col3_mop", "0"}, {"1_r2_col4_mop", "0"}});
+    EXPECT_EQ(findings(4011, {"A-069", "A-070"}), QStringList{"A-069 1_r2_col3_mop"});
+    const AlertRow r = rowsWith(4011, "A-069").at(0);
+    EXPECT_TRUE(r.chn.endsWith(QStringLiteral("之總和(**********)"))) << qPrintable(r.chn);
+    EXPECT_TRUE(r.por.contains(QStringLiteral("ao total (**********) do quadro 2"))) << qPrintable(r.por);
+}
+
 // ---- M/4 page 1 ----
 
 TEST_F(CheckM3M4Test, M4FreeLineFourIsNamedByItsTwoDescriptions)
