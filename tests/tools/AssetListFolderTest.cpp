@@ -5,11 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
-
-void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 class AssetListFolder : public ::testing::Test {
 protected:
