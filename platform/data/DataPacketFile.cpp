@@ -3,6 +3,8 @@
 
 #include "ClientDataSet.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -37,7 +39,9 @@ void load(ClientDataSet& dataSet, const QString& path)
         fail(QStringLiteral("Cannot open the file \"%1\": %2").arg(path, file.errorString()));
     if (file.size() > kMaxPacketBytes)
         fail(QStringLiteral("The file \"%1\" is too large for a data packet (%2 bytes)").arg(path).arg(file.size()));
-    const QByteArray bytes = file.read(kMaxPacketBytes + 1);
+    // Read what the file holds (one byte more shows a file that grew past the limit): reading
+    // the limit itself would reserve the whole limit in memory for every file.
+    const QByteArray bytes = file.read(std::min(file.size(), kMaxPacketBytes) + 1);
     if (file.error() != QFileDevice::NoError)
         fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, file.errorString()));
     if (bytes.size() > kMaxPacketBytes)

@@ -1,0 +1,87 @@
+// Loading a folder file takes memory in proportion to the file, not to the largest file the
+// reader accepts: a folder of 27 small files must open on a machine short of memory.
+#include "core/catalogue/FieldCatalogue.h"
+#include "platform/data/ClientDataSet.h"
+#include "platform/data/DataPacket.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// The address space this process uses now, in bytes.
+qint64 addressSpaceInUse()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmSize:"))
+            return line.mid(7).trimmed().split(' ').first().toLongLong() * 1024;
+    return -1;
+}
+
+// Caps the address space of the process at what it uses plus `headroom`; undone when destroyed.
+class AddressSpaceCap {
+public:
+    explicit AddressSpaceCap(qint64 headroom)
+    {
+        getrlimit(RLIMIT_AS, &old_);
+        const qint64 inUse = addressSpaceInUse();
+        rlimit cap = old_;
+        cap.rlim_cur = rlim_t(inUse + headroom);
+        made_ = inUse > 0 && setrlimit(RLIMIT_AS, &cap) == 0;
+    }
+    ~AddressSpaceCap() { setrlimit(RLIMIT_AS, &old_); }
+    AddressSpaceCap(const AddressSpaceCap&) = delete;
+    AddressSpaceCap& operator=(const AddressSpaceCap&) = delete;
+    bool made() const { return made_; }
+
+private:
+    rlimit old_{};
+    bool made_ = false;
+};
+
+TEST(PacketMemory, ASmallFileLoadsWithLittleMemoryToSpare)
+{
+    if (kAddressSanitizer)
+        GTEST_SKIP() << "the address sanitizer reserves address space of its own";
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/M1P2.xml");
+    qx::ClientDataSet page(QStringLiteral("cdsM1P2"));
+    page.setFieldDefs(CatalogueFields(u"cdsM1P2"));
+    page.createDataSet();
+    page.append();
+    page.fieldByName(u"R2_Mop").setAsString(QStringLiteral("1500"));
+    page.post();
+    qx::DataPacket::save(page, path);
+    page.close();
+
+    {
+        AddressSpaceCap cap(64LL * 1024 * 1024);
+        if (!cap.made())
+            GTEST_SKIP() << "the address space cannot be capped here";
+        for (int i = 0; i < 27; ++i) {
+            EXPECT_NO_THROW(qx::DataPacket::load(page, path));
+            page.close();
+        }
+    }
+    qx::DataPacket::load(page, path);
+    EXPECT_EQ(page.fieldByName(u"R2_Mop").asString(), QStringLiteral("1500"));
+}
+
+}  // namespace
