@@ -2,7 +2,7 @@
 // formulas, paging, and the upkeep after a row is posted or deleted.
 #include "core/assets/AssetPaging.h"
 #include "core/assets/AssetRowRules.h"
-#include "core/assets/ExactAmount.h"
+#include "platform/data/ExactSum.h"
 #include "core/assets/ObsPages.h"
 #include "core/calc/Guard.h"
 #include "core/module/TdmMain.h"
@@ -51,8 +51,8 @@ void TdmMain::cdsM3AAliCalcFields(qx::ClientDataSet& dataSet)
     const auto a = [&](const char* f) { return AmountOf(dataSet, f); };
     qx::Field& col6 = dataSet.fieldByName(u"col6_mop");
     qx::Field& col7 = dataSet.fieldByName(u"col7_mop");
-    Guarded(*this, col6, [&] { return ExactAmount({a("Col1_Mop"), a("Col4_Mop")}, {a("Col2_Mop")}); });
-    Guarded(*this, col7, [&] { return ExactAmount({a("Col1_Mop"), a("Col5_Mop")}, {a("Col3_Mop")}); });
+    Guarded(*this, col6, [&] { return (qx::ExactSum{a("Col1_Mop"), a("Col4_Mop")} - qx::ExactSum{a("Col2_Mop")}).toCurrency(); });
+    Guarded(*this, col7, [&] { return (qx::ExactSum{a("Col1_Mop"), a("Col5_Mop")} - qx::ExactSum{a("Col3_Mop")}).toCurrency(); });
     Guarded(*this, dataSet.fieldByName(u"col8_mop"), [&] { return col6.asCurrency() - col7.asCurrency(); });
     setPaging(*this, dataSet, "ali_total_pag", true);
 }

@@ -2,7 +2,7 @@
 // upkeep that keeps the observation records and the first sheet's summary in step with the list.
 #include "core/assets/AssetPaging.h"
 #include "core/assets/AssetRowRules.h"
-#include "core/assets/ExactAmount.h"
+#include "platform/data/ExactSum.h"
 #include "core/assets/ObsPages.h"
 #include "core/calc/Guard.h"
 #include "core/module/TdmMain.h"
@@ -21,8 +21,7 @@ void TdmMain::cdsM3VCLFCalcFields(qx::ClientDataSet& dataSet)
     qx::Field& col8 = dataSet.fieldByName(u"col8_mop");
     Guarded(*this, col3, [&] { return AmountOf(dataSet, "Col1_Mop") - AmountOf(dataSet, "Col2_Mop"); });
     Guarded(*this, col7, [&] {
-        return ExactAmount({AmountOf(dataSet, "Col4_Mop"), AmountOf(dataSet, "Col5_Mop")},
-                           {AmountOf(dataSet, "Col6_Mop")});
+        return (qx::ExactSum{AmountOf(dataSet, "Col4_Mop"), AmountOf(dataSet, "Col5_Mop")} - qx::ExactSum{AmountOf(dataSet, "Col6_Mop")}).toCurrency();
     });
     Guarded(*this, col8, [&] { return col3.asCurrency() - col7.asCurrency(); });
 

@@ -1,7 +1,7 @@
 // The checks a row of the M/3 asset list passes before it is posted.
 #include "core/assets/AssetRowRules.h"
 #include "core/assets/RowFindings.h"
-#include "core/check/ExactSum.h"
+#include "platform/data/ExactSum.h"
 #include "core/module/TdmMain.h"
 
 namespace {
@@ -85,7 +85,7 @@ RowFindings m3RowFindings(TdmMain& dm, const qx::ClientDataSet& row)
         AddFinding(findings, kMonthsInvalid);
     checkAmount(findings, row, kCol5);
     // Exact: the difference of two amounts may lie outside the currency range.
-    if (!col5.isZero() && ExactSum(col5) > ExactSum(col1) - ExactSum(col4))
+    if (!col5.isZero() && qx::ExactSum(col5) > qx::ExactSum(col1) - qx::ExactSum(col4))
         AddFinding(findings, kPeriodAboveRemainder);
     checkAmount(findings, row, kCol6);
     if (!col6.isZero() && AmountOf(row, "col7_mop").isNegative())

@@ -1,6 +1,6 @@
 // The first sheet of M/3: its header record and the summary drawn from the totals of the M/3
 // list and of both M/3A lists.
-#include "core/assets/ExactAmount.h"
+#include "platform/data/ExactSum.h"
 #include "core/calc/Guard.h"
 #include "core/module/TdmMain.h"
 
@@ -61,7 +61,7 @@ public:
     void combination(const char* target, const char* plus1, const char* plus2, const char* minus) const
     {
         Guarded(dm_, field(target), [&] {
-            return ExactAmount({amount(plus1), plus2 ? amount(plus2) : qx::Currency()}, {amount(minus)});
+            return (qx::ExactSum{amount(plus1), plus2 ? amount(plus2) : qx::Currency()} - qx::ExactSum{amount(minus)}).toCurrency();
         });
     }
 

@@ -4,6 +4,7 @@
 #include "core/calc/Guard.h"
 #include "core/module/TdmMain.h"
 #include "platform/data/Currency.h"
+#include "platform/data/ExactSum.h"
 
 #include <QStringList>
 #include <cstdint>
@@ -58,15 +59,15 @@ QString prevPeriodExpression(const QString& expression)
 // partial sum on the way to it.
 qx::Currency formulaValue(const qx::ClientDataSet& source, const std::vector<Term>& terms)
 {
-    __extension__ using Wide = __int128;
-    Wide total = 0;
+    qx::ExactSum total;
     for (const Term& t : terms) {
-        const Wide raw = source.fieldByName(t.field).asCurrency().raw();
-        total += t.negative ? -raw : raw;
+        const qx::Currency value = source.fieldByName(t.field).asCurrency();
+        if (t.negative)
+            total -= value;
+        else
+            total += value;
     }
-    if (total > INT64_MAX || total < INT64_MIN)
-        throw qx::CurrencyOverflow("currency overflow");
-    return qx::Currency::fromRaw(static_cast<std::int64_t>(total));
+    return total.toCurrency();
 }
 
 // amount × rate (rate in ten-thousandths), exact, then rounded to four decimals with halves away

@@ -1,7 +1,7 @@
 // Rules of the M/3 first sheet (4011) and the two M/4 pages (6011, 6012).
 #include "core/check/PageSections.h"
 
-#include "core/check/ExactSum.h"
+#include "platform/data/ExactSum.h"
 #include "core/check/RuleText.h"
 #include "core/module/TdmMain.h"
 #include "core/util/RoundHalfUp.h"
@@ -311,7 +311,7 @@ void checkProvisionLine(TdmMain& dm, qx::ClientDataSet& page, int objCode, int l
     const qx::Currency reversed = m4Amount(page, "1_r%d_col5_col6_sum", line);
     if (used > opening)
         AddRuleAlert(dm, objCode, m4Field("1_r%d_col3_col4_sum", line), kUseAboveOpening, i);
-    if (ExactSum(reversed) > ExactSum(opening) - ExactSum(used))
+    if (qx::ExactSum(reversed) > qx::ExactSum(opening) - qx::ExactSum(used))
         AddRuleAlert(dm, objCode, m4Field("1_r%d_col5_col6_sum", line), kReversalAboveRemainder, i);
     if (line <= 2 && exceedsRoundedLimit(m4Amount(page, "1_r%d_col9_mop", line), m4Amount(page, "2_r%d_col3_mop", line)))
         AddRuleAlert(dm, objCode, m4Field("1_r%d_col9_mop", line), kAdmittedAboveLimit, i);
@@ -326,7 +326,7 @@ void checkFreeLine(TdmMain& dm, qx::ClientDataSet& page, int objCode, int line)
     const qx::Currency reversed = m4Amount(page, "1_R%d_Col6_Mop", line);
     if (used > opening)
         AddRuleAlert(dm, objCode, m4Field("1_R%d_Col4_Mop", line), kFreeUseAboveOpening, i);
-    if (ExactSum(reversed) > ExactSum(opening) - ExactSum(used))
+    if (qx::ExactSum(reversed) > qx::ExactSum(opening) - qx::ExactSum(used))
         AddRuleAlert(dm, objCode, m4Field("1_R%d_Col6_Mop", line), kFreeReversalAboveRemainder, i);
 }
 

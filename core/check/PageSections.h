@@ -4,7 +4,7 @@
 // `objCode` its page code; every alert carries that code. A section may throw: the frame then
 // records one error finding for the page and goes on with the next section.
 //
-// Sums and differences of amounts that rules compare are built with ExactSum (ExactSum.h), so
+// Sums and differences of amounts that rules compare are built with qx::ExactSum (ExactSum.h), so
 // that a comparison never overflows.
 
 class TdmMain;

@@ -1,5 +1,5 @@
 // Helpers of the checks: exact sums for comparing totals and texts cut to their field.
-#include "core/check/ExactSum.h"
+#include "platform/data/ExactSum.h"
 #include "core/check/StoredText.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +13,19 @@ TEST(ExactSum, ComparesTotalsBeyondTheCurrencyRange)
     const Currency max = Currency::max();
     const Currency min = Currency::min();
     // (3)+(4) > (1)+(2) where either sum alone would overflow.
-    EXPECT_GT((ExactSum{max, max}), (ExactSum{max, Currency::fromRaw(1)}));
-    EXPECT_LT((ExactSum{min, min}), ExactSum(min));
-    EXPECT_EQ((ExactSum{max, max} - ExactSum{max}), ExactSum(max));
-    EXPECT_EQ((ExactSum{max, min}), ExactSum(Currency::fromRaw(-1)));
+    EXPECT_GT((qx::ExactSum{max, max}), (qx::ExactSum{max, Currency::fromRaw(1)}));
+    EXPECT_LT((qx::ExactSum{min, min}), qx::ExactSum(min));
+    EXPECT_EQ((qx::ExactSum{max, max} - qx::ExactSum{max}), qx::ExactSum(max));
+    EXPECT_EQ((qx::ExactSum{max, min}), qx::ExactSum(Currency::fromRaw(-1)));
     // (5)+(6) > (1)+(2) - ((3)+(4)).
-    EXPECT_GT(ExactSum{Currency::fromUnits(1)}, (ExactSum{max, max} - ExactSum{max, max}));
-    EXPECT_TRUE((ExactSum{max, min, Currency::fromRaw(1)}).isZero());
-    EXPECT_TRUE((ExactSum{min, min}).isNegative());
-    EXPECT_EQ(ExactSum(Currency::fromUnits(5)), Currency::fromUnits(5));
+    EXPECT_GT(qx::ExactSum{Currency::fromUnits(1)}, (qx::ExactSum{max, max} - qx::ExactSum{max, max}));
+    EXPECT_TRUE((qx::ExactSum{max, min, Currency::fromRaw(1)}).isZero());
+    EXPECT_TRUE((qx::ExactSum{min, min}).isNegative());
+    EXPECT_EQ(qx::ExactSum(Currency::fromUnits(5)), Currency::fromUnits(5));
+    // Back to an amount only when the result fits, whatever the partial sums were.
+    EXPECT_EQ((qx::ExactSum{max, max} - qx::ExactSum{max}).toCurrency(), max);
+    EXPECT_THROW((qx::ExactSum{max, Currency::fromRaw(1)}).toCurrency(), qx::CurrencyOverflow);
+    EXPECT_THROW((qx::ExactSum{min} - qx::ExactSum{Currency::fromRaw(1)}).toCurrency(), qx::CurrencyOverflow);
 }
 
 TEST(CutToFieldSize, KeepsTheLongestStartThatFits)
