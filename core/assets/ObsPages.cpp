@@ -6,11 +6,6 @@ namespace {
 
 constexpr int kObsLines = 6;
 
-bool isEditing(const qx::ClientDataSet& ds)
-{
-    return ds.state() == qx::DataSetState::Edit || ds.state() == qx::DataSetState::Insert;
-}
-
 // Blanks and control characters at both ends are not text.
 bool hasTextAfterTrim(const QString& text)
 {
@@ -26,7 +21,7 @@ bool PostPendingObs(qx::ClientDataSet& obs)
 {
     if (!obs.active())
         return false;
-    if (isEditing(obs))
+    if (obs.editing())
         obs.post();
     return obs.state() == qx::DataSetState::Browse;
 }

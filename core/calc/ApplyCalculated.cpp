@@ -41,7 +41,7 @@ bool TdmMain::ApplyCalculatedValue(qx::Field& field, qx::Currency value)
         return false;
 
     qx::ClientDataSet& dataSet = field.dataSet();
-    if (dataSet.state() != qx::DataSetState::Edit && dataSet.state() != qx::DataSetState::Insert)
+    if (!dataSet.editing())
         dataSet.edit();
     field.setAsCurrency(value);
     return true;

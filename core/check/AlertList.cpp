@@ -28,11 +28,6 @@ const AlertTypeName* alertTypeName(int type)
     return nullptr;
 }
 
-bool isEditing(const qx::ClientDataSet& dataSet)
-{
-    return dataSet.state() == qx::DataSetState::Edit || dataSet.state() == qx::DataSetState::Insert;
-}
-
 }  // namespace
 
 QString AlertMsgCode(int msgNo)
@@ -56,7 +51,7 @@ bool TdmMain::AddAlert(int objCode, const QString& fieldName, int alertType, int
         SetTextCut(cdsAlert.fieldByName(u"Msg_Por"), msgPor);
         cdsAlert.post();
     } catch (...) {
-        if (isEditing(cdsAlert))
+        if (cdsAlert.editing())
             cdsAlert.cancel();
         throw;
     }

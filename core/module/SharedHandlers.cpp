@@ -7,11 +7,6 @@
 
 namespace {
 
-bool isEditing(const qx::ClientDataSet& dataSet)
-{
-    return dataSet.state() == qx::DataSetState::Edit || dataSet.state() == qx::DataSetState::Insert;
-}
-
 // Auto-increment keys are numbered by the dataset at post and 64-bit integers stay null.
 bool zeroedWhenNull(const qx::Field& field)
 {
@@ -44,7 +39,7 @@ void TdmMain::cdsM1P1BeforePost(qx::ClientDataSet& dataSet)
 
 void TdmMain::ZeroNullNumbers(qx::ClientDataSet& dataSet)
 {
-    if (!isEditing(dataSet))
+    if (!dataSet.editing())
         return;
     for (int i = 0; i < dataSet.fieldCount(); ++i) {
         qx::Field& f = dataSet.field(i);
@@ -72,7 +67,7 @@ void TdmMain::cdsM1P1BeforeCancel(qx::ClientDataSet& dataSet)
 
 void TdmMain::CancelWithoutQuestion(qx::ClientDataSet& dataSet)
 {
-    if (!isEditing(dataSet))
+    if (!dataSet.editing())
         return;
     SuppressCancelQuestion quiet(*this);
     dataSet.cancel();

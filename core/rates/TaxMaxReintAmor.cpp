@@ -8,11 +8,6 @@
 
 namespace {
 
-bool isEditing(const qx::ClientDataSet& dataSet)
-{
-    return dataSet.state() == qx::DataSetState::Edit || dataSet.state() == qx::DataSetState::Insert;
-}
-
 // A text longer than its field is stored cut to the field's size, as the files have always held it.
 void setText(qx::Field& field, const char* utf8)
 {
@@ -52,7 +47,7 @@ bool TdmMain::BuildTaxMaxReintAmor(const QString& titleChn, const QString& title
             ds.post();
         } catch (...) {
             // The refused row is not left pending in the table.
-            if (isEditing(ds))
+            if (ds.editing())
                 ds.cancel();
             throw;
         }

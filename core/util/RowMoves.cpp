@@ -9,7 +9,6 @@
 namespace {
 
 using qx::ClientDataSet;
-using qx::DataSetState;
 using qx::Value;
 using RowValues = std::vector<Value>;
 
@@ -36,11 +35,6 @@ std::vector<int> copyableFields(const ClientDataSet& dataSet)
     return out;
 }
 
-bool isEditing(const ClientDataSet& dataSet)
-{
-    return dataSet.state() == DataSetState::Edit || dataSet.state() == DataSetState::Insert;
-}
-
 // Runs `action` with one of the dataset's handlers switched off.
 template <typename Action>
 void withoutHandler(ClientDataSet::Handler& handler, Action action)
@@ -58,7 +52,7 @@ void withoutHandler(ClientDataSet::Handler& handler, Action action)
 // Discards the operation's own pending edit; never asks the user, since the edit is not theirs.
 void cancelOwnEdit(ClientDataSet& dataSet)
 {
-    if (isEditing(dataSet))
+    if (dataSet.editing())
         withoutHandler(dataSet.beforeCancel, [&] { dataSet.cancel(); });
 }
 

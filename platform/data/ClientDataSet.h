@@ -79,6 +79,7 @@ public:
     // ---- life cycle ----
     DataSetState state() const;
     bool active() const { return state() != DataSetState::Inactive; }
+    bool editing() const { return state() == DataSetState::Edit || state() == DataSetState::Insert; }
     // The file a plain open() loads (and that persistence layers write); may be empty.
     void setFileName(const QString& path) { fileName_ = path; }
     const QString& fileName() const { return fileName_; }
