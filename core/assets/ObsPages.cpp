@@ -1,19 +1,11 @@
 #include "core/assets/ObsPages.h"
 
 #include "core/module/TdmMain.h"
+#include "core/util/TrimBlanks.h"
 
 namespace {
 
 constexpr int kObsLines = 6;
-
-// Blanks and control characters at both ends are not text.
-bool hasTextAfterTrim(const QString& text)
-{
-    for (const QChar c : text)
-        if (c.unicode() > u' ')
-            return true;
-    return false;
-}
 
 }  // namespace
 
@@ -31,7 +23,7 @@ bool ObsRecordHasText(const qx::ClientDataSet& obs)
     QString all;
     for (int line = 1; line <= kObsLines; ++line)
         all += obs.fieldByName(QStringLiteral("R%1_Obs").arg(line)).asString();
-    return hasTextAfterTrim(all);
+    return !TrimBlanks(all).isEmpty();
 }
 
 void KeepObsRecords(TdmMain& dm, qx::ClientDataSet& obs, int pages)

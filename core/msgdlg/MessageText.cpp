@@ -1,5 +1,7 @@
 #include "core/msgdlg/MessageText.h"
 
+#include "core/util/TrimBlanks.h"
+
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -7,20 +9,8 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// Blanks, control characters and line breaks at both ends go; other white space (such as the
-// ideographic space) is text.
-QString trimBlanks(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= u' ')
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-void trimLines(QStringList& lines) { lines = MemoLines(trimBlanks(lines.join(kCrLf))); }
+// Blanks, control characters and line breaks at both ends go.
+void trimLines(QStringList& lines) { lines = MemoLines(TrimBlanks(lines.join(kCrLf))); }
 
 QByteArray encoded(const QString& piece)
 {
