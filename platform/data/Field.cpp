@@ -67,17 +67,8 @@ Currency Field::asCurrency() const
     const Value& v = value();
     if (qx::isNull(v))
         return {};
-    if (const auto* c = std::get_if<Currency>(&v))
+    if (const std::optional<Currency> c = detail::currencyValue(v))
         return *c;
-    if (const auto* i = std::get_if<std::int32_t>(&v))
-        return Currency::fromUnits(*i);
-    if (const auto* l = std::get_if<std::int64_t>(&v))
-        return Currency::fromUnits(*l);
-    if (const auto* s = std::get_if<QString>(&v)) {
-        Currency c;
-        if (Currency::tryParse(*s, &c))
-            return c;
-    }
     cannotRead(*this, "a currency");
 }
 
@@ -106,15 +97,8 @@ QDate Field::asDate() const
     const Value& v = value();
     if (qx::isNull(v))
         return {};
-    if (const auto* d = std::get_if<QDate>(&v))
+    if (const std::optional<QDate> d = detail::dateValue(v))
         return *d;
-    if (const auto* dt = std::get_if<QDateTime>(&v))
-        return dt->date();
-    if (const auto* s = std::get_if<QString>(&v)) {
-        const QDate d = parseDate(s->trimmed());
-        if (d.isValid())
-            return d;
-    }
     cannotRead(*this, "a date");
 }
 

@@ -64,18 +64,8 @@ std::int64_t checkedBounds(const FieldDef& def, std::int64_t n, std::int64_t lo,
 
 Currency currencyOf(const FieldDef& def, const Value& v, const QString& ds)
 {
-    if (const auto* c = std::get_if<Currency>(&v))
+    if (const std::optional<Currency> c = currencyValue(v))
         return *c;
-    if (const auto* i = std::get_if<std::int32_t>(&v))
-        return Currency::fromUnits(*i);
-    if (const auto* l = std::get_if<std::int64_t>(&v))
-        return Currency::fromUnits(*l);
-    if (const auto* s = std::get_if<QString>(&v)) {
-        Currency c;
-        if (!Currency::tryParse(*s, &c))
-            notValid(ds, def, *s, "currency");
-        return c;
-    }
     notValid(ds, def, plainText(v), "currency");
 }
 
@@ -101,16 +91,8 @@ bool booleanOf(const FieldDef& def, const Value& v, const QString& ds)
 
 QDate dateOf(const FieldDef& def, const Value& v, const QString& ds)
 {
-    if (const auto* d = std::get_if<QDate>(&v))
+    if (const std::optional<QDate> d = dateValue(v))
         return *d;
-    if (const auto* dt = std::get_if<QDateTime>(&v))
-        return dt->date();
-    if (const auto* s = std::get_if<QString>(&v)) {
-        const QDate d = parseDate(s->trimmed());
-        if (!d.isValid())
-            notValid(ds, def, *s, "date");
-        return d;
-    }
     notValid(ds, def, plainText(v), "date");
 }
 
@@ -136,6 +118,36 @@ QDateTime dateTimeOf(const FieldDef& def, const Value& v, const QString& ds)
 }
 
 }  // namespace
+
+std::optional<Currency> currencyValue(const Value& v)
+{
+    if (const auto* c = std::get_if<Currency>(&v))
+        return *c;
+    if (const auto* i = std::get_if<std::int32_t>(&v))
+        return Currency::fromUnits(*i);
+    if (const auto* l = std::get_if<std::int64_t>(&v))
+        return Currency::fromUnits(*l);
+    if (const auto* s = std::get_if<QString>(&v)) {
+        Currency c;
+        if (Currency::tryParse(*s, &c))
+            return c;
+    }
+    return std::nullopt;
+}
+
+std::optional<QDate> dateValue(const Value& v)
+{
+    if (const auto* d = std::get_if<QDate>(&v))
+        return *d;
+    if (const auto* dt = std::get_if<QDateTime>(&v))
+        return dt->date();
+    if (const auto* s = std::get_if<QString>(&v)) {
+        const QDate d = parseDate(s->trimmed());
+        if (d.isValid())
+            return d;
+    }
+    return std::nullopt;
+}
 
 int big5Width(const QString& text)
 {

@@ -6,6 +6,7 @@
 #include "Value.h"
 
 #include <QString>
+#include <optional>
 
 namespace qx::detail {
 
@@ -17,6 +18,14 @@ int big5Width(const QString& text);
 // naming the field for a value that is not of the type, out of its bounds or too wide; a
 // currency out of range throws CurrencyOverflow. Only data texts are held to their width.
 Value toFieldType(const FieldDef& def, const Value& v, const QString& dataSetName);
+
+// `v` read as an amount: an amount, an integer (CurrencyOverflow beyond the range) or a text
+// holding one; nothing for null or any other value.
+std::optional<Currency> currencyValue(const Value& v);
+
+// `v` read as a date: a date, the date of a date and time, or a text holding one; nothing for
+// null or any other value.
+std::optional<QDate> dateValue(const Value& v);
 
 // Plain text of a value: "" for null, "1234.5", "True"/"False", dd/mm/yyyy (hh:nn:ss).
 QString plainText(const Value& v);

@@ -106,6 +106,15 @@ TEST_F(FieldFixture, CurrencyIsExactAndOverflowIsRaised)
     EXPECT_EQ(f("Count").asCurrency(), money("5"));
 }
 
+TEST_F(FieldFixture, TextReadsAsAnAmountOnlyWhenItHoldsOne)
+{
+    f("Nome").setAsString(QStringLiteral("-1.5"));
+    EXPECT_EQ(f("Nome").asCurrency(), money("-1.5"));
+    f("Nome").setAsString(QStringLiteral("1,5"));
+    EXPECT_THROW(f("Nome").asCurrency(), DataSetError);
+    EXPECT_THROW(f("Nome").asDate(), DataSetError);
+}
+
 TEST_F(FieldFixture, NullReadsAsTheEmptyValueOfEachType)
 {
     EXPECT_EQ(f("Nome").asString(), "");
