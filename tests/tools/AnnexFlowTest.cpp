@@ -2,31 +2,14 @@
 // opened again and its pages recalculated: they reach the Anexo A pages of their sector, the
 // reconciled line comes back into the Anexo A balance sheet, and M/1 line 1 follows the Anexo A
 // result of the folder's sector only.
-#include <QProcess>
-#include <QTemporaryDir>
+#include "QxFolderRun.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList Words(const char* text) { return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
-
-// The output lines that are not messages, or the failure of the run.
-QStringList RunOnFreshFolder(const QStringList& commands)
-{
-    QTemporaryDir work;
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), work.path());
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(QX_QXFOLDER), QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), work.path()} + commands);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return {QStringLiteral("run failed: ") + QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
-    QStringList out;
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (!line.startsWith(QLatin1String("MSG\t")))
-            out << line;
-    return out;
-}
+using qxtest::RunOnFreshFolder;
+using qxtest::Words;
 
 // Inputs of every sector's Anexo B, and row 3 of M/4 table 1, which the banking Anexo A reads.
 const char* const kInputs =

@@ -1,10 +1,10 @@
 // The validation of the annex pages seen through qxfolder: a blank declaration has no annex
 // finding, and findings of every sector's annexes appear under their own page codes and fields,
 // after each change and again after the folder is reopened.
+#include "QxFolderRun.h"
+
 #include <QDir>
 #include <QMap>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,7 +12,9 @@ namespace {
 const char* const kAnnexPages[] = {"2011", "2012", "2111", "2112", "2211", "2212",
                                    "3011", "3012", "3111", "3212", "3311", "3312"};
 
-class AnnexValidationTest : public ::testing::Test {
+using qxtest::Words;
+
+class AnnexValidationTest : public qxtest::QxFolderFixture {
 protected:
     void SetUp() override
     {
@@ -24,18 +26,11 @@ protected:
     // pages as "page field type code", grouped by page in list order.
     QMap<QString, QStringList> annexFindingsAfter(const QStringList& commands)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), work.path() + QStringLiteral("/config"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(QX_QXFOLDER),
-                QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), work.path() + QStringLiteral("/folder")}
-                    + commands);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        const QString out = QString::fromUtf8(p.readAllStandardOutput());
-        EXPECT_EQ(p.exitCode(), 0) << qPrintable(out);
+        const qxtest::ToolRun r = onFolder(commands);
+        EXPECT_TRUE(r.finished);
+        EXPECT_EQ(r.status, 0) << qPrintable(r.lines.join(QLatin1Char('\n')));
         QMap<QString, QStringList> pages;
-        for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        for (const QString& line : r.lines) {
             const QStringList cells = line.split(QLatin1Char('\t'));
             if (cells.size() == 6 && std::find(std::begin(kAnnexPages), std::end(kAnnexPages), cells[0]) != std::end(kAnnexPages))
                 pages[cells[0]] << cells.mid(0, 4).join(QLatin1Char(' '));
@@ -54,15 +49,12 @@ protected:
         return out.join(QLatin1Char('\n')).toStdString();
     }
 
-    static QStringList words(const char* text) { return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
-
-    QTemporaryDir work;
     QStringList lastA047;
 };
 
 TEST_F(AnnexValidationTest, ABlankDeclarationHasNoAnnexFinding)
 {
-    EXPECT_EQ(lines(annexFindingsAfter(words("open alerts"))), "");
+    EXPECT_EQ(lines(annexFindingsAfter(Words("open alerts"))), "");
 }
 
 // Findings of all three sectors are listed whatever the folder's sector, and a page's change
@@ -78,10 +70,10 @@ TEST_F(AnnexValidationTest, FindingsOfEverySectorUnderTheirPageCodes)
           QStringLiteral("3111 II_B_VI 10 A-062")}},
         {QStringLiteral("3212"), {QStringLiteral("3212 VIII_R6_Mop 10 A-006")}},
     };
-    const QStringList changes = words("set cdsSys.Sector_ID=11 set cdsAnexoAP2.IV_R111_Mop=100 "
+    const QStringList changes = Words("set cdsSys.Sector_ID=11 set cdsAnexoAP2.IV_R111_Mop=100 "
                                       "set cdsAnexoABankP1.II_R3_Desc=Outros set cdsAnexoBSegP1.II_B_I_True=TRUE "
                                       "set cdsAnexoBSegP2.VIII_R6_Mop=0.5");
-    EXPECT_EQ(lines(annexFindingsAfter(words("open") + changes + words("alerts save"))), lines(expected));
+    EXPECT_EQ(lines(annexFindingsAfter(Words("open") + changes + Words("alerts save"))), lines(expected));
     EXPECT_EQ(lastA047.value(4), QStringLiteral("本期「資產總額」(100)不等於「權益和負債總額」(0) [一般行業]"));
     EXPECT_EQ(lastA047.value(5), QStringLiteral("O valor do período (100) do \"total dos activos\" deve ser igual o valor (0) "
                                                 "\"total dos capitais próprios e passivos\" [Geral]"));
@@ -91,12 +83,12 @@ TEST_F(AnnexValidationTest, FindingsOfEverySectorUnderTheirPageCodes)
     // page, which now lacks a matching asset.
     QMap<QString, QStringList> reopened = expected;
     reopened.insert(QStringLiteral("2112"), {QStringLiteral("2112 iii_r1xx_mop 10 A-049")});
-    EXPECT_EQ(lines(annexFindingsAfter(words("open alerts"))), lines(reopened));
+    EXPECT_EQ(lines(annexFindingsAfter(Words("open alerts"))), lines(reopened));
 
     QMap<QString, QStringList> fixed = reopened;
     fixed.remove(QStringLiteral("3111"));
     EXPECT_EQ(lines(annexFindingsAfter(
-                  words("open set cdsAnexoBSegP1.II_B_I_False=TRUE set cdsAnexoBSegP1.II_B_I_True=FALSE alerts"))),
+                  Words("open set cdsAnexoBSegP1.II_B_I_False=TRUE set cdsAnexoBSegP1.II_B_I_True=FALSE alerts"))),
               lines(fixed));
 }
 

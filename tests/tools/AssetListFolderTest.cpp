@@ -1,51 +1,23 @@
 // The asset lists through qxfolder on a temporary folder: rows appended to the M/3 and M/3A
 // lists feed the M/3 summary and its page counts, before and after the folder is saved and
 // opened again; a refused row shows its findings and fails.
+#include "QxFolderRun.h"
+
 #include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class AssetListFolder : public ::testing::Test {
+using qxtest::ToolRun;
+using qxtest::Words;
+
+class AssetListFolder : public qxtest::QxFolderFixture {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(work.isValid());
         ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("folder")));
     }
-
-    // Standard output of qxfolder on the test's folder, one entry per line; the exit code in `status`.
-    QStringList Run(const QStringList& commands, int& status) const
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), work.path() + QStringLiteral("/config"));
-        p.setProcessEnvironment(env);
-        const QString folder = work.path() + QStringLiteral("/folder");
-        p.start(QStringLiteral(QX_QXFOLDER),
-                QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), folder} + commands);
-        status = -1;
-        if (!p.waitForFinished(60000))
-            return {};
-        status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        return QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
-    // The lines that are not messages.
-    static QStringList Dumped(const QStringList& lines)
-    {
-        QStringList out;
-        for (const QString& l : lines)
-            if (!l.startsWith(QLatin1String("MSG\t")))
-                out << l;
-        return out;
-    }
-
-    static QStringList Words(const char* text) { return QString::fromUtf8(text).split(QLatin1Char(' ')); }
-
-    QTemporaryDir work;
 };
 
 TEST_F(AssetListFolder, RowsFeedTheSummaryAndItsPageCounts)
@@ -64,25 +36,21 @@ TEST_F(AssetListFolder, RowsFeedTheSummaryAndItsPageCounts)
                                    "dump cdsM3Obs pag_num");
     commands << dump << Words("save close open") << dump;
 
-    int status = 0;
-    const QStringList lines = Run(commands, status);
-    ASSERT_EQ(status, 0) << qPrintable(lines.join(QLatin1Char('\n')));
+    const ToolRun r = onFolder(commands);
+    ASSERT_EQ(r.status, 0) << qPrintable(r.lines.join(QLatin1Char('\n')));
     const QStringList expected = {
         QStringLiteral("total_pag=1\tlast_face=2\t1_r1_col3_mop=150\t1_r1_col7_mop=65\t1_r2_col2_mop=100\t"
                        "1_r2_col3_mop=130\t1_r2_col5_mop=400\t1_r2_col6_mop=100\t1_r2_col7_mop=50\t1_r2_col9_mop=420"),
         QStringLiteral("pag_num=1"),
     };
-    EXPECT_EQ(Dumped(lines), expected + expected);
+    EXPECT_EQ(r.output(), expected + expected);
 }
 
 TEST_F(AssetListFolder, ARefusedRowShowsItsFindingsAndFails)
 {
-    int status = 0;
-    const QStringList lines =
-        Run(Words("open append cdsM3VCLF Codigo=1.1 Col1_Mop=5 Col2_Mop=-1 append cdsM3AAba Tipo=x Col1_Mop=1 "
-                  "Codigo=1.1 dump cdsM3VCLF Codigo dump cdsM3AAba Codigo"),
-            status);
-    EXPECT_NE(status, 0);
+    const ToolRun r = onFolder(Words("open append cdsM3VCLF Codigo=1.1 Col1_Mop=5 Col2_Mop=-1 append cdsM3AAba Tipo=x "
+                                     "Col1_Mop=1 Codigo=1.1 dump cdsM3VCLF Codigo dump cdsM3AAba Codigo"));
+    EXPECT_NE(r.status, 0);
     const QStringList m3 = {QStringLiteral("MSG"), QStringLiteral("DM-012"), QStringLiteral("1"),
                             QStringLiteral("請修正以下問題：(M/3)\\r\\n\\r\\n請輸入「類別」\\r\\n\\r\\n"
                                            "欄位「(2).變賣或報銷」之金額(-1)應只輸入正數．"),
@@ -93,7 +61,7 @@ TEST_F(AssetListFolder, ARefusedRowShowsItsFindingsAndFails)
     const QStringList m3aBegin = {QStringLiteral("MSG"), QStringLiteral("DM-015"), QStringLiteral("1"),
                                   QStringLiteral("請修正以下問題：(M/3A-b)\\r\\n\\r\\n請輸入「報銷原因」")};
     QStringList after;  // what follows the open of the empty folder
-    for (const QString& l : lines)
+    for (const QString& l : r.lines)
         if (!l.startsWith(QLatin1String("MSG\tDM-008\t")))
             after << l;
     ASSERT_EQ(after.size(), 4) << qPrintable(after.join(QLatin1Char('\n')));  // no dump lines: neither row was kept

@@ -1,4 +1,5 @@
 // The qxfolder tool on temporary folders: what a user of a form folder sees through the data core.
+#include "QxFolderRun.h"
 #include "core/catalogue/FieldCatalogue.h"
 
 #include <QDir>
@@ -12,33 +13,8 @@
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QStringList lines;  // standard output, one entry per line
-    QString err;
-
-    // The lines that are not messages.
-    QStringList output() const
-    {
-        QStringList out;
-        for (const QString& l : lines)
-            if (!l.startsWith(QLatin1String("MSG\t")))
-                out << l;
-        return out;
-    }
-
-    // The fields of the first line starting with `prefix`, split at tabs.
-    QStringList lineStarting(const QString& prefix) const
-    {
-        for (const QString& l : lines)
-            if (l.startsWith(prefix))
-                return l.split(QLatin1Char('\t'));
-        return {};
-    }
-};
-
-// Space-separated words: words("open set cdsM1P2.R2_Mop=1 save").
-QStringList words(const char* text) { return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
+using qxtest::ToolRun;
+using qxtest::Words;
 
 QByteArray readBytes(const QString& path)
 {
@@ -61,37 +37,13 @@ const char* const kSinglePages[] = {
     "cdsM3Obs",       "cdsM3AObs",       "cdsM4P1",        "cdsM4P2"};
 const char* const kLists[] = {"cdsM3VCLF", "cdsM3AAli", "cdsM3AAba"};
 
-class QxFolderTest : public ::testing::Test {
+class QxFolderTest : public qxtest::QxFolderFixture {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(work.isValid());
         ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("folder")));
         ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("config")));
-    }
-
-    QString folder() const { return work.path() + QStringLiteral("/folder"); }
-
-    ToolRun run(const QStringList& args) const
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), work.path() + QStringLiteral("/config"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(QX_QXFOLDER), args);
-        ToolRun r;
-        if (!p.waitForFinished(60000))
-            return r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
-    }
-
-    // Runs the commands on the test's folder with today fixed.
-    ToolRun onFolder(const QStringList& commands, const QStringList& options = {}) const
-    {
-        return run(options + QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), folder()} + commands);
     }
 
     QString registryValue() const
@@ -103,17 +55,15 @@ protected:
     // A folder saved from a blank declaration.
     void makeSavedFolder()
     {
-        const ToolRun r = onFolder(words("open save"));
+        const ToolRun r = onFolder(Words("open save"));
         ASSERT_EQ(r.status, 0) << qPrintable(r.lines.join(QLatin1Char('\n')));
         ASSERT_EQ(snapshot(folder()).size(), 27);
     }
-
-    QTemporaryDir work;
 };
 
 TEST_F(QxFolderTest, AnEmptyFolderOpensBlankWithoutWritingAFile)
 {
-    QStringList commands = words("open");
+    QStringList commands = Words("open");
     for (const char* ds : kSinglePages)
         commands << QStringLiteral("dump") << QString::fromLatin1(ds) << CatalogueFields(QString::fromLatin1(ds)).front().name;
     for (const char* ds : kLists)
@@ -138,7 +88,7 @@ TEST_F(QxFolderTest, AnEmptyFolderOpensBlankWithoutWritingAFile)
 
 TEST_F(QxFolderTest, SaveWritesTheTwentySevenFiles)
 {
-    const ToolRun r = onFolder(words("open save"));
+    const ToolRun r = onFolder(Words("open save"));
     EXPECT_EQ(r.status, 0);
     EXPECT_FALSE(r.lineStarting(QStringLiteral("MSG\tDM-010\t3\t")).isEmpty());
     const QStringList files = snapshot(folder()).keys();
@@ -163,7 +113,7 @@ TEST_F(QxFolderTest, ValuesReadBackIdenticalAfterCloseAndReopen)
         QStringLiteral("cdsM4P1.1_R1_Col1_Mop=3.1416"),
         QStringLiteral("cdsM4P1.1_R4_Desc_1=備用金"),
     };
-    const QStringList dumpArgs = words("dump cdsM1P1 Nome_Contribuinte_1 Distico_Comercial Residencia_ou_Sede_1 Periodo_de No_Contribuinte Tipo_Contribuinte_Sociedade Data_da_Constituicao dump cdsM1P2 R2_Mop R3_Mop R4_Mop dump cdsM4P1 1_R1_Col1_Mop 1_R4_Desc_1 dump cdsPrnSetup Update_Time");
+    const QStringList dumpArgs = Words("dump cdsM1P1 Nome_Contribuinte_1 Distico_Comercial Residencia_ou_Sede_1 Periodo_de No_Contribuinte Tipo_Contribuinte_Sociedade Data_da_Constituicao dump cdsM1P2 R2_Mop R3_Mop R4_Mop dump cdsM4P1 1_R1_Col1_Mop 1_R4_Desc_1 dump cdsPrnSetup Update_Time");
     const QStringList expected = {
         QStringLiteral("Nome_Contribuinte_1=澳門建築置業有限公司\tDistico_Comercial=Construção & Cia \"São João\" <Lda> 'ã'\t"
                        "Residencia_ou_Sede_1=Rua\\tA\\r\\nBloco \\\\ 3\tPeriodo_de=01/02/2023\tNo_Contribuinte=12345678\t"
@@ -172,7 +122,7 @@ TEST_F(QxFolderTest, ValuesReadBackIdenticalAfterCloseAndReopen)
         QStringLiteral("1_R1_Col1_Mop=3.1416\t1_R4_Desc_1=備用金"),
         QStringLiteral("Update_Time=15/03/2024 00:00:00")};
 
-    QStringList commands = words("open");
+    QStringList commands = Words("open");
     for (const QString& s : sets)
         commands << QStringLiteral("set") << s;
     commands << dumpArgs << QStringLiteral("save") << QStringLiteral("close") << QStringLiteral("open") << dumpArgs;
@@ -181,7 +131,7 @@ TEST_F(QxFolderTest, ValuesReadBackIdenticalAfterCloseAndReopen)
     EXPECT_EQ(first.output(), expected + expected);
 
     // A new process reads the same from the files alone.
-    const ToolRun second = onFolder(words("open") + dumpArgs);
+    const ToolRun second = onFolder(Words("open") + dumpArgs);
     ASSERT_EQ(second.status, 0);
     EXPECT_EQ(second.lines, expected);
 }
@@ -197,7 +147,7 @@ TEST_F(QxFolderTest, ACorruptFileIsNamedAndLeftByteForByte)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(corrupt);
     }
-    const ToolRun r = onFolder(words("open close"));
+    const ToolRun r = onFolder(Words("open close"));
     EXPECT_EQ(r.status, 1);
     const QStringList m = r.lineStarting(QStringLiteral("MSG\tDM-003\t1\t"));
     ASSERT_EQ(m.size(), 5);
@@ -210,7 +160,7 @@ TEST_F(QxFolderTest, AFolderMissingOnlyTheSettingsListsOnlyTheirTitles)
 {
     makeSavedFolder();
     ASSERT_TRUE(QFile::remove(folder() + QStringLiteral("/Sys.xml")));
-    const ToolRun r = onFolder(words("open"), words("--answer DM-009=no"));
+    const ToolRun r = onFolder(Words("open"), Words("--answer DM-009=no"));
     EXPECT_EQ(r.status, 1);
     const QStringList m = r.lineStarting(QStringLiteral("MSG\tDM-009\t3\t"));
     ASSERT_EQ(m.size(), 5);
@@ -229,7 +179,7 @@ TEST_F(QxFolderTest, AFileThatCannotBeWrittenFailsTheSaveAndDamagesNoOtherFile)
     ASSERT_TRUE(QFile::remove(m1p2));
     ASSERT_TRUE(QDir().mkdir(m1p2));
 
-    const ToolRun r = onFolder(words("open set cdsM4P1.1_R1_Col1_Mop=5 save"));
+    const ToolRun r = onFolder(Words("open set cdsM4P1.1_R1_Col1_Mop=5 save"));
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(r.lineStarting(QStringLiteral("MSG\tDM-009\t3\t")).isEmpty());
     const QStringList m = r.lineStarting(QStringLiteral("MSG\tDM-005\t1\t"));
@@ -249,7 +199,7 @@ TEST_F(QxFolderTest, AFileThatCannotBeWrittenFailsTheSaveAndDamagesNoOtherFile)
     }
 
     ASSERT_TRUE(QDir().rmdir(m1p2));
-    const ToolRun check = onFolder(words("open dump cdsM4P1 1_R1_Col1_Mop"));
+    const ToolRun check = onFolder(Words("open dump cdsM4P1 1_R1_Col1_Mop"));
     EXPECT_TRUE(check.lines.contains(QStringLiteral("1_R1_Col1_Mop=5")));  // the other files were written
 }
 
@@ -265,7 +215,7 @@ TEST_F(QxFolderTest, AFolderThatCannotBeWrittenGivesDm005AndKeepsEveryFile)
     if (!readOnly)
         GTEST_SKIP() << "running as root without chattr: a read-only folder cannot be produced";
 
-    const ToolRun r = onFolder(words("open set cdsM1P2.R2_Mop=77 save dump cdsM1P2 R2_Mop"));
+    const ToolRun r = onFolder(Words("open set cdsM1P2.R2_Mop=77 save dump cdsM1P2 R2_Mop"));
     if (geteuid() != 0)
         QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     else
@@ -287,8 +237,8 @@ TEST_F(QxFolderTest, DecliningBlankFilesLeavesTheFolderEmptyAndTheRegistryAlone)
     const QString remembered = registryValue();
     ASSERT_EQ(remembered, earlier.path() + QLatin1Char('/'));
 
-    const ToolRun r = onFolder(words("open dump cdsM1P1"),
-                           words("--answer DM-008=no"));
+    const ToolRun r = onFolder(Words("open dump cdsM1P1"),
+                           Words("--answer DM-008=no"));
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.lines.contains(QStringLiteral("FAILED\topen")));
     EXPECT_TRUE(r.lines.contains(QStringLiteral("FAILED\tdump cdsM1P1")));  // later commands still run
@@ -298,7 +248,7 @@ TEST_F(QxFolderTest, DecliningBlankFilesLeavesTheFolderEmptyAndTheRegistryAlone)
 
 TEST_F(QxFolderTest, ListCommandsAppendMoveAndDelete)
 {
-    const ToolRun r = onFolder(words("open append cdsPrnSetup Rpt_ID=1011 Left_Margin=1.5 "
+    const ToolRun r = onFolder(Words("open append cdsPrnSetup Rpt_ID=1011 Left_Margin=1.5 "
                                      "append cdsPrnSetup Rpt_ID=2011 row cdsPrnSetup 2 delete cdsPrnSetup "
                                      "row cdsPrnSetup 9 set cdsM1P1.No_Such_Field=1 "
                                      "dump cdsPrnSetup Rpt_ID Left_Margin"));
@@ -311,7 +261,7 @@ TEST_F(QxFolderTest, ListCommandsAppendMoveAndDelete)
 
 TEST_F(QxFolderTest, AlertsPrintSixColumns)
 {
-    const ToolRun r = onFolder(words("open alerts"));
+    const ToolRun r = onFolder(Words("open alerts"));
     EXPECT_EQ(r.status, 0);
     for (const QString& l : r.output())
         EXPECT_EQ(l.split(QLatin1Char('\t')).size(), 6) << qPrintable(l);
@@ -321,7 +271,7 @@ TEST_F(QxFolderTest, UsageErrorsExitWithTwoAndRunNothing)
 {
     for (const char* call : {"", "FOLDER", "FOLDER frobnicate", "FOLDER open set R2_Mop", "FOLDER row cdsM3VCLF",
                              "--today 15/03/2024 FOLDER open", "--answer DM-008=maybe FOLDER open"}) {
-        const QStringList args = words(call).replaceInStrings(QStringLiteral("FOLDER"), folder());
+        const QStringList args = Words(call).replaceInStrings(QStringLiteral("FOLDER"), folder());
         const ToolRun r = run(args);
         EXPECT_EQ(r.status, 2) << call;
         EXPECT_TRUE(r.lines.isEmpty());

@@ -1,13 +1,13 @@
 // The validation of M/1, M/3 and M/4 seen through qxfolder: the findings of a blank declaration,
 // and what a change of one page does to the list.
+#include "QxFolderRun.h"
+
 #include <QMap>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class ValidationTest : public ::testing::Test {
+class ValidationTest : public qxtest::QxFolderFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(work.isValid()); }
 
@@ -15,23 +15,14 @@ protected:
     // list order.
     QMap<QString, QStringList> alertsAfter(const QStringList& commands)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), work.path() + QStringLiteral("/config"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(QX_QXFOLDER),
-                QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), work.path() + QStringLiteral("/folder")}
-                    + commands);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        EXPECT_EQ(p.exitCode(), 0) << qPrintable(QString::fromUtf8(p.readAllStandardOutput()));
+        const qxtest::ToolRun r = onFolder(commands);
+        EXPECT_TRUE(r.finished);
+        EXPECT_EQ(r.status, 0) << qPrintable(r.lines.join(QLatin1Char('\n')));
         QMap<QString, QStringList> pages;
-        for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            if (!line.startsWith(QLatin1String("MSG\t")))
-                pages[line.section(QLatin1Char('\t'), 0, 0)] << line;
+        for (const QString& line : r.output())
+            pages[line.section(QLatin1Char('\t'), 0, 0)] << line;
         return pages;
     }
-
-    QTemporaryDir work;
 };
 
 QString alert(const char* page, const char* field, const char* code, const char* chn, const char* por)
