@@ -1,45 +1,17 @@
 // The rules of the three M/1 pages on a freshly opened folder (today is 15/03/2024).
-#include "support/DmFixture.h"
-#include "tests/core/check/AlertRows.h"
+#include "tests/core/check/CheckPageFixture.h"
 #include "tests/core/check/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <utility>
-
 namespace {
 
-using Values = std::initializer_list<std::pair<const char*, const char*>>;
-
-class CheckM1Test : public DmFixture {
+class CheckM1Test : public CheckPageFixture {
 protected:
-    // Sets the fields from their texts ("" = null) and posts: the page is checked again.
-    static void set(qx::ClientDataSet& page, Values values)
-    {
-        page.edit();
-        for (const auto& [field, text] : values)
-            page.fieldByName(QString::fromUtf8(field)).setAsString(QString::fromUtf8(text));
-        page.post();
-    }
-
-    // "code field" of each finding of the page, in the order of the rules.
-    QStringList findings(int objCode, const QStringList& onlyCodes = {})
-    {
-        QStringList out;
-        for (const AlertRow& r : AlertsOf(dm->cdsAlert, objCode))
-            if (onlyCodes.isEmpty() || onlyCodes.contains(r.code))
-                out << r.code + QLatin1Char(' ') + r.fieldName;
-        return out;
-    }
-
     // The one finding of the page with this code.
     AlertRow finding(int objCode, const char* code)
     {
-        std::vector<AlertRow> found;
-        for (const AlertRow& r : AlertsOf(dm->cdsAlert, objCode))
-            if (r.code == QLatin1String(code))
-                found.push_back(r);
+        const std::vector<AlertRow> found = rowsWith(objCode, code);
         EXPECT_EQ(found.size(), 1u) << code;
         return found.empty() ? AlertRow{} : found.front();
     }

@@ -1,47 +1,18 @@
 // The rules of the M/3 first sheet and of both M/4 pages on a freshly opened folder.
-#include "support/DmFixture.h"
-#include "tests/core/check/AlertRows.h"
+#include "tests/core/check/CheckPageFixture.h"
 #include "tests/core/check/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <map>
-#include <utility>
 
 namespace {
 
 using qx::Currency;
-using Values = std::initializer_list<std::pair<const char*, const char*>>;
 
-class CheckM3M4Test : public DmFixture {
+class CheckM3M4Test : public CheckPageFixture {
 protected:
-    static void set(qx::ClientDataSet& page, Values values)
-    {
-        page.edit();
-        for (const auto& [field, text] : values)
-            page.fieldByName(QString::fromUtf8(field)).setAsString(QString::fromUtf8(text));
-        page.post();
-    }
-
-    QStringList findings(int objCode, const QStringList& onlyCodes = {})
-    {
-        QStringList out;
-        for (const AlertRow& r : AlertsOf(dm->cdsAlert, objCode))
-            if (onlyCodes.isEmpty() || onlyCodes.contains(r.code))
-                out << r.code + QLatin1Char(' ') + r.fieldName;
-        return out;
-    }
-
-    std::vector<AlertRow> rowsWith(int objCode, const char* code)
-    {
-        std::vector<AlertRow> out;
-        for (const AlertRow& r : AlertsOf(dm->cdsAlert, objCode))
-            if (r.code == QLatin1String(code))
-                out.push_back(r);
-        return out;
-    }
-
     // The M/3 summary with the given calculated values (the rest null), checked again.
     void checkM3Summary(std::map<QString, QString> calculated)
     {
