@@ -1,6 +1,7 @@
 // The handlers every form page shares, on a page built with one field of each kind.
 #include "core/module/TdmMain.h"
 #include "core/util/Clock.h"
+#include "platform/data/ClientDataSetTestSupport.h"
 #include "support/DmFixture.h"
 #include "support/ScriptedMessages.h"
 
@@ -11,15 +12,7 @@ using qx::FieldType;
 
 namespace {
 
-qx::FieldDef def(const char* name, FieldType type, FieldKind kind = FieldKind::Data, int size = 0)
-{
-    qx::FieldDef d;
-    d.name = QString::fromLatin1(name);
-    d.type = type;
-    d.kind = kind;
-    d.size = size;
-    return d;
-}
+using qxtest::def;
 
 class SharedHandlersTest : public ::testing::Test {
 protected:

@@ -1,5 +1,5 @@
 #pragma once
-// Small schemas and helpers shared by the dataset tests.
+// Small schemas and helpers shared by the dataset and data packet tests.
 
 #include "platform/data/ClientDataSet.h"
 
@@ -16,6 +16,12 @@ inline qx::FieldDef def(const char* name, qx::FieldType type, qx::FieldKind kind
     d.kind = kind;
     d.size = size;
     return d;
+}
+
+// A data field; `size` is the width of a text field.
+inline qx::FieldDef def(const char* name, qx::FieldType type, int size)
+{
+    return def(name, type, qx::FieldKind::Data, size);
 }
 
 inline qx::FieldDef aggregate(const char* name, const char* expression)
@@ -39,6 +45,9 @@ inline std::vector<qx::FieldDef> listFields()
             aggregate("COL1_TTL", "SUM(Col1_Mop)"),
             aggregate("COL3_TTL", "sum(col1_mop - Col2_Mop)")};
 }
+
+// Data-field values of rows, as a data packet holds them.
+using Rows = std::vector<std::vector<qx::Value>>;
 
 inline qx::Currency money(const char* text) { return qx::Currency::parse(QString::fromLatin1(text)); }
 

@@ -1,7 +1,6 @@
 // Data packets of datasets in files: loading into a dataset (all or nothing), atomic saving.
-#include "platform/data/ClientDataSet.h"
+#include "ClientDataSetTestSupport.h"
 #include "platform/data/DataPacket.h"
-#include "platform/data/FieldDef.h"
 
 #include <gtest/gtest.h>
 
@@ -17,16 +16,8 @@ using namespace qx;
 
 namespace {
 
-using Rows = std::vector<std::vector<Value>>;
-
-FieldDef def(const char* name, FieldType type, int size = 0)
-{
-    FieldDef d;
-    d.name = QString::fromLatin1(name);
-    d.type = type;
-    d.size = size;
-    return d;
-}
+using qxtest::def;
+using qxtest::Rows;
 
 std::vector<FieldDef> assetDefs()
 {

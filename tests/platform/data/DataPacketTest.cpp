@@ -1,7 +1,7 @@
 // Data packet bytes: writing rows and reading them back, the encodings, tolerated variations
 // and refused input.
+#include "ClientDataSetTestSupport.h"
 #include "platform/data/DataPacket.h"
-#include "platform/data/FieldDef.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +15,8 @@ using namespace qx;
 
 namespace {
 
-using Rows = std::vector<std::vector<Value>>;
-
-FieldDef def(const char* name, FieldType type, int size = 0)
-{
-    FieldDef d;
-    d.name = QString::fromLatin1(name);
-    d.type = type;
-    d.size = size;
-    return d;
-}
+using qxtest::def;
+using qxtest::Rows;
 
 // One field of every type, names as the catalogue has them (some start with a digit).
 std::vector<FieldDef> everyTypeDefs()
