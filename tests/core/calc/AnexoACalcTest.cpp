@@ -9,8 +9,6 @@ namespace {
 using qx::ClientDataSet;
 using qx::Currency;
 
-const QString kNearLimit = QStringLiteral("900000000000000");
-
 QStringList PrevPeriod(const QStringList& names)
 {
     QStringList out;

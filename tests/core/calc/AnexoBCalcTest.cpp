@@ -8,9 +8,6 @@ namespace {
 using qx::ClientDataSet;
 using qx::Currency;
 
-const QString kNearLimit = QStringLiteral("900000000000000");
-const QString kAsterisks = QStringLiteral("**********");
-
 class AnexoBCalc : public CalcPageFixture {
 protected:
     void Recalculate(ClientDataSet& page)

@@ -8,6 +8,11 @@
 
 #include <map>
 
+// Two of these added leave the amount range.
+inline const QString kNearLimit = QStringLiteral("900000000000000");
+// What a field whose amount left the range shows.
+inline const QString kAsterisks = QStringLiteral("**********");
+
 // "IV_R%1_Mop", 1, 3 -> IV_R1_Mop IV_R2_Mop IV_R3_Mop
 inline QStringList Names(const char* pattern, int first, int last)
 {

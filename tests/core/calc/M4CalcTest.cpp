@@ -9,8 +9,6 @@ namespace {
 using qx::ClientDataSet;
 using qx::Currency;
 
-const QString kNearLimit = QStringLiteral("900000000000000");
-
 // The names a pattern with %1 for the row and %2 for the column gives for rows × columns.
 QStringList Cells(const QString& pattern, std::initializer_list<int> rows, std::initializer_list<int> columns)
 {

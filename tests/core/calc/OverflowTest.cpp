@@ -1,17 +1,14 @@
 // Amounts that leave the currency range: the flagged field holds 0, is listed once in its
 // record's overflow_fields, shows asterisks, and feeds 0 into every line built on it.
+#include "core/calc/CalcPageFixture.h"
 #include "core/calc/Guard.h"
-#include "support/DmFixture.h"
 
 namespace {
 
 using qx::ClientDataSet;
 using qx::Currency;
 
-const QString kNearLimit = QStringLiteral("900000000000000");
-const QString kAsterisks = QStringLiteral("**********");
-
-class Overflow : public DmFixture {
+class Overflow : public CalcPageFixture {
 protected:
     void SetLines(ClientDataSet& page, std::initializer_list<std::pair<const char*, QString>> values)
     {
@@ -19,11 +16,6 @@ protected:
         for (const auto& [name, text] : values)
             page.fieldByName(QString::fromLatin1(name)).setAsString(text);
         page.post();
-    }
-    QString List(const ClientDataSet& page) const { return page.fieldByName(u"overflow_fields").asString(); }
-    static Currency Amount(const ClientDataSet& page, const char* name)
-    {
-        return page.fieldByName(QString::fromLatin1(name)).asCurrency();
     }
     static QString Shown(const ClientDataSet& page, const char* name)
     {
@@ -50,7 +42,7 @@ TEST_F(Overflow, SumOverTheRangeHoldsZeroShowsAsterisksAndFeedsZero)
     SetLines(p, {{"R2_Mop", kNearLimit}, {"R20_Mop", kNearLimit}, {"R22_Mop", QStringLiteral("5")}});
 
     EXPECT_EQ(Amount(p, "r21_mop"), Currency());
-    EXPECT_EQ(List(p), QStringLiteral("/r21_mop/"));
+    EXPECT_EQ(Overflowed(p), QStringLiteral("/r21_mop/"));
     EXPECT_EQ(Shown(p, "r21_mop"), kAsterisks);
     // Line 32 = line 21 (0) - 5.
     EXPECT_EQ(Amount(p, "r32_mop"), Currency::fromUnits(-5));
@@ -64,10 +56,10 @@ TEST_F(Overflow, FieldsAreListedInTheOrderTheyOverflowed)
     // Line 21 overflows in its sum, line 32 in its difference (9e14 - (-9e14)).
     SetLines(p, {{"R2_Mop", kNearLimit}, {"R3_Mop", kNearLimit}, {"R22_Mop", QStringLiteral("-") + kNearLimit},
                  {"R23_Mop", QStringLiteral("-") + kNearLimit}});
-    EXPECT_EQ(List(p), QStringLiteral("/r21_mop//r32_mop/"));
+    EXPECT_EQ(Overflowed(p), QStringLiteral("/r21_mop//r32_mop/"));
 
     SetLines(p, {{"R3_Mop", QStringLiteral("0")}});
-    EXPECT_EQ(List(p), QStringLiteral("/r32_mop/"));
+    EXPECT_EQ(Overflowed(p), QStringLiteral("/r32_mop/"));
     EXPECT_EQ(Amount(p, "r21_mop"), Currency::parse(kNearLimit));
     EXPECT_EQ(Shown(p, "r21_mop"), QStringLiteral("900,000,000,000,000 "));
 }
@@ -77,7 +69,7 @@ TEST_F(Overflow, FieldOverflowingInTwoSeriesIsListedAndReportedOnce)
     ClientDataSet& p = dm->cdsM1P2;
     SetLines(p, {{"R33_Mop", kNearLimit}, {"R34_Mop", kNearLimit}, {"R35_1_Mop", kNearLimit},
                  {"R35_2_Mop", kNearLimit}});
-    EXPECT_EQ(List(p), QStringLiteral("/r36_mop/"));
+    EXPECT_EQ(Overflowed(p), QStringLiteral("/r36_mop/"));
     EXPECT_EQ(FindingsOn(1012, QStringLiteral("r36_mop")), 1);
 }
 
@@ -97,7 +89,7 @@ TEST_F(Overflow, FlaggedFieldKeepsZeroThroughLaterSteps)
                  {"R34_Mop", kNearLimit}, {"R35_1_Mop", QStringLiteral("5")}});
     EXPECT_EQ(Amount(p, "r32_mop"), Currency::fromUnits(100));
     EXPECT_EQ(Amount(p, "r36_mop"), Currency());
-    EXPECT_EQ(List(p), QStringLiteral("/r36_mop/"));
+    EXPECT_EQ(Overflowed(p), QStringLiteral("/r36_mop/"));
 }
 
 TEST_F(Overflow, DividendTotalOverflows)
@@ -116,7 +108,7 @@ TEST_F(Overflow, EveryCalculatedAmountShowsAsterisksWhenFlagged)
     p.onCalcFields = [this](ClientDataSet& ds) { dm->FlagOverflow(ds.fieldByName(u"v_r1_7_mop")); };
     p.refresh();
     EXPECT_EQ(Shown(p, "v_r1_7_mop"), kAsterisks);
-    EXPECT_EQ(List(p), QStringLiteral("/v_r1_7_mop/"));
+    EXPECT_EQ(Overflowed(p), QStringLiteral("/v_r1_7_mop/"));
 }
 
 // A record of the test's own with many long-named calculated amounts.
