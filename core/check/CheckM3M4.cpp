@@ -301,33 +301,41 @@ bool exceedsRoundedLimit(qx::Currency value, qx::Currency limit)
     }
 }
 
-// Lines 1 to 4: uses and reversals against the opening balance, and the admitted closing balance
-// of lines 1 and 2 against its limit in table 2.
-void checkProvisionLine(TdmMain& dm, qx::ClientDataSet& page, int objCode, int line)
+// The columns of a line's balance: the use may not exceed the opening balance, nor the reversal
+// what remains after the use.
+struct LineBalance {
+    const char* opening;
+    const char* used;
+    const char* reversed;
+    const RuleText& useAboveOpening;
+    const RuleText& reversalAboveRemainder;
+};
+
+// Lines 1 to 4 by the totals of both parts; lines 5 to 7 by the columns the tax rules do not admit.
+const LineBalance kProvisionBalance{"1_r%d_col1_col2_sum", "1_r%d_col3_col4_sum", "1_r%d_col5_col6_sum",
+                                    kUseAboveOpening, kReversalAboveRemainder};
+const LineBalance kFreeBalance{"1_R%d_Col2_Mop", "1_R%d_Col4_Mop", "1_R%d_Col6_Mop", kFreeUseAboveOpening,
+                               kFreeReversalAboveRemainder};
+
+void checkLineBalance(TdmMain& dm, qx::ClientDataSet& page, int objCode, int line, const LineBalance& balance)
 {
     const TextValues i{{"i", number(line)}};
-    const qx::Currency opening = m4Amount(page, "1_r%d_col1_col2_sum", line);
-    const qx::Currency used = m4Amount(page, "1_r%d_col3_col4_sum", line);
-    const qx::Currency reversed = m4Amount(page, "1_r%d_col5_col6_sum", line);
+    const qx::Currency opening = m4Amount(page, balance.opening, line);
+    const qx::Currency used = m4Amount(page, balance.used, line);
+    const qx::Currency reversed = m4Amount(page, balance.reversed, line);
     if (used > opening)
-        AddRuleAlert(dm, objCode, m4Field("1_r%d_col3_col4_sum", line), kUseAboveOpening, i);
+        AddRuleAlert(dm, objCode, m4Field(balance.used, line), balance.useAboveOpening, i);
     if (qx::ExactSum(reversed) > qx::ExactSum(opening) - qx::ExactSum(used))
-        AddRuleAlert(dm, objCode, m4Field("1_r%d_col5_col6_sum", line), kReversalAboveRemainder, i);
-    if (line <= 2 && exceedsRoundedLimit(m4Amount(page, "1_r%d_col9_mop", line), m4Amount(page, "2_r%d_col3_mop", line)))
-        AddRuleAlert(dm, objCode, m4Field("1_r%d_col9_mop", line), kAdmittedAboveLimit, i);
+        AddRuleAlert(dm, objCode, m4Field(balance.reversed, line), balance.reversalAboveRemainder, i);
 }
 
-// Lines 5 to 7: the same balance of the columns the tax rules do not admit.
-void checkFreeLine(TdmMain& dm, qx::ClientDataSet& page, int objCode, int line)
+// Lines 1 to 4: the balance, and the admitted closing balance of lines 1 and 2 against its limit
+// in table 2.
+void checkProvisionLine(TdmMain& dm, qx::ClientDataSet& page, int objCode, int line)
 {
-    const TextValues i{{"i", number(line)}};
-    const qx::Currency opening = m4Amount(page, "1_R%d_Col2_Mop", line);
-    const qx::Currency used = m4Amount(page, "1_R%d_Col4_Mop", line);
-    const qx::Currency reversed = m4Amount(page, "1_R%d_Col6_Mop", line);
-    if (used > opening)
-        AddRuleAlert(dm, objCode, m4Field("1_R%d_Col4_Mop", line), kFreeUseAboveOpening, i);
-    if (qx::ExactSum(reversed) > qx::ExactSum(opening) - qx::ExactSum(used))
-        AddRuleAlert(dm, objCode, m4Field("1_R%d_Col6_Mop", line), kFreeReversalAboveRemainder, i);
+    checkLineBalance(dm, page, objCode, line, kProvisionBalance);
+    if (line <= 2 && exceedsRoundedLimit(m4Amount(page, "1_r%d_col9_mop", line), m4Amount(page, "2_r%d_col3_mop", line)))
+        AddRuleAlert(dm, objCode, m4Field("1_r%d_col9_mop", line), kAdmittedAboveLimit, {{"i", number(line)}});
 }
 
 // Table 2: bad debts and inventory losses written off directly.
@@ -405,7 +413,7 @@ void CheckM4P1(TdmMain& dm, qx::ClientDataSet& page, int objCode)
         const LineName name = nameLine(dm, page, objCode, line);
         checkLineAmounts(dm, page, objCode, line, name);
         if (isFreeLine(line))
-            checkFreeLine(dm, page, objCode, line);
+            checkLineBalance(dm, page, objCode, line, kFreeBalance);
         else
             checkProvisionLine(dm, page, objCode, line);
     }
