@@ -137,8 +137,8 @@ TEST_F(KillDuringSaveTest, EveryFileIsOldOrNewAndTheFolderOpensWhereverTheKillFa
     constexpr int kMoments = 12;
     int sawOld = 0, sawNew = 0;
     for (int i = 0; i < kMoments; ++i) {
-        // From at once to a little past the whole save.
-        const qint64 at = saveUs_ * i / (kMoments - 2);
+        // From at once to the length of a whole save, and once well past it.
+        const qint64 at = i < kMoments - 1 ? saveUs_ * i / (kMoments - 2) : saveUs_ * 3;
         SCOPED_TRACE(QStringLiteral("killed %1 us into a save of %2 us").arg(at).arg(saveUs_).toStdString());
         QTemporaryDir dir;
         ASSERT_TRUE(copyFolder(old_->path(), dir.path()));
