@@ -54,7 +54,11 @@ QStringList changeAndSave(const QString& folder)
 // asked the save question. Returns the microseconds from the question to its end.
 qint64 runTool(const QString& folder, qint64 killAfterUs)
 {
+    static const QTemporaryDir configHome;  // the tool's settings, kept from the user's
     QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome.path());
+    tool.setProcessEnvironment(env);
     tool.setProcessChannelMode(QProcess::SeparateChannels);
     tool.start(QStringLiteral(QX_QXFOLDER), changeAndSave(folder));
     EXPECT_TRUE(tool.waitForStarted());
