@@ -15,9 +15,15 @@
 #include <QDateTime>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 class DmFixture : public ::testing::Test {
+public:
+    // Field names and their texts.
+    using FieldTexts = std::initializer_list<std::pair<const char*, const char*>>;
+
 protected:
     // The day and time every test of the fixture takes as now.
     static QDateTime FixedNow() { return QDateTime(QDate(2024, 3, 15), QTime(10, 30, 0)); }
@@ -51,6 +57,15 @@ protected:
     {
         ds.edit();
         ds.fieldByName(QString::fromUtf8(field)).setAsString(text);
+        ds.post();
+    }
+
+    // Edits the current record, sets the fields from their texts ("" = null) and posts once.
+    static void PostFields(qx::ClientDataSet& ds, FieldTexts values)
+    {
+        ds.edit();
+        for (const auto& [field, text] : values)
+            ds.fieldByName(QString::fromUtf8(field)).setAsString(QString::fromUtf8(text));
         ds.post();
     }
 

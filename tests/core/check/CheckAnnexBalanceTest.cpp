@@ -35,7 +35,7 @@ protected:
     qx::ClientDataSet& page(const BalanceCase& v) { return dm.get()->*v.dataSet; }
     void post(const BalanceCase& v, const QByteArray& field, const char* text)
     {
-        Post(page(v), {{field.constData(), text}});
+        PostFields(page(v), {{field.constData(), text}});
     }
 };
 
@@ -89,7 +89,7 @@ TEST_F(CheckAnnexBalance, ThePreviousPeriodIsComparedOnItsOwn)
 TEST_F(CheckAnnexBalance, TotalsAreComparedExactly)
 {
     for (const BalanceCase& v : kVariants) {
-        Post(page(v), {{v.asset, "900000000000000"}, {v.liability, "899999999999999.9999"}});
+        PostFields(page(v), {{v.asset, "900000000000000"}, {v.liability, "899999999999999.9999"}});
         EXPECT_EQ(Codes(v.code), (QStringList{QStringLiteral("A-002 ") + QString::fromLatin1(v.liability),
                                               QStringLiteral("A-0%1 ").arg(v.currentMsgNo) + QString::fromLatin1(v.assetsTotal)}))
             << v.name;
@@ -105,10 +105,10 @@ TEST_F(CheckAnnexBalance, TotalsAreComparedExactly)
 TEST_F(CheckAnnexBalance, AnOverflowedPeriodIsStillComparedOnItsTotals)
 {
     const BalanceCase& v = kVariants[0];
-    Post(dm->cdsAnexoAP2, {{"IV_R111_Mop", "922337203685477"},
-                           {"IV_R112_Mop", "922337203685477"},
-                           {"IV_R211_Mop", "5"},
-                           {"IV_R111_Mop_Per_Ant", "7"}});
+    PostFields(dm->cdsAnexoAP2, {{"IV_R111_Mop", "922337203685477"},
+                                 {"IV_R112_Mop", "922337203685477"},
+                                 {"IV_R211_Mop", "5"},
+                                 {"IV_R111_Mop_Per_Ant", "7"}});
     EXPECT_EQ(Codes(v.code), (QStringList{QStringLiteral("A-012 iv_r11x_ttl"), QStringLiteral("A-047 iv_r1xx_ttl"),
                                           QStringLiteral("A-048 iv_r1xx_ttl_per_ant")}));
 }

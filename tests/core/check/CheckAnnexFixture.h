@@ -1,28 +1,15 @@
 #pragma once
-// A fresh folder whose annex pages are filled field by field and posted, so that the page's own
-// check runs as it does in an editor; the page's findings are then read in the order they were made.
+// A fresh folder whose annex pages are filled field by field and posted (PostFields), so that the
+// page's own check runs as it does in an editor; the page's findings are then read in the order
+// they were made.
 
 #include "support/DmFixture.h"
 #include "tests/core/check/AlertRows.h"
 
 #include <algorithm>
-#include <initializer_list>
-#include <utility>
 
 class CheckAnnexFixture : public DmFixture {
-public:
-    using Values = std::initializer_list<std::pair<const char*, const char*>>;
-
 protected:
-    // Sets the fields from their texts ("" = null) and posts the page once.
-    static void Post(qx::ClientDataSet& page, Values values)
-    {
-        page.edit();
-        for (const auto& [field, text] : values)
-            page.fieldByName(QString::fromLatin1(field)).setAsString(QString::fromUtf8(text));
-        page.post();
-    }
-
     // The page's findings in the order they were added.
     std::vector<AlertRow> Findings(int objCode)
     {

@@ -81,8 +81,8 @@ TEST_F(CheckAnnexLines, EveryDescriptionWithoutAmountIsReported)
 
 TEST_F(CheckAnnexLines, EachBankingLineIsFollowedByItsItemCheck)
 {
-    Post(dm->cdsAnexoABankP1,
-         {{"II_R1_Mop", "0.5"}, {"II_R2_Desc", "x"}, {"IV_R4_Mop", "1.5"}, {"IV_R5_Mop", "2"}, {"I_R1_Mop", "3"}});
+    PostFields(dm->cdsAnexoABankP1,
+               {{"II_R1_Mop", "0.5"}, {"II_R2_Desc", "x"}, {"IV_R4_Mop", "1.5"}, {"IV_R5_Mop", "2"}, {"I_R1_Mop", "3"}});
     EXPECT_EQ(Codes(2211), (QStringList{QStringLiteral("A-006 II_R1_Mop"), QStringLiteral("A-007 II_R1_Desc"),
                                         QStringLiteral("A-008 II_R2_Desc"), QStringLiteral("A-006 IV_R4_Mop"),
                                         QStringLiteral("A-007 IV_R5_Desc")}));
@@ -94,7 +94,7 @@ TEST_F(CheckAnnexLines, EachBankingLineIsFollowedByItsItemCheck)
 TEST_F(CheckAnnexLines, AFrontLineWithACalculatedCurrentPeriodTestsItsPreviousPeriod)
 {
     // Line 1 of the current period is a copy of the calculated II.1 total, which has decimals here.
-    Post(dm->cdsAnexoAP1, {{"I_R1_Mop_Per_Ant", "10.25"}, {"II_R1_Col1_Mop", "0.5"}});
+    PostFields(dm->cdsAnexoAP1, {{"I_R1_Mop_Per_Ant", "10.25"}, {"II_R1_Col1_Mop", "0.5"}});
     const std::vector<AlertRow> rows = Findings(2011);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].code, QStringLiteral("A-004"));
@@ -129,7 +129,7 @@ TEST_F(CheckAnnexLines, LabelsInTwoLanguages)
          "Deve introduzir-se apenas valores inteiros para o valor do quadro 'III.2.Matérias-Primas'"},
     };
     for (const auto& c : cases) {
-        Post(dm.get()->*c.dataSet, {{c.field, "1.5"}});
+        PostFields(dm.get()->*c.dataSet, {{c.field, "1.5"}});
         std::vector<AlertRow> rows;
         for (const AlertRow& r : Findings(c.code))
             if (r.fieldName == QLatin1String(c.field) && r.code == QLatin1String("A-006"))
@@ -142,7 +142,7 @@ TEST_F(CheckAnnexLines, LabelsInTwoLanguages)
 
 TEST_F(CheckAnnexLines, ADescriptionWithoutAmountOnAnexoB)
 {
-    Post(dm->cdsAnexoBP1, {{"I_R25_Desc", "Outros"}});
+    PostFields(dm->cdsAnexoBP1, {{"I_R25_Desc", "Outros"}});
     const std::vector<AlertRow> rows = Findings(3011);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].code, QStringLiteral("A-008"));
@@ -154,15 +154,15 @@ TEST_F(CheckAnnexLines, ADescriptionWithoutAmountOnAnexoB)
 // On the back pages of Anexo A a free-text line counts as filled when either period has an amount.
 TEST_F(CheckAnnexLines, BackPageItemsLookAtBothPeriods)
 {
-    Post(dm->cdsAnexoAP2, {{"IV_R114_Mop_Per_Ant", "5"}, {"IV_R211_Mop_Per_Ant", "5"}});
+    PostFields(dm->cdsAnexoAP2, {{"IV_R114_Mop_Per_Ant", "5"}, {"IV_R211_Mop_Per_Ant", "5"}});
     EXPECT_EQ(Codes(2012), QStringList{QStringLiteral("A-007 IV_R114_Desc")});
     EXPECT_EQ(Findings(2012)[0].chn, QStringLiteral("請輸入第1.1.4項之說明．"));
 
-    Post(dm->cdsAnexoABankP2, {{"V_R1_18_Mop_Per_Ant", "5"}, {"V_R2_2_1_Mop_Per_Ant", "5"}});
+    PostFields(dm->cdsAnexoABankP2, {{"V_R1_18_Mop_Per_Ant", "5"}, {"V_R2_2_1_Mop_Per_Ant", "5"}});
     EXPECT_EQ(Codes(2212), QStringList{QStringLiteral("A-007 V_R1_18_Desc")});
     EXPECT_EQ(Findings(2212)[0].por, QStringLiteral("Introduza a explicação para o Item V.1.18"));
 
-    Post(dm->cdsAnexoASegP2, {{"III_R2229_Desc", "x"}, {"III_R2229_Mop_Per_Ant", "5"}, {"III_R111_Mop_Per_Ant", "5"}});
+    PostFields(dm->cdsAnexoASegP2, {{"III_R2229_Desc", "x"}, {"III_R2229_Mop_Per_Ant", "5"}, {"III_R111_Mop_Per_Ant", "5"}});
     EXPECT_EQ(Codes(2112), QStringList());
 }
 

@@ -23,9 +23,9 @@ const FrontPage kFrontPages[] = {
 
 const char* const kDetails[] = {"II_B_II", "II_B_III", "II_B_IV", "II_B_V", "II_B_VI"};
 
-const CheckAnnexFixture::Values kAllDetails = {
+const CheckAnnexFixture::FieldTexts kAllDetails = {
     {"II_B_II", "01/07/2015"}, {"II_B_III", "Fundo X"}, {"II_B_IV", "12"}, {"II_B_V", "5%"}, {"II_B_VI", "250000"}};
-const CheckAnnexFixture::Values kNoDetails = {
+const CheckAnnexFixture::FieldTexts kNoDetails = {
     {"II_B_II", ""}, {"II_B_III", ""}, {"II_B_IV", "0"}, {"II_B_V", ""}, {"II_B_VI", "0"}};
 
 class CheckAnnexPension : public CheckAnnexFixture {
@@ -33,7 +33,7 @@ protected:
     qx::ClientDataSet& page(const FrontPage& p) { return dm.get()->*p.dataSet; }
     void tick(const FrontPage& p, const char* yes, const char* no)
     {
-        Post(page(p), {{"II_B_I_True", yes}, {"II_B_I_False", no}});
+        PostFields(page(p), {{"II_B_I_True", yes}, {"II_B_I_False", no}});
     }
     // "code field" for each detail, numbered from the page's first message.
     static QStringList allDetails(const FrontPage& p)
@@ -60,7 +60,7 @@ TEST_F(CheckAnnexPension, YesNeedsEveryDetail)
                                               "comparticipação anual da entidade patronal\".")
                                    + QString::fromUtf8(p.markPor));
 
-        Post(page(p), kAllDetails);
+        PostFields(page(p), kAllDetails);
         EXPECT_EQ(Codes(p.code), QStringList()) << p.name;
     }
 }
@@ -68,13 +68,13 @@ TEST_F(CheckAnnexPension, YesNeedsEveryDetail)
 TEST_F(CheckAnnexPension, NoBoxTickedAllowsNoDetail)
 {
     for (const FrontPage& p : kFrontPages) {
-        Post(page(p), kAllDetails);
+        PostFields(page(p), kAllDetails);
         EXPECT_EQ(Codes(p.code), allDetails(p)) << p.name;
 
-        Post(page(p), kNoDetails);
+        PostFields(page(p), kNoDetails);
         EXPECT_EQ(Codes(p.code), QStringList()) << p.name;
     }
-    Post(dm->cdsAnexoBP1, {{"II_B_III", "Fundo X"}});
+    PostFields(dm->cdsAnexoBP1, {{"II_B_III", "Fundo X"}});
     const std::vector<AlertRow> rows = Findings(3011);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].code, QStringLiteral("A-054"));
@@ -87,7 +87,7 @@ TEST_F(CheckAnnexPension, NoAloneLeavesTheDetailsAlone)
     for (const FrontPage& p : kFrontPages) {
         tick(p, "False", "True");
         EXPECT_EQ(Codes(p.code), QStringList()) << p.name;
-        Post(page(p), kAllDetails);
+        PostFields(page(p), kAllDetails);
         EXPECT_EQ(Codes(p.code), QStringList()) << p.name;
     }
 }
@@ -104,8 +104,8 @@ TEST_F(CheckAnnexPension, EachDetailIsJudgedByItsOwnKindOfEmptiness)
 {
     const FrontPage& p = kFrontPages[0];
     // A null count and a percentage never typed are missing; a negative salary total is given.
-    Post(page(p), {{"II_B_I_True", "True"}, {"II_B_II", "31/12/2019"}, {"II_B_III", "Fundo X"}, {"II_B_IV", ""},
-                   {"II_B_VI", "-1"}});
+    PostFields(page(p), {{"II_B_I_True", "True"}, {"II_B_II", "31/12/2019"}, {"II_B_III", "Fundo X"}, {"II_B_IV", ""},
+                         {"II_B_VI", "-1"}});
     EXPECT_EQ(Codes(p.code), (QStringList{QStringLiteral("A-055 II_B_IV"), QStringLiteral("A-056 II_B_V")}));
     EXPECT_EQ(Findings(p.code)[0].por, QStringLiteral("Por favor, insira a \"Núero de beneficiários\". [Geral]"));
     EXPECT_EQ(Findings(p.code)[1].chn, QStringLiteral("請輸入僱主對退休基金的負擔百分比 [一般行業]"));
@@ -114,7 +114,7 @@ TEST_F(CheckAnnexPension, EachDetailIsJudgedByItsOwnKindOfEmptiness)
 TEST_F(CheckAnnexPension, TheSalaryTotalIsCheckedForDecimalsBeforeTheBlock)
 {
     const FrontPage& p = kFrontPages[2];
-    Post(page(p), {{"II_B_VI", "0.5"}, {"II_R13_Mop", "1"}, {"III_R1_Mop", "0.5"}});
+    PostFields(page(p), {{"II_B_VI", "0.5"}, {"II_R13_Mop", "1"}, {"III_R1_Mop", "0.5"}});
     EXPECT_EQ(Codes(p.code), (QStringList{QStringLiteral("A-007 II_R13_Desc"), QStringLiteral("A-006 II_B_VI"),
                                            QStringLiteral("A-067 II_B_VI"), QStringLiteral("A-006 III_R1_Mop")}));
     EXPECT_EQ(Findings(p.code)[2].por,

@@ -25,11 +25,11 @@ protected:
     }
 
     // Adds rows to the asset list with the given amounts, without the list's own row checks.
-    void addAssets(std::initializer_list<Values> rows)
+    void addAssets(std::initializer_list<FieldTexts> rows)
     {
         dm->cdsM3VCLF.beforePost = nullptr;
         dm->cdsM3VCLF.afterPost = nullptr;
-        for (const Values& row : rows) {
+        for (const FieldTexts& row : rows) {
             dm->cdsM3VCLF.append();
             for (const auto& [field, text] : row)
                 dm->cdsM3VCLF.fieldByName(QString::fromUtf8(field)).setAsString(QString::fromUtf8(text));
@@ -56,8 +56,8 @@ const QStringList kTotalRules{"A-069", "A-070", "A-071", "A-074", "A-075", "A-07
 
 TEST_F(CheckM3M4Test, M3InputColumnsOfTheBooksMayNotBeNegativeThoseOfTheTaxLawMay)
 {
-    set(dm->cdsM3P1, {{"1_R1_Col1_Mop", "-10"}, {"1_R1_Col2_Mop", "2.5"}, {"1_R1_Col6_Mop", "-0.5"},
-                      {"1_R2_Col1_Mop", "-7.25"}});
+    PostFields(dm->cdsM3P1, {{"1_R1_Col1_Mop", "-10"}, {"1_R1_Col2_Mop", "2.5"}, {"1_R1_Col6_Mop", "-0.5"},
+                             {"1_R2_Col1_Mop", "-7.25"}});
     EXPECT_EQ(findings(4011, {"A-005", "A-006"}),
               (QStringList{"A-005 1_R1_Col1_Mop", "A-006 1_R2_Col1_Mop", "A-006 1_R1_Col2_Mop",
                            "A-005 1_R1_Col6_Mop", "A-006 1_R1_Col6_Mop"}));
@@ -70,10 +70,10 @@ TEST_F(CheckM3M4Test, M3InputColumnsOfTheBooksMayNotBeNegativeThoseOfTheTaxLawMa
 TEST_F(CheckM3M4Test, M3OpeningCostMustNotFallBelowOpeningDepreciation)
 {
     checkM3Summary({});  // the calculated columns stay empty
-    set(dm->cdsM3P1, {{"1_R1_Col1_Mop", "100"}, {"1_R1_Col5_Mop", "100"}});
+    PostFields(dm->cdsM3P1, {{"1_R1_Col1_Mop", "100"}, {"1_R1_Col5_Mop", "100"}});
     EXPECT_TRUE(findings(4011, kSummaryRules).isEmpty());
 
-    set(dm->cdsM3P1, {{"1_R1_Col5_Mop", "101"}});
+    PostFields(dm->cdsM3P1, {{"1_R1_Col5_Mop", "101"}});
     EXPECT_EQ(findings(4011, kSummaryRules), QStringList{"A-068 1_R1_Col5_Mop"});
     const AlertRow r = rowsWith(4011, "A-068").at(0);
     EXPECT_EQ(r.chn, QStringLiteral("「資產之變動及攤折」頁內第一行「根據會計帳目」之第(1)欄位購入成本「期初結餘」之金額(100)"
@@ -81,7 +81,7 @@ TEST_F(CheckM3M4Test, M3OpeningCostMustNotFallBelowOpeningDepreciation)
     EXPECT_TRUE(r.por.startsWith(QStringLiteral("O valor (100) constante do quadro 1 "))) << qPrintable(r.por);
 
     // The same on the tax-law line, whose column 5 is calculated.
-    set(dm->cdsM3P1, {{"1_R1_Col5_Mop", "0"}, {"1_R2_Col1_Mop", "50"}});
+    PostFields(dm->cdsM3P1, {{"1_R1_Col5_Mop", "0"}, {"1_R2_Col1_Mop", "50"}});
     checkM3Summary({{"1_r2_col5_mop", "50"}});
     EXPECT_TRUE(findings(4011, {"A-072"}).isEmpty());
     checkM3Summary({{"1_r2_col5_mop", "50.5"}});
@@ -162,16 +162,16 @@ TEST_F(CheckM3M4Test, M3ListTotalBeyondTheAmountRangeIsNeverTakenAsZero)
 
 TEST_F(CheckM3M4Test, M4FreeLineFourIsNamedByItsTwoDescriptions)
 {
-    set(dm->cdsM4P1, {{"1_R4_Desc_1", ""}, {"1_R4_Desc_2", ""}});
+    PostFields(dm->cdsM4P1, {{"1_R4_Desc_1", ""}, {"1_R4_Desc_2", ""}});
     EXPECT_TRUE(findings(6011).isEmpty());
 
-    set(dm->cdsM4P1, {{"1_R4_Desc_1", "  "}, {"1_R4_Desc_2", " Garantias\t"}});
+    PostFields(dm->cdsM4P1, {{"1_R4_Desc_1", "  "}, {"1_R4_Desc_2", " Garantias\t"}});
     EXPECT_EQ(findings(6011), QStringList{"A-079 1_R4_Col1_Mop"});
     const AlertRow named = rowsWith(6011, "A-079").at(0);
     EXPECT_EQ(named.chn, QStringLiteral("請輸入Garantias之金額 (第四行)"));
     EXPECT_EQ(named.por, QStringLiteral("Introduza o valor (Garantias - linha 4)"));
 
-    set(dm->cdsM4P1, {{"1_R4_Desc_2", ""}, {"1_R4_Col3_Mop", "1.5"}});
+    PostFields(dm->cdsM4P1, {{"1_R4_Desc_2", ""}, {"1_R4_Col3_Mop", "1.5"}});
     const AlertRow unnamed = rowsWith(6011, "A-078").at(0);
     EXPECT_EQ(unnamed.fieldName, QStringLiteral("1_R4_Desc_1"));
     EXPECT_EQ(unnamed.chn, QStringLiteral("請輸入第四行備用金項目"));
@@ -185,7 +185,7 @@ TEST_F(CheckM3M4Test, M4FreeLineFourIsNamedByItsTwoDescriptions)
 
 TEST_F(CheckM3M4Test, M4FreeLinesFiveToSevenNeedNameAndAmountTogether)
 {
-    set(dm->cdsM4P1, {{"1_R6_Desc", "Litígios"}, {"1_R5_Col8_Mop", "10"}});
+    PostFields(dm->cdsM4P1, {{"1_R6_Desc", "Litígios"}, {"1_R5_Col8_Mop", "10"}});
     EXPECT_EQ(findings(6011), (QStringList{"A-080 1_R5_Desc", "A-081 1_R6_Col2_Mop"}));
     const auto a080 = rowsWith(6011, "A-080").at(0);
     EXPECT_EQ(a080.chn, QStringLiteral("請輸入第5行備用金項目"));
@@ -197,8 +197,8 @@ TEST_F(CheckM3M4Test, M4FreeLinesFiveToSevenNeedNameAndAmountTogether)
 
 TEST_F(CheckM3M4Test, M4ReversalsMayBeNegativeOnlyOnTheFirstFourLines)
 {
-    set(dm->cdsM4P1, {{"1_R1_Col5_Mop", "-5"}, {"1_R1_Col3_Mop", "-2"}, {"1_R5_Desc", "Outras"},
-                      {"1_R5_Col2_Mop", "100"}, {"1_R5_Col6_Mop", "-5"}, {"2_R2_Col5_Mop", "-1"}});
+    PostFields(dm->cdsM4P1, {{"1_R1_Col5_Mop", "-5"}, {"1_R1_Col3_Mop", "-2"}, {"1_R5_Desc", "Outras"},
+                             {"1_R5_Col2_Mop", "100"}, {"1_R5_Col6_Mop", "-5"}, {"2_R2_Col5_Mop", "-1"}});
     EXPECT_EQ(findings(6011, {"A-005", "A-006"}),
               (QStringList{"A-005 1_R1_Col3_Mop", "A-005 1_R5_Col6_Mop", "A-005 2_R2_Col5_Mop"}));
     const auto rows = rowsWith(6011, "A-005");
@@ -212,34 +212,34 @@ TEST_F(CheckM3M4Test, M4ReversalsMayBeNegativeOnlyOnTheFirstFourLines)
 TEST_F(CheckM3M4Test, M4UsesAndReversalsMayNotExceedTheOpeningBalance)
 {
     // Line 2: uses above the opening balance leave nothing to reverse either.
-    set(dm->cdsM4P1, {{"1_R2_Col1_Mop", "60"}, {"1_R2_Col2_Mop", "40"}, {"1_R2_Col3_Mop", "101"}});
+    PostFields(dm->cdsM4P1, {{"1_R2_Col1_Mop", "60"}, {"1_R2_Col2_Mop", "40"}, {"1_R2_Col3_Mop", "101"}});
     EXPECT_EQ(findings(6011), (QStringList{"A-082 1_r2_col3_col4_sum", "A-083 1_r2_col5_col6_sum"}));
 
     // Line 3: reversals above what the uses left.
-    set(dm->cdsM4P1, {{"1_R2_Col3_Mop", "100"}, {"1_R3_Col1_Mop", "100"}, {"1_R3_Col4_Mop", "30"},
-                      {"1_R3_Col5_Mop", "70"}});
+    PostFields(dm->cdsM4P1, {{"1_R2_Col3_Mop", "100"}, {"1_R3_Col1_Mop", "100"}, {"1_R3_Col4_Mop", "30"},
+                             {"1_R3_Col5_Mop", "70"}});
     EXPECT_TRUE(findings(6011).isEmpty());
-    set(dm->cdsM4P1, {{"1_R3_Col6_Mop", "1"}});
+    PostFields(dm->cdsM4P1, {{"1_R3_Col6_Mop", "1"}});
     EXPECT_EQ(findings(6011), QStringList{"A-083 1_r3_col5_col6_sum"});
 
     // Line 7: the same on the columns the tax rules do not admit.
-    set(dm->cdsM4P1, {{"1_R3_Col6_Mop", "0"}, {"1_R7_Desc", "Outras"}, {"1_R7_Col2_Mop", "50"},
-                      {"1_R7_Col4_Mop", "51"}});
+    PostFields(dm->cdsM4P1, {{"1_R3_Col6_Mop", "0"}, {"1_R7_Desc", "Outras"}, {"1_R7_Col2_Mop", "50"},
+                             {"1_R7_Col4_Mop", "51"}});
     EXPECT_EQ(findings(6011), (QStringList{"A-085 1_R7_Col4_Mop", "A-086 1_R7_Col6_Mop"}));
-    set(dm->cdsM4P1, {{"1_R7_Col4_Mop", "20"}, {"1_R7_Col6_Mop", "31"}});
+    PostFields(dm->cdsM4P1, {{"1_R7_Col4_Mop", "20"}, {"1_R7_Col6_Mop", "31"}});
     EXPECT_EQ(findings(6011), (QStringList{"A-086 1_R7_Col6_Mop"}));
-    set(dm->cdsM4P1, {{"1_R7_Col6_Mop", "30"}});
+    PostFields(dm->cdsM4P1, {{"1_R7_Col6_Mop", "30"}});
     EXPECT_TRUE(findings(6011).isEmpty());
 }
 
 TEST_F(CheckM3M4Test, M4AdmittedClosingBalanceAgainstTheRoundedLimitOfTableTwo)
 {
     // 2 % of 1225 is 24.5, rounded 25; 3 % of 1234 is 37.02, rounded 37.
-    set(dm->cdsM4P1, {{"2_R1_Col1_Mop", "1225"}, {"1_R1_Col1_Mop", "25"}, {"2_R2_Col1_Mop", "1234"},
-                      {"1_R2_Col7_Mop", "37"}});
+    PostFields(dm->cdsM4P1, {{"2_R1_Col1_Mop", "1225"}, {"1_R1_Col1_Mop", "25"}, {"2_R2_Col1_Mop", "1234"},
+                             {"1_R2_Col7_Mop", "37"}});
     EXPECT_TRUE(findings(6011).isEmpty());
 
-    set(dm->cdsM4P1, {{"1_R1_Col1_Mop", "26"}, {"1_R2_Col7_Mop", "38"}});
+    PostFields(dm->cdsM4P1, {{"1_R1_Col1_Mop", "26"}, {"1_R2_Col7_Mop", "38"}});
     EXPECT_EQ(findings(6011), (QStringList{"A-084 1_r1_col9_mop", "A-084 1_r2_col9_mop"}));
     EXPECT_TRUE(rowsWith(6011, "A-084").at(1).por.startsWith(QStringLiteral("Row 2 - O valor do quadro 9 ")));
 }
@@ -247,7 +247,7 @@ TEST_F(CheckM3M4Test, M4AdmittedClosingBalanceAgainstTheRoundedLimitOfTableTwo)
 TEST_F(CheckM3M4Test, M4LimitsAtTheEdgeOfTheAmountRangeAreComparedWithoutOverflow)
 {
     // A limit that rounds up past the largest amount: nothing exceeds it.
-    set(dm->cdsM4P1, {{"1_R1_Col1_Mop", "900000000000000"}});
+    PostFields(dm->cdsM4P1, {{"1_R1_Col1_Mop", "900000000000000"}});
     overrideM4P1("2_r1_col3_mop", Currency::max());
     dm->CheckForms(&dm->cdsM4P1);
     EXPECT_TRUE(findings(6011, {"A-084", "A-090"}).isEmpty()) << qPrintable(findings(6011).join(u','));
@@ -261,15 +261,15 @@ TEST_F(CheckM3M4Test, M4LimitsAtTheEdgeOfTheAmountRangeAreComparedWithoutOverflo
 TEST_F(CheckM3M4Test, M4DifferencesBeyondTheAmountRangeAreComparedExactly)
 {
     // Opening minus uses is 1.8e15, beyond the range of amounts: a small reversal is fine.
-    set(dm->cdsM4P1, {{"1_R1_Col1_Mop", "900000000000000"}, {"1_R1_Col3_Mop", "-900000000000000"},
-                      {"1_R1_Col5_Mop", "100"},
-                      {"1_R5_Desc", "Outras"}, {"1_R5_Col2_Mop", "900000000000000"},
-                      {"1_R5_Col4_Mop", "-900000000000000"}, {"1_R5_Col6_Mop", "100"}});
+    PostFields(dm->cdsM4P1, {{"1_R1_Col1_Mop", "900000000000000"}, {"1_R1_Col3_Mop", "-900000000000000"},
+                             {"1_R1_Col5_Mop", "100"},
+                             {"1_R5_Desc", "Outras"}, {"1_R5_Col2_Mop", "900000000000000"},
+                             {"1_R5_Col4_Mop", "-900000000000000"}, {"1_R5_Col6_Mop", "100"}});
     EXPECT_TRUE(findings(6011, {"A-083", "A-086", "A-090"}).isEmpty()) << qPrintable(findings(6011).join(u','));
 
     // And below the range: any reversal is too much.
-    set(dm->cdsM4P1, {{"1_R1_Col1_Mop", "-900000000000000"}, {"1_R1_Col3_Mop", "900000000000000"},
-                      {"1_R5_Col2_Mop", "-900000000000000"}, {"1_R5_Col4_Mop", "900000000000000"}});
+    PostFields(dm->cdsM4P1, {{"1_R1_Col1_Mop", "-900000000000000"}, {"1_R1_Col3_Mop", "900000000000000"},
+                             {"1_R5_Col2_Mop", "-900000000000000"}, {"1_R5_Col4_Mop", "900000000000000"}});
     EXPECT_EQ(findings(6011, {"A-083", "A-086", "A-090"}),
               (QStringList{"A-083 1_r1_col5_col6_sum", "A-086 1_R5_Col6_Mop"}));
 }
@@ -278,8 +278,8 @@ TEST_F(CheckM3M4Test, M4DifferencesBeyondTheAmountRangeAreComparedExactly)
 
 TEST_F(CheckM3M4Test, M4TechnicalProvisionsReportOnlyDecimals)
 {
-    set(dm->cdsM4P2, {{"3_PRC_R1_Col2_Mop", "-5"}, {"3_PM_R2_Col3_Mop", "0.5"}, {"3_PS_R4_Col6_Mop", "1.25"},
-                      {"3_PS_R1_Col5_Mop", "-2.5"}});
+    PostFields(dm->cdsM4P2, {{"3_PRC_R1_Col2_Mop", "-5"}, {"3_PM_R2_Col3_Mop", "0.5"}, {"3_PS_R4_Col6_Mop", "1.25"},
+                             {"3_PS_R1_Col5_Mop", "-2.5"}});
     EXPECT_EQ(findings(6012), (QStringList{"A-006 3_PM_R2_Col3_Mop", "A-006 3_PS_R1_Col5_Mop", "A-006 3_PS_R4_Col6_Mop"}));
     const auto rows = AlertsOf(dm->cdsAlert, 6012);
     EXPECT_EQ(rows[0].chn, QStringLiteral("欄位「數值準備金.2.增加.非法定(3)」之金額(0.5)應只輸入整數．"));
@@ -289,9 +289,9 @@ TEST_F(CheckM3M4Test, M4TechnicalProvisionsReportOnlyDecimals)
                                           "Facultativas (6)'"));
 
     // Only the page's own findings are replaced.
-    set(dm->cdsM4P1, {{"1_R4_Desc_1", "X"}});
+    PostFields(dm->cdsM4P1, {{"1_R4_Desc_1", "X"}});
     const QStringList before = findings(6011);
-    set(dm->cdsM4P2, {{"3_PM_R2_Col3_Mop", "0"}});
+    PostFields(dm->cdsM4P2, {{"3_PM_R2_Col3_Mop", "0"}});
     EXPECT_EQ(findings(6012).size(), 2);
     EXPECT_EQ(findings(6011), before);
 }

@@ -1,28 +1,14 @@
 #pragma once
-// A fresh folder whose pages are set and posted, so that each page's own check runs as it does in
-// an editor; the page's findings are read in the order of the alert list.
+// A fresh folder whose pages are posted (PostFields), so that each page's own check runs as it does
+// in an editor; the page's findings are read in the order of the alert list.
 
 #include "support/DmFixture.h"
 #include "tests/core/check/AlertRows.h"
 
-#include <initializer_list>
-#include <utility>
 #include <vector>
 
 class CheckPageFixture : public DmFixture {
-public:
-    using Values = std::initializer_list<std::pair<const char*, const char*>>;
-
 protected:
-    // Sets the fields from their texts ("" = null) and posts: the page is checked again.
-    static void set(qx::ClientDataSet& page, Values values)
-    {
-        page.edit();
-        for (const auto& [field, text] : values)
-            page.fieldByName(QString::fromUtf8(field)).setAsString(QString::fromUtf8(text));
-        page.post();
-    }
-
     // "code field" of each finding of the page (of the given codes only, when any), in list order.
     QStringList findings(int objCode, const QStringList& onlyCodes = {})
     {
