@@ -19,11 +19,6 @@ int pagesOf(const qx::ClientDataSet& list)
     return M3APagesForRows(list.recordCount());
 }
 
-void clearOverflowList(qx::ClientDataSet& list)
-{
-    list.fieldByName(u"overflow_fields").setAsString(QString());
-}
-
 // pag_num of the row, the pages of its own list and of the whole M/3A.
 void setPaging(TdmMain& dm, qx::ClientDataSet& list, const char* ownTotalField, bool alienated)
 {
@@ -47,7 +42,7 @@ void TdmMain::cdsM3AAliNewRecord(qx::ClientDataSet& dataSet)
 
 void TdmMain::cdsM3AAliCalcFields(qx::ClientDataSet& dataSet)
 {
-    clearOverflowList(dataSet);
+    ClearOverflowList(dataSet);
     const auto a = [&](const char* f) { return AmountOf(dataSet, f); };
     qx::Field& col6 = dataSet.fieldByName(u"col6_mop");
     qx::Field& col7 = dataSet.fieldByName(u"col7_mop");
@@ -59,7 +54,7 @@ void TdmMain::cdsM3AAliCalcFields(qx::ClientDataSet& dataSet)
 
 void TdmMain::cdsM3AAbaCalcFields(qx::ClientDataSet& dataSet)
 {
-    clearOverflowList(dataSet);
+    ClearOverflowList(dataSet);
     const auto a = [&](const char* f) { return AmountOf(dataSet, f); };
     qx::Field& col5 = dataSet.fieldByName(u"col5_mop");
     qx::Field& col6 = dataSet.fieldByName(u"col6_mop");

@@ -15,7 +15,7 @@ void TdmMain::cdsM3VCLFNewRecord(qx::ClientDataSet& dataSet)
 
 void TdmMain::cdsM3VCLFCalcFields(qx::ClientDataSet& dataSet)
 {
-    dataSet.fieldByName(u"overflow_fields").setAsString(QString());
+    ClearOverflowList(dataSet);
     qx::Field& col3 = dataSet.fieldByName(u"col3_mop");
     qx::Field& col7 = dataSet.fieldByName(u"col7_mop");
     qx::Field& col8 = dataSet.fieldByName(u"col8_mop");

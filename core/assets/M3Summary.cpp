@@ -79,7 +79,7 @@ void TdmMain::cdsM3P1NewRecord(qx::ClientDataSet& dataSet)
 
 void TdmMain::cdsM3P1CalcFields(qx::ClientDataSet& dataSet)
 {
-    dataSet.fieldByName(u"overflow_fields").setAsString(QString());
+    ClearOverflowList(dataSet);
     if (dataSet.state() != qx::DataSetState::Insert) {
         int pages = 0;
         int lastFace = 0;

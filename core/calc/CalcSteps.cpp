@@ -148,7 +148,7 @@ Resolved prevPeriodOf(const CalcStep& step, const Resolved& current)
 
 void RunCalcSteps(TdmMain& dm, qx::ClientDataSet& page, std::span<const CalcStep> steps)
 {
-    page.fieldByName(u"overflow_fields").setAsString(QString());
+    ClearOverflowList(page);
     for (const CalcStep& step : steps) {
         const Resolved current{QLatin1String(step.target), QLatin1String(step.operand)};
         runStep(dm, page, step, current);

@@ -30,3 +30,8 @@ bool IsOverflowFlagged(const qx::Field& field)
 {
     return OverflowListHas(OverflowListOf(field), field.fieldName());
 }
+
+void ClearOverflowList(qx::ClientDataSet& dataSet)
+{
+    dataSet.fieldByName(u"overflow_fields").setAsString(QString());
+}

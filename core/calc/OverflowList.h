@@ -5,6 +5,7 @@
 #include <QString>
 
 namespace qx {
+class ClientDataSet;
 class Field;
 }
 
@@ -17,3 +18,6 @@ QString OverflowListWith(const QString& list, const QString& name);
 // `field` is listed there.
 QString OverflowListOf(const qx::Field& field);
 bool IsOverflowFlagged(const qx::Field& field);
+
+// Empties the overflow list of the current record: each calculation of a record starts with it.
+void ClearOverflowList(qx::ClientDataSet& dataSet);

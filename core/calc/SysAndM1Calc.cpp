@@ -32,11 +32,6 @@ const SectorText& sectorTextOf(int sectorId)
     return kSectorNotChosen;
 }
 
-void clearOverflowList(qx::ClientDataSet& dataSet)
-{
-    dataSet.fieldByName(u"overflow_fields").setAsString(QString());
-}
-
 }  // namespace
 
 void TdmMain::cdsSysNewRecord(qx::ClientDataSet& dataSet)
@@ -79,7 +74,7 @@ void TdmMain::cdsM1P2NewRecord(qx::ClientDataSet& dataSet)
 // Lines 1, 21, 32 and 36 of the income computation.
 void TdmMain::cdsM1P2CalcFields(qx::ClientDataSet& dataSet)
 {
-    clearOverflowList(dataSet);
+    ClearOverflowList(dataSet);
 
     // Line 1 is the result line of the sector's Anexo A front page, as that page stands now.
     qx::Field& r1 = dataSet.fieldByName(u"r1_mop");
@@ -109,6 +104,6 @@ void TdmMain::cdsM1P3NewRecord(qx::ClientDataSet& dataSet)
 
 void TdmMain::cdsM1P3CalcFields(qx::ClientDataSet& dataSet)
 {
-    clearOverflowList(dataSet);
+    ClearOverflowList(dataSet);
     AddFieldSeries(dataSet.fieldByName(u"div_lucros_mop_total"), QStringLiteral("Div_Lucros_Mop_R%d"), 1, 8);
 }
