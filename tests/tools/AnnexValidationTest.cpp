@@ -3,7 +3,6 @@
 // after each change and again after the folder is reopened.
 #include "QxFolderRun.h"
 
-#include <QDir>
 #include <QMap>
 #include <gtest/gtest.h>
 
@@ -16,11 +15,6 @@ using qxtest::Words;
 
 class AnnexValidationTest : public qxtest::QxFolderFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(work.isValid());
-        ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("folder")));
-    }
 
     // Runs the commands on the test's folder with today fixed; the alert lines of the annex
     // pages as "page field type code", grouped by page in list order.

@@ -3,7 +3,6 @@
 // opened again; a refused row shows its findings and fails.
 #include "QxFolderRun.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,14 +10,7 @@ namespace {
 using qxtest::ToolRun;
 using qxtest::Words;
 
-class AssetListFolder : public qxtest::QxFolderFixture {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(work.isValid());
-        ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("folder")));
-    }
-};
+class AssetListFolder : public qxtest::QxFolderFixture {};
 
 TEST_F(AssetListFolder, RowsFeedTheSummaryAndItsPageCounts)
 {

@@ -2,6 +2,7 @@
 // Running the qxfolder tool from a test: its settings in a config folder of the test's own, today
 // fixed at 15/03/2024, its standard output read line by line.
 
+#include <QDir>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -74,10 +75,16 @@ inline QStringList RunOnFreshFolder(const QStringList& commands)
 // Space-separated words: Words("open set cdsM1P2.R2_Mop=1 save").
 inline QStringList Words(const char* text) { return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
 
-// A test with a temporary work folder holding the form folder "folder" and the settings folder
-// "config"; creating them is left to each test's SetUp.
+// A test with a temporary work folder holding the form folder "folder", made empty by SetUp, and
+// the settings folder "config".
 class QxFolderFixture : public ::testing::Test {
 protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(work.isValid());
+        ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("folder")));
+    }
+
     QString folder() const { return work.path() + QStringLiteral("/folder"); }
     QString configHome() const { return work.path() + QStringLiteral("/config"); }
 

@@ -41,8 +41,9 @@ class QxFolderTest : public qxtest::QxFolderFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(work.isValid());
-        ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("folder")));
+        QxFolderFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("config")));
     }
 

@@ -9,6 +9,7 @@ namespace {
 
 class ValidationTest : public qxtest::QxFolderFixture {
 protected:
+    // The form folder is left for qxfolder to meet as missing.
     void SetUp() override { ASSERT_TRUE(work.isValid()); }
 
     // Runs the commands on a fresh folder with today fixed; the alert lines, grouped by page, in
