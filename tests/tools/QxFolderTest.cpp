@@ -1,6 +1,7 @@
 // The qxfolder tool on temporary folders: what a user of a form folder sees through the data core.
 #include "QxFolderRun.h"
 #include "core/catalogue/FieldCatalogue.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,22 +14,11 @@
 
 namespace {
 
+using qxtest::readBytes;
+using qxtest::snapshot;
 using qxtest::ToolRun;
 using qxtest::Words;
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
-        files[name] = readBytes(folder + QLatin1Char('/') + name);
-    return files;
-}
+using qxtest::writeBytes;
 
 const char* const kSinglePages[] = {
     "cdsSys",         "cdsPrnSetup",     "cdsM1P1",        "cdsM1P2",        "cdsM1P3",        "cdsAnexoAP1",
@@ -143,11 +133,7 @@ TEST_F(QxFolderTest, ACorruptFileIsNamedAndLeftByteForByte)
     const QString path = folder() + QStringLiteral("/AnexoBP1.xml");
     QByteArray corrupt = readBytes(path);
     corrupt.replace("<ROWDATA>", "<ROWDATA><ROW ");
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(corrupt);
-    }
+    ASSERT_TRUE(writeBytes(path, corrupt));
     const ToolRun r = onFolder(Words("open close"));
     EXPECT_EQ(r.status, 1);
     const QStringList m = r.lineStarting(QStringLiteral("MSG\tDM-003\t1\t"));

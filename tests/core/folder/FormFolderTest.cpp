@@ -2,6 +2,7 @@
 #include "core/module/TdmMain.h"
 #include "core/util/Clock.h"
 #include "core/util/Registry.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedMessages.h"
 
 #include <QDir>
@@ -18,27 +19,9 @@ namespace {
 
 const QString kRegValue = QStringLiteral("DefaultFormFolder");
 
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-// Every file of the folder with its contents.
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
-        files[name] = readBytes(folder + name);
-    return files;
-}
+using qxtest::readBytes;
+using qxtest::snapshot;
+using qxtest::writeBytes;
 
 class FormFolderTest : public ::testing::Test {
 protected:
@@ -132,7 +115,7 @@ TEST_F(FormFolderTest, AnEmptyFolderAcceptedAsBlankOpensOneRecordPerPageAndWrite
 
 TEST_F(FormFolderTest, AFolderWithOnlyTheAlertListCountsAsEmptyAndTheAlertListIsNeverRead)
 {
-    writeBytes(folder() + QStringLiteral("Alert.xml"), "not a data packet");
+    ASSERT_TRUE(writeBytes(folder() + QStringLiteral("Alert.xml"), "not a data packet"));
     ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
     EXPECT_EQ(messages.codes().value(0), QStringLiteral("DM-008"));
     EXPECT_FALSE(messages.codes().contains(QStringLiteral("DM-003")));
@@ -178,7 +161,7 @@ TEST_F(FormFolderTest, ACorruptFileStopsTheOpenClosesWhatItOpenedAndStaysUntouch
     makeSavedFolder();
     const QString path = folder() + QStringLiteral("M1P2.xml");
     const QByteArray corrupt = readBytes(path).left(200) + "<ROW R2_Mop=\"12";
-    writeBytes(path, corrupt);
+    ASSERT_TRUE(writeBytes(path, corrupt));
 
     EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
     ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-003")});

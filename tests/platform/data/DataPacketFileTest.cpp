@@ -1,6 +1,7 @@
 // Data packets of datasets in files: loading into a dataset (all or nothing), atomic saving.
 #include "ClientDataSetTestSupport.h"
 #include "platform/data/DataPacket.h"
+#include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,9 @@ using namespace qx;
 namespace {
 
 using qxtest::def;
+using qxtest::readBytes;
 using qxtest::Rows;
+using qxtest::writeBytes;
 
 std::vector<FieldDef> assetDefs()
 {
@@ -32,18 +35,6 @@ std::vector<FieldDef> assetDefs()
 QString samplePath(const char* name)
 {
     return QStringLiteral(QX_TEST_DATA_DIR "/packets/") + QString::fromLatin1(name);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 std::string errorOf(const std::function<void()>& action)
@@ -96,8 +87,8 @@ TEST_F(DataPacketFile, SaveThenLoadGivesTheSameRows)
     const Rows before = ds_.dataRows();
     const QString file = path("M3VCLF.xml");
     DataPacket::save(ds_, file);
-    EXPECT_FALSE(readAll(file).contains("RowState"));
-    EXPECT_FALSE(readAll(file).contains("valor_calc"));
+    EXPECT_FALSE(readBytes(file).contains("RowState"));
+    EXPECT_FALSE(readBytes(file).contains("valor_calc"));
 
     ClientDataSet other(QStringLiteral("copy"));
     other.setFieldDefs(assetDefs());
@@ -121,7 +112,7 @@ TEST_F(DataPacketFile, BadFilesLeaveTheDatasetAsItWas)
     ds_.fieldByName(u"Codigo").setAsString(QStringLiteral("edited"));
     const Rows before = ds_.dataRows();
 
-    const QByteArray good = readAll(samplePath("asset-list-big5.xml"));
+    const QByteArray good = readBytes(samplePath("asset-list-big5.xml"));
     const QByteArray bad[] = {
         QByteArray(),
         good.left(good.size() / 2),                                       // truncated
@@ -137,7 +128,7 @@ TEST_F(DataPacketFile, BadFilesLeaveTheDatasetAsItWas)
     int n = 0;
     for (const QByteArray& bytes : bad) {
         const QString file = path("bad.xml");
-        ASSERT_TRUE(writeAll(file, bytes));
+        ASSERT_TRUE(writeBytes(file, bytes));
         const std::string message = errorOf([&] { DataPacket::load(ds_, file); });
         EXPECT_NE(message.find(file.toStdString()), std::string::npos) << n << ": " << message;
         EXPECT_EQ(ds_.state(), DataSetState::Edit) << n;
@@ -152,7 +143,7 @@ TEST_F(DataPacketFile, BadFilesLeaveTheDatasetAsItWas)
     closed.setFieldDefs(assetDefs());
     closed.setFileName(path("missing.xml"));
     EXPECT_NE(errorOf([&] { closed.open(); }).find("missing.xml"), std::string::npos);
-    ASSERT_TRUE(writeAll(path("bad.xml"), good.left(100)));
+    ASSERT_TRUE(writeBytes(path("bad.xml"), good.left(100)));
     EXPECT_THROW(DataPacket::load(closed, path("bad.xml")), DataPacketError);
     EXPECT_FALSE(closed.active());
 }
@@ -162,7 +153,7 @@ TEST_F(DataPacketFile, FailedSaveKeepsTheOldFileWhole)
     ds_.setFileName(samplePath("asset-list-big5.xml"));
     ds_.open();
     const QString file = path("M3VCLF.xml");
-    ASSERT_TRUE(writeAll(file, "old contents"));
+    ASSERT_TRUE(writeBytes(file, "old contents"));
 
     // A write cut short (file size limit, as a full disk): the old file stays, the error says why.
     struct rlimit saved {};
@@ -175,7 +166,7 @@ TEST_F(DataPacketFile, FailedSaveKeepsTheOldFileWhole)
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_NE(message.find("Cannot write the file \"" + file.toStdString() + "\": "), std::string::npos) << message;
-    EXPECT_EQ(readAll(file), QByteArray("old contents"));
+    EXPECT_EQ(readBytes(file), QByteArray("old contents"));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("M3VCLF.xml")});
 
     // A folder that does not exist.
@@ -187,7 +178,7 @@ TEST_F(DataPacketFile, FailedSaveKeepsTheOldFileWhole)
     dates.setFieldDefs({def("D", FieldType::Date)});
     dates.loadRows({{QDate(10000, 1, 1)}});
     EXPECT_NE(errorOf([&] { DataPacket::save(dates, file); }).find("outside the years 1 to 9999"), std::string::npos);
-    EXPECT_EQ(readAll(file), QByteArray("old contents"));
+    EXPECT_EQ(readBytes(file), QByteArray("old contents"));
 }
 
 TEST_F(DataPacketFile, SaveIntoReadOnlyFolderFails)
@@ -196,14 +187,14 @@ TEST_F(DataPacketFile, SaveIntoReadOnlyFolderFails)
     const QString folder = path("locked");
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString file = folder + QStringLiteral("/M3VCLF.xml");
-    ASSERT_TRUE(writeAll(file, "old contents"));
+    ASSERT_TRUE(writeBytes(file, "old contents"));
     ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     // A privileged user writes anyway; then there is nothing to test.
     const bool writable = access(folder.toLocal8Bit().constData(), W_OK) == 0;
     if (!writable) {
         const std::string message = errorOf([&] { DataPacket::save(ds_, file); });
         EXPECT_NE(message.find(file.toStdString()), std::string::npos) << message;
-        EXPECT_EQ(readAll(file), QByteArray("old contents"));
+        EXPECT_EQ(readBytes(file), QByteArray("old contents"));
     }
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (writable)

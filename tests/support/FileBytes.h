@@ -1,0 +1,36 @@
+#pragma once
+// Files and folders as bytes, for tests that compare what is on disk before and after.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QString>
+
+namespace qxtest {
+
+// The whole file; empty when it cannot be read.
+inline QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Replaces the file's contents; true when every byte was written.
+inline bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// Every entry of the folder (files and directories) with its bytes.
+inline QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+        files[name] = readBytes(dir.filePath(name));
+    return files;
+}
+
+}  // namespace qxtest
