@@ -96,6 +96,15 @@ protected:
         return RunQxFolderOn(folder(), commands, configHome(), options);
     }
 
+    // The same, where the run must end in time with status 0.
+    ToolRun succeedingOnFolder(const QStringList& commands) const
+    {
+        ToolRun r = onFolder(commands);
+        EXPECT_TRUE(r.finished);
+        EXPECT_EQ(r.status, 0) << qPrintable(r.lines.join(QLatin1Char('\n')));
+        return r;
+    }
+
     QTemporaryDir work;
 };
 
