@@ -41,14 +41,9 @@ bool fileExists(const QString& path) { return QFileInfo(path).isFile(); }
 
 QString errorText(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
-bool isEditing(const qx::ClientDataSet& ds)
-{
-    return ds.state() == qx::DataSetState::Edit || ds.state() == qx::DataSetState::Insert;
-}
-
 bool hasUnsavedChanges(const qx::ClientDataSet& ds)
 {
-    return ds.active() && (ds.changeCount() > 0 || (isEditing(ds) && ds.modified()));
+    return ds.active() && (ds.changeCount() > 0 || (ds.editing() && ds.modified()));
 }
 
 // Closing writes no file, so a dataset whose file does not exist yet (an empty list, a blank
@@ -75,7 +70,7 @@ void discardAndClose(TdmMain& dm, qx::ClientDataSet& ds)
 {
     TdmMain::SuppressCancelQuestion quiet(dm);
     try {
-        if (isEditing(ds))
+        if (ds.editing())
             ds.cancel();
         ds.cancelUpdates();
         ds.close();
@@ -89,9 +84,9 @@ enum class SaveOutcome { Written, Unchanged, Failed };
 SaveOutcome saveEntry(const TFolderFile& entry)
 {
     qx::ClientDataSet& ds = *entry.DataSet;
-    if (!ds.active() || (ds.changeCount() == 0 && !isEditing(ds) && fileExists(ds.fileName())))
+    if (!ds.active() || (ds.changeCount() == 0 && !ds.editing() && fileExists(ds.fileName())))
         return SaveOutcome::Unchanged;
-    if (isEditing(ds)) {
+    if (ds.editing()) {
         try {
             ds.post();
         } catch (const std::exception& e) {
@@ -307,7 +302,7 @@ bool TdmMain::CloseFolderFile(const TFolderFile& entry)
         return false;
     SuppressCancelQuestion quiet(*this);
     try {
-        if (isEditing(ds))
+        if (ds.editing())
             ds.cancel();
         ds.cancelUpdates();
         ds.close();

@@ -33,4 +33,15 @@ inline QMap<QString, QByteArray> snapshot(const QString& folder)
     return files;
 }
 
+// Copies the files (not the subfolders) of one folder into another; true when all were copied.
+inline bool copyFolder(const QString& from, const QString& to)
+{
+    const QDir source(from);
+    const QDir target(to);
+    for (const QString& name : source.entryList(QDir::Files))
+        if (!QFile::copy(source.filePath(name), target.filePath(name)))
+            return false;
+    return true;
+}
+
 }  // namespace qxtest

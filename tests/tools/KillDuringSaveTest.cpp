@@ -5,6 +5,7 @@
 #include "core/module/TdmMain.h"
 #include "core/robustness/SampleFolder.h"
 #include "core/util/Clock.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,27 +18,13 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The folder files (the .xml files) with their bytes.
 QMap<QString, QByteArray> folderFiles(const QString& folder)
 {
     QMap<QString, QByteArray> files;
     for (const QString& name : QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files))
-        files[name] = fileBytes(folder + QLatin1Char('/') + name);
+        files[name] = qxtest::readBytes(folder + QLatin1Char('/') + name);
     return files;
-}
-
-bool copyFolder(const QString& from, const QString& to)
-{
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        if (!QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name))
-            return false;
-    return true;
 }
 
 // Changes a page and one row of each list, then saves: most of the folder's bytes are rewritten.
@@ -103,7 +90,7 @@ protected:
         }
         // What a save that runs to its end writes.
         QTemporaryDir whole;
-        copyFolder(old_->path(), whole.path());
+        qxtest::copyFolder(old_->path(), whole.path());
         saveUs_ = runTool(whole.path(), -1);
         oldFiles_ = new QMap<QString, QByteArray>(folderFiles(old_->path()));
         newFiles_ = new QMap<QString, QByteArray>(folderFiles(whole.path()));
@@ -145,7 +132,7 @@ TEST_F(KillDuringSaveTest, EveryFileIsOldOrNewAndTheFolderOpensWhereverTheKillFa
         const qint64 at = i < kMoments - 1 ? saveUs_ * i / (kMoments - 2) : saveUs_ * 3;
         SCOPED_TRACE(QStringLiteral("killed %1 us into a save of %2 us").arg(at).arg(saveUs_).toStdString());
         QTemporaryDir dir;
-        ASSERT_TRUE(copyFolder(old_->path(), dir.path()));
+        ASSERT_TRUE(qxtest::copyFolder(old_->path(), dir.path()));
         runTool(dir.path(), at);
 
         const auto files = folderFiles(dir.path());

@@ -6,34 +6,6 @@
 
 namespace damage {
 
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
-        files[name] = readBytes(folder + QLatin1Char('/') + name);
-    return files;
-}
-
-bool copyFolder(const QString& from, const QString& to)
-{
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        if (!QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name))
-            return false;
-    return true;
-}
-
 namespace {
 
 // Offsets of the first ROW element: [start, end) with end just past its "/>".

@@ -3,6 +3,7 @@
 // a packet the program wrote, and the small file helpers the robustness tests share.
 
 #include "platform/data/FieldDef.h"
+#include "support/FileBytes.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -13,11 +14,10 @@
 
 namespace damage {
 
-QByteArray readBytes(const QString& path);
-bool writeBytes(const QString& path, const QByteArray& bytes);
-// Every entry of the folder (files and directories) with its bytes.
-QMap<QString, QByteArray> snapshot(const QString& folder);
-bool copyFolder(const QString& from, const QString& to);
+using qxtest::copyFolder;
+using qxtest::readBytes;
+using qxtest::snapshot;
+using qxtest::writeBytes;
 
 // The bytes with one kind of damage; nothing when the kind does not apply to the packet.
 using Damage = std::function<std::optional<QByteArray>(const QByteArray& packet, const std::vector<qx::FieldDef>& defs)>;
