@@ -12,12 +12,11 @@
 
 #include <stdexcept>
 
-// Runs `step`, which may write the target and other fields itself; flags `target` on an
-// arithmetic fault. Other exceptions pass on. Does nothing when `target` is already flagged.
+// GuardedStep for a caller that already knows whether `target` is flagged.
 template <class Step>
-void GuardedStep(TdmMain& dm, qx::Field& target, Step&& step)
+void GuardedStepUnlessFlagged(TdmMain& dm, qx::Field& target, bool flagged, Step&& step)
 {
-    if (IsOverflowFlagged(target))
+    if (flagged)
         return;
     try {
         step();
@@ -28,6 +27,14 @@ void GuardedStep(TdmMain& dm, qx::Field& target, Step&& step)
     } catch (const std::domain_error&) {  // an invalid operation, such as a division by zero
         dm.FlagOverflow(target);
     }
+}
+
+// Runs `step`, which may write the target and other fields itself; flags `target` on an
+// arithmetic fault. Other exceptions pass on. Does nothing when `target` is already flagged.
+template <class Step>
+void GuardedStep(TdmMain& dm, qx::Field& target, Step&& step)
+{
+    GuardedStepUnlessFlagged(dm, target, IsOverflowFlagged(target), step);
 }
 
 // target := compute(), guarded.

@@ -28,7 +28,20 @@ QString OverflowListOf(const qx::Field& field)
 
 bool IsOverflowFlagged(const qx::Field& field)
 {
-    return OverflowListHas(OverflowListOf(field), field.fieldName());
+    return IsListedIn(field.dataSet().findField(u"overflow_fields"), field);
+}
+
+// Every guarded step asks, and the list is nearly always empty: that answer needs no text.
+bool IsListedIn(const qx::Field* list, const qx::Field& field)
+{
+    if (!list)
+        return false;
+    const qx::Value& text = list->value();
+    if (qx::isNull(text))
+        return false;
+    if (const QString* s = std::get_if<QString>(&text); s && s->isEmpty())
+        return false;
+    return OverflowListHas(list->asString(), field.fieldName());
 }
 
 void ClearOverflowList(qx::ClientDataSet& dataSet)

@@ -18,6 +18,8 @@ QString OverflowListWith(const QString& list, const QString& name);
 // `field` is listed there.
 QString OverflowListOf(const qx::Field& field);
 bool IsOverflowFlagged(const qx::Field& field);
+// The same for a caller that holds the record's overflow_fields field (nullptr: none).
+bool IsListedIn(const qx::Field* list, const qx::Field& field);
 
 // Empties the overflow list of the current record: each calculation of a record starts with it.
 void ClearOverflowList(qx::ClientDataSet& dataSet);

@@ -5,6 +5,7 @@
 #include "ValueConvert.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 
 namespace qx {
@@ -64,6 +65,8 @@ ClientDataSet::~ClientDataSet()
 
 void ClientDataSet::rebuildFields()
 {
+    static std::atomic<std::uint64_t> lastStamp{0};
+    fieldsStamp_ = ++lastStamp;
     fields_.clear();
     const auto& defs = shared_->defs;
     fields_.reserve(defs.size());

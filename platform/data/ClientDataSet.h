@@ -17,6 +17,7 @@
 #include <QAnyStringView>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -71,6 +72,9 @@ public:
     // Names in any string form (QString, u"..", QLatin1String, "..").
     Field& fieldByName(QAnyStringView name) const;  // ignores case; throws DataSetError
     Field* findField(QAnyStringView name) const;    // ignores case; nullptr when unknown
+    // Changes whenever the Field objects are rebuilt and is never given to another dataset: a
+    // Field pointer looked up under one stamp stays valid while the dataset keeps that stamp.
+    std::uint64_t fieldsStamp() const { return fieldsStamp_; }
 
     // ---- events ----
     Handler onNewRecord, beforePost, afterPost, beforeCancel, afterCancel, beforeDelete, afterDelete,
@@ -225,6 +229,7 @@ private:
     std::shared_ptr<Impl> shared_;
     std::unique_ptr<Cursor> cursor_;
     std::vector<std::unique_ptr<Field>> fields_;
+    std::uint64_t fieldsStamp_ = 0;
 };
 
 }  // namespace qx
