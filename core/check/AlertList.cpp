@@ -70,8 +70,11 @@ bool TdmMain::DeleteAlertsOfObject(int objCode)
 {
     DisabledControls quiet(cdsAlert, DisabledControls::UnlessAlreadyDisabled);
     cdsAlert.first();
-    // The index keeps the rows of one page together, so they are deleted in one run.
-    cdsAlert.setIndexFieldNames(QStringLiteral("OBJ_CODE"));
+    // The index keeps the rows of one page together, so they are deleted in one run. Rows added
+    // since it was set were placed by it, so setting it again would only re-sort a sorted list.
+    const QString byPage = QStringLiteral("OBJ_CODE");
+    if (cdsAlert.indexFieldNames() != byPage)
+        cdsAlert.setIndexFieldNames(byPage);
     if (!cdsAlert.locate(QStringLiteral("OBJ_CODE"), {qx::Value(std::int32_t{objCode})}))
         return false;
     try {

@@ -1,0 +1,23 @@
+// Rule templates are converted once and found again by their place in memory: text that later
+// occupies the same place must still be read as itself.
+#include "core/check/RuleText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(TemplateReuse, NewTextAtTheSamePlaceIsReadAfresh)
+{
+    char buffer[64];
+    std::strcpy(buffer, "第{n}行 first");
+    EXPECT_EQ(FillTemplate(buffer, {{"n", QStringLiteral("1")}}), QStringLiteral("第1行 first"));
+    std::strcpy(buffer, "Row {n} second, {missing}end");
+    EXPECT_EQ(FillTemplate(buffer, {{"n", QStringLiteral("2")}}), QStringLiteral("Row 2 second, end"));
+    // Same length, one byte changed.
+    std::strcpy(buffer, "Row {n} secone, {missing}end");
+    EXPECT_EQ(FillTemplate(buffer, {{"n", QStringLiteral("3")}}), QStringLiteral("Row 3 secone, end"));
+}
+
+}  // namespace
