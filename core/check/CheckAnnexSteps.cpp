@@ -1,5 +1,6 @@
 #include "core/check/CheckAnnexSteps.h"
 
+#include "core/check/AmountCheck.h"
 #include "core/check/EmptyValue.h"
 #include "core/check/RuleText.h"
 #include "core/module/TdmMain.h"
@@ -14,11 +15,13 @@ void run(TdmMain& dm, qx::ClientDataSet& page, int objCode, const AnnexLines& li
 {
     for (int n = lines.first; n <= lines.last; ++n) {
         const QString field = withLine(lines.field, n);
-        const QString labelChn = withLine(lines.labelChn, n);
-        const QString labelPor = lines.labelPor ? withLine(lines.labelPor, n) : labelChn;
-        dm.CheckAmountField(page, objCode, lines.prevPeriod, false, labelChn, labelPor, field);
+        const auto labels = [&] {
+            const QString chn = withLine(lines.labelChn, n);
+            return AmountLabels{chn, lines.labelPor ? withLine(lines.labelPor, n) : chn};
+        };
+        CheckAmountFieldLabelled(dm, page, objCode, lines.prevPeriod, false, labels, field);
         if (lines.itemFrom > 0 && n >= lines.itemFrom)
-            dm.CheckItemAmountDesc(page, objCode, false, labelChn, field.chopped(3));
+            dm.CheckItemAmountDesc(page, objCode, false, withLine(lines.labelChn, n), field.chopped(3));
     }
 }
 

@@ -2,11 +2,13 @@
 #include "core/check/PageSections.h"
 
 #include "platform/data/ExactSum.h"
+#include "core/check/AmountCheck.h"
 #include "core/check/RuleText.h"
 #include "core/module/TdmMain.h"
 #include "core/util/RoundHalfUp.h"
 #include "core/util/TrimBlanks.h"
 
+#include <QHash>
 #include <utility>
 #include <vector>
 
@@ -218,7 +220,29 @@ bool checksNegative(int line, int column)
     }
 }
 
-QString m4Field(const char* pattern, int line, int column = 0) { return QString::asprintf(pattern, line, column); }
+// Field names of the page from the patterns of this file, each composed once.
+struct M4FieldKey {
+    const char* pattern;
+    int line;
+    int column;
+    bool operator==(const M4FieldKey&) const = default;
+};
+
+size_t qHash(const M4FieldKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, static_cast<const void*>(key.pattern), key.line, key.column);
+}
+
+QString m4Field(const char* pattern, int line, int column = 0)
+{
+    thread_local QHash<M4FieldKey, QString> names;
+    const M4FieldKey key{pattern, line, column};
+    if (const auto it = names.constFind(key); it != names.cend())
+        return *it;
+    const QString name = QString::asprintf(pattern, line, column);
+    names.insert(key, name);
+    return name;
+}
 qx::Currency m4Amount(qx::ClientDataSet& page, const char* pattern, int line, int column = 0)
 {
     return page.fieldByName(m4Field(pattern, line, column)).asCurrency();
@@ -279,13 +303,15 @@ void checkLineAmounts(TdmMain& dm, qx::ClientDataSet& page, int objCode, int lin
     for (int column = 1; column <= kM4Columns; ++column) {
         if (!hasColumn(line, column))
             continue;
-        const char* const* label = kColumnLabels[(column - 1) / 2];
-        const char* const* part = kTaxParts[(column - 1) % 2];
-        const QString suffix = QStringLiteral(" (") + number(column) + QLatin1Char(')');
-        dm.CheckAmountField(page, objCode, false, checksNegative(line, column),
-                            name.chn + QStringLiteral(" - ") + Utf8(label[0]) + Utf8(part[0]) + suffix,
-                            name.por + QStringLiteral(" - ") + Utf8(label[1]) + Utf8(part[1]) + suffix,
-                            m4Field("1_R%d_Col%d_Mop", line, column));
+        const auto labels = [&] {
+            const char* const* label = kColumnLabels[(column - 1) / 2];
+            const char* const* part = kTaxParts[(column - 1) % 2];
+            const QString suffix = QStringLiteral(" (") + number(column) + QLatin1Char(')');
+            return AmountLabels{name.chn + QStringLiteral(" - ") + Utf8(label[0]) + Utf8(part[0]) + suffix,
+                                name.por + QStringLiteral(" - ") + Utf8(label[1]) + Utf8(part[1]) + suffix};
+        };
+        CheckAmountFieldLabelled(dm, page, objCode, false, checksNegative(line, column), labels,
+                                 m4Field("1_R%d_Col%d_Mop", line, column));
     }
 }
 
@@ -396,12 +422,16 @@ void CheckM3P1(TdmMain& dm, qx::ClientDataSet& page, int objCode)
 {
     for (int c = 1; c <= kM3Columns; ++c) {
         const QString n = number(c);
-        dm.CheckAmountField(page, objCode, false, true, QStringLiteral("1.根據會計帳目.") + n,
-                            QStringLiteral("1.Conforme a escrita.") + n,
-                            QStringLiteral("1_R1_Col") + n + QStringLiteral("_Mop"));
-        dm.CheckAmountField(page, objCode, false, false, QStringLiteral("1.根據稅務法例.") + n,
-                            QStringLiteral("1.Conforme a legislação fiscal.") + n,
-                            QStringLiteral("1_R2_Col") + n + QStringLiteral("_Mop"));
+        CheckAmountFieldLabelled(
+            dm, page, objCode, false, true,
+            [&] { return AmountLabels{QStringLiteral("1.根據會計帳目.") + n, QStringLiteral("1.Conforme a escrita.") + n}; },
+            m4Field("1_R1_Col%d_Mop", c));
+        CheckAmountFieldLabelled(dm, page, objCode, false, false,
+                                 [&] {
+                                     return AmountLabels{QStringLiteral("1.根據稅務法例.") + n,
+                                                         QStringLiteral("1.Conforme a legislação fiscal.") + n};
+                                 },
+                                 m4Field("1_R2_Col%d_Mop", c));
     }
     for (const M3Rule& rule : kM3Rules)
         checkM3Rule(dm, page, dm.cdsM3VCLF, objCode, rule);
@@ -428,13 +458,15 @@ void CheckM4P2(TdmMain& dm, qx::ClientDataSet& page, int objCode)
         for (size_t l = 0; l < block.lines.size(); ++l) {
             const auto& [lineChn, linePor] = block.lines[l];
             for (const ProvisionColumn& column : kProvisionColumns) {
-                dm.CheckAmountField(page, objCode, false, false,
-                                    Utf8(block.chn) + QLatin1Char('.') + Utf8(lineChn) + QLatin1Char('.')
-                                        + Utf8(column.chn),
-                                    Utf8(block.por) + QStringLiteral(" - ") + Utf8(linePor) + QStringLiteral(" - ")
-                                        + Utf8(column.por),
-                                    QString::fromLatin1(block.prefix) + number(static_cast<int>(l) + 1)
-                                        + QStringLiteral("_Col") + number(column.column) + QStringLiteral("_Mop"));
+                const auto labels = [&] {
+                    return AmountLabels{Utf8(block.chn) + QLatin1Char('.') + Utf8(lineChn) + QLatin1Char('.')
+                                            + Utf8(column.chn),
+                                        Utf8(block.por) + QStringLiteral(" - ") + Utf8(linePor) + QStringLiteral(" - ")
+                                            + Utf8(column.por)};
+                };
+                CheckAmountFieldLabelled(dm, page, objCode, false, false, labels,
+                                         QString::fromLatin1(block.prefix) + number(static_cast<int>(l) + 1)
+                                             + QStringLiteral("_Col") + number(column.column) + QStringLiteral("_Mop"));
             }
         }
     }

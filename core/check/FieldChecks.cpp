@@ -1,6 +1,7 @@
 // The reusable checks of the page sections. Each adds error alerts (type 10) for one rule.
 #include "core/module/TdmMain.h"
 
+#include "core/check/AmountCheck.h"
 #include "core/check/EmptyValue.h"
 #include "core/check/OverflowNames.h"
 #include "core/check/RuleText.h"
@@ -40,27 +41,30 @@ PeriodRules rulesOf(Period period)
 }
 
 // The labels differ by language, so each text is filled with its own.
-void addAmountAlert(TdmMain& dm, int objCode, const qx::Field& field, const RuleText& rule, const QString& labelChn,
-                    const QString& labelPor)
+void addAmountAlert(TdmMain& dm, int objCode, const qx::Field& field, const RuleText& rule, const AmountLabels& labels)
 {
     const QString v = field.asString();
     dm.AddAlert(objCode, field.fieldName(), kErrorAlert, rule.msgNo,
-                FillTemplate(rule.chn, {{"v", v}, {"label", labelChn}}),
-                FillTemplate(rule.por, {{"v", v}, {"label", labelPor}}));
+                FillTemplate(rule.chn, {{"v", v}, {"label", labels.chn}}),
+                FillTemplate(rule.por, {{"v", v}, {"label", labels.por}}));
 }
 
 void checkOneAmount(TdmMain& dm, qx::Field& field, int objCode, Period period, bool checkNegative,
-                    const QString& labelChn, const QString& labelPor)
+                    const AmountLabelMaker& makeLabels)
 {
     // Calculated totals share the numbering of the input lines; they are not the user's to fix.
     if (!field.isData())
         return;
     const qx::Currency value = field.asCurrency();
+    const bool negative = checkNegative && value.isNegative();
+    if (!negative && !value.hasDecimals())
+        return;
+    const AmountLabels labels = makeLabels();
     const PeriodRules rules = rulesOf(period);
-    if (checkNegative && value.isNegative())
-        addAmountAlert(dm, objCode, field, rules.negative, labelChn, labelPor);
+    if (negative)
+        addAmountAlert(dm, objCode, field, rules.negative, labels);
     if (value.hasDecimals())
-        addAmountAlert(dm, objCode, field, rules.decimals, labelChn, labelPor);
+        addAmountAlert(dm, objCode, field, rules.decimals, labels);
 }
 
 // ---- items, choices, required fields, overflow ----
@@ -101,15 +105,20 @@ const RuleText kDivDecimals{
 void TdmMain::CheckAmountField(qx::ClientDataSet& dataSet, int objCode, bool withPrevPeriod, bool checkNegative,
                                const QString& labelChn, const QString& labelPor, const QString& fieldName)
 {
+    CheckAmountFieldLabelled(*this, dataSet, objCode, withPrevPeriod, checkNegative,
+                             [&] { return AmountLabels{labelChn, labelPor}; }, fieldName);
+}
+
+void CheckAmountFieldLabelled(TdmMain& dm, qx::ClientDataSet& dataSet, int objCode, bool withPrevPeriod,
+                              bool checkNegative, const AmountLabelMaker& labels, const QString& fieldName)
+{
     if (!withPrevPeriod) {
-        checkOneAmount(*this, dataSet.fieldByName(fieldName), objCode, Period::Single, checkNegative, labelChn,
-                       labelPor);
+        checkOneAmount(dm, dataSet.fieldByName(fieldName), objCode, Period::Single, checkNegative, labels);
         return;
     }
-    checkOneAmount(*this, dataSet.fieldByName(fieldName), objCode, Period::Current, checkNegative, labelChn,
-                   labelPor);
-    checkOneAmount(*this, dataSet.fieldByName(fieldName + QStringLiteral("_Per_Ant")), objCode, Period::Previous,
-                   checkNegative, labelChn, labelPor);
+    checkOneAmount(dm, dataSet.fieldByName(fieldName), objCode, Period::Current, checkNegative, labels);
+    checkOneAmount(dm, dataSet.fieldByName(fieldName + QStringLiteral("_Per_Ant")), objCode, Period::Previous,
+                   checkNegative, labels);
 }
 
 void TdmMain::CheckItemAmountDesc(qx::ClientDataSet& dataSet, int objCode, bool withPrevPeriod,
