@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <limits>
 
 namespace qx {
@@ -100,6 +101,7 @@ void ClientDataSet::setFieldDefs(std::vector<FieldDef> defs)
     Impl& s = *shared_;
     s.defs = std::move(defs);
     s.nameIndex = std::move(names);
+    s.buildAsciiIndex();
     s.aggregates = std::move(aggregates);
     s.dataFields.clear();
     s.nonDataFields.clear();
@@ -141,25 +143,81 @@ Field& ClientDataSet::field(int index) const
     return *fields_[std::size_t(index)];
 }
 
-// Names are looked up by every calculation step, so the usual short ASCII name is folded to lower
-// case in a buffer on the stack and looked up without allocating; any other takes the long way.
-int ClientDataSet::Impl::indexOf(QAnyStringView name) const
+namespace {
+
+constexpr qsizetype kShortName = 64;
+
+// FNV-1a over the lower-cased UTF-16 code units.
+struct NameHash {
+    std::uint32_t value = 2166136261u;
+    void add(char16_t c) { value = (value ^ c) * 16777619u; }
+};
+
+// Lower-cases an ASCII name of up to kShortName characters into `out`; false for any other.
+bool foldShortAscii(QAnyStringView name, char16_t* out, qsizetype& n, NameHash& hash)
 {
-    constexpr qsizetype kShort = 64;
-    QChar folded[kShort];
-    qsizetype n = 0;
-    const bool ascii = name.size() <= kShort && name.visit([&](auto view) {
+    if (name.size() > kShortName)
+        return false;
+    return name.visit([&](auto view) {
         for (const auto c : view) {
-            const auto u = static_cast<char16_t>(QChar(c).unicode());
+            auto u = static_cast<char16_t>(QChar(c).unicode());
             if (u >= 0x80)
                 return false;
-            folded[n++] = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u);
+            if (u >= u'A' && u <= u'Z')
+                u = char16_t(u + 32);
+            out[n++] = u;
+            hash.add(u);
         }
         return true;
     });
-    if (ascii)
-        return nameIndex.value(QString::fromRawData(folded, n), -1);
-    return nameIndex.value(name.toString().toLower(), -1);
+}
+
+}  // namespace
+
+void ClientDataSet::Impl::buildAsciiIndex()
+{
+    lowerNames.clear();
+    for (const FieldDef& d : defs)
+        lowerNames.push_back(d.name.toLower());
+    std::size_t size = 16;
+    while (size < 2 * defs.size())
+        size *= 2;
+    asciiSlots.assign(size, NameSlot{});
+    for (std::size_t i = 0; i < defs.size(); ++i) {
+        char16_t folded[kShortName];
+        qsizetype n = 0;
+        NameHash hash;
+        if (!foldShortAscii(lowerNames[i], folded, n, hash))
+            continue;  // found through nameIndex only
+        std::size_t slot = hash.value & (size - 1);
+        while (asciiSlots[slot].field >= 0)
+            slot = (slot + 1) & (size - 1);
+        asciiSlots[slot] = {hash.value, int(i)};
+    }
+}
+
+// Names are looked up by every calculation step and every check, so the usual short ASCII name
+// is folded and hashed in one pass on the stack and found without allocating; any other takes
+// the long way.
+int ClientDataSet::Impl::indexOf(QAnyStringView name) const
+{
+    char16_t folded[kShortName];
+    qsizetype n = 0;
+    NameHash hash;
+    if (!foldShortAscii(name, folded, n, hash))
+        return nameIndex.value(name.toString().toLower(), -1);
+    if (asciiSlots.empty())
+        return -1;
+    const std::size_t mask = asciiSlots.size() - 1;
+    for (std::size_t slot = hash.value & mask;; slot = (slot + 1) & mask) {
+        const NameSlot& s = asciiSlots[slot];
+        if (s.field < 0)
+            return -1;
+        const QString& candidate = lowerNames[std::size_t(s.field)];
+        if (s.hash == hash.value && candidate.size() == n
+            && std::memcmp(candidate.utf16(), folded, std::size_t(n) * sizeof(char16_t)) == 0)
+            return s.field;
+    }
 }
 
 int ClientDataSet::indexOfName(QAnyStringView name) const { return shared_->indexOf(name); }

@@ -37,6 +37,15 @@ struct ClientDataSet::Impl {
     // schema
     std::vector<FieldDef> defs;
     QHash<QString, int> nameIndex;  // lower-cased name -> field index
+    // The same for ASCII names, searched without building a string: open addressing over
+    // (hash, field index), with the lower-cased names to compare.
+    struct NameSlot {
+        std::uint32_t hash = 0;
+        int field = -1;  // -1: empty
+    };
+    std::vector<NameSlot> asciiSlots;  // a power of two in size, at most half full
+    std::vector<QString> lowerNames;   // per field
+    void buildAsciiIndex();
     std::vector<int> dataFields;    // data fields in definition order
     std::vector<int> nonDataFields;
     std::vector<int> calcFields;
