@@ -5,7 +5,8 @@
 
 QString CutToFieldSize(const QString& text, int size)
 {
-    if (size <= 0 || qx::detail::big5Width(text) <= size)
+    // No character takes more than two bytes, so most texts fit without being measured.
+    if (size <= 0 || text.size() * 2 <= size || qx::detail::big5Width(text) <= size)
         return text;
     // Widths only grow with length: find the longest fitting start by bisection, never
     // splitting a surrogate pair.
