@@ -170,7 +170,6 @@ void addPlannedStep(Plan& plan, const TdmMain& dm, qx::ClientDataSet& page, cons
         lookUpOperands(planned, *reads, names);
     else if (step.kind == CalcKind::Formula)
         lookUpOperands(planned, page, names);  // only to know whether the formula is well formed
-
     plan.steps.push_back(std::move(planned));
 }
 
