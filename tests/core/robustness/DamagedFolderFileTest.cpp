@@ -2,7 +2,7 @@
 // no file of the folder changes and no dataset stays open. And files written by another version
 // (a field more, a field less) open and save cleanly.
 #include "PacketDamage.h"
-#include "SampleFolder.h"
+#include "SampleFolderSuite.h"
 #include "core/catalogue/FieldCatalogue.h"
 #include "core/folder/FolderFileTable.h"
 #include "core/module/TdmMain.h"
@@ -33,24 +33,8 @@ std::vector<FileOfFolder> readFiles()
     return files;
 }
 
-class DamagedFolderFileTest : public ::testing::Test {
+class DamagedFolderFileTest : public SampleFolderSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        SetFixedNow(QDateTime(QDate(2024, 3, 15), QTime(10, 30, 0)));
-        sample_ = new QTemporaryDir;
-        TdmMain dm;
-        dmMain = &dm;
-        WriteSampleFolder(dm, sample_->path(), kTypicalFolder);
-        dmMain = nullptr;
-    }
-    static void TearDownTestSuite()
-    {
-        delete sample_;
-        sample_ = nullptr;
-        SetFixedNow(QDateTime());
-    }
-
     // A fresh copy of the sample folder.
     std::unique_ptr<QTemporaryDir> copyOfSample() const
     {
@@ -91,10 +75,8 @@ protected:
         return damage::readBytes(sample_->path() + QLatin1Char('/') + file.fileName);
     }
 
-    static QTemporaryDir* sample_;
 };
 
-QTemporaryDir* DamagedFolderFileTest::sample_ = nullptr;
 
 TEST_F(DamagedFolderFileTest, TheSampleFolderItselfOpens)
 {

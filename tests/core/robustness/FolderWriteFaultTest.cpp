@@ -2,7 +2,7 @@
 // title, every file on disk stays whole, the refused dataset keeps its changes and the next save
 // writes them once the folder takes them again.
 #include "PacketDamage.h"
-#include "SampleFolder.h"
+#include "SampleFolderSuite.h"
 #include "core/catalogue/FieldCatalogue.h"
 #include "core/folder/FolderFileTable.h"
 #include "core/module/TdmMain.h"
@@ -62,23 +62,8 @@ QString valueInFile(const QString& path, const QString& dataSet, const QString& 
     return ds.fieldByName(field).asString();
 }
 
-class FolderWriteFaultTest : public ::testing::Test {
+class FolderWriteFaultTest : public SampleFolderSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        SetFixedNow(QDateTime(QDate(2024, 3, 15), QTime(10, 30, 0)));
-        sample_ = new QTemporaryDir;
-        TdmMain dm;
-        dmMain = &dm;
-        WriteSampleFolder(dm, sample_->path(), kTypicalFolder);
-        dmMain = nullptr;
-    }
-    static void TearDownTestSuite()
-    {
-        delete sample_;
-        sample_ = nullptr;
-        SetFixedNow(QDateTime());
-    }
     void SetUp() override
     {
         ASSERT_TRUE(damage::copyFolder(sample_->path(), dir.path()));
@@ -105,13 +90,11 @@ protected:
         }
     }
 
-    static QTemporaryDir* sample_;
     QTemporaryDir dir;
     ScriptedMessages messages;
     TdmMain dm;
 };
 
-QTemporaryDir* FolderWriteFaultTest::sample_ = nullptr;
 
 TEST_F(FolderWriteFaultTest, EachFileReplacedByADirectoryIsReportedKeptAndSavedLater)
 {
