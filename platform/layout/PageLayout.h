@@ -82,6 +82,10 @@ struct ReportPlacement {
     double marginTopMm = 0;
     QSize bandPx;            // the detail band's size in report pixels (96 per inch)
     double sheetOffsetMm = 0;  // where the page starts on a sheet that carries two pages
+    int minLeftPx = 0;         // the part of a shared band that belongs to this page
+    int maxLeftPx = -1;        // (-1: up to the band's width)
+
+    int maxLeft() const { return maxLeftPx < 0 ? bandPx.width() : maxLeftPx; }
 };
 
 struct PageLayout {

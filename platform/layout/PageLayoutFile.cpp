@@ -207,6 +207,10 @@ PageLayout parsePageLayout(const QString& text, const QString& name)
             p.marginTopMm = r.number(3);
             p.bandPx = QSize(r.integer(4), r.integer(5));
             p.sheetOffsetMm = r.count() > 6 ? r.number(6) : 0.0;
+            if (r.count() > 7) {
+                p.minLeftPx = r.integer(7);
+                p.maxLeftPx = r.integer(8);
+            }
             page.reports.push_back(p);
         } else if (key == QLatin1String("band")) {
             band = r.word(1) == QLatin1String("-") ? QString() : r.word(1);
