@@ -39,10 +39,15 @@ TFormAutoMap::TFormAutoMap(TdmMain& dm, QWidget* parent) : QDialog(parent)
     layout->addWidget(DBGrid2);
 }
 
-int TFormAutoMap::ShowModal()
+void TFormAutoMap::LoadTables()
 {
     for (QTableView* grid : {DBGrid1, DBGrid2})
         static_cast<WorkingTableModel*>(grid->model())->reload();
+}
+
+int TFormAutoMap::ShowModal()
+{
+    LoadTables();
     setWindowState(windowState() | Qt::WindowMaximized);
     return exec();
 }

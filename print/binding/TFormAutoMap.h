@@ -15,6 +15,8 @@ public:
     QTableView* DBGrid1;  // cdsFormField: Left, Top, Line, Field_Name, CDS_Code
     QTableView* DBGrid2;  // cdsRptField: Left, Top, Line, Ctrl_Name, Ctrl_Idx
 
+    // Reads the tables' current content into the grids.
+    void LoadTables();
     // Shows the tables' current content, maximised and modal.
     int ShowModal();
 

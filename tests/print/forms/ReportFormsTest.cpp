@@ -91,3 +91,13 @@ TEST_F(ReportFormsTest, AllTwentyEditorPagesBindTheirBandsClean)
         }
     }
 }
+
+// An editor's first show binds one page by its report form, band and Left range.
+TEST_F(ReportFormsTest, AnEditorPageBindsByFormBandAndRange)
+{
+    EXPECT_TRUE(BindEditorPage(*forms, *dm, QStringLiteral("ScrollBoxP3"), QStringLiteral("FormRpt_M1"),
+                               QStringLiteral("DetailBandP2P3"), 801, -1));
+    EXPECT_EQ(dm->cdsFormField.recordCount(), 60);  // page 3's boxes only
+    EXPECT_FALSE(BindEditorPage(*forms, *dm, QStringLiteral("ScrollBoxP1"), QStringLiteral("FormRpt_M1"),
+                                QStringLiteral("DetailBandP9"), 0, -1));
+}
