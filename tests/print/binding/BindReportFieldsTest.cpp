@@ -3,7 +3,7 @@
 #include "print/binding/PageCodes.h"
 #include "print/binding/TFormAutoMap.h"
 
-#include <QTableView>
+#include "platform/widgets/DataGrid.h"
 #include "support/DmFixture.h"
 
 using qx::report::ReportBand;
@@ -177,7 +177,6 @@ TEST_F(BindReportFieldsTest, AutoMapShowsBothWorkingTables)
     addTexts({{100, 20, "T1"}, {100, 300, "T2"}});
     BindReportFields(page({{100, 300, "B"}, {100, 20, "A"}, {130, 20, "C"}}, dm->cdsM1P2), band(), 0, 756);
     TFormAutoMap form(*dm);
-    form.LoadTables();
     const QAbstractItemModel* m1 = form.DBGrid1->model();
     const QAbstractItemModel* m2 = form.DBGrid2->model();
     ASSERT_EQ(m1->rowCount(), 3);
