@@ -10,8 +10,10 @@
 //   layout.boxes                                    one Box per row, in tab order: kind, dataSet,
 //                                                   field, mm (QRectF on the paper), align,
 //                                                   fontPx, column, name, band
+//   box.isBound() / box.isTabStop()                 paired by the report binding / walked by Enter
 //   layout.report("A4") / layout.reports            report placements: margins, band size,
-//                                                   the page's offset on a two-page sheet
+//                                                   the page's offset on a two-page sheet and its
+//                                                   Left range of a shared band (minLeftPx, maxLeft())
 //   layout.marks                                    what the picture shows besides the boxes
 //   layout.bands / layout.band("DetailBand_A")      bands of a printed list face (paper top, height)
 // The one coordinate rule (Coordinates.h):
@@ -20,6 +22,7 @@
 //   qx::reportRect(box.mm, placement)               band pixel = (mm − default margin) × 96/25.4
 //   qx::bandRect(box.mm, placement, band)           the same within a band of a list face
 // The layout check (LayoutCheck.h): qx::checkLayout(layout) lists every fault of one table.
+// The page's picture: qx::pagePicture("M1P1") of platform/image/PagePicture.h (lib qx_image).
 
 #include <QPointF>
 #include <QRectF>
