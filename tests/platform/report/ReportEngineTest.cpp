@@ -182,6 +182,18 @@ TEST(ReportLayout, NeedDataRepeatsTheDetailChainOnOneSheetOnly)
     EXPECT_EQ(names, int(room / (72 * kMm)) + 1);
 }
 
+// The sheet's first band prints even when taller than the paper; a band after it that does not
+// fit is left out.
+TEST(ReportLayout, TheFirstBandPrintsEvenWhenTooTall)
+{
+    TinyReport r;
+    r.title.enabled = false;
+    r.detail.height = 1200;  // 317 mm
+    const DisplayList list = LayoutPage(r.page);
+    EXPECT_TRUE(list.findText(QStringLiteral("TextName")));
+    EXPECT_FALSE(list.findText(QStringLiteral("TextUnbound")));  // its child band
+}
+
 // Positions measured in the PDF itself: the left edge of a left-aligned text, the right edge of a
 // right-aligned one, the top of the text box; the paper's size and orientation.
 TEST(ReportPdf, TextsLandAtTheirAnchorsOnAnUnscaledSheet)
