@@ -56,7 +56,7 @@ inline QPageLayout PaperOf(QPageSize::PageSizeId size, QPageLayout::Orientation 
 }
 
 // A report page for every page code; the M/1 pages with the default offsets of the M/1 forms
-// (A3 sheets 219.2 and 8.5 from the left, A4 pages 8.5), the others 10 mm.
+// (A3 sheets 219.2 and 8.5 from the left, A4 pages 8.5), the others 10 mm; M/4 on A4 landscape.
 class FakeReportPages final : public ReportPages {
 public:
     ReportPage* reportPage(int pageCode, bool m1OnA4) override
@@ -74,7 +74,9 @@ public:
                 slot = std::make_unique<FakeReportPage>(PaperOf(QPageSize::A4, QPageLayout::Portrait),
                                                         pageCode == 1011 ? "11" : "10.8", "8.5");
             else
-                slot = std::make_unique<FakeReportPage>(PaperOf(QPageSize::A4, QPageLayout::Portrait), "10", "10");
+                slot = std::make_unique<FakeReportPage>(
+                    PaperOf(QPageSize::A4, pageCode >= 6011 ? QPageLayout::Landscape : QPageLayout::Portrait), "10",
+                    "10");
         }
         return slot.get();
     }
