@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -235,6 +236,7 @@ void TFormPrnSetup::FormShow()
     currentReport_ = nullptr;
     FillPageList();
     UpdateControls();
+    layout()->activate();  // the links may have come or gone
 }
 
 void TFormPrnSetup::FillPageList()

@@ -248,3 +248,30 @@ TEST_F(PrnSetupDialog, OnlyAFinalPrintTicksItsItemForThisShowing)
 }
 
 }  // namespace
+
+namespace {
+
+// The dialog as the user sees it: an M/3 list with errors in the declaration. QX_SCREENSHOT_DIR
+// keeps the picture.
+TEST_F(PrnSetupDialog, DrawsTheSheetListAndTheLinks)
+{
+    AppendEmptyRows(dm->cdsM3VCLF, 60);  // two sheets, both faces
+    dlg->PagNum = 2;
+    dlg->FaceNum = 1;
+    Show(4011);
+    ASSERT_FALSE(dlg->CanPrint());
+    const QImage shot = dlg->grab().toImage();
+    if (const QString dir = qEnvironmentVariable("QX_SCREENSHOT_DIR"); !dir.isEmpty())
+        shot.save(dir + QStringLiteral("/print-dialog-m3.png"));
+    const QRect link = dlg->LabelWhyCannotPrintChn->geometry();
+    bool blue = false;
+    for (int x = link.left(); x < link.right() && !blue; ++x)
+        for (int y = link.top(); y < link.bottom() && !blue; ++y) {
+            const QColor c = shot.pixelColor(x, y);
+            blue = c.blue() > 150 && c.red() < 100 && c.green() < 100;
+        }
+    EXPECT_TRUE(blue);
+    EXPECT_EQ(dlg->CheckListBoxRptPage->count(), 4);
+}
+
+}  // namespace
