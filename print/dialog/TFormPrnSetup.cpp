@@ -306,7 +306,8 @@ void TFormPrnSetup::LoadPrinterSettings()
     int index = page.printer.index;
     if (index < 0 && page.printer.pdfFile.isEmpty())
         index = printService_.currentPrinterIndex();
-    if (!PanelPrinterName->text().isEmpty() && PanelPrinterNameTag == index && LabelRpt_IDTag == PageCode)
+    if (!PanelPrinterName->text().isEmpty() && PanelPrinterNameTag == index && LabelRpt_IDTag == PageCode &&
+        page.printer.pdfFile.isEmpty())
         return;
     const QStringList names = printService_.printerNames();
     const bool known = index >= 0 && index < names.size();
@@ -325,28 +326,32 @@ void TFormPrnSetup::LoadPrinterSettings()
     UpdateControls();
 }
 
+std::optional<qx::Currency> TFormPrnSetup::ReadOffset(QLineEdit& edit, const OffsetError& error, bool quiet)
+{
+    const auto value = ParseOffset(edit.text(), decimalSeparator_);
+    if (!value && !quiet) {
+        ShowMultiLangMsg(QString::fromUtf8(error.chn), QString::fromUtf8(error.por), QString(), dtError,
+                         QString::fromLatin1(error.code));
+        edit.setFocus();
+    }
+    return value;
+}
+
 bool TFormPrnSetup::ApplyPrinterSettings(bool quiet)
 {
     if (!currentReport_)
         return false;
-    const auto left = ParseOffset(EditLeftMargin->text(), decimalSeparator_);
-    if (!left && !quiet) {
-        ShowMultiLangMsg(QStringLiteral("請輸入正確的左邊界"),
-                         QStringLiteral("Por favor, insira um valor válido para a margem esquerda."), QString(),
-                         dtError, QStringLiteral("PS-003"));
-        EditLeftMargin->setFocus();
+    // Left first; in quiet mode a bad left value leaves the top value unread.
+    const OffsetError leftError{"請輸入正確的左邊界", "Por favor, insira um valor válido para a margem esquerda.", "PS-003"};
+    const OffsetError topError{"請輸入正確的上邊界", "Por favor, insira um valor válido para a margem de topo.", "PS-004"};
+    const auto left = ReadOffset(*EditLeftMargin, leftError, quiet);
+    if (!left && !quiet)
         return false;
-    }
     std::optional<qx::Currency> top;
     if (left) {
-        top = ParseOffset(EditTopMargin->text(), decimalSeparator_);
-        if (!top && !quiet) {
-            ShowMultiLangMsg(QStringLiteral("請輸入正確的上邊界"),
-                             QStringLiteral("Por favor, insira um valor válido para a margem de topo."), QString(),
-                             dtError, QStringLiteral("PS-004"));
-            EditTopMargin->setFocus();
+        top = ReadOffset(*EditTopMargin, topError, quiet);
+        if (!top && !quiet)
             return false;
-        }
     }
     PageSettings& page = SettingsOf(*currentReport_);
     if (PanelPrinterNameTag >= 0)

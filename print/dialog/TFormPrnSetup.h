@@ -13,6 +13,7 @@
 
 #include <QDialog>
 #include <map>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -79,6 +80,13 @@ private:
         StoredOffsets margins;
         PrinterChoice printer;
     };
+    struct OffsetError {
+        const char* chn;
+        const char* por;
+        const char* code;
+    };
+    // The offset in an edit; when it is no number and not quiet, says so and focuses the edit.
+    std::optional<qx::Currency> ReadOffset(QLineEdit& edit, const OffsetError& error, bool quiet);
     PageSettings& SettingsOf(ReportPage& page);
     SharedKeyDefaults SharedDefaults() const;
     void FillPageList();
