@@ -165,6 +165,11 @@ TEST_F(PrnSetupDialog, OffsetEditsTakeOnlyWhatMakesANumber)
     }
     EXPECT_TRUE(printers.prints.empty());
     EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 1);  // the blank row of a new folder only
+    // Choosing a printer reads the offsets quietly.
+    messages.clear();
+    SetOffsets("5", "");
+    dlg->btnSelectPrinterClick();
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(PrnSetupDialog, SavedOffsetsServeOnlyTheirPrinterAndComputer)
