@@ -17,6 +17,8 @@
 #include <QUuid>
 #include <cmath>
 #include <algorithm>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -162,7 +164,8 @@ protected:
     }
 
     SystemPrintService system;
-    QDir outDir{QDir::home().filePath(QStringLiteral("PDF"))};
+    // The printer writes into the folder PDF of the user's home as the system knows it.
+    QDir outDir{QDir(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir)).filePath(QStringLiteral("PDF"))};
     QStringList produced;
     int kept = 0;
 };

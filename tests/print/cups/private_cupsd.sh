@@ -24,6 +24,8 @@ for tool in cupsd lpadmin lpstat; do
   command -v "$tool" >/dev/null 2>&1 || PATH="$PATH:/usr/sbin"
   command -v "$tool" >/dev/null 2>&1 || { echo "$tool is not installed" >&2; exit 2; }
 done
+# The PDF backend runs only under a daemon that runs as root.
+[ "$(id -u)" -eq 0 ] || { echo "the daemon needs to run as root for the PDF printer" >&2; exit 2; }
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
 [ -f "$ppd" ] || { echo "the cups-pdf driver is not installed" >&2; exit 2; }
 [ -x /usr/lib/cups/backend/cups-pdf ] || { echo "the cups-pdf backend is missing" >&2; exit 2; }
