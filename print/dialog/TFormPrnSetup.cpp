@@ -99,6 +99,9 @@ TFormPrnSetup::TFormPrnSetup(TdmMain& dm, ReportPages& pages, PrintService& prin
     CheckListBoxRptPage->setUniformItemSizes(true);
     btnPrintTestPage = new QPushButton(QStringLiteral("列印測試頁"), this);
     btnPrint = new QPushButton(QStringLiteral("正式列印"), this);
+    // Enter in an offset edit must not press a button (a print is never started by accident).
+    for (QPushButton* button : {btnSelectPrinter, btnSaveSetting, btnPrintTestPage, btnPrint})
+        button->setAutoDefault(false);
     LabelWhyCannotPrintChn = LinkLabel(QStringLiteral("為何不能正式列印 ?"), this);
     LabelWhyCannotPrintPor = LinkLabel(QStringLiteral("Porque não pode imprimir a versão final?"), this);
     for (QLabel* link : {LabelWhyCannotPrintChn, LabelWhyCannotPrintPor}) {

@@ -150,6 +150,9 @@ TEST_F(PrnSetupDialog, OffsetEditsTakeOnlyWhatMakesANumber)
     QTest::keyClicks(dlg->EditLeftMargin, QStringLiteral("3.2,5,"));
     EXPECT_EQ(dlg->EditLeftMargin->text(), QStringLiteral("32,5"));
     dlg->setDecimalSeparator(u'.');
+    QTest::keyClick(dlg->EditLeftMargin, Qt::Key_Return);
+    EXPECT_TRUE(printers.prints.empty());
+    EXPECT_TRUE(dlg->isVisible());
 
     const struct {
         const char* top;
