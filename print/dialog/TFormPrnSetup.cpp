@@ -174,7 +174,8 @@ bool TFormPrnSetup::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress && (watched == EditTopMargin || watched == EditLeftMargin)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
-        if (text.size() == 1 &&
+        // Keys that type no character (arrows, Delete) edit as usual.
+        if (text.size() == 1 && key->key() != Qt::Key_Delete &&
             !OffsetKeyPasses(text.front(), static_cast<QLineEdit*>(watched)->text(), decimalSeparator_))
             return true;
     }
@@ -193,8 +194,6 @@ TFormPrnSetup::PageSettings& TFormPrnSetup::SettingsOf(ReportPage& page)
         it = settings_.emplace(&page, PageSettings{{page.defaultTopMargin(), page.defaultLeftMargin()}, {}}).first;
     return it->second;
 }
-
-StoredOffsets TFormPrnSetup::MarginsOf(ReportPage& page) { return SettingsOf(page).margins; }
 
 SharedKeyDefaults TFormPrnSetup::SharedDefaults() const
 {

@@ -65,8 +65,6 @@ public:
     ReportPage* CurrentReport() const { return currentReport_; }
     const PageList& PageItems() const { return list_; }
     bool ItemTicked(int index) const;
-    // The offsets a report page prints at (its defaults until changed in this run).
-    StoredOffsets MarginsOf(ReportPage& page);
     // The decimal separator the offset edits take (the system's by default).
     void setDecimalSeparator(QChar separator) { decimalSeparator_ = separator; }
 

@@ -145,6 +145,9 @@ TEST_F(PrnSetupDialog, OffsetEditsTakeOnlyWhatMakesANumber)
     dlg->EditTopMargin->clear();
     QTest::keyClicks(dlg->EditTopMargin, QStringLiteral("12,5.7.x"));
     EXPECT_EQ(dlg->EditTopMargin->text(), QStringLiteral("125.7"));
+    QTest::keyClick(dlg->EditTopMargin, Qt::Key_Home);
+    QTest::keyClick(dlg->EditTopMargin, Qt::Key_Delete);
+    EXPECT_EQ(dlg->EditTopMargin->text(), QStringLiteral("25.7"));
     dlg->setDecimalSeparator(u',');
     dlg->EditLeftMargin->clear();
     QTest::keyClicks(dlg->EditLeftMargin, QStringLiteral("3.2,5,"));
