@@ -73,51 +73,30 @@ TEST(PageList, OpensOnTheItemOfThePageCodeAndPrintsItsCode)
     EXPECT_EQ(Texts(BuildPageList(a4)), (QStringList{"正面 Frente", "背面 Verso"}));
 }
 
-TEST(PageList, M3SheetsEndOnTheLastFaceAndOpenOnTheSheetAsked)
+// The lists of three M/3 sheets and of 2 + 1 M/3A pages are checked on the dialog itself.
+TEST(PageList, M3SheetsPadBacksByTheSheetNumbersDigitsAndOpenOnNothingBeyondTheList)
 {
     PageListInput in;
-    in.pageCode = 4012;
-    in.m3TotalPag = 3;
-    in.m3LastFace = 1;
-    in.pagNum = 2;
-    in.faceNum = 2;
-    const PageList list = BuildPageList(in);
-    EXPECT_EQ(Texts(list), (QStringList{
-                               "第 Pag. 1 頁 - 正面 Frente",
-                               "               背面 Verso",
-                               "第 Pag. 2 頁 - 正面 Frente (續頁 Cont.)",
-                               "               背面 Verso  (續頁 Cont.)",
-                               "第 Pag. 3 頁 - 正面 Frente (續頁 Cont.)",
-                           }));
-    EXPECT_EQ(list.initial, 3);
-    EXPECT_EQ(Codes(list), (std::vector<int>{4011, 4014, 4015, 4016, 4015}));
-
+    in.pageCode = 4011;
     in.m3TotalPag = 10;
     in.m3LastFace = 2;
-    in.pagNum = 11;  // beyond the list: nothing selected
+    in.pagNum = 11;
     const PageList ten = BuildPageList(in);
     EXPECT_EQ(ten.items.size(), 20u);
-    EXPECT_EQ(ten.items.back().text, QStringLiteral("                背面 Verso  (續頁 Cont.)"));
+    EXPECT_EQ(ten.items.back().text, QString(16, u' ') + QStringLiteral("背面 Verso  (續頁 Cont.)"));
     EXPECT_EQ(ten.initial, -1);
-
+    EXPECT_EQ(Codes(ten).back(), 4016);
     in.m3TotalPag = 0;
     EXPECT_TRUE(BuildPageList(in).items.empty());
 }
 
-TEST(PageList, M3APagesEnableWhatPrintsAndDropADisabledLastItem)
+TEST(PageList, M3AEnablesFrontsWithTheirBacksAfterChoosingTheFirstItem)
 {
     PageListInput in;
-    in.pageCode = 5012;
+    in.pageCode = 5011;
     in.m3aAliPages = 2;
     in.m3aAbaPages = 1;
     in.m3aTotalPages = 2;
-    PageList list = BuildPageList(in);
-    EXPECT_EQ(Texts(list), (QStringList{"第 Pag. 1 頁 - 正面 Frente", "               背面 Verso",
-                                        "第 Pag. 2 頁 - 正面 Frente"}));
-    EXPECT_EQ(Enabled(list), (std::vector<bool>{true, true, true}));
-    EXPECT_EQ(list.initial, 1);
-    EXPECT_EQ(Codes(list), (std::vector<int>{5011, 5012, 5011}));
-
     // Observations on page 2 make its back print.
     in.m3aObsHasText = [](int page) { return page == 2; };
     EXPECT_EQ(BuildPageList(in).items.size(), 4u);
@@ -128,8 +107,7 @@ TEST(PageList, M3APagesEnableWhatPrintsAndDropADisabledLastItem)
     in.pageCode = 5011;
     in.m3aAbaPages = 3;
     in.m3aTotalPages = 3;
-    in.m3aObsHasText = [](int) { return false; };
-    list = BuildPageList(in);
+    PageList list = BuildPageList(in);
     EXPECT_EQ(list.initial, 1);
     EXPECT_EQ(Enabled(list), (std::vector<bool>(6, true)));
     in.m3aAliPages = 3;
@@ -137,7 +115,7 @@ TEST(PageList, M3APagesEnableWhatPrintsAndDropADisabledLastItem)
     list = BuildPageList(in);
     EXPECT_EQ(list.initial, 0);
     EXPECT_EQ(Enabled(list), (std::vector<bool>{true, true, true, false, true}));
-
+    EXPECT_EQ(Codes(list), (std::vector<int>{5011, 5012, 5011, 5012, 5011}));
     in.m3aTotalPages = 0;
     EXPECT_EQ(BuildPageList(in).initial, -1);
 }
