@@ -73,7 +73,7 @@ PrintOutcome SystemPrintService::print(ReportPage& page, const PagePrintRequest&
             return PrintOutcome::Failed;
         }
     }
-    printer.setDocName(QStringLiteral("Quendrix"));
+    printer.setDocName(request.docName.isEmpty() ? QStringLiteral("Quendrix") : request.docName);
     if (!PreparePrinter(printer, page)) {
         error = QStringLiteral("The printer does not take the page's paper size.");
         return PrintOutcome::Failed;

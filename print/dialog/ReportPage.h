@@ -20,6 +20,7 @@
 #include "platform/data/Currency.h"
 
 #include <QPageLayout>
+#include <QString>
 
 class QPainter;
 
@@ -29,6 +30,7 @@ struct PagePrintRequest {
     qx::Currency leftMm;       // ... and from its left edge
     bool testPage = false;     // test page: with the calibration marks (or the test stamp)
     int pagNum = 1;            // M/3 continuation sheet or M/3A page; 1 elsewhere
+    QString docName;           // the print job's name in the print queue
 };
 
 class ReportPage {

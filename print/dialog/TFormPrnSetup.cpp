@@ -35,7 +35,7 @@ int IntegerOf(qx::ClientDataSet& dataSet, const char* fieldName)
 // Stops a dataset's controls from following it while a report reads it.
 class ControlsDisabled {
 public:
-    explicit ControlsDisabled(std::initializer_list<qx::ClientDataSet*> dataSets) : dataSets_(dataSets)
+    explicit ControlsDisabled(std::vector<qx::ClientDataSet*> dataSets) : dataSets_(std::move(dataSets))
     {
         for (qx::ClientDataSet* ds : dataSets_)
             ds->disableControls();
@@ -61,6 +61,16 @@ QLabel* LinkLabel(const QString& text, QWidget* parent)
     label->setStyleSheet(QStringLiteral("color: blue"));
     label->setCursor(Qt::PointingHandCursor);
     return label;
+}
+
+// Each page its own job name: a PDF printer names its file after it, so one page's file never
+// replaces another's, nor a final print its test page.
+QString PrintJobName(int pageCode, int pagNum, bool testPage)
+{
+    QString name = QStringLiteral("Quendrix %1").arg(pageCode);
+    if (pagNum > 1)
+        name += QStringLiteral("-%1").arg(pagNum);
+    return testPage ? name + QStringLiteral(" test") : name;
 }
 
 QLabel* Panel(QWidget* parent)
@@ -393,18 +403,20 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
     const int item = SelectedItem();
     PageSettings& page = SettingsOf(*currentReport_);
     PagePrintRequest request{page.margins.top, page.margins.left, testPage, 1};
-    PrintOutcome outcome = PrintOutcome::NothingToPrint;
-    QString error;
+    std::vector<qx::ClientDataSet*> lists;  // the lists the report reads row by row
     if (list_.family == PageFamily::M3) {
-        const ControlsDisabled quiet{&dm_.cdsM3VCLF};
+        lists = {&dm_.cdsM3VCLF};
         if (item >= 2)
             request.pagNum = item / 2 + 1;
-        outcome = printService_.print(*currentReport_, request, page.printer, error);
     } else if (list_.family == PageFamily::M3A) {
-        const ControlsDisabled quiet{&dm_.cdsM3AAli, &dm_.cdsM3AAba};
+        lists = {&dm_.cdsM3AAli, &dm_.cdsM3AAba};
         request.pagNum = (item + 2) / 2;
-        outcome = printService_.print(*currentReport_, request, page.printer, error);
-    } else {
+    }
+    request.docName = PrintJobName(PageCode, request.pagNum, testPage);
+    QString error;
+    PrintOutcome outcome = PrintOutcome::NothingToPrint;
+    {
+        const ControlsDisabled quiet(std::move(lists));
         outcome = printService_.print(*currentReport_, request, page.printer, error);
     }
     if (outcome == PrintOutcome::Failed) {

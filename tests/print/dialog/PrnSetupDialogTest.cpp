@@ -106,6 +106,8 @@ TEST_F(PrnSetupDialog, M3SheetsListTheSheetsAndPrintTheSheetOfTheItem)
     EXPECT_EQ(printers.prints[1].page, &pages.page(4015));
     EXPECT_EQ(printers.prints[1].request.pagNum, 3);
     EXPECT_TRUE(printers.prints[1].request.testPage);
+    EXPECT_EQ(printers.prints[0].request.docName, QStringLiteral("Quendrix 4016-2"));
+    EXPECT_EQ(printers.prints[1].request.docName, QStringLiteral("Quendrix 4015-3 test"));
 }
 
 TEST_F(PrnSetupDialog, M3AListsItsPagesAndNeverPrintsADisabledItem)
