@@ -1,0 +1,93 @@
+#include "print/dialog/PrintService.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+// Full page at the page's paper size and orientation: no device margins, no scaling.
+bool PreparePrinter(QPrinter& printer, const ReportPage& page)
+{
+    printer.setFullPage(true);
+    QPageLayout layout = page.paperLayout();
+    layout.setMinimumMargins(QMarginsF());
+    layout.setMargins(QMarginsF());
+    return printer.setPageLayout(layout);
+}
+
+}  // namespace
+
+QStringList SystemPrintService::printerNames() { return QPrinterInfo::availablePrinterNames(); }
+
+int SystemPrintService::currentPrinterIndex()
+{
+    const QString name = QPrinterInfo::defaultPrinterName();
+    return name.isEmpty() ? -1 : int(printerNames().indexOf(name));
+}
+
+bool SystemPrintService::setupPrinter(QWidget* parent, const ReportPage& page, PrinterChoice& choice)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const QStringList names = printerNames();
+    if (!choice.pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(choice.pdfFile);
+    } else if (choice.index >= 0 && choice.index < names.size()) {
+        printer.setPrinterName(names[choice.index]);
+    }
+    PreparePrinter(printer, page);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        choice = {-1, printer.outputFileName()};
+    } else {
+        choice = {int(names.indexOf(printer.printerName())), QString()};
+    }
+    return true;
+}
+
+PrintOutcome SystemPrintService::print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& choice,
+                                       QString& error)
+{
+    if (!page.hasContent(request))
+        return PrintOutcome::NothingToPrint;
+    QPrinter printer(QPrinter::HighResolution);
+    if (!choice.pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(choice.pdfFile);
+    } else {
+        // The list is read again: the printer may have gone away since the dialog showed it.
+        const QStringList names = printerNames();
+        if (choice.index < 0 || choice.index >= names.size()) {
+            error = QStringLiteral("No printer is available.");
+            return PrintOutcome::Failed;
+        }
+        printer.setPrinterName(names[choice.index]);
+        if (!printer.isValid() || printer.printerName() != names[choice.index]) {
+            error = QStringLiteral("The printer \"%1\" is not available.").arg(names[choice.index]);
+            return PrintOutcome::Failed;
+        }
+    }
+    printer.setDocName(request.docName.isEmpty() ? QStringLiteral("Quendrix") : request.docName);
+    if (!PreparePrinter(printer, page)) {
+        error = QStringLiteral("The printer does not take the page's paper size.");
+        return PrintOutcome::Failed;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        error = QStringLiteral("The print job could not be started.");
+        return PrintOutcome::Failed;
+    }
+    page.paint(painter, request);
+    const bool ended = painter.end();
+    if (!ended || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+        error = QStringLiteral("The print service did not accept the print job.");
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::Printed;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The printers of the system as the print dialog sees them: the list (a printer's index is its
+// place in it), the current printer, the printer setup dialog and the print of one report page.
+// SystemPrintService goes through Qt's print support to the system's print service (CUPS);
+// tests put a scripted service in its place.
+
+#include "print/dialog/ReportPage.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// The printer a report page prints on: an index into the printer list (-1: none chosen), or a
+// PDF file chosen in the printer setup dialog.
+struct PrinterChoice {
+    int index = -1;
+    QString pdfFile;
+};
+
+enum class PrintOutcome { Printed, NothingToPrint, Failed };
+
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+    virtual QStringList printerNames() = 0;
+    // Index of the system's current (default) printer; -1 when there is none.
+    virtual int currentPrinterIndex() = 0;
+    // Lets the user choose the printer for a page; false when cancelled (choice unchanged).
+    virtual bool setupPrinter(QWidget* parent, const ReportPage& page, PrinterChoice& choice) = 0;
+    // Prints the page on the chosen printer; on failure `error` says why.
+    virtual PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& choice,
+                               QString& error) = 0;
+};
+
+class SystemPrintService final : public PrintService {
+public:
+    QStringList printerNames() override;
+    int currentPrinterIndex() override;
+    bool setupPrinter(QWidget* parent, const ReportPage& page, PrinterChoice& choice) override;
+    PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& choice,
+                       QString& error) override;
+};

@@ -1,0 +1,438 @@
+#include "print/dialog/TFormPrnSetup.h"
+
+#include "core/module/TdmMain.h"
+#include "core/msgdlg/ScreenFonts.h"
+#include "core/util/Messages.h"
+#include "core/util/SystemInfo.h"
+#include "print/dialog/OffsetText.h"
+#include "print/dialog/PageItemDelegate.h"
+#include "print/dialog/PrintRecalc.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <exception>
+#include <initializer_list>
+
+namespace {
+
+const QString kNoPrinter = QStringLiteral("---");
+
+int IntegerOf(qx::ClientDataSet& dataSet, const char* fieldName)
+{
+    if (!dataSet.active() || dataSet.isEmpty())
+        return 0;
+    const qx::Field* field = dataSet.findField(QString::fromLatin1(fieldName));
+    return field ? field->asInteger() : 0;
+}
+
+// Stops a dataset's controls from following it while a report reads it.
+class ControlsDisabled {
+public:
+    explicit ControlsDisabled(std::vector<qx::ClientDataSet*> dataSets) : dataSets_(std::move(dataSets))
+    {
+        for (qx::ClientDataSet* ds : dataSets_)
+            ds->disableControls();
+    }
+    ~ControlsDisabled()
+    {
+        for (qx::ClientDataSet* ds : dataSets_)
+            ds->enableControls();
+    }
+    ControlsDisabled(const ControlsDisabled&) = delete;
+    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
+
+private:
+    std::vector<qx::ClientDataSet*> dataSets_;
+};
+
+QLabel* LinkLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: blue"));
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+// Each page its own job name: a PDF printer names its file after it, so one page's file never
+// replaces another's, nor a final print its test page.
+QString PrintJobName(int pageCode, int pagNum, bool testPage)
+{
+    QString name = QStringLiteral("Quendrix %1").arg(pageCode);
+    if (pagNum > 1)
+        name += QStringLiteral("-%1").arg(pagNum);
+    return testPage ? name + QStringLiteral(" test") : name;
+}
+
+QLabel* Panel(QWidget* parent)
+{
+    auto* panel = new QLabel(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setMinimumWidth(260);
+    return panel;
+}
+
+}  // namespace
+
+TFormPrnSetup::TFormPrnSetup(TdmMain& dm, ReportPages& pages, PrintService& printService, QWidget* parent)
+    : QDialog(parent), dm_(dm), pages_(pages), printService_(printService), decimalSeparator_(SystemDecimalSeparator())
+{
+    setWindowTitle(QStringLiteral("列印設定 Configurar a Impressora"));
+    setModal(true);
+
+    PanelComputerName = Panel(this);
+    PanelComputerName->setText(GetLocalComputerName());
+    PanelPrinterName = Panel(this);
+    EditTopMargin = new QLineEdit(this);
+    EditLeftMargin = new QLineEdit(this);
+    const QFont editFont = DesignFontPixels(QStringLiteral("Arial"), 13);
+    for (QLineEdit* edit : {EditTopMargin, EditLeftMargin}) {
+        edit->setFont(editFont);
+        edit->setStyleSheet(QStringLiteral("color: blue"));
+        edit->setMaximumWidth(90);
+        edit->installEventFilter(this);
+    }
+    btnSelectPrinter = new QPushButton(QStringLiteral("轉換印表機"), this);
+    btnSaveSetting = new QPushButton(QStringLiteral("儲存設定"), this);
+    CheckListBoxRptPage = new QListWidget(this);
+    CheckListBoxRptPage->setFont(DesignFontPixels(QStringLiteral("Courier New"), 13));
+    CheckListBoxRptPage->setItemDelegate(new PageItemDelegate(CheckListBoxRptPage));
+    CheckListBoxRptPage->setUniformItemSizes(true);
+    btnPrintTestPage = new QPushButton(QStringLiteral("列印測試頁"), this);
+    btnPrint = new QPushButton(QStringLiteral("正式列印"), this);
+    // Enter in an offset edit must not press a button (a print is never started by accident).
+    for (QPushButton* button : {btnSelectPrinter, btnSaveSetting, btnPrintTestPage, btnPrint})
+        button->setAutoDefault(false);
+    LabelWhyCannotPrintChn = LinkLabel(QStringLiteral("為何不能正式列印 ?"), this);
+    LabelWhyCannotPrintPor = LinkLabel(QStringLiteral("Porque não pode imprimir a versão final?"), this);
+    for (QLabel* link : {LabelWhyCannotPrintChn, LabelWhyCannotPrintPor}) {
+        link->installEventFilter(this);
+        link->hide();
+    }
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("電腦 Computador"), this), 0, 0);
+    grid->addWidget(PanelComputerName, 0, 1, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("印表機 Impressora"), this), 1, 0);
+    grid->addWidget(PanelPrinterName, 1, 1, 1, 2);
+    grid->addWidget(btnSelectPrinter, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("上邊界 Margem de Topo"), this), 2, 0);
+    grid->addWidget(EditTopMargin, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("mm"), this), 2, 2);
+    grid->addWidget(new QLabel(QStringLiteral("左邊界 Margem Esquerda"), this), 3, 0);
+    grid->addWidget(EditLeftMargin, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("mm"), this), 3, 2);
+    grid->addWidget(btnSaveSetting, 3, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnPrintTestPage);
+    buttons->addWidget(btnPrint);
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(grid);
+    main->addWidget(CheckListBoxRptPage, 1);
+    main->addLayout(buttons);
+    main->addWidget(LabelWhyCannotPrintChn);
+    main->addWidget(LabelWhyCannotPrintPor);
+    resize(520, 440);
+
+    connect(CheckListBoxRptPage, &QListWidget::currentRowChanged, this,
+            [this] { Guarded([this] { CheckListBoxRptPageClick(); }); });
+    connect(btnSelectPrinter, &QPushButton::clicked, this, [this] { Guarded([this] { btnSelectPrinterClick(); }); });
+    connect(btnSaveSetting, &QPushButton::clicked, this, [this] { Guarded([this] { SavePrinterSettings(); }); });
+    connect(btnPrintTestPage, &QPushButton::clicked, this, [this] { Guarded([this] { btnPrintClick(true); }); });
+    connect(btnPrint, &QPushButton::clicked, this, [this] { Guarded([this] { btnPrintClick(false); }); });
+}
+
+TFormPrnSetup::~TFormPrnSetup() = default;
+
+template <typename Handler>
+void TFormPrnSetup::Guarded(Handler handler)
+{
+    try {
+        handler();
+    } catch (const qx::SilentAbort&) {
+    } catch (const std::exception& e) {
+        ShowMultiLangMsg(QString::fromUtf8(e.what()), QString::fromUtf8(e.what()), QString::fromUtf8(e.what()),
+                         dtError, QString());
+    }
+}
+
+void TFormPrnSetup::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TFormPrnSetup::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+bool TFormPrnSetup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == EditTopMargin || watched == EditLeftMargin)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        // Keys that type no character (arrows, Delete) edit as usual.
+        if (text.size() == 1 && key->key() != Qt::Key_Delete &&
+            !OffsetKeyPasses(text.front(), static_cast<QLineEdit*>(watched)->text(), decimalSeparator_))
+            return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == LabelWhyCannotPrintChn || watched == LabelWhyCannotPrintPor)) {
+        Guarded([this] { LabelWhyCannotPrintClick(); });
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+TFormPrnSetup::PageSettings& TFormPrnSetup::SettingsOf(ReportPage& page)
+{
+    auto it = settings_.find(&page);
+    if (it == settings_.end())
+        it = settings_.emplace(&page, PageSettings{{page.defaultTopMargin(), page.defaultLeftMargin()}, {}}).first;
+    return it->second;
+}
+
+SharedKeyDefaults TFormPrnSetup::SharedDefaults() const
+{
+    SharedKeyDefaults defaults;
+    if (ReportPage* own = pages_.reportPage(PageCode, M1OnA4))
+        defaults.ownLeft = own->defaultLeftMargin();
+    if (ReportPage* other = pages_.reportPage(PageCode, !M1OnA4))
+        defaults.otherLeft = other->defaultLeftMargin();
+    return defaults;
+}
+
+void TFormPrnSetup::FormShow()
+{
+    RecalcAndCheckForPrint(dm_);
+    const int sectorId = IntegerOf(dm_.cdsSys, "Sector_ID");
+    gate_ = CheckDeclarationPrintable(dm_.cdsAlert, sectorId);
+    LabelWhyCannotPrintChn->setVisible(!gate_.canPrint);
+    LabelWhyCannotPrintPor->setVisible(!gate_.canPrint);
+
+    PageListInput input;
+    input.pageCode = PageCode;
+    input.m1OnA4 = M1OnA4;
+    input.sectorId = sectorId;
+    input.pagNum = PagNum;
+    input.faceNum = FaceNum;
+    const PageFamily family = FamilyOfPageCode(PageCode, M1OnA4);
+    if (family == PageFamily::M3) {
+        input.m3TotalPag = IntegerOf(dm_.cdsM3P1, "total_pag");
+        input.m3LastFace = IntegerOf(dm_.cdsM3P1, "last_face");
+    } else if (family == PageFamily::M3A) {
+        for (qx::ClientDataSet* ds : {&dm_.cdsM3AAli, &dm_.cdsM3AAba, &dm_.cdsM3AObs})
+            if (ds->active())
+                ds->first();
+        input.m3aAliPages = IntegerOf(dm_.cdsM3AAli, "ali_total_pag");
+        input.m3aAbaPages = IntegerOf(dm_.cdsM3AAba, "aba_total_pag");
+        input.m3aTotalPages = input.m3aAbaPages > 0   ? IntegerOf(dm_.cdsM3AAba, "m3a_total_pag")
+                              : input.m3aAliPages > 0 ? IntegerOf(dm_.cdsM3AAli, "m3a_total_pag")
+                                                      : 0;
+        input.m3aObsHasText = [this](int page) { return dm_.ObsPageHasText(dm_.cdsM3AObs, page, false); };
+    }
+    list_ = BuildPageList(input);
+    currentReport_ = nullptr;
+    FillPageList();
+    UpdateControls();
+    layout()->activate();  // the links may have come or gone
+}
+
+void TFormPrnSetup::FillPageList()
+{
+    const QSignalBlocker blocker(CheckListBoxRptPage);
+    CheckListBoxRptPage->clear();
+    for (const PageItem& item : list_.items) {
+        auto* row = new QListWidgetItem(item.text, CheckListBoxRptPage);
+        row->setData(PageItemDelegate::EnabledRole, item.enabled);
+        row->setData(Qt::CheckStateRole, Qt::Unchecked);
+        row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    if (list_.initial >= 0) {
+        CheckListBoxRptPage->setCurrentRow(list_.initial);
+        CheckListBoxRptPageClick();
+        LoadPrinterSettings();
+    }
+}
+
+int TFormPrnSetup::SelectedItem() const
+{
+    const int row = CheckListBoxRptPage->currentRow();
+    return row >= 0 && row < int(list_.items.size()) ? row : -1;
+}
+
+bool TFormPrnSetup::SelectedItemPrints() const
+{
+    const int row = SelectedItem();
+    return currentReport_ && row >= 0 && list_.items[row].enabled;
+}
+
+bool TFormPrnSetup::ItemTicked(int index) const
+{
+    const QListWidgetItem* row = CheckListBoxRptPage->item(index);
+    return row && row->data(Qt::CheckStateRole).toInt() == Qt::Checked;
+}
+
+// One rule for every control, after every change: a page prints only when an item that can print
+// is selected and its report page exists; offsets are saved only for a printer.
+void TFormPrnSetup::UpdateControls()
+{
+    const bool selected = SelectedItem() >= 0 && currentReport_;
+    EditTopMargin->setEnabled(selected);
+    EditLeftMargin->setEnabled(selected);
+    btnSelectPrinter->setEnabled(selected);
+    btnSaveSetting->setEnabled(selected && PanelPrinterNameTag >= 0 && dm_.cdsPrnSetup.active());
+    btnPrintTestPage->setEnabled(SelectedItemPrints());
+    btnPrint->setEnabled(SelectedItemPrints() && gate_.canPrint);
+}
+
+void TFormPrnSetup::CheckListBoxRptPageClick()
+{
+    const int code = PageCodeOfItem(list_, SelectedItem());
+    if (code != 0) {
+        PageCode = code;
+        currentReport_ = pages_.reportPage(code, M1OnA4);
+        LoadPrinterSettings();
+    }
+    UpdateControls();
+}
+
+void TFormPrnSetup::LoadPrinterSettings()
+{
+    if (!currentReport_)
+        return;
+    PageSettings& page = SettingsOf(*currentReport_);
+    int index = page.printer.index;
+    if (index < 0 && page.printer.pdfFile.isEmpty())
+        index = printService_.currentPrinterIndex();
+    if (!PanelPrinterName->text().isEmpty() && PanelPrinterNameTag == index && LabelRpt_IDTag == PageCode &&
+        page.printer.pdfFile.isEmpty())
+        return;
+    const QStringList names = printService_.printerNames();
+    const bool known = index >= 0 && index < names.size();
+    if (!known)
+        index = -1;
+    PanelPrinterName->setText(known ? names[index] : page.printer.pdfFile.isEmpty() ? kNoPrinter : page.printer.pdfFile);
+    PanelPrinterNameTag = index;
+    LabelRpt_IDTag = PageCode;
+    if (known) {
+        const OffsetOwner owner{PageCode, M1OnA4, PanelComputerName->text(), names[index]};
+        if (const auto stored = FindStoredOffsets(dm_.cdsPrnSetup, owner, SharedDefaults()))
+            page.margins = *stored;
+    }
+    EditTopMargin->setText(FormatOffset(page.margins.top, decimalSeparator_));
+    EditLeftMargin->setText(FormatOffset(page.margins.left, decimalSeparator_));
+    UpdateControls();
+}
+
+std::optional<qx::Currency> TFormPrnSetup::ReadOffset(QLineEdit& edit, const OffsetError& error, bool quiet)
+{
+    const auto value = ParseOffset(edit.text(), decimalSeparator_);
+    if (!value && !quiet) {
+        ShowMultiLangMsg(QString::fromUtf8(error.chn), QString::fromUtf8(error.por), QString(), dtError,
+                         QString::fromLatin1(error.code));
+        edit.setFocus();
+    }
+    return value;
+}
+
+bool TFormPrnSetup::ApplyPrinterSettings(bool quiet)
+{
+    if (!currentReport_)
+        return false;
+    // Left first; in quiet mode a bad left value leaves the top value unread.
+    const OffsetError leftError{"請輸入正確的左邊界", "Por favor, insira um valor válido para a margem esquerda.", "PS-003"};
+    const OffsetError topError{"請輸入正確的上邊界", "Por favor, insira um valor válido para a margem de topo.", "PS-004"};
+    const auto left = ReadOffset(*EditLeftMargin, leftError, quiet);
+    if (!left && !quiet)
+        return false;
+    std::optional<qx::Currency> top;
+    if (left) {
+        top = ReadOffset(*EditTopMargin, topError, quiet);
+        if (!top && !quiet)
+            return false;
+    }
+    PageSettings& page = SettingsOf(*currentReport_);
+    if (PanelPrinterNameTag >= 0)
+        page.printer = {PanelPrinterNameTag, QString()};
+    if (!left || !top)
+        return false;
+    page.margins = {*top, *left};
+    return true;
+}
+
+void TFormPrnSetup::SavePrinterSettings()
+{
+    // Without a printer there is no row that a later show could find again.
+    if (!currentReport_ || PanelPrinterNameTag < 0 || !dm_.cdsPrnSetup.active())
+        return;
+    if (!ApplyPrinterSettings(false))
+        return;
+    const OffsetOwner owner{PageCode, M1OnA4, PanelComputerName->text(), PanelPrinterName->text()};
+    StoreOffsets(dm_.cdsPrnSetup, owner, SharedDefaults(), SettingsOf(*currentReport_).margins);
+}
+
+void TFormPrnSetup::btnSelectPrinterClick()
+{
+    if (!currentReport_)
+        return;
+    ApplyPrinterSettings(true);
+    printService_.setupPrinter(this, *currentReport_, SettingsOf(*currentReport_).printer);
+    LoadPrinterSettings();
+}
+
+void TFormPrnSetup::btnPrintClick(bool testPage)
+{
+    if (!SelectedItemPrints() || (!testPage && !gate_.canPrint))
+        return;
+    if (!ApplyPrinterSettings(false))
+        return;
+    const int item = SelectedItem();
+    PageSettings& page = SettingsOf(*currentReport_);
+    PagePrintRequest request{page.margins.top, page.margins.left, testPage, 1};
+    std::vector<qx::ClientDataSet*> lists;  // the lists the report reads row by row
+    if (list_.family == PageFamily::M3) {
+        lists = {&dm_.cdsM3VCLF};
+        if (item >= 2)
+            request.pagNum = item / 2 + 1;
+    } else if (list_.family == PageFamily::M3A) {
+        lists = {&dm_.cdsM3AAli, &dm_.cdsM3AAba};
+        request.pagNum = (item + 2) / 2;
+    }
+    request.docName = PrintJobName(PageCode, request.pagNum, testPage);
+    QString error;
+    PrintOutcome outcome = PrintOutcome::NothingToPrint;
+    {
+        const ControlsDisabled quiet(std::move(lists));
+        outcome = printService_.print(*currentReport_, request, page.printer, error);
+    }
+    if (outcome == PrintOutcome::Failed) {
+        ShowMultiLangMsg(QStringLiteral("列印失敗：") + error, QStringLiteral("Falha na impressão: ") + error,
+                         QStringLiteral("Printing failed: ") + error, dtError, QStringLiteral("PS-006"));
+        return;
+    }
+    if (outcome == PrintOutcome::Printed && !testPage)
+        CheckListBoxRptPage->item(item)->setData(Qt::CheckStateRole, Qt::Checked);
+}
+
+void TFormPrnSetup::LabelWhyCannotPrintClick() { ShowWhyCannotPrint(gate_); }
+
+void TFormPrnSetup::FormClose()
+{
+    currentReport_ = nullptr;
+    PanelPrinterName->clear();
+    PanelPrinterNameTag = 0;
+}

@@ -1,0 +1,290 @@
+// The print dialog on a folder: the error gate and its explanation, the page list per form, the
+// offsets per page, computer and printer, the offset edits, and what the test and final prints
+// send to the printer and tick.
+#include "print/dialog/PrintDialogFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class PrnSetupDialog : public PrintDialogFixture {};
+
+TEST_F(PrnSetupDialog, OneErrorAnywhereBlocksTheFinalPrintOfEveryPageAndTheLinksSayWhere)
+{
+    CleanDeclaration("0");
+    Show(2011);
+    EXPECT_TRUE(dlg->CanPrint());
+    EXPECT_TRUE(dlg->btnPrint->isEnabled());
+    EXPECT_FALSE(dlg->LabelWhyCannotPrintChn->isVisible());
+
+    // Decimals are errors on M/4's front.
+    PostFields(dm->cdsM4P1, {{"1_R1_Col1_Mop", "10.5"}});
+    Reopen(2011);
+    EXPECT_FALSE(dlg->CanPrint());
+    EXPECT_TRUE(dlg->btnPrintTestPage->isEnabled());
+    EXPECT_FALSE(dlg->btnPrint->isEnabled());
+    EXPECT_TRUE(dlg->LabelWhyCannotPrintChn->isVisible());
+    EXPECT_TRUE(dlg->LabelWhyCannotPrintPor->isVisible());
+    messages.clear();
+    QTest::mouseClick(dlg->LabelWhyCannotPrintPor, Qt::LeftButton);
+    ASSERT_EQ(messages.codes(), QStringList{"PS-005"});
+    EXPECT_EQ(messages.shown[0].chn,
+              QStringLiteral("由於下列頁面中存在有錯誤的資料，故不能列印正式報表：\r\n\r\nM/4格式(正面)"));
+    EXPECT_EQ(messages.shown[0].por, QStringLiteral("Devido a erro(s), nas páginas subsequentes, o modelo não pode "
+                                                    "ser oficialmente impresso:\r\n\r\nModelo M/4 (frente)"));
+    EXPECT_EQ(messages.shown[0].dlgType, dtError);
+    // The final print is refused even when asked for directly.
+    dlg->btnPrintClick(false);
+    EXPECT_TRUE(printers.prints.empty());
+}
+
+TEST_F(PrnSetupDialog, OnlyTheAnnexPairOfTheFoldersSectorIsGated)
+{
+    CleanDeclaration("-1");
+    PostFields(dm->cdsAnexoAP1, {{"I_R4_Mop", "0.5"}});  // an error on the general Anexo A
+    Show(2011);
+    EXPECT_TRUE(dlg->CanPrint());
+    PostFields(dm->cdsSys, {{"Sector_ID", "11"}});
+    Reopen(2011);
+    EXPECT_TRUE(dlg->CanPrint());
+    PostFields(dm->cdsSys, {{"Sector_ID", "0"}});
+    Reopen(2011);
+    EXPECT_FALSE(dlg->CanPrint());
+}
+
+TEST_F(PrnSetupDialog, M1OnA3OpensOnTheBackSheetForPage3AndA4Page4HasOffsetsOfItsOwn)
+{
+    Show(1013);
+    EXPECT_EQ(Items(), (QStringList{"正面 Frente", "背面 Verso"}));
+    EXPECT_EQ(dlg->CheckListBoxRptPage->currentRow(), 1);
+    EXPECT_EQ(dlg->PageCode, 1012);
+    EXPECT_EQ(dlg->CurrentReport(), &pages.page(1012));
+    EXPECT_EQ(Offsets(), QStringLiteral("10.8/8.5"));
+    Select(0);
+    EXPECT_EQ(dlg->PageCode, 1011);
+    EXPECT_EQ(Offsets(), QStringLiteral("11/219.2"));
+
+    Reopen(1014, true);
+    EXPECT_EQ(dlg->CheckListBoxRptPage->currentRow(), 3);
+    SetOffsets("3", "4.25");
+    dlg->SavePrinterSettings();
+    Select(2);
+    EXPECT_EQ(Offsets(), QStringLiteral("10.8/8.5"));
+    Select(3);
+    EXPECT_EQ(Offsets(), QStringLiteral("3/4.25"));
+    // Offsets saved on the A4 page 1 do not move the A3 front sheet.
+    Select(0);
+    SetOffsets("2", "7");
+    dlg->SavePrinterSettings();
+    Reopen(1011, false);
+    EXPECT_EQ(Offsets(), QStringLiteral("11/219.2"));
+}
+
+TEST_F(PrnSetupDialog, M3SheetsListTheSheetsAndPrintTheSheetOfTheItem)
+{
+    CleanDeclaration("0");
+    AppendEmptyRows(dm->cdsM3VCLF, 70);  // three sheets, the last one on its front
+    dlg->PagNum = 2;
+    dlg->FaceNum = 2;
+    Show(4012);
+    EXPECT_EQ(Items(), (QStringList{"第 Pag. 1 頁 - 正面 Frente", "               背面 Verso",
+                                    "第 Pag. 2 頁 - 正面 Frente (續頁 Cont.)", "               背面 Verso  (續頁 Cont.)",
+                                    "第 Pag. 3 頁 - 正面 Frente (續頁 Cont.)"}));
+    EXPECT_EQ(dlg->CheckListBoxRptPage->currentRow(), 3);
+    EXPECT_EQ(dlg->PageCode, 4016);
+    dlg->btnPrintClick(false);
+    ASSERT_EQ(printers.prints.size(), 1u);
+    EXPECT_EQ(printers.prints[0].page, &pages.page(4016));
+    EXPECT_EQ(printers.prints[0].request.pagNum, 2);
+    Select(4);
+    dlg->btnPrintClick(true);
+    ASSERT_EQ(printers.prints.size(), 2u);
+    EXPECT_EQ(printers.prints[1].page, &pages.page(4015));
+    EXPECT_EQ(printers.prints[1].request.pagNum, 3);
+    EXPECT_TRUE(printers.prints[1].request.testPage);
+    EXPECT_EQ(printers.prints[0].request.docName, QStringLiteral("Quendrix 4016-2"));
+    EXPECT_EQ(printers.prints[1].request.docName, QStringLiteral("Quendrix 4015-3 test"));
+}
+
+TEST_F(PrnSetupDialog, M3AListsItsPagesAndNeverPrintsADisabledItem)
+{
+    CleanDeclaration("0");
+    AppendEmptyRows(dm->cdsM3AAli, 21);
+    AppendEmptyRows(dm->cdsM3AAba, 1);
+    Show(5012);
+    EXPECT_EQ(Items(), (QStringList{"第 Pag. 1 頁 - 正面 Frente", "               背面 Verso", "第 Pag. 2 頁 - 正面 Frente"}));
+    EXPECT_EQ(dlg->CheckListBoxRptPage->currentRow(), 1);
+    dlg->btnPrintClick(false);
+    ASSERT_EQ(printers.prints.size(), 1u);
+    EXPECT_EQ(printers.prints[0].page, &pages.page(5012));
+    EXPECT_EQ(printers.prints[0].request.pagNum, 1);
+
+    // Three pages of alienated rows, one of written-off rows: the back of page 2 stays listed,
+    // disabled, and neither print button takes it, however it was reached.
+    AppendEmptyRows(dm->cdsM3AAli, 20);
+    Reopen(5011);
+    ASSERT_EQ(dlg->CheckListBoxRptPage->count(), 5);
+    EXPECT_FALSE(dlg->PageItems().items[3].enabled);
+    Select(2);
+    EXPECT_TRUE(dlg->btnPrint->isEnabled());
+    Select(3);
+    EXPECT_FALSE(dlg->btnPrintTestPage->isEnabled());
+    EXPECT_FALSE(dlg->btnPrint->isEnabled());
+    dlg->btnPrintClick(true);
+    dlg->btnPrintClick(false);
+    EXPECT_EQ(printers.prints.size(), 1u);
+    Select(4);
+    EXPECT_TRUE(dlg->btnPrint->isEnabled());
+}
+
+TEST_F(PrnSetupDialog, OffsetEditsTakeOnlyWhatMakesANumber)
+{
+    Show(6011);
+    dlg->EditTopMargin->clear();
+    QTest::keyClicks(dlg->EditTopMargin, QStringLiteral("12,5.7.x"));
+    EXPECT_EQ(dlg->EditTopMargin->text(), QStringLiteral("125.7"));
+    QTest::keyClick(dlg->EditTopMargin, Qt::Key_Home);
+    QTest::keyClick(dlg->EditTopMargin, Qt::Key_Delete);
+    EXPECT_EQ(dlg->EditTopMargin->text(), QStringLiteral("25.7"));
+    dlg->setDecimalSeparator(u',');
+    dlg->EditLeftMargin->clear();
+    QTest::keyClicks(dlg->EditLeftMargin, QStringLiteral("3.2,5,"));
+    EXPECT_EQ(dlg->EditLeftMargin->text(), QStringLiteral("32,5"));
+    dlg->setDecimalSeparator(u'.');
+    QTest::keyClick(dlg->EditLeftMargin, Qt::Key_Return);
+    EXPECT_TRUE(printers.prints.empty());
+    EXPECT_TRUE(dlg->isVisible());
+
+    const struct {
+        const char* top;
+        const char* left;
+        const char* code;
+    } cases[] = {{"10", "", "PS-003"}, {"", "10", "PS-004"}, {"", "", "PS-003"}};
+    for (const auto& c : cases) {
+        messages.clear();
+        SetOffsets(c.top, c.left);
+        dlg->btnPrintClick(true);
+        dlg->SavePrinterSettings();
+        EXPECT_EQ(messages.codes(), (QStringList{c.code, c.code})) << c.top << '/' << c.left;
+    }
+    EXPECT_TRUE(printers.prints.empty());
+    EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 1);  // the blank row of a new folder only
+    // Choosing a printer reads the offsets quietly.
+    messages.clear();
+    SetOffsets("5", "");
+    dlg->btnSelectPrinterClick();
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(PrnSetupDialog, SavedOffsetsServeOnlyTheirPrinterAndComputer)
+{
+    const QString computer = dlg->PanelComputerName->text();
+    auto addRow = [&](const QString& comp, const char* printer, const char* top) {
+        auto& rows = dm->cdsPrnSetup;
+        rows.append();
+        rows.fieldByName(u"Rpt_ID").setAsString(QStringLiteral("6011"));
+        rows.fieldByName(u"Computer_Name").setAsString(comp);
+        rows.fieldByName(u"Printer_Name").setAsString(QString::fromLatin1(printer));
+        rows.fieldByName(u"Top_Margin").setAsString(QString::fromLatin1(top));
+        rows.fieldByName(u"Left_Margin").setAsString(QStringLiteral("1"));
+        rows.post();
+    };
+    addRow(computer, "Back Room", "20");
+    addRow(QStringLiteral("ANOTHER-PC"), "Office Laser", "30");
+    Show(6011);
+    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Office Laser"));
+    EXPECT_EQ(Offsets(), QStringLiteral("10/10"));
+
+    printers.setupChoice = 1;
+    dlg->btnSelectPrinterClick();
+    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Back Room"));
+    EXPECT_EQ(dlg->PanelPrinterNameTag, 1);
+    EXPECT_EQ(Offsets(), QStringLiteral("20/1"));
+
+    // Saved for the printer shown; the page keeps its printer for the run.
+    SetOffsets("22", "2");
+    dlg->SavePrinterSettings();
+    Reopen(6011);
+    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Back Room"));
+    EXPECT_EQ(Offsets(), QStringLiteral("22/2"));
+    EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 3);
+}
+
+TEST_F(PrnSetupDialog, WithoutAPrinterNothingIsSavedAndAPrintFailsVisibly)
+{
+    printers.names.clear();
+    printers.current = -1;
+    Show(6011);
+    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("---"));
+    EXPECT_FALSE(dlg->btnSaveSetting->isEnabled());
+    EXPECT_TRUE(dlg->EditTopMargin->isEnabled());
+    dlg->SavePrinterSettings();
+    EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 1);
+
+    printers.failure = QStringLiteral("No printer is available.");
+    dlg->btnPrintClick(true);
+    ASSERT_EQ(messages.codes(), QStringList{"PS-006"});
+    EXPECT_TRUE(messages.shown[0].por.endsWith(QStringLiteral("No printer is available.")));
+    EXPECT_FALSE(dlg->ItemTicked(0));
+}
+
+TEST_F(PrnSetupDialog, OnlyAFinalPrintTicksItsItemForThisShowing)
+{
+    CleanDeclaration("11");
+    Show(6012);
+    ASSERT_EQ(dlg->CheckListBoxRptPage->count(), 2);
+    SetOffsets("7.5", "3");
+    dlg->btnPrintClick(true);
+    EXPECT_FALSE(dlg->ItemTicked(1));
+    dlg->btnPrintClick(false);
+    EXPECT_TRUE(dlg->ItemTicked(1));
+    ASSERT_EQ(printers.prints.size(), 2u);
+    EXPECT_TRUE(printers.prints[0].request.testPage);
+    EXPECT_FALSE(printers.prints[1].request.testPage);
+    EXPECT_EQ(printers.prints[1].request.topMm, qx::Currency::parse(u"7.5"));
+    EXPECT_EQ(printers.prints[1].printer.index, 0);
+    // A page with nothing to print ticks nothing.
+    Select(0);
+    pages.page(6011).content = false;
+    dlg->btnPrintClick(false);
+    EXPECT_FALSE(dlg->ItemTicked(0));
+    Reopen(6012);
+    EXPECT_FALSE(dlg->ItemTicked(1));
+    // Closing forgets the report page and the printer shown.
+    dlg->reject();
+    EXPECT_EQ(dlg->CurrentReport(), nullptr);
+    EXPECT_TRUE(dlg->PanelPrinterName->text().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// The dialog as the user sees it: an M/3 list with errors in the declaration. QX_SCREENSHOT_DIR
+// keeps the picture.
+TEST_F(PrnSetupDialog, DrawsTheSheetListAndTheLinks)
+{
+    AppendEmptyRows(dm->cdsM3VCLF, 60);  // two sheets, both faces
+    dlg->PagNum = 2;
+    dlg->FaceNum = 1;
+    Show(4011);
+    ASSERT_FALSE(dlg->CanPrint());
+    const QImage shot = dlg->grab().toImage();
+    if (const QString dir = qEnvironmentVariable("QX_SCREENSHOT_DIR"); !dir.isEmpty())
+        shot.save(dir + QStringLiteral("/print-dialog-m3.png"));
+    const QRect link = dlg->LabelWhyCannotPrintChn->geometry();
+    bool blue = false;
+    for (int x = link.left(); x < link.right() && !blue; ++x)
+        for (int y = link.top(); y < link.bottom() && !blue; ++y) {
+            const QColor c = shot.pixelColor(x, y);
+            blue = c.blue() > 150 && c.red() < 100 && c.green() < 100;
+        }
+    EXPECT_TRUE(blue);
+    EXPECT_EQ(dlg->CheckListBoxRptPage->count(), 4);
+}
+
+}  // namespace
