@@ -1,7 +1,7 @@
 #include "print/dialog/TFormPrnSetup.h"
 
 #include "core/module/TdmMain.h"
-#include "core/msgdlg/ScreenFonts.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "core/util/Messages.h"
 #include "core/util/SystemInfo.h"
 #include "print/dialog/OffsetText.h"
