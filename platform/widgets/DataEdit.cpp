@@ -40,8 +40,13 @@ void DataEdit::showFieldText()
 void DataEdit::refresh()
 {
     const qx::Field* f = boundField();
-    setReadOnly(readOnlyFlag_ || !f || !f->isData() || f->readOnly());
-    setMaxLength(f && f->dataType() == qx::FieldType::String && f->size() > 0 ? f->size() : 32767);
+    const bool readOnly = readOnlyFlag_ || !f || !f->isData() || f->readOnly();
+    if (readOnly != QLineEdit::isReadOnly())
+        setReadOnly(readOnly);
+    // Setting the length again would drop the selection.
+    const int length = f && f->dataType() == qx::FieldType::String && f->size() > 0 ? f->size() : 32767;
+    if (length != maxLength())
+        setMaxLength(length);
     if (f) {
         const Qt::Alignment h = f->alignment() == qx::Alignment::Right    ? Qt::AlignRight
                                 : f->alignment() == qx::Alignment::Center ? Qt::AlignHCenter

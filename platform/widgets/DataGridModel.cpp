@@ -147,6 +147,12 @@ void DataGridModel::dropAll()
 // current cell across the usual append, post and cancel.
 void DataGridModel::refresh()
 {
+    syncRows(true);
+}
+
+// A change of state alone (browse to edit) changes no value: the rows stay as read.
+void DataGridModel::syncRows(bool dropValues)
+{
     int rows = sourceActive() ? dataSource()->dataSet()->recordCount() : 0;
     if (insertRow() >= 0)
         ++rows;
@@ -161,11 +167,13 @@ void DataGridModel::refresh()
         cache_.resize(std::size_t(rows));
         endRemoveRows();
     }
-    dropAll();
-    if (rows_ > 0 && !columns_.empty())
-        emit dataChanged(index(0, 0), index(rows_ - 1, int(columns_.size()) - 1));
-    if (!columns_.empty())
-        emit headerDataChanged(Qt::Horizontal, 0, int(columns_.size()) - 1);
+    if (dropValues) {
+        dropAll();
+        if (rows_ > 0 && !columns_.empty())
+            emit dataChanged(index(0, 0), index(rows_ - 1, int(columns_.size()) - 1));
+        if (!columns_.empty())
+            emit headerDataChanged(Qt::Horizontal, 0, int(columns_.size()) - 1);
+    }
     emit cursorMoved();
 }
 
@@ -182,7 +190,7 @@ void DataGridModel::dataEvent(qx::DataEvent event)
         }
         return;
     }
-    case qx::DataEvent::StateChanged:
-    case qx::DataEvent::DataSetChanged: refresh(); return;
+    case qx::DataEvent::StateChanged: syncRows(false); return;
+    case qx::DataEvent::DataSetChanged: syncRows(true); return;
     }
 }
