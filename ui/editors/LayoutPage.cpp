@@ -60,10 +60,14 @@ EditorPageSpec LayoutPageSpec(const QString& layout, int tab, qx::ClientDataSet*
 void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxHooks& hooks)
 {
     const qx::PageLayout& l = qx::pageLayout(layout);
-    const TFormFill::Page& pg = form.PageAt(page);
+    TFormFill::Page& pg = form.PageAt(page);
+    const QString first = QStringLiteral("DBEditP%1_First").arg(page + 1);
+    const QString last = QStringLiteral("DBEditP%1_Last").arg(page + 1);
     const QSize picture = pg.spec.picture.isNull() ? l.picturePx : pg.spec.picture.size();
     const QPointF pxPerMm = qx::pixelsPerMm(picture, l.paperMm);
     std::map<QString, DataEdit*> lastEditOf;
+    DataEdit* namedFirst = nullptr;
+    DataEdit* namedLast = nullptr;
     std::map<QString, int> datesOf;
     for (const qx::Box& box : l.boxes) {
         const QRect rect = qx::editorRect(box.mm, pxPerMm);
@@ -76,6 +80,10 @@ void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxH
             if (hooks.dateHint && f && f->dataType() == qx::FieldType::Date)
                 edit->setToolTip(QStringLiteral("日/月/年 d/m/a"));
             lastEditOf[box.field] = edit;
+            if (box.name == first)
+                namedFirst = edit;
+            if (box.name == last)
+                namedLast = edit;
             control = edit;
             break;
         }
@@ -121,6 +129,11 @@ void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxH
         if (control)
             control->setProperty(kLayoutRect, rect);
     }
+    // A field with two boxes: the page's first and last boxes are the named ones.
+    if (namedFirst)
+        pg.First = namedFirst;
+    if (namedLast)
+        pg.Last = namedLast;
 }
 
 QRect LayoutRectOf(const QWidget& control)

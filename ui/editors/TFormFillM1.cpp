@@ -53,9 +53,12 @@ QString DateButtonName(const qx::Box& box, int nth)
 }
 
 // Two edits hold fewer characters than their fields could take.
-void LimitLength(DataEdit& edit, int length)
+void LimitLength(const QWidget& form, const QString& field, int length)
 {
-    edit.setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral(".{0,%1}").arg(length)), &edit));
+    for (DataEdit* edit : form.findChildren<DataEdit*>())
+        if (edit->dataField() == field)
+            edit->setValidator(
+                new QRegularExpressionValidator(QRegularExpression(QStringLiteral(".{0,%1}").arg(length)), edit));
 }
 
 }  // namespace
@@ -85,8 +88,8 @@ TFormFillM1::TFormFillM1(TdmMain& dm, QWidget* parent) : TFormFill(M1Spec(dm), p
         };
         AddLayoutBoxes(*this, page, QString::fromLatin1(layouts[page]), hooks);
     }
-    LimitLength(*findChild<DataEdit*>(QStringLiteral("DBEditNo_Contribuinte")), 8);
-    LimitLength(*findChild<DataEdit*>(QStringLiteral("DBEditPC_de_Reducao")), 7);
+    LimitLength(*this, QStringLiteral("No_Contribuinte"), 8);
+    LimitLength(*this, QStringLiteral("PC_de_Reducao"), 7);
 }
 
 void TFormFillM1::TickGroupClick(const TickGroup& group, const QString& clickedField)
