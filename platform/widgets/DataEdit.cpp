@@ -51,7 +51,8 @@ void DataEdit::refresh()
         const Qt::Alignment h = f->alignment() == qx::Alignment::Right    ? Qt::AlignRight
                                 : f->alignment() == qx::Alignment::Center ? Qt::AlignHCenter
                                                                           : Qt::AlignLeft;
-        setAlignment(h | Qt::AlignVCenter);
+        if (alignment() != (h | Qt::AlignVCenter))
+            setAlignment(h | Qt::AlignVCenter);
     }
     // Input not yet written survives changes of other fields of the record; a move to another
     // record, a post or a cancel has already taken it or dropped it.

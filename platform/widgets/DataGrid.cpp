@@ -115,6 +115,8 @@ void DataGrid::setReadOnly(bool on)
 
 void DataGrid::setGridColor(const QColor& color)
 {
+    if (color == gridBackground())
+        return;
     QPalette p = palette();
     p.setColor(QPalette::Base, color);
     setPalette(p);

@@ -1,7 +1,6 @@
 #include "ui/framework/TFormFill.h"
 
 #include "core/module/TdmMain.h"
-#include "core/msgdlg/ChildRepaint.h"
 #include "core/msgdlg/EditColors.h"
 #include "platform/widgets/DataAware.h"
 #include "platform/widgets/DataCheckBox.h"
@@ -557,11 +556,11 @@ void TFormFill::onFocusChanged(QWidget* old, QWidget* now)
     });
 }
 
+// A control repaints itself when its colours change, so no stale colours stay behind; the page
+// is not repainted as a whole (that would redraw the picture and every box on each Enter).
 void TFormFill::DataControlEnter(QWidget* control)
 {
     SetEnterColors(control);
-    if (ActivePage() >= 0)
-        InvalidateChildControls(this, pages_[std::size_t(ActivePage())].Content);
 }
 
 void TFormFill::DataControlExit(QWidget* control)

@@ -168,6 +168,7 @@ TFrameDBGridAlert::TFrameDBGridAlert(QWidget* parent) : QFrame(parent), PageData
 
 TFrameDBGridAlert::~TFrameDBGridAlert()
 {
+    DataSourceCur_DB_Alert->disconnect(this);
     DataSourceCur_DB_Alert->setDataSet(nullptr);
 }
 
