@@ -8,10 +8,13 @@
 #include "print/forms/ReportForms.h"
 #include "support/DmFixture.h"
 #include "ui/editors/EditorPageControlsOf.h"
+#include "platform/widgets/DataEdit.h"
+#include "platform/widgets/WidgetTestData.h"
 #include "ui/editors/FillEditors.h"
 
 #include <QApplication>
 #include <QScrollArea>
+#include <QTest>
 #include <QToolButton>
 
 struct BindCall {
@@ -73,8 +76,23 @@ protected:
     void SetSector(int sector) { PostField(dm->cdsSys, "Sector_ID", QString::number(sector)); }
     static void Show(TFormFill& editor)
     {
-        editor.show();
+        ShowActive(editor);
         QApplication::processEvents();
+    }
+    static QWidget* Focused() { return QApplication::focusWidget(); }
+    // The edit of a field on a page (the first of two boxes of one field).
+    static DataEdit& EditOf(TFormFill& editor, int page, const char* field)
+    {
+        for (QObject* child : editor.PageAt(page).Content->children())
+            if (auto* e = qobject_cast<DataEdit*>(child); e && e->dataField() == QLatin1String(field))
+                return *e;
+        throw std::runtime_error(std::string("no edit of ") + field);
+    }
+    static void TypeInto(DataEdit& edit, const QString& text)
+    {
+        edit.setFocus();
+        edit.selectAll();
+        QTest::keyClicks(&edit, text);
     }
     template <class T = QWidget>
     static T& Child(TFormFill& editor, const char* name)
