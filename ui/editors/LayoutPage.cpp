@@ -101,6 +101,8 @@ void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxH
             DataText* text = form.AddText(page, box.field, rect, header ? hooks.header : nullptr);
             text->setObjectName(nameOr(box, "DBText"));
             text->setAlignment(alignmentOf(box.align));
+            // An auto-sized text is as high as its font: centred on its box's line.
+            text->move(text->x(), rect.top() + qMax(0, (rect.height() - text->sizeHint().height()) / 2));
             control = text;
             break;
         }
