@@ -14,6 +14,16 @@ class EditorBehaviour : public EditorFixture {
 protected:
     void Click(TFormFill& editor, const char* button) { Child<QToolButton>(editor, button).click(); }
     QString Value(qx::ClientDataSet& ds, const char* field) { return ds.fieldByName(QString::fromLatin1(field)).asString(); }
+    // M/1 shown on page 2 with a source value of its auto-calc buttons, under a sector.
+    TFormFillM1& M1OnPage2(qx::ClientDataSet& source, const char* field, const char* value, int sector)
+    {
+        TFormFillM1& m1 = *editors->FormFillM1;
+        PostField(source, field, QString::fromLatin1(value));
+        SetSector(sector);
+        Show(m1);
+        m1.PageControl->setCurrentIndex(1);
+        return m1;
+    }
 };
 
 TEST_F(EditorBehaviour, M1GroupTickClearsTheOthersNullIncludedAndUntickingNothing)
@@ -46,11 +56,7 @@ TEST_F(EditorBehaviour, M1GroupTickClearsTheOthersNullIncludedAndUntickingNothin
 
 TEST_F(EditorBehaviour, M1AutoCalcTakesTheSectorsSourceAndOtherSectorsOnlyMoveTheFocus)
 {
-    TFormFillM1& m1 = *editors->FormFillM1;
-    PostField(dm->cdsAnexoABankP1, "I_R15_Mop", QStringLiteral("4321"));
-    SetSector(21);
-    Show(m1);
-    m1.PageControl->setCurrentIndex(1);
+    TFormFillM1& m1 = M1OnPage2(dm->cdsAnexoABankP1, "I_R15_Mop", "4321", 21);
     Click(m1, "SpeedButton4");
     EXPECT_EQ(messages.codes(), QStringList{QStringLiteral("DM-002")});
     EXPECT_EQ(dm->cdsM1P2.fieldByName(u"R10_Mop").asCurrency(), Currency::fromUnits(4321));
@@ -70,11 +76,7 @@ TEST_F(EditorBehaviour, M1AutoCalcTakesTheSectorsSourceAndOtherSectorsOnlyMoveTh
 
 TEST_F(EditorBehaviour, AutoCalcStopsAtARefusedTextWithTheFieldsError)
 {
-    TFormFillM1& m1 = *editors->FormFillM1;
-    PostField(dm->cdsAnexoAP1, "I_R14_Mop", QStringLiteral("10"));
-    SetSector(0);
-    Show(m1);
-    m1.PageControl->setCurrentIndex(1);
+    TFormFillM1& m1 = M1OnPage2(dm->cdsAnexoAP1, "I_R14_Mop", "10", 0);
     DataEdit& r2 = EditOf(m1, 1, "R2_Mop");
     TypeInto(r2, QStringLiteral("12x"));
     Click(m1, "SpeedButton4");
