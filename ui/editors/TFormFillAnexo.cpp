@@ -42,7 +42,7 @@ TFormFillAnexo::TFormFillAnexo(const AnnexVariant& variant, TdmMain& dm, QWidget
     for (int page = 0; page < 2; ++page) {
         BoxHooks hooks;
         hooks.header = DataSourceM1P1;
-        hooks.dateHint = variant.iibiPair;
+        hooks.dateHint = variant.dateButton;  // the Anexo B pages
         hooks.dateButtonName = [](const qx::Box&, int) { return QStringLiteral("SpeedButton8"); };
         hooks.tickBox = [this](DataCheckBox& tick, const qx::Box& box) {
             if (!variant_.iibiPair || !IIBIPairFields().contains(box.field))
