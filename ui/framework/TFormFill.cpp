@@ -422,7 +422,7 @@ void TFormFill::FormShow()
         for (DataSource* s : extraSources_)
             s->setEnabled(true);
         for (QWidget* w : findChildren<QWidget*>())
-            if (takesEnterExitColors(w))
+            if (takesEnterExitColors(w) && w != focusWidget())
                 SetExitColors(w);
         if (FirstPaint)
             bindFirstShow();
