@@ -6,6 +6,8 @@
 #include "ui/framework/EditorTabs.h"
 
 #include <QAction>
+#include <QTabBar>
+#include <QTimer>
 
 namespace {
 
@@ -149,6 +151,60 @@ TEST_F(EditorProtocolTest, PagesComeUpToDateOnShowPageChangeAndActivationNeverIn
     ShowActive(other);
     ShowActive(*editor);
     EXPECT_EQ(editor->recalcs, afterShow + 4);
+}
+
+}  // namespace
+
+namespace {
+
+class RecordingPrintDialog final : public PrintDialogPort {
+public:
+    void BindReportFields(QScrollArea&, const QString&, const QString&, int, int) override {}
+    void SetPageCode(int pageCode) override { codes << pageCode; }
+    void SetM1OnA4(bool) override {}
+    void ShowModal() override { ++shown; }
+    QList<int> codes;
+    int shown = 0;
+};
+
+TEST_F(EditorProtocolTest, TheUsersMouseAndKeysOnTheTabsAskBeforeTheChange)
+{
+    refuseOnP1();
+    typeInto(editor->Valor, "9");
+    QTabBar* tabs = editor->PageControl->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(editor->ActivePage(), 0);
+    QTest::keyClick(editor->PageControl, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(editor->ActivePage(), 0);
+    p1->beforePost = nullptr;
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(editor->ActivePage(), 1);
+}
+
+TEST_F(EditorProtocolTest, PrintingPostsEveryPageFirstAndStopsWhileOneStaysInEdit)
+{
+    RecordingPrintDialog dialog;
+    TFormFill::SetPrintDialog(&dialog);
+    p2->edit();
+    p2->fieldByName("Nome").setAsString(QStringLiteral("p2"));
+    editor->miPrint->trigger();
+    EXPECT_EQ(p2->state(), qx::DataSetState::Browse);
+    EXPECT_EQ(dialog.codes, QList<int>{5011});
+    EXPECT_EQ(dialog.shown, 1);
+
+    refuseOnP1();
+    typeInto(editor->Nome, "z");
+    editor->miPrint->trigger();
+    EXPECT_EQ(dialog.shown, 1);
+    TFormFill::SetPrintDialog(nullptr);
+}
+
+TEST_F(EditorProtocolTest, ShowModalRunsUntilTheWindowClosesAndGivesTheNextForm)
+{
+    editor->hide();
+    QTimer::singleShot(0, editor.get(), [this] { editor->JumpActions[3]->trigger(); });
+    EXPECT_EQ(editor->ShowModal(), 4011);
+    EXPECT_FALSE(editor->isVisible());
 }
 
 }  // namespace
