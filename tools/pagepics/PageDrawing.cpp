@@ -16,6 +16,7 @@ constexpr double kSubtitleMm = 3.0;
 constexpr double kHeadingMm = 2.9;
 constexpr double kTextMm = 2.5;
 constexpr double kMarkMm = 2.2;
+constexpr double kStripMaxMm = 50;
 
 class Drawing {
 public:
@@ -26,8 +27,13 @@ public:
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
     }
 
+    // A heading strip of a list grid is no page: no title, a smaller stand-in mark.
+    bool isStrip() const { return page_.paperMm.height() < kStripMaxMm; }
+
     void title()
     {
+        if (isStrip())
+            return;
         const double centre = page_.paperMm.width() / 2;
         textCentred(page_.titleChn, QPointF(centre, 11), kTitleMm, true);
         textCentred(page_.titlePor, QPointF(centre, 16.5), kSubtitleMm, false);
@@ -71,9 +77,10 @@ public:
 
     void standInMark()
     {
-        painter_.setFont(font(kMarkMm, false));
+        painter_.setFont(font(isStrip() ? kMarkMm * 0.8 : kMarkMm, false));
         painter_.setPen(QColor(120, 120, 120));
-        const QPointF corner(page_.paperMm.width() - 10, page_.paperMm.height() - 5);
+        const QPointF corner = isStrip() ? QPointF(page_.paperMm.width() - 2, page_.paperMm.height() - 1)
+                                         : QPointF(page_.paperMm.width() - 10, page_.paperMm.height() - 5);
         const QPoint at = px(corner);
         const int width = painter_.fontMetrics().horizontalAdvance(kStandIn);
         painter_.drawText(QPoint(at.x() - width, at.y()), kStandIn);
