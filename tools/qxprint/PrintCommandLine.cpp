@@ -1,6 +1,6 @@
 #include "PrintCommandLine.h"
 
-#include "core/util/Messages.h"
+#include "tools/qxfolder/CommandLine.h"
 
 namespace {
 
@@ -32,20 +32,9 @@ std::optional<PrintInvocation> ParsePrintCommandLine(const QStringList& args, QS
             return std::nullopt;
         }
         const QString value = args[++i];
-        if (word == u"--answer") {
-            const QStringList parts = value.split(QLatin1Char('='));
-            const QString answer = parts.size() == 2 ? parts[1].toLower() : QString();
-            if (parts[0].isEmpty() || (answer != u"yes" && answer != u"no")) {
-                error = QStringLiteral("--answer takes CODE=yes or CODE=no");
+        if (word == u"--answer" || word == u"--today") {
+            if (!ReadAnswerOrToday(word, value, inv.answers, inv.today, error))
                 return std::nullopt;
-            }
-            inv.answers[parts[0]] = answer == u"yes" ? mrYes : mrNo;
-        } else if (word == u"--today") {
-            inv.today = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
-            if (!inv.today.isValid()) {
-                error = QStringLiteral("--today takes a date YYYY-MM-DD");
-                return std::nullopt;
-            }
         } else if (word == u"--item") {
             bool ok = false;
             inv.item = value.toInt(&ok);

@@ -11,6 +11,7 @@
 #include "print/forms/EditorBindings.h"
 #include "print/forms/ReportForms.h"
 #include "tools/qxfolder/FieldText.h"
+#include "tools/qxfolder/ToolOutput.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -18,32 +19,7 @@
 
 namespace {
 
-void printLine(const QString& line)
-{
-    const QByteArray bytes = line.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
 void fail(const QString& why) { std::fprintf(stderr, "qxprint: %s\n", qPrintable(why)); }
-
-// Prints every message as it is shown and answers questions from the command line (Yes unless
-// told otherwise), as qxfolder does.
-class PrintingPresenter final : public MessagePresenter {
-public:
-    explicit PrintingPresenter(QMap<QString, int> answers) : answers_(std::move(answers)) {}
-
-    int present(const QString& chn, const QString& por, const QString&, std::uint8_t dlgType,
-                const QString& code) override
-    {
-        printLine(QStringList{QStringLiteral("MSG"), code, QString::number(dlgType), EscapeText(chn), EscapeText(por)}
-                      .join(QLatin1Char('\t')));
-        return dlgType == dtQuestion ? answers_.value(code, mrYes) : mrOk;
-    }
-
-private:
-    QMap<QString, int> answers_;
-};
 
 QString millimetres(double v) { return QString::number(v, 'f', 2); }
 
@@ -52,7 +28,7 @@ void printBoxes(const qx::report::DisplayList& list)
     for (const qx::report::DisplayText& t : list.texts)
         if (t.dataText) {
             const QPointF a = t.anchor();
-            printLine(QStringList{QStringLiteral("BOX"), t.field, millimetres(a.x()), millimetres(a.y()), EscapeText(t.text)}
+            PrintLine(QStringList{QStringLiteral("BOX"), t.field, millimetres(a.x()), millimetres(a.y()), EscapeText(t.text)}
                           .join(QLatin1Char('\t')));
         }
 }
@@ -79,7 +55,7 @@ int printPage(TdmMain& dm, const PrintInvocation& inv)
         QStringList codes;
         for (int code : errors)
             codes << QString::number(code);
-        printLine(QStringLiteral("REFUSED\t") + codes.join(QLatin1Char(' ')));
+        PrintLine(QStringLiteral("REFUSED\t") + codes.join(QLatin1Char(' ')));
         return 1;
     }
     qx::report::ReportPage& page = *target->page;
@@ -90,7 +66,7 @@ int printPage(TdmMain& dm, const PrintInvocation& inv)
         page.topMargin = *inv.top;
     const qx::report::DisplayList list = qx::report::LayoutPage(page);
     if (!list.printed) {
-        printLine(QStringLiteral("NOTHING\t%1").arg(target->pageCode));
+        PrintLine(QStringLiteral("NOTHING\t%1").arg(target->pageCode));
         return 0;
     }
     if (inv.boxes)
@@ -99,7 +75,7 @@ int printPage(TdmMain& dm, const PrintInvocation& inv)
         fail(QStringLiteral("cannot write ") + inv.out);
         return 1;
     }
-    printLine(QStringLiteral("PRINTED\t%1.%2\t%3").arg(target->form->name(), page.name()).arg(target->pageCode));
+    PrintLine(QStringLiteral("PRINTED\t%1.%2\t%3").arg(target->form->name(), page.name()).arg(target->pageCode));
     return 0;
 }
 

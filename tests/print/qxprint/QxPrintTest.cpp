@@ -28,21 +28,7 @@ const char* const kCleanM1 =
 
 class QxPrintTest : public qxtest::QxFolderFixture {
 protected:
-    ToolRun print(const QStringList& args) const
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(QX_QXPRINT), args);
-        ToolRun r;
-        r.finished = p.waitForFinished(60000);
-        if (r.finished && p.exitStatus() == QProcess::NormalExit)
-            r.status = p.exitCode();
-        r.lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
-    }
+    ToolRun print(const QStringList& args) const { return qxtest::RunTool(QStringLiteral(QX_QXPRINT), args, configHome()); }
     ToolRun printPage(const char* pageCode, const QStringList& options = {}) const
     {
         return print(QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), folder(),
