@@ -188,11 +188,14 @@ TEST_F(EditorBehaviour, M4SecondPageOnlyForInsurersDecidedAtEveryShow)
     EXPECT_FALSE(m4.PageControl->isTabVisible(1));
     EXPECT_EQ(m4.ActivePage(), 0);
 
-    // Enter on the last box of page 1 stays there.
+    // Enter walks from the first box on, and stays on the last box of page 1.
+    m4.PageAt(0).First->setFocus();
+    QTest::keyClick(m4.PageAt(0).First, Qt::Key_Return);
+    EXPECT_NE(Focused(), m4.PageAt(0).First);
     m4.PageAt(0).Last->setFocus();
     QTest::keyClick(m4.PageAt(0).Last, Qt::Key_Return);
     EXPECT_EQ(Focused(), m4.PageAt(0).Last);
-    QTest::keyClick(m4.PageAt(0).First, Qt::Key_Return);
+    EXPECT_EQ(m4.ActivePage(), 0);
 }
 
 TEST_F(EditorBehaviour, DateBoxesOfOneFieldShowTheSameDateAndTheirButtonsOpenTheCalendar)
