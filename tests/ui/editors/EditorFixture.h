@@ -1,13 +1,12 @@
 #pragma once
 // The editors over a data module with a fresh folder, with a print dialog and a calendar that
 // record what the editors ask of them. With `forms`, the print dialog binds the report forms'
-// bands to the editor pages as the program does.
+// bands to the editor pages.
 
-#include "platform/report/ReportPage.h"
 #include "print/binding/BindReportFields.h"
 #include "print/forms/ReportForms.h"
 #include "support/DmFixture.h"
-#include "ui/editors/EditorPageControlsOf.h"
+#include "ui/editors/BindEditorPage.h"
 #include "platform/widgets/DataEdit.h"
 #include "platform/widgets/WidgetTestData.h"
 #include "ui/editors/FillEditors.h"
@@ -33,17 +32,7 @@ public:
     void BindReportFields(QScrollArea& page, const QString& form, const QString& band, int minLeft,
                           int maxLeft) override
     {
-        BindCall call{page.objectName(), form, band, false};
-        if (forms) {
-            TReportForm* f = forms->form(form);
-            qx::report::ReportBand* b = nullptr;
-            for (int i = 0; f && !b && i < f->pageCount(); ++i)
-                b = f->pageAt(i).findBand(band);
-            if (b)
-                call.clean = ::BindReportFields(EditorPageControlsOf(page), *b, minLeft,
-                                                maxLeft < 0 ? int(b->width) : maxLeft);
-        }
-        binds.push_back(call);
+        binds.push_back({page.objectName(), form, band, forms && BindEditorPage(*forms, page, form, band, minLeft, maxLeft)});
     }
     void SetPageCode(int pageCode) override { codes.push_back(pageCode); }
     void SetM1OnA4(bool a4) override { onA4.push_back(a4); }
