@@ -16,40 +16,6 @@ using qx::ExactSum;
 
 class TickGroupRules : public DmFixture {};
 
-TEST_F(TickGroupRules, TickingOneSetsEveryOtherToFalseNullIncluded)
-{
-    qx::ClientDataSet& p1 = dm->cdsM1P1;
-    const TickGroup* group = M1TickGroupOf(1, QStringLiteral("Tipo_de_Declaracao_Suspensao"));
-    ASSERT_NE(group, nullptr);
-    EXPECT_STREQ(group->handler, "DBCheckBox5Click");
-    PostFields(p1, {{"Tipo_de_Declaracao_Normal", "True"}, {"Tipo_de_Declaracao_Cancelamento", ""}});
-    p1.edit();
-    p1.fieldByName(u"Tipo_de_Declaracao_Suspensao").setAsBoolean(true);
-    ApplyTickGroup(p1, group->fields, QStringLiteral("Tipo_de_Declaracao_Suspensao"), false);
-    EXPECT_EQ(p1.fieldByName(u"Tipo_de_Declaracao_Normal").asString(), QStringLiteral("False"));
-    EXPECT_EQ(p1.fieldByName(u"Tipo_de_Declaracao_Cancelamento").asString(), QStringLiteral("False"));
-    EXPECT_TRUE(p1.fieldByName(u"Tipo_de_Declaracao_Suspensao").asBoolean());
-
-    // Unticking changes nothing else; outside edit state nothing happens.
-    p1.fieldByName(u"Tipo_de_Declaracao_Normal").clear();
-    p1.fieldByName(u"Tipo_de_Declaracao_Suspensao").setAsBoolean(false);
-    ApplyTickGroup(p1, group->fields, QStringLiteral("Tipo_de_Declaracao_Suspensao"), false);
-    EXPECT_TRUE(p1.fieldByName(u"Tipo_de_Declaracao_Normal").isNull());
-    p1.post();
-}
-
-TEST_F(TickGroupRules, PairSetsTheOtherToFalseOnlyWhenTrue)
-{
-    qx::ClientDataSet& p1 = dm->cdsAnexoBP1;
-    for (const char* other : {"", "True"}) {
-        PostFields(p1, {{"II_B_I_False", other}, {"II_B_I_True", "True"}});
-        p1.edit();
-        ApplyTickGroup(p1, IIBIPairFields(), QStringLiteral("II_B_I_True"), true);
-        EXPECT_EQ(p1.fieldByName(u"II_B_I_False").asString(), QString::fromLatin1(*other ? "False" : ""));
-        p1.post();
-    }
-}
-
 TEST_F(TickGroupRules, GroupsCoverTheirPagesFieldsAndAreDisjoint)
 {
     QStringList seen;
