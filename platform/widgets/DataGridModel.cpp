@@ -1,6 +1,7 @@
 #include "platform/widgets/DataGridModel.h"
 
 #include "platform/widgets/DataSource.h"
+#include "platform/widgets/FieldAlignment.h"
 
 DataGridModel::DataGridModel(QObject* parent) : QAbstractTableModel(parent), DataAware(nullptr) {}
 
@@ -92,11 +93,7 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const
         if (col.alignment)
             return QVariant::fromValue(*col.alignment);
         const qx::Field* f = columnField(index.column());
-        const qx::Alignment a = f ? f->alignment() : qx::Alignment::Left;
-        const Qt::Alignment h = a == qx::Alignment::Right    ? Qt::AlignRight
-                                : a == qx::Alignment::Center ? Qt::AlignHCenter
-                                                             : Qt::AlignLeft;
-        return QVariant::fromValue(h | Qt::AlignVCenter);
+        return QVariant::fromValue(QtAlignmentOf(f ? f->alignment() : qx::Alignment::Left));
     }
     case Qt::FontRole: return col.font ? QVariant(*col.font) : QVariant();
     case Qt::ForegroundRole:
@@ -147,6 +144,12 @@ void DataGridModel::dropAll()
 // current cell across the usual append, post and cancel.
 void DataGridModel::refresh()
 {
+    syncRows(true);
+}
+
+// A change of state alone (browse to edit) changes no value: the rows stay as read.
+void DataGridModel::syncRows(bool dropValues)
+{
     int rows = sourceActive() ? dataSource()->dataSet()->recordCount() : 0;
     if (insertRow() >= 0)
         ++rows;
@@ -161,11 +164,13 @@ void DataGridModel::refresh()
         cache_.resize(std::size_t(rows));
         endRemoveRows();
     }
-    dropAll();
-    if (rows_ > 0 && !columns_.empty())
-        emit dataChanged(index(0, 0), index(rows_ - 1, int(columns_.size()) - 1));
-    if (!columns_.empty())
-        emit headerDataChanged(Qt::Horizontal, 0, int(columns_.size()) - 1);
+    if (dropValues) {
+        dropAll();
+        if (rows_ > 0 && !columns_.empty())
+            emit dataChanged(index(0, 0), index(rows_ - 1, int(columns_.size()) - 1));
+        if (!columns_.empty())
+            emit headerDataChanged(Qt::Horizontal, 0, int(columns_.size()) - 1);
+    }
     emit cursorMoved();
 }
 
@@ -182,7 +187,7 @@ void DataGridModel::dataEvent(qx::DataEvent event)
         }
         return;
     }
-    case qx::DataEvent::StateChanged:
-    case qx::DataEvent::DataSetChanged: refresh(); return;
+    case qx::DataEvent::StateChanged: syncRows(false); return;
+    case qx::DataEvent::DataSetChanged: syncRows(true); return;
     }
 }

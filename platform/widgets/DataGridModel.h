@@ -77,6 +77,7 @@ private:
     };
     const CachedRow& cached(int row) const;
     void dropAll();
+    void syncRows(bool dropValues);
 
     std::vector<GridColumn> columns_;
     mutable std::vector<CachedRow> cache_;
