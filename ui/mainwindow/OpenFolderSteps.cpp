@@ -1,13 +1,11 @@
 #include "ui/mainwindow/OpenFolderSteps.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 QString DefaultFormsFolder(const QString& programPath)
 {
-    QDir dir = QFileInfo(programPath).absoluteDir();
-    dir.cdUp();  // stays at the root
-    QString parent = dir.absolutePath();
+    // The parent of the program's folder; the root is its own parent.
+    QString parent = QFileInfo(QFileInfo(programPath).absolutePath()).absolutePath();
     if (!parent.endsWith(QLatin1Char('/')))
         parent += QLatin1Char('/');
     return parent + QStringLiteral("Forms");

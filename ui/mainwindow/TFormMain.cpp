@@ -118,6 +118,7 @@ TFormMain::TFormMain(const QString& programVersion, QWidget* parent)
 
     move(-4, -4);
     FirstPaint = true;
+    ActionSetEditModeExecute();
 }
 
 TFormMain::~TFormMain()
