@@ -1,6 +1,6 @@
 #include "core/msgdlg/EditColors.h"
 
-#include "core/msgdlg/PlatformColor.h"
+#include "platform/widgets/PlatformColor.h"
 #include "platform/data/Field.h"
 
 #include <QApplication>

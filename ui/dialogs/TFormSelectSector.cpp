@@ -1,6 +1,6 @@
 #include "ui/dialogs/TFormSelectSector.h"
 
-#include "core/msgdlg/ScreenFonts.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "core/util/Accents.h"
 #include "core/util/PlainMessage.h"
 #include "platform/data/ClientDataSet.h"

@@ -2,9 +2,11 @@
 // program's title and who the open declaration belongs to at the right.
 #include "ui/mainwindow/TFormMain.h"
 
-#include "core/msgdlg/PlatformColor.h"
-#include "core/msgdlg/ScreenFonts.h"
+#include "platform/widgets/PlatformColor.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "core/util/Accents.h"
+#include "platform/widgets/DataSource.h"
+#include "platform/widgets/DataText.h"
 #include "ui/mainwindow/ProgramPictures.h"
 
 #include <QGridLayout>
@@ -46,17 +48,23 @@ QLabel* portugueseCaption(QWidget* parent, const char* name, const QString& text
 }
 
 // A data text: Courier New 19 pixels bold blue in a lowered panel.
-QLabel* dataText(QWidget* parent, const QString& fieldName, int minWidth)
+DataText* dataText(QWidget* parent, DataSource* source, const QString& fieldName, int minWidth)
 {
-    auto* text = makeLabel(parent, nullptr, QString(), designFont(u"Courier New", 19, true));
+    auto* text = new DataText(parent);
     text->setObjectName(QStringLiteral("DBText") + fieldName);
+    text->setAutoSize(false);
+    text->setFont(designFont(u"Courier New", 19, true));
     text->setFrameShape(QFrame::Panel);
     text->setFrameShadow(QFrame::Sunken);
     text->setMinimumWidth(minWidth);
-    text->setAutoFillBackground(true);
+    text->setMinimumHeight(QFontMetrics(text->font()).height() + 4);
+    text->setTransparent(false);
+    text->setBackgroundColor(text->palette().color(QPalette::Window));
     QPalette palette = text->palette();
     palette.setColor(QPalette::WindowText, PlatformColor(clBlue));
     text->setPalette(palette);
+    text->setDataSource(source);
+    text->setDataField(fieldName);
     return text;
 }
 
@@ -72,9 +80,9 @@ QWidget* captionPair(QWidget* parent, QWidget* chn, QWidget* por)
     return pair;
 }
 
-// The band's data texts: dataset, field.
+// The band's data texts: data source, field.
 struct BandField {
-    bool sys;  // cdsSys, else cdsM1P1
+    bool sys;  // DataSourceSys, else DataSourceM1P1
     const char16_t* name;
 };
 
@@ -142,7 +150,8 @@ void TFormMain::BuildHeadingBand(QWidget* central)
     for (const BandField& f : kBandFields) {
         const QString name = QString::fromUtf16(f.name);
         const bool wide = name.startsWith(QLatin1String("Nome")) || name.startsWith(QLatin1String("sector"));
-        dataTexts_[name] = dataText(right, name, wide ? 520 : name == QLatin1String("Ano_Exercicio") ? 70 : 160);
+        dataTexts_[name] = dataText(right, f.sys ? DataSourceSys : DataSourceM1P1, name,
+                                    wide ? 520 : name == QLatin1String("Ano_Exercicio") ? 70 : 160);
     }
     LabelNum_Cont_Por = portugueseCaption(right, "LabelNum_Cont_Por", QStringLiteral("N") + AC(QStringLiteral("o_")) + QStringLiteral(" contribuinte:"));
     LabelAno_Exec_Por = portugueseCaption(right, "LabelAno_Exec_Por", QStringLiteral("Exerc") + AC(QStringLiteral("i/")) + QStringLiteral("cio:"));
@@ -180,15 +189,4 @@ void TFormMain::BuildHeadingBand(QWidget* central)
     ImageBackground->setMinimumSize(1, 1);
     ImageBackground->setPixmap(BackgroundPicture(QSize(640, 480)));
     client->addWidget(ImageBackground, 1);
-}
-
-void TFormMain::ShowHeadingData()
-{
-    for (const BandField& f : kBandFields) {
-        qx::ClientDataSet* ds = !dm_ ? nullptr : f.sys ? &dm_->cdsSys : &dm_->cdsM1P1;
-        QString text;
-        if (ds && ds->active() && !ds->isEmpty())
-            text = ds->fieldByName(f.name).displayText();
-        dataTexts_[QString::fromUtf16(f.name)]->setText(text);
-    }
 }

@@ -1,6 +1,6 @@
 #include "ui/mainwindow/TFormAbout.h"
 
-#include "core/msgdlg/ScreenFonts.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "ui/mainwindow/ProgramPictures.h"
 
 #include <QGuiApplication>

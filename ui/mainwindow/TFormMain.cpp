@@ -1,7 +1,7 @@
 #include "ui/mainwindow/TFormMain.h"
 
 #include "core/msgdlg/MonitorFit.h"
-#include "core/msgdlg/ScreenFonts.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "core/util/Clock.h"
 #include "core/util/PlainMessage.h"
 #include "core/util/Registry.h"
@@ -14,6 +14,8 @@
 #include "ui/mainwindow/MouseWheelToKeys.h"
 #include "ui/mainwindow/OpenFolderSteps.h"
 #include "ui/mainwindow/TFormAbout.h"
+
+#include "platform/widgets/DataSource.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,6 +103,13 @@ TFormMain::TFormMain(const QString& programVersion, QWidget* parent)
     CreateActions();
     CreateMenus();
     CreateStatusBar();
+    DataSourceM1P1 = new DataSource(this);
+    DataSourceM1P1->setObjectName(QStringLiteral("DataSourceM1P1"));
+    DataSourceM1P1->setAutoEdit(false);
+    DataSourceSys = new DataSource(this);
+    DataSourceSys->setObjectName(QStringLiteral("DataSourceSys"));
+    DataSourceSys->setAutoEdit(false);
+    connect(DataSourceSys, &DataSource::dataChanged, this, &TFormMain::DataSourceSysDataChange);
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(central);
@@ -124,10 +133,8 @@ TFormMain::TFormMain(const QString& programVersion, QWidget* parent)
 TFormMain::~TFormMain()
 {
     qApp->removeEventFilter(ApplicationEvents1);
-    if (dm_) {
-        dm_->cdsSys.removeObserver(sysObserver_);
-        dm_->cdsM1P1.removeObserver(m1p1Observer_);
-    }
+    DataSourceM1P1->setDataSet(nullptr);
+    DataSourceSys->setDataSet(nullptr);
 }
 
 void TFormMain::CreateActions()
@@ -206,11 +213,8 @@ void TFormMain::ApplyIconSet(const ImageList24x24& images)
 void TFormMain::BindDataModule(TdmMain& dm)
 {
     dm_ = &dm;
-    sysObserver_ = dm.cdsSys.addObserver([this](qx::DataEvent) {
-        DataSourceSysDataChange();
-        ShowHeadingData();
-    });
-    m1p1Observer_ = dm.cdsM1P1.addObserver([this](qx::DataEvent) { ShowHeadingData(); });
+    DataSourceM1P1->setDataSet(&dm.cdsM1P1);
+    DataSourceSys->setDataSet(&dm.cdsSys);
 }
 
 // ---- first show, first paint, auto-open ----

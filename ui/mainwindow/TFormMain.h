@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <map>
 
+class DataSource;
+class DataText;
 class EditorWindow;
 class MouseWheelToKeys;
 class QAction;
@@ -73,6 +75,8 @@ public:
     QLabel* LabelNum_Cont_Por = nullptr;
     QLabel* LabelAno_Exec_Por = nullptr;
     QLabel* ImageBackground = nullptr;
+    DataSource* DataSourceM1P1 = nullptr;
+    DataSource* DataSourceSys = nullptr;
 
     ImageList24x24 ImageList24x24Geral;
     ImageList24x24 ImageList24x24Seg;
@@ -116,7 +120,6 @@ private:
     void CreateMenus();
     void CreateStatusBar();
     void BuildHeadingBand(QWidget* central);  // MainWindowBand.cpp
-    void ShowHeadingData();                   // MainWindowBand.cpp
     void ApplyIconSet(const ImageList24x24& images);
     // Saves and closes the open folder before another is opened; false when it stays open.
     bool SaveAndCloseForOpen();
@@ -129,9 +132,7 @@ private:
     EditorWindow* EditorForPageCode(int pageCode) const;
 
     TdmMain* dm_ = nullptr;
-    int sysObserver_ = -1;
-    int m1p1Observer_ = -1;
     const ImageList24x24* actionImages_ = nullptr;
     MouseWheelToKeys* ApplicationEvents1 = nullptr;
-    std::map<QString, QLabel*> dataTexts_;  // the band's data texts by field name
+    std::map<QString, DataText*> dataTexts_;  // the band's data texts by field name
 };

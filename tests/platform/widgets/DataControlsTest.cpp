@@ -1,0 +1,190 @@
+// The data-aware edit, text, check box, memo and the field's focus.
+#include "WidgetTestData.h"
+#include "platform/widgets/DataCheckBox.h"
+#include "platform/widgets/DataEdit.h"
+#include "platform/widgets/DataMemo.h"
+#include "platform/widgets/DataSource.h"
+#include "platform/widgets/DataText.h"
+#include "platform/widgets/WidgetErrors.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DataControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ds = MakeTestDataSet(1);
+        source.setDataSet(ds.get());
+        SetWidgetErrorReporter([this](const QString& m) { errors << m; });
+        window.resize(400, 200);
+        for (const char* f : {"Nome", "Valor_Mop", "Dia", "Qtd"}) {
+            auto* e = new DataEdit(&window);
+            e->setDataSource(&source);
+            e->setDataField(QString::fromLatin1(f));
+            e->move(0, 30 * int(edits.size()));
+            edits.push_back(e);
+        }
+        other = new QLineEdit(&window);
+        other->move(200, 0);
+        ShowActive(window);
+    }
+    void TearDown() override { SetWidgetErrorReporter(nullptr); }
+
+    DataEdit* edit(int i) const { return edits[std::size_t(i)]; }
+    void typeInto(DataEdit* e, const QString& text)
+    {
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+    }
+
+    std::unique_ptr<qx::ClientDataSet> ds;
+    DataSource source;
+    QWidget window;
+    std::vector<DataEdit*> edits;
+    QLineEdit* other = nullptr;
+    QStringList errors;
+};
+
+TEST_F(DataControlsTest, ShowsDisplayTextUnfocusedAndEditTextFocused)
+{
+    EXPECT_EQ(edit(1)->text(), QStringLiteral("1,000"));
+    edit(1)->setFocus();
+    EXPECT_EQ(edit(1)->text(), QStringLiteral("1000"));
+    other->setFocus();
+    EXPECT_EQ(edit(1)->text(), QStringLiteral("1,000"));
+    EXPECT_EQ(edit(0)->maxLength(), 10);
+}
+
+TEST_F(DataControlsTest, TheFirstChangingKeyEditsAndLeavingWritesTheField)
+{
+    edit(0)->setFocus();
+    QTest::keyClick(edit(0), Qt::Key_Right);
+    EXPECT_EQ(ds->state(), qx::DataSetState::Browse);
+    QTest::keyClicks(edit(0), "x");
+    EXPECT_EQ(ds->state(), qx::DataSetState::Edit);
+    EXPECT_EQ(ds->fieldByName("Nome").asString(), QStringLiteral("R1"));
+    other->setFocus();
+    EXPECT_EQ(ds->fieldByName("Nome").asString(), QStringLiteral("R1x"));
+}
+
+TEST_F(DataControlsTest, WithoutAutomaticEditKeysChangeNothing)
+{
+    source.setAutoEdit(false);
+    edit(0)->setFocus();
+    QTest::keyClicks(edit(0), "x");
+    EXPECT_EQ(edit(0)->text(), QStringLiteral("R1"));
+    EXPECT_EQ(ds->state(), qx::DataSetState::Browse);
+}
+
+TEST_F(DataControlsTest, PendingTextIsWrittenBeforeAPost)
+{
+    typeInto(edit(1), QStringLiteral("250"));
+    ds->post();
+    EXPECT_EQ(ds->fieldByName("Valor_Mop").asString(), QStringLiteral("250"));
+    EXPECT_EQ(ds->fieldByName("dobro_mop").asString(), QStringLiteral("500"));
+}
+
+TEST_F(DataControlsTest, ARefusedTextIsReportedAndKeepsFocusAndText)
+{
+    struct Case {
+        int edit;
+        const char* text;
+    };
+    for (const Case& c : {Case{1, "abc"}, Case{2, "31/02/2009"}, Case{3, "100"}}) {
+        errors.clear();
+        typeInto(edit(c.edit), QString::fromLatin1(c.text));
+        other->setFocus();
+        EXPECT_EQ(errors.size(), 1) << c.text;
+        EXPECT_TRUE(edit(c.edit)->hasFocus()) << c.text;
+        EXPECT_EQ(edit(c.edit)->text(), QString::fromLatin1(c.text));
+        // A post stops at the refused text, silently after its report.
+        EXPECT_THROW(ds->post(), qx::SilentAbort);
+        EXPECT_EQ(ds->state(), qx::DataSetState::Edit);
+        QTest::keyClick(edit(c.edit), Qt::Key_Escape);
+    }
+}
+
+TEST_F(DataControlsTest, EscGivesBackTheFieldsValue)
+{
+    typeInto(edit(0), QStringLiteral("novo"));
+    QTest::keyClick(edit(0), Qt::Key_Escape);
+    EXPECT_EQ(edit(0)->text(), QStringLiteral("R1"));
+    EXPECT_FALSE(edit(0)->pendingInput());
+}
+
+TEST_F(DataControlsTest, CalculatedFieldsAndDisabledSourcesAreReadOnly)
+{
+    DataEdit calc(&window);
+    calc.setDataSource(&source);
+    calc.setDataField(QStringLiteral("dobro_mop"));
+    EXPECT_TRUE(calc.isReadOnly());
+    EXPECT_EQ(calc.text(), QStringLiteral("2,000"));
+    source.setEnabled(false);
+    EXPECT_TRUE(edit(0)->isReadOnly());
+    EXPECT_TRUE(edit(0)->text().isEmpty());
+    source.setEnabled(true);
+    EXPECT_EQ(edit(0)->text(), QStringLiteral("R1"));
+}
+
+TEST_F(DataControlsTest, ARightAlignedTextKeepsItsRightEdge)
+{
+    DataText text(&window);
+    text.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    text.setGeometry(100, 100, 50, 16);
+    text.setDataSource(&source);
+    text.setDataField(QStringLiteral("dobro_mop"));
+    EXPECT_EQ(text.text(), QStringLiteral("2,000"));
+    EXPECT_EQ(text.geometry().right(), 149);
+    ds->edit();
+    ds->fieldByName("Valor_Mop").setAsString(QStringLiteral("123456789"));
+    EXPECT_EQ(text.geometry().right(), 149);
+    EXPECT_GT(text.width(), 50);
+    EXPECT_TRUE(text.transparent());
+}
+
+TEST_F(DataControlsTest, CheckBoxShowsNullAsPartlyCheckedAndWritesAtOnce)
+{
+    DataCheckBox box(&window);
+    box.setDataSource(&source);
+    box.setDataField(QStringLiteral("Marca"));
+    EXPECT_EQ(box.checkState(), Qt::PartiallyChecked);
+    box.click();
+    EXPECT_EQ(ds->state(), qx::DataSetState::Edit);
+    EXPECT_EQ(ds->fieldByName("Marca").asString(), QStringLiteral("True"));
+    box.click();
+    EXPECT_EQ(ds->fieldByName("Marca").asString(), QStringLiteral("False"));
+    EXPECT_EQ(box.checkState(), Qt::Unchecked);
+}
+
+TEST_F(DataControlsTest, MemoWritesOnLeaving)
+{
+    DataMemo memo(&window);
+    memo.setDataSource(&source);
+    memo.setDataField(QStringLiteral("Nome"));
+    memo.show();
+    memo.setFocus();
+    QTest::keyClicks(&memo, "Z");
+    other->setFocus();
+    EXPECT_EQ(ds->fieldByName("Nome").asString(), QStringLiteral("ZR1"));
+}
+
+TEST_F(DataControlsTest, FocusingAFieldPassesOverTextsAndHiddenControls)
+{
+    DataText text(&window);
+    text.setDataSource(&source);
+    text.setDataField(QStringLiteral("Qtd"));
+    text.show();
+    auto* hidden = new DataEdit(&window);
+    hidden->setDataSource(&source);
+    hidden->setDataField(QStringLiteral("Nome"));
+    hidden->hide();
+    edit(3)->hide();
+    EXPECT_FALSE(FocusField(*ds, QStringLiteral("qtd")));
+    EXPECT_TRUE(FocusField(*ds, QStringLiteral("NOME")));
+    EXPECT_TRUE(edit(0)->hasFocus());
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+// The grid over a dataset cursor: following the cursor, the row habits, the kept row values.
+#include "WidgetTestData.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/DataSource.h"
+#include "platform/widgets/WidgetErrors.h"
+
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DataGridTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ds = MakeTestDataSet(20, &calcRuns);
+        source.setDataSet(ds.get());
+        SetWidgetErrorReporter([this](const QString& m) { errors << m; });
+        grid.setDataSource(&source);
+        grid.setColumns({{QStringLiteral("Nome"), {}, 80},
+                         {QStringLiteral("Valor_Mop"), {}, 80},
+                         {QStringLiteral("dobro_mop"), {}, 80, {}, {}, true}});
+        grid.resize(320, 200);
+        ShowActive(grid);
+        grid.setFocus();
+    }
+    void TearDown() override { SetWidgetErrorReporter(nullptr); }
+
+    int row() const { return grid.currentIndex().row(); }
+
+    int calcRuns = 0;
+    std::unique_ptr<qx::ClientDataSet> ds;
+    DataSource source;
+    DataGrid grid;
+    QStringList errors;
+};
+
+TEST_F(DataGridTest, TheCurrentRowAndTheCursorFollowEachOther)
+{
+    ds->setRecNo(5);
+    EXPECT_EQ(row(), 4);
+    grid.setCurrentIndex(grid.gridModel()->index(7, 1));
+    EXPECT_EQ(ds->recNo(), 8);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(ds->recNo(), 7);
+    EXPECT_EQ(grid.gridModel()->data(grid.gridModel()->index(6, 2), Qt::DisplayRole).toString(),
+              QStringLiteral("14,000"));
+}
+
+TEST_F(DataGridTest, DownOnTheLastRowAppendsAndAnUntouchedNewRowIsDropped)
+{
+    ds->last();
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(ds->state(), qx::DataSetState::Insert);
+    EXPECT_EQ(grid.gridModel()->rowCount(), 21);
+    EXPECT_EQ(row(), 20);
+    QTest::keyClick(&grid, Qt::Key_Down);  // no second new row
+    EXPECT_EQ(grid.gridModel()->rowCount(), 21);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(ds->state(), qx::DataSetState::Browse);
+    EXPECT_EQ(ds->recordCount(), 20);
+    EXPECT_EQ(grid.gridModel()->rowCount(), 20);
+    EXPECT_EQ(row(), 19);
+}
+
+TEST_F(DataGridTest, ARefusedPostKeepsTheRow)
+{
+    ds->beforePost = [](qx::ClientDataSet&) { throw qx::SilentAbort(); };
+    ds->setRecNo(3);
+    ds->edit();
+    ds->fieldByName("Nome").setAsString(QStringLiteral("mudado"));
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(ds->state(), qx::DataSetState::Edit);
+    EXPECT_EQ(ds->recNo(), 3);
+    QApplication::processEvents();
+    EXPECT_EQ(row(), 2);
+    EXPECT_TRUE(grid.hasFocus());
+}
+
+TEST_F(DataGridTest, RowsAreReadOnceUntilTheDatasetChangesThem)
+{
+    QApplication::processEvents();
+    grid.viewport()->repaint();
+    const int reads = grid.gridModel()->rowReads();
+    const int runs = calcRuns;
+    EXPECT_GT(reads, 0);
+    for (int i = 0; i < 3; ++i)
+        grid.viewport()->repaint();
+    ds->setRecNo(2);
+    grid.viewport()->repaint();
+    EXPECT_EQ(grid.gridModel()->rowReads(), reads);
+    EXPECT_EQ(calcRuns, runs + 1);  // the cursor's own calculation of the row it reached
+    // A change of the record under edit re-reads that row only.
+    ds->edit();
+    const int afterEdit = grid.gridModel()->rowReads();
+    ds->fieldByName("Valor_Mop").setAsString(QStringLiteral("7"));
+    grid.viewport()->repaint();
+    EXPECT_EQ(grid.gridModel()->rowReads(), afterEdit + 1);
+    EXPECT_EQ(grid.gridModel()->data(grid.gridModel()->index(1, 2), Qt::DisplayRole).toString(), QStringLiteral("14"));
+}
+
+TEST_F(DataGridTest, CellsTakeTheStyleCallbacksColoursAndTheEllipsisColumnItsButton)
+{
+    grid.gridModel()->cellStyle = [](int column, const std::vector<qx::Value>& values, GridCellStyle& style) {
+        if (column == 0 && std::get<QString>(values[0]) == QStringLiteral("R2"))
+            style.text = Qt::red;
+    };
+    auto* m = grid.gridModel();
+    EXPECT_EQ(m->data(m->index(1, 0), Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    EXPECT_FALSE(m->data(m->index(2, 0), Qt::ForegroundRole).isValid());
+    int clicked = -1;
+    QObject::connect(&grid, &DataGrid::ellipsisClicked, [&](int c) { clicked = c; });
+    grid.setCurrentIndex(m->index(1, 2));
+    auto* button = grid.viewport()->findChild<QToolButton*>();
+    ASSERT_TRUE(button && button->isVisible());
+    button->click();
+    EXPECT_EQ(clicked, 2);
+    grid.setCurrentIndex(m->index(1, 0));
+    EXPECT_FALSE(button->isVisible());
+}
+
+}  // namespace
