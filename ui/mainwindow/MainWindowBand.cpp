@@ -151,7 +151,7 @@ void TFormMain::BuildHeadingBand(QWidget* central)
         const QString name = QString::fromUtf16(f.name);
         const bool wide = name.startsWith(QLatin1String("Nome")) || name.startsWith(QLatin1String("sector"));
         dataTexts_[name] = dataText(right, f.sys ? DataSourceSys : DataSourceM1P1, name,
-                                    wide ? 520 : name == QLatin1String("Ano_Exercicio") ? 70 : 160);
+                                    wide ? 420 : name == QLatin1String("Ano_Exercicio") ? 70 : 160);
     }
     LabelNum_Cont_Por = portugueseCaption(right, "LabelNum_Cont_Por", QStringLiteral("N") + AC(QStringLiteral("o_")) + QStringLiteral(" contribuinte:"));
     LabelAno_Exec_Por = portugueseCaption(right, "LabelAno_Exec_Por", QStringLiteral("Exerc") + AC(QStringLiteral("i/")) + QStringLiteral("cio:"));

@@ -3,8 +3,11 @@
 #include "core/module/TdmMain.h"
 #include "core/msgdlg/MultiLangMsgDlgPresenter.h"
 #include "core/msgdlg/TFormMultiLangMsgDlg.h"
+#include "ui/dialogs/TFormDBEditCalendar.h"
 #include "ui/dialogs/TFormSelectFolder.h"
 #include "ui/dialogs/TFormSelectSector.h"
+#include "ui/dialogs/TFormSelectTaxas.h"
+#include "ui/framework/TFormFill.h"
 #include "ui/mainwindow/TFormAbout.h"
 #include "ui/mainwindow/TFormMain.h"
 
@@ -44,6 +47,8 @@ ProgramForms::~ProgramForms()
 {
     if (CurrentMessagePresenter() == presenter_.get())
         SetMessagePresenter(nullptr);
+    if (FormDBEditCalendar)
+        TFormFill::SetCalendar(nullptr);
     mainWindow_.reset();  // the forms, bound to the data module, go first
     if (::dmMain == dmMain.get())
         ::dmMain = nullptr;
@@ -107,6 +112,14 @@ void ProgramForms::MakeFormSelectFolder()
     FormMain->FormSelectFolder = FormSelectFolder;
 }
 
+void ProgramForms::MakeFormDBEditCalendar()
+{
+    FormDBEditCalendar = new TFormDBEditCalendar(FormMain);
+    TFormFill::SetCalendar(FormDBEditCalendar);
+}
+
+void ProgramForms::MakeFormSelectTaxas() { FormSelectTaxas = new TFormSelectTaxas(*dmMain, FormMain); }
+
 void ProgramForms::MakeDataModule()
 {
     dmMain = std::make_unique<TdmMain>();
@@ -127,8 +140,10 @@ const ProgramForms::Maker* ProgramForms::FindMaker(const QString& name)
         {u"FormAbout", &ProgramForms::MakeFormAbout},
         {u"FormMultiLangMsgDlg", &ProgramForms::MakeFormMultiLangMsgDlg},
         {u"FormSelectFolder", &ProgramForms::MakeFormSelectFolder},
+        {u"FormDBEditCalendar", &ProgramForms::MakeFormDBEditCalendar},
         {u"dmMain", &ProgramForms::MakeDataModule},
         {u"FormSelectSector", &ProgramForms::MakeFormSelectSector},
+        {u"FormSelectTaxas", &ProgramForms::MakeFormSelectTaxas},
     };
     const auto it = std::find_if(std::begin(makers), std::end(makers),
                                  [&](const Maker& m) { return name == QStringView(m.name); });

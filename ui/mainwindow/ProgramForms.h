@@ -11,10 +11,12 @@ class EditorWindow;
 class MultiLangMsgDlgPresenter;
 class TdmMain;
 class TFormAbout;
+class TFormDBEditCalendar;
 class TFormMain;
 class TFormMultiLangMsgDlg;
 class TFormSelectFolder;
 class TFormSelectSector;
+class TFormSelectTaxas;
 
 class ProgramForms {
 public:
@@ -45,6 +47,8 @@ public:
     TFormMultiLangMsgDlg* FormMultiLangMsgDlg = nullptr;
     TFormSelectFolder* FormSelectFolder = nullptr;
     TFormSelectSector* FormSelectSector = nullptr;
+    TFormDBEditCalendar* FormDBEditCalendar = nullptr;
+    TFormSelectTaxas* FormSelectTaxas = nullptr;
 
 private:
     struct Maker;
@@ -56,6 +60,8 @@ private:
     void MakeFormSelectFolder();
     void MakeDataModule();
     void MakeFormSelectSector();
+    void MakeFormDBEditCalendar();
+    void MakeFormSelectTaxas();
 
     QString programVersion_;
     std::unique_ptr<TFormMain> mainWindow_;

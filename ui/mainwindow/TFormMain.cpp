@@ -187,6 +187,7 @@ void TFormMain::CreateStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
+    bar->setFont(DesignFontPixels(QStringLiteral("新細明體"), 12));
     for (int i = 0; i < 4; ++i) {
         const StatusPanelSpec& spec = kStatusPanels[i];
         auto* panel = new QLabel(QString::fromUtf16(spec.text), bar);
