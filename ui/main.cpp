@@ -6,6 +6,7 @@
 #include "ui/mainwindow/TFormMain.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -17,6 +18,9 @@ int main(int argc, char* argv[])
 
     ProgramForms forms(GetFileVersionString(QCoreApplication::applicationFilePath()));
     forms.CreateAll();
+    // Maximised; without a window manager to honour that, it covers the screen's available area.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        forms.FormMain->setGeometry(screen->availableGeometry());
     forms.FormMain->showMaximized();
     return app.exec();
 }

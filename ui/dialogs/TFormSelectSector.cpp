@@ -1,6 +1,8 @@
 #include "ui/dialogs/TFormSelectSector.h"
 
 #include "platform/widgets/ScreenFonts.h"
+#include "core/calc/SectorOf.h"
+#include "core/module/TdmMain.h"
 #include "core/util/Accents.h"
 #include "core/util/PlainMessage.h"
 #include "platform/data/ClientDataSet.h"
@@ -14,16 +16,6 @@
 #include <exception>
 
 namespace {
-
-bool isValidSector(int id) { return id == 0 || id == 11 || id == 21; }
-
-int currentSectorId(const qx::ClientDataSet& sys)
-{
-    if (!sys.active() || sys.isEmpty())
-        return -1;
-    const qx::Field& f = sys.fieldByName(u"Sector_ID");
-    return f.isNull() ? -1 : f.asInteger();
-}
 
 // A radio button with its mnemonic label under it.
 QWidget* choiceColumn(QWidget* parent, QRadioButton*& radio, QLabel*& label, const char* radioName,
@@ -44,6 +36,8 @@ QWidget* choiceColumn(QWidget* parent, QRadioButton*& radio, QLabel*& label, con
 }
 
 }  // namespace
+
+bool IsValidSectorId(int sectorId) { return sectorId == 0 || sectorId == 11 || sectorId == 21; }
 
 int SectorIdOfChoice(SectorChoice choice)
 {
@@ -70,7 +64,7 @@ void WriteSectorId(qx::ClientDataSet& sys, int sectorId)
         sys.post();
 }
 
-TFormSelectSector::TFormSelectSector(qx::ClientDataSet& sys, QWidget* parent) : QDialog(parent), sys_(sys)
+TFormSelectSector::TFormSelectSector(TdmMain& dm, QWidget* parent) : QDialog(parent), dm_(dm)
 {
     setObjectName(QStringLiteral("FormSelectSector"));
     setWindowTitle(QStringLiteral("行業 Sector"));
@@ -119,7 +113,7 @@ void TFormSelectSector::showEvent(QShowEvent* event)
 
 void TFormSelectSector::FormShow()
 {
-    switch (ChoiceOfSectorId(currentSectorId(sys_))) {
+    switch (ChoiceOfSectorId(SectorOf(dm_))) {
     case SectorChoice::Segurador: RadioButtonSegurador->setChecked(true); break;
     case SectorChoice::Bank: RadioButtonBank->setChecked(true); break;
     case SectorChoice::Geral: RadioButtonGeral->setChecked(true); break;
@@ -138,14 +132,15 @@ void TFormSelectSector::done(int result)
 
 void TFormSelectSector::FormClose(int result)
 {
-    if (!sys_.active())
+    qx::ClientDataSet& sys = dm_.cdsSys;
+    if (!sys.active())
         return;
     if (result == QDialog::Accepted) {
         const SectorChoice choice = RadioButtonSegurador->isChecked() ? SectorChoice::Segurador
                                     : RadioButtonBank->isChecked()    ? SectorChoice::Bank
                                                                       : SectorChoice::Geral;
-        WriteSectorId(sys_, SectorIdOfChoice(choice));
-    } else if (!isValidSector(currentSectorId(sys_))) {
-        WriteSectorId(sys_, 0);
+        WriteSectorId(sys, SectorIdOfChoice(choice));
+    } else if (!IsValidSectorId(SectorOf(dm_))) {
+        WriteSectorId(sys, 0);
     }
 }

@@ -9,6 +9,7 @@ namespace qx {
 class ClientDataSet;
 }
 class QGroupBox;
+class TdmMain;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -16,8 +17,8 @@ class QRadioButton;
 class TFormSelectSector : public QDialog {
     Q_OBJECT
 public:
-    // `sys`: the settings record cdsSys.
-    explicit TFormSelectSector(qx::ClientDataSet& sys, QWidget* parent = nullptr);
+    // Reads and writes Sector_ID of the data module's settings record.
+    explicit TFormSelectSector(TdmMain& dm, QWidget* parent = nullptr);
 
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label3 = nullptr;
@@ -39,8 +40,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    qx::ClientDataSet& sys_;
+    TdmMain& dm_;
 };
+
+// 0 general, 11 insurance, 21 banking.
+bool IsValidSectorId(int sectorId);
 
 // The radio button's sector: Segurador 11, Bank 21, anything else (Geral) 0.
 enum class SectorChoice { Segurador, Bank, Geral };

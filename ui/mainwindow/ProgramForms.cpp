@@ -129,7 +129,7 @@ void ProgramForms::MakeDataModule()
 
 void ProgramForms::MakeFormSelectSector()
 {
-    FormSelectSector = new TFormSelectSector(dmMain->cdsSys, FormMain);
+    FormSelectSector = new TFormSelectSector(*dmMain, FormMain);
     FormMain->FormSelectSector = FormSelectSector;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/TFormMain.h"
 
+#include "core/calc/SectorOf.h"
 #include "core/msgdlg/MonitorFit.h"
 #include "platform/widgets/ScreenFonts.h"
 #include "core/util/Clock.h"
@@ -76,8 +77,6 @@ const StatusPanelSpec kStatusPanels[] = {
     {160, Qt::AlignCenter, u"表格資料夾 Pasta do Modelo"},
     {60, Qt::AlignLeft | Qt::AlignVCenter, u""},
 };
-
-bool isValidSector(int sectorId) { return sectorId == 0 || sectorId == 11 || sectorId == 21; }
 
 // The hourglass until the end of the scope, whatever happens.
 class WaitCursor {
@@ -290,10 +289,7 @@ void TFormMain::DataSourceSysDataChange()
 
 int TFormMain::SectorId() const
 {
-    if (!dm_ || !dm_->cdsSys.active())
-        return -1;
-    const qx::Field& sector = dm_->cdsSys.fieldByName(u"Sector_ID");
-    return sector.isNull() ? -1 : sector.asInteger();
+    return dm_ ? SectorOf(*dm_) : -1;
 }
 
 // ---- folder commands ----
@@ -333,7 +329,7 @@ void TFormMain::ActionSelectFolderExecute()
     LogVersionChange();
     CheckSector();
     const int sector = SectorId();
-    if (isValidSector(sector))
+    if (IsValidSectorId(sector))
         ActionSetEditModeExecute();
     switch (sector) {
     case 0: ApplyIconSet(ImageList24x24Geral); break;
@@ -367,10 +363,10 @@ void TFormMain::LogVersionChange()
 
 void TFormMain::CheckSector()
 {
-    if (isValidSector(SectorId()))
+    if (IsValidSectorId(SectorId()))
         return;
     ActionSelectSectorExecute();
-    if (!isValidSector(SectorId()))
+    if (!IsValidSectorId(SectorId()))
         WriteSectorId(dm_->cdsSys, 0);
 }
 

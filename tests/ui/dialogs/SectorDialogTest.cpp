@@ -28,7 +28,7 @@ TEST_F(SectorDialog, OpensOnTheStoredSectorAndWritesTheChoiceOnOkOnly)
         {11, "RadioButtonSegurador", "RadioButtonGeral", Cancel, 11},
         {21, "RadioButtonBank", "RadioButtonSegurador", Ok, 11},
     };
-    TFormSelectSector dialog(dm->cdsSys);
+    TFormSelectSector dialog(*dm);
     for (const Case& c : cases) {
         PostFields(dm->cdsSys, {{"Sector_ID", QByteArray::number(c.stored).constData()}});
         dialog.show();

@@ -2,6 +2,7 @@
 // automatic Open after the first paint, the chooser's start folder, the version log, the sector
 // check with the icon set, and quitting.
 #include "MainWindowFixture.h"
+#include "ui/dialogs/TFormSelectFolder.h"
 #include "ui/dialogs/TFormSelectSector.h"
 #include "ui/mainwindow/OpenFolderSteps.h"
 
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 
@@ -161,6 +163,22 @@ TEST_F(OpenFolder, IconSetFollowsTheSectorOfTheFolderLastOpenedAndSurvivesItsClo
     EXPECT_EQ(main().ActionImages(), &main().ImageList24x24Seg);
     open(savedFolder(QStringLiteral("geral"), 0));
     EXPECT_EQ(main().ActionImages(), &main().ImageList24x24Geral);
+}
+
+TEST_F(OpenFolder, HiddenSecondOpenTakesThePickersFolderWithoutVersionLogOrSectorCheck)
+{
+    const QString folder = savedFolder(QStringLiteral("second"), -1, QStringLiteral("1.2.0.0"));
+    modals.then([&](QWidget& w) {
+        auto& picker = static_cast<TFormSelectFolder&>(w);
+        ASSERT_TRUE(picker.SetTreePath(folder));
+        picker.btnOpen->click();
+    });
+    main().OpenFormFolder21->trigger();
+    EXPECT_EQ(modals.seen, QStringList{QStringLiteral("FormSelectFolder")});
+    expectState(true);
+    EXPECT_EQ(sectorId(), -1);
+    EXPECT_TRUE(dm().cdsSys.fieldByName(u"App_Log").isNull());
+    EXPECT_TRUE(browsed.empty());
 }
 
 TEST_F(OpenFolder, RefusedOpenStaysInTheNoFolderState)
