@@ -119,6 +119,7 @@ TFormMain::TFormMain(const QString& programVersion, QWidget* parent)
     TimerAutoOpen.setObjectName(QStringLiteral("TimerAutoOpen"));
     TimerAutoOpen.setInterval(500);
     TimerAutoOpen.setSingleShot(true);
+    TimerAutoOpen.setTimerType(Qt::PreciseTimer);  // never early
     connect(&TimerAutoOpen, &QTimer::timeout, this, &TFormMain::TimerAutoOpenTimer);
 
     ApplicationEvents1 = new MouseWheelToKeys(this);
