@@ -3,6 +3,8 @@
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/WidgetErrors.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -107,6 +109,50 @@ bool DataAware::writeFieldText(const QString& text)
             self_->setFocus(Qt::OtherFocusReason);
         return false;
     }
+}
+
+void DataAware::updateRecord()
+{
+    if (!commit())
+        throw qx::SilentAbort();
+}
+
+bool DataAware::commit()
+{
+    if (!pending_)
+        return true;
+    if (!writeFieldText(inputText())) {
+        inputRefused();
+        return false;
+    }
+    pending_ = false;
+    inputWritten();
+    return true;
+}
+
+void DataAware::typeKey(QKeyEvent* event, bool changesText, const std::function<void()>& handle)
+{
+    if (changesText && !beginFieldEdit()) {
+        event->accept();
+        return;
+    }
+    const QString before = inputText();
+    handle();
+    if (inputText() != before)
+        pending_ = true;
+}
+
+bool DataAware::keepsPendingInput()
+{
+    if (pending_ && source_ && source_->editing())
+        return true;
+    pending_ = false;
+    return false;
+}
+
+bool IsFieldExit(const QFocusEvent* event)
+{
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
 }
 
 bool FocusField(const qx::ClientDataSet& dataSet, const QString& fieldName)

@@ -6,6 +6,8 @@
 //   dataEvent(e)        the dataset's events: UpdateRecord -> updateRecord(), else refresh()
 //   beginFieldEdit()    puts the dataset into edit for a changing key (automatic edit only)
 //   writeFieldText(t)   writes input into the field; a refusal is reported and keeps the focus
+//   Typed input (edits, memos): typeKey() runs a key under the edit rules, the changed text is
+//   pending until commit() writes it (on leaving, and before every post through updateRecord)
 //   FocusField(ds, f)   the first bound control of that field that can take the focus takes it
 
 #include "platform/data/ClientDataSet.h"
@@ -13,7 +15,10 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 
+class QFocusEvent;
+class QKeyEvent;
 class QWidget;
 
 class DataAware {
@@ -37,7 +42,10 @@ public:
     // Shows the field's current value.
     virtual void refresh() = 0;
     // Writes pending input into the field; throws SilentAbort after reporting a refusal.
-    virtual void updateRecord() {}
+    virtual void updateRecord();
+    bool pendingInput() const { return pending_; }
+    // Writes pending input now; false (after its report) when the field refused it.
+    bool commit();
     // A control that can take the field's focus: visible, enabled, and an input control.
     virtual bool takesFieldFocus() const;
 
@@ -45,11 +53,28 @@ protected:
     bool beginFieldEdit();
     bool writeFieldText(const QString& text);
 
+    // Typed input: the control's text, and what follows a write or a refusal.
+    virtual QString inputText() const { return {}; }
+    virtual void inputWritten() {}
+    virtual void inputRefused() {}
+    // Runs `handle` (the widget's own key handling) for a key: a key that changes the text first
+    // puts the dataset into edit (a refused key does nothing); a changed text becomes pending.
+    void typeKey(QKeyEvent* event, bool changesText, const std::function<void()>& handle);
+    // Pending input survives changes of other fields of the record under edit; any other change
+    // (a move, a post, a cancel) has taken it or dropped it. False when it is dropped.
+    bool keepsPendingInput();
+    void dropPendingInput() { pending_ = false; }
+    void markPendingInput() { pending_ = true; }
+
 private:
     QWidget* self_;
     QPointer<DataSource> source_;
     QString fieldName_;
+    bool pending_ = false;
 };
+
+// A focus loss that leaves the control (not a switch to another window or a menu).
+bool IsFieldExit(const QFocusEvent* event);
 
 // The field's focus operation; false when no control could take the focus.
 bool FocusField(const qx::ClientDataSet& dataSet, const QString& fieldName);

@@ -1,6 +1,7 @@
 #include "platform/widgets/DataEdit.h"
 
 #include "platform/widgets/DataSource.h"
+#include "platform/widgets/FieldAlignment.h"
 
 #include <QKeyEvent>
 
@@ -18,7 +19,7 @@ bool ChangesText(const QKeyEvent* event)
 DataEdit::DataEdit(QWidget* parent) : QLineEdit(parent), DataAware(this)
 {
     setFrame(false);
-    connect(this, &QLineEdit::textEdited, this, [this] { pending_ = true; });
+    connect(this, &QLineEdit::textEdited, this, [this] { markPendingInput(); });
 }
 
 void DataEdit::setReadOnlyFlag(bool on)
@@ -47,50 +48,23 @@ void DataEdit::refresh()
     const int length = f && f->dataType() == qx::FieldType::String && f->size() > 0 ? f->size() : 32767;
     if (length != maxLength())
         setMaxLength(length);
-    if (f) {
-        const Qt::Alignment h = f->alignment() == qx::Alignment::Right    ? Qt::AlignRight
-                                : f->alignment() == qx::Alignment::Center ? Qt::AlignHCenter
-                                                                          : Qt::AlignLeft;
-        setAlignment(h | Qt::AlignVCenter);
-    }
-    // Input not yet written survives changes of other fields of the record; a move to another
-    // record, a post or a cancel has already taken it or dropped it.
-    if (pending_ && dataSource() && dataSource()->editing())
-        return;
-    pending_ = false;
-    showFieldText();
+    if (f && alignment() != QtAlignmentOf(f->alignment()))
+        setAlignment(QtAlignmentOf(f->alignment()));
+    if (!keepsPendingInput())
+        showFieldText();
 }
 
 void DataEdit::reset()
 {
-    pending_ = false;
+    dropPendingInput();
     showFieldText();
     selectAll();
-}
-
-bool DataEdit::commit()
-{
-    if (!pending_)
-        return true;
-    if (!writeFieldText(text())) {
-        selectAll();
-        return false;
-    }
-    pending_ = false;
-    showFieldText();
-    return true;
-}
-
-void DataEdit::updateRecord()
-{
-    if (!commit())
-        throw qx::SilentAbort();
 }
 
 void DataEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        if (pending_) {
+        if (pendingInput()) {
             reset();
             event->accept();
             return;
@@ -98,30 +72,20 @@ void DataEdit::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    if (!QLineEdit::isReadOnly() && ChangesText(event) && !beginFieldEdit()) {
-        event->accept();
-        return;
-    }
-    const QString before = text();
-    QLineEdit::keyPressEvent(event);
-    if (text() != before)
-        pending_ = true;
+    typeKey(event, !QLineEdit::isReadOnly() && ChangesText(event), [&] { QLineEdit::keyPressEvent(event); });
 }
 
 void DataEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (!pending_)
+    if (!pendingInput())
         showFieldText();
 }
 
 void DataEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    // Leaving the window (another window, a menu) is no exit from the edit.
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
-        return;
-    if (commit()) {
+    if (IsFieldExit(event) && commit()) {
         showFieldText();
         emit exited();
     }

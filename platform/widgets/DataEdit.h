@@ -20,13 +20,10 @@ public:
 
     // The control's own read-only flag (a field that cannot be written adds to it).
     void setReadOnlyFlag(bool on);
-    bool pendingInput() const { return pending_; }
-    bool commit();
     // Gives back the field's value, dropping the pending input.
     void reset();
 
     void refresh() override;
-    void updateRecord() override;
 
     ControlKind controlKind() const override { return ControlKind::DataEdit; }
     bool isReadOnly() const override { return QLineEdit::isReadOnly(); }
@@ -37,6 +34,9 @@ signals:
     void exited();
 
 protected:
+    QString inputText() const override { return text(); }
+    void inputWritten() override { showFieldText(); }
+    void inputRefused() override { selectAll(); }
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -44,7 +44,6 @@ protected:
 private:
     void showFieldText();
     bool readOnlyFlag_ = false;
-    bool pending_ = false;
 };
 
 // True for a key press that would change a text control's text.

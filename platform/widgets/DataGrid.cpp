@@ -2,6 +2,7 @@
 
 #include "platform/widgets/DataEdit.h"
 #include "platform/widgets/DataSource.h"
+#include "platform/widgets/WidgetColor.h"
 #include "platform/widgets/WidgetErrors.h"
 
 #include <QHeaderView>
@@ -115,9 +116,8 @@ void DataGrid::setReadOnly(bool on)
 
 void DataGrid::setGridColor(const QColor& color)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Base, color);
-    setPalette(p);
+    if (color != gridBackground())
+        SetWidgetColor(*this, QPalette::Base, color);
 }
 
 QColor DataGrid::gridBackground() const

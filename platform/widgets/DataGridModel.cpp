@@ -1,6 +1,7 @@
 #include "platform/widgets/DataGridModel.h"
 
 #include "platform/widgets/DataSource.h"
+#include "platform/widgets/FieldAlignment.h"
 
 DataGridModel::DataGridModel(QObject* parent) : QAbstractTableModel(parent), DataAware(nullptr) {}
 
@@ -92,11 +93,7 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const
         if (col.alignment)
             return QVariant::fromValue(*col.alignment);
         const qx::Field* f = columnField(index.column());
-        const qx::Alignment a = f ? f->alignment() : qx::Alignment::Left;
-        const Qt::Alignment h = a == qx::Alignment::Right    ? Qt::AlignRight
-                                : a == qx::Alignment::Center ? Qt::AlignHCenter
-                                                             : Qt::AlignLeft;
-        return QVariant::fromValue(h | Qt::AlignVCenter);
+        return QVariant::fromValue(QtAlignmentOf(f ? f->alignment() : qx::Alignment::Left));
     }
     case Qt::FontRole: return col.font ? QVariant(*col.font) : QVariant();
     case Qt::ForegroundRole:

@@ -1,7 +1,6 @@
 #include "platform/widgets/DataMemo.h"
 
 #include "platform/widgets/DataEdit.h"
-#include "platform/widgets/DataSource.h"
 
 #include <QKeyEvent>
 
@@ -11,46 +10,22 @@ void DataMemo::refresh()
 {
     const qx::Field* f = boundField();
     setReadOnly(!f || !f->isData() || f->readOnly());
-    if (pending_ && dataSource() && dataSource()->editing())
+    if (keepsPendingInput())
         return;
-    pending_ = false;
     const QString shown = f ? f->asString() : QString();
     if (shown != toPlainText())
         setPlainText(shown);
 }
 
-bool DataMemo::commit()
-{
-    if (!pending_)
-        return true;
-    if (!writeFieldText(toPlainText()))
-        return false;
-    pending_ = false;
-    return true;
-}
-
-void DataMemo::updateRecord()
-{
-    if (!commit())
-        throw qx::SilentAbort();
-}
-
 void DataMemo::keyPressEvent(QKeyEvent* event)
 {
     const bool changing = ChangesText(event) || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!QPlainTextEdit::isReadOnly() && changing && !beginFieldEdit()) {
-        event->accept();
-        return;
-    }
-    const QString before = toPlainText();
-    QPlainTextEdit::keyPressEvent(event);
-    if (toPlainText() != before)
-        pending_ = true;
+    typeKey(event, !QPlainTextEdit::isReadOnly() && changing, [&] { QPlainTextEdit::keyPressEvent(event); });
 }
 
 void DataMemo::focusOutEvent(QFocusEvent* event)
 {
     QPlainTextEdit::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    if (IsFieldExit(event))
         commit();
 }

@@ -12,18 +12,14 @@ class DataMemo : public QPlainTextEdit, public DataAware, public DataControl {
 public:
     explicit DataMemo(QWidget* parent = nullptr);
 
-    bool commit();
     void refresh() override;
-    void updateRecord() override;
 
     ControlKind controlKind() const override { return ControlKind::DataMemo; }
     bool isReadOnly() const override { return QPlainTextEdit::isReadOnly(); }
     const qx::Field* field() const override { return boundField(); }
 
 protected:
+    QString inputText() const override { return toPlainText(); }
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    bool pending_ = false;
 };

@@ -16,21 +16,22 @@ DataSource::~DataSource()
 
 void DataSource::setDataSet(qx::ClientDataSet* dataSet)
 {
-    if (dataSet == dataSet_)
-        return;
-    unlisten();
-    dataSet_ = dataSet;
-    listen();
-    tellControls(qx::DataEvent::StateChanged);
-    emit stateChanged();
+    if (dataSet != dataSet_)
+        relink(dataSet, enabled_);
 }
 
 void DataSource::setEnabled(bool on)
 {
-    if (on == enabled_)
-        return;
+    if (on != enabled_)
+        relink(dataSet_, on);
+}
+
+// Controls see the change as one of state: they show the new dataset, or nothing.
+void DataSource::relink(qx::ClientDataSet* dataSet, bool enabled)
+{
     unlisten();
-    enabled_ = on;
+    dataSet_ = dataSet;
+    enabled_ = enabled;
     listen();
     tellControls(qx::DataEvent::StateChanged);
     emit stateChanged();

@@ -44,6 +44,7 @@ signals:
     void dataChanged();
 
 private:
+    void relink(qx::ClientDataSet* dataSet, bool enabled);
     void listen();
     void unlisten();
     void onDataEvent(qx::DataEvent event);

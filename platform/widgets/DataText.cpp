@@ -1,5 +1,7 @@
 #include "platform/widgets/DataText.h"
 
+#include "platform/widgets/WidgetColor.h"
+
 DataText::DataText(QWidget* parent) : QLabel(parent), DataAware(this)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -20,9 +22,7 @@ void DataText::setTransparent(bool on)
 
 void DataText::setBackgroundColor(const QColor& color)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
+    SetWidgetColor(*this, QPalette::Window, color);
 }
 
 QColor DataText::backgroundColor() const

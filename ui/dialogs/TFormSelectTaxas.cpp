@@ -48,6 +48,15 @@ QLabel* headingCell(QWidget* parent, int width, const QString& chn, QLabel** por
     return cell;
 }
 
+GridColumn gridColumn(const char16_t* field, int width, std::optional<QFont> font = std::nullopt)
+{
+    GridColumn column;
+    column.fieldName = QString::fromUtf16(field);
+    column.width = width;
+    column.font = std::move(font);
+    return column;
+}
+
 // A 150 x 15 tab picture with the language's name.
 QPixmap tabPicture(const QString& name, const QFont& font)
 {
@@ -155,11 +164,11 @@ TFormSelectTaxas::TFormSelectTaxas(TdmMain& dm, QWidget* parent) : QDialog(paren
     DBGridTaxas->setShowGrid(true);
     QFont turkishCourier = DesignFontPixels(QStringLiteral("Courier New"), 13);
     DBGridTaxas->setColumns({
-        {QStringLiteral("Codigo"), QString(), 48},
-        {QStringLiteral("Tipo_Chn"), QString(), 430},
-        {QStringLiteral("Tipo_Por"), QString(), 430, std::nullopt, turkishCourier},
-        {QStringLiteral("Taxa"), QString(), 61},
-        {QStringLiteral("No_de_Anos"), QString(), 65},
+        gridColumn(u"Codigo", 48),
+        gridColumn(u"Tipo_Chn", 430),
+        gridColumn(u"Tipo_Por", 430, turkishCourier),
+        gridColumn(u"Taxa", 61),
+        gridColumn(u"No_de_Anos", 65),
     });
     DBGridTaxas->setDataSource(DataSourceTaxas);
     for (const auto& [column, width] : {std::pair{ColCodigo, 48}, {ColTipoChn, 430}, {ColTaxa, 61}, {ColAnos, 65}})

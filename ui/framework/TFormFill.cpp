@@ -1,7 +1,6 @@
 #include "ui/framework/TFormFill.h"
 
 #include "core/module/TdmMain.h"
-#include "core/msgdlg/ChildRepaint.h"
 #include "core/msgdlg/EditColors.h"
 #include "platform/widgets/DataAware.h"
 #include "platform/widgets/DataCheckBox.h"
@@ -9,6 +8,7 @@
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/DataText.h"
 #include "platform/widgets/ScreenFonts.h"
+#include "platform/widgets/WidgetColor.h"
 #include "ui/framework/EditorTabs.h"
 #include "ui/framework/HandlerGuard.h"
 #include "ui/framework/TFrameDBGridAlert.h"
@@ -90,9 +90,7 @@ TFormFill::TFormFill(EditorSpec spec, QWidget* parent) : QMainWindow(parent), sp
     InstallWidgetErrorShow();
     setWindowTitle(spec_.caption);
     setFont(DesignFontPixels(QStringLiteral("Arial"), 13));
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(p);
+    SetWidgetColor(*this, QPalette::WindowText, Qt::blue);
 
     PageControl = new EditorTabs(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
@@ -145,9 +143,7 @@ void TFormFill::buildPage(int index)
     page.ScrollBox->setObjectName(pageName("ScrollBoxP", index));
     page.ScrollBox->setWidgetResizable(false);
     page.ScrollBox->setFrameShape(QFrame::NoFrame);
-    QPalette sp = page.ScrollBox->palette();
-    sp.setColor(QPalette::Window, page.spec.background);
-    page.ScrollBox->setPalette(sp);
+    SetWidgetColor(*page.ScrollBox, QPalette::Window, page.spec.background);
     page.ScrollBox->setBackgroundRole(QPalette::Window);
     page.Content = new QWidget;
     page.Content->setFocusPolicy(Qt::ClickFocus);  // an auto-calc button hands the focus here
@@ -279,10 +275,8 @@ DataEdit* TFormFill::AddEdit(int page, const QString& field, const QRect& box)
     Page& pg = pages_[std::size_t(page)];
     auto* edit = new DataEdit(pg.Content);
     edit->setFont(DesignFontPixels(QStringLiteral("Courier New"), 13));
-    QPalette p = edit->palette();
-    p.setColor(QPalette::Base, kEditBackground);
-    p.setColor(QPalette::Text, Qt::blue);
-    edit->setPalette(p);
+    SetWidgetColor(*edit, QPalette::Base, kEditBackground);
+    SetWidgetColor(*edit, QPalette::Text, Qt::blue);
     edit->setGeometry(box);
     edit->setDataSource(pg.Source);
     edit->setDataField(field);
@@ -300,9 +294,7 @@ DataText* TFormFill::AddText(int page, const QString& field, const QRect& box, D
     QFont font = DesignFontPixels(QStringLiteral("Courier New"), 13);
     font.setBold(true);
     text->setFont(font);
-    QPalette p = text->palette();
-    p.setColor(QPalette::WindowText, Qt::blue);
-    text->setPalette(p);
+    SetWidgetColor(*text, QPalette::WindowText, Qt::blue);
     text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     text->setGeometry(box);
     text->setDataSource(source ? source : pg.Source);
@@ -315,9 +307,7 @@ DataCheckBox* TFormFill::AddCheckBox(int page, const QString& field, const QRect
     Page& pg = pages_[std::size_t(page)];
     auto* box_ = new DataCheckBox(pg.Content);
     box_->setAutoFillBackground(true);
-    QPalette p = box_->palette();
-    p.setColor(QPalette::Window, kEditBackground);
-    box_->setPalette(p);
+    SetWidgetColor(*box_, QPalette::Window, kEditBackground);
     box_->setGeometry(box);
     box_->setDataSource(pg.Source);
     box_->setDataField(field);
@@ -432,7 +422,7 @@ void TFormFill::FormShow()
         for (DataSource* s : extraSources_)
             s->setEnabled(true);
         for (QWidget* w : findChildren<QWidget*>())
-            if (takesEnterExitColors(w))
+            if (takesEnterExitColors(w) && w != focusWidget())
                 SetExitColors(w);
         if (FirstPaint)
             bindFirstShow();
@@ -552,11 +542,11 @@ void TFormFill::onFocusChanged(QWidget* old, QWidget* now)
     });
 }
 
+// A control repaints itself when its colours change, so no stale colours stay behind; the page
+// is not repainted as a whole (that would redraw the picture and every box on each Enter).
 void TFormFill::DataControlEnter(QWidget* control)
 {
     SetEnterColors(control);
-    if (ActivePage() >= 0)
-        InvalidateChildControls(this, pages_[std::size_t(ActivePage())].Content);
 }
 
 void TFormFill::DataControlExit(QWidget* control)

@@ -7,6 +7,7 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/ScreenFonts.h"
+#include "platform/widgets/WidgetColor.h"
 #include "ui/framework/HandlerGuard.h"
 
 #include <QApplication>
@@ -65,9 +66,7 @@ QLabel* whiteLabel(const QString& text, const QFont& font, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(p);
+    SetWidgetColor(*label, QPalette::WindowText, Qt::white);
     return label;
 }
 
@@ -93,9 +92,7 @@ TFrameDBGridAlert::TFrameDBGridAlert(QWidget* parent) : QFrame(parent), PageData
     Panel1 = new QWidget(this);
     Panel1->setFixedHeight(20);
     Panel1->setAutoFillBackground(true);
-    QPalette caption = Panel1->palette();
-    caption.setColor(QPalette::Window, palette().color(QPalette::Active, QPalette::Highlight));
-    Panel1->setPalette(caption);
+    SetWidgetColor(*Panel1, QPalette::Window, palette().color(QPalette::Active, QPalette::Highlight));
     auto* bar = new QHBoxLayout(Panel1);
     bar->setContentsMargins(0, 0, 0, 0);
     const QFont chinese = DesignFontPixels(QStringLiteral("新細明體"), 12);
@@ -146,9 +143,7 @@ TFrameDBGridAlert::TFrameDBGridAlert(QWidget* parent) : QFrame(parent), PageData
         const qx::Field* type = cdsCur_DB_Alert ? cdsCur_DB_Alert->findField(u"Alert_Type") : nullptr;
         style.text = alertTextColor(type ? intOf(values[std::size_t(type->index())]) : 0);
     };
-    QPalette header = DBGridAlert->horizontalHeader()->palette();
-    header.setColor(QPalette::ButtonText, Qt::blue);
-    DBGridAlert->horizontalHeader()->setPalette(header);
+    SetWidgetColor(*DBGridAlert->horizontalHeader(), QPalette::ButtonText, Qt::blue);
     outer->addWidget(DBGridAlert);
 
     connect(DataSourceCur_DB_Alert, &DataSource::dataChanged, this, [this] { RunGuarded([this] { UpdateAlertFrameVisibility(); }); });
@@ -168,6 +163,7 @@ TFrameDBGridAlert::TFrameDBGridAlert(QWidget* parent) : QFrame(parent), PageData
 
 TFrameDBGridAlert::~TFrameDBGridAlert()
 {
+    DataSourceCur_DB_Alert->disconnect(this);
     DataSourceCur_DB_Alert->setDataSet(nullptr);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/data/ClientDataSet.h"
 
 #include <QFrame>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -26,7 +27,7 @@ public:
     explicit TFrameDBGridAlert(QWidget* parent = nullptr);
     ~TFrameDBGridAlert() override;
 
-    QWidget* Splitter = nullptr;
+    QPointer<QWidget> Splitter;
     std::int32_t ObjCode = 0;
     std::function<void(int column)> OnCellClick;
     std::function<qx::ClientDataSet*(int objCode)> PageDataSetOf;
