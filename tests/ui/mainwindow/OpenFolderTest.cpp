@@ -165,7 +165,6 @@ TEST_F(OpenFolder, FolderWithoutValidSectorShowsTheSectorDialogUnderTheHourglass
         EXPECT_TRUE(modals.done());
         EXPECT_TRUE(hourglass);
         EXPECT_EQ(sectorId(), c.expected);
-        EXPECT_FALSE(main().ActionFillM1->text().isEmpty());
         expectState(true);
     }
     EXPECT_EQ(modals.seen, (QStringList{QStringLiteral("FormSelectSector"), QStringLiteral("FormSelectSector")}));
