@@ -1,11 +1,11 @@
 #include "ui/dialogs/TFormSelectSector.h"
 
-#include "platform/widgets/ScreenFonts.h"
 #include "core/calc/SectorOf.h"
 #include "core/module/TdmMain.h"
 #include "core/util/Accents.h"
 #include "core/util/PlainMessage.h"
 #include "platform/data/ClientDataSet.h"
+#include "platform/widgets/ScreenFonts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

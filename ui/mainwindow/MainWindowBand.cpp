@@ -2,11 +2,11 @@
 // program's title and who the open declaration belongs to at the right.
 #include "ui/mainwindow/TFormMain.h"
 
-#include "platform/widgets/PlatformColor.h"
-#include "platform/widgets/ScreenFonts.h"
 #include "core/util/Accents.h"
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/DataText.h"
+#include "platform/widgets/PlatformColor.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "ui/mainwindow/ProgramPictures.h"
 
 #include <QGridLayout>

@@ -1,12 +1,13 @@
 #include "ui/mainwindow/TFormMain.h"
 
 #include "core/calc/SectorOf.h"
+#include "core/check/StoredText.h"
 #include "core/msgdlg/MonitorFit.h"
-#include "platform/widgets/ScreenFonts.h"
 #include "core/util/Clock.h"
 #include "core/util/PlainMessage.h"
 #include "core/util/Registry.h"
-#include "core/check/StoredText.h"
+#include "platform/widgets/DataSource.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "ui/dialogs/TFormSelectFolder.h"
 #include "ui/dialogs/TFormSelectSector.h"
 #include "ui/mainwindow/BrowseForFolder.h"
@@ -15,8 +16,6 @@
 #include "ui/mainwindow/MouseWheelToKeys.h"
 #include "ui/mainwindow/OpenFolderSteps.h"
 #include "ui/mainwindow/TFormAbout.h"
-
-#include "platform/widgets/DataSource.h"
 
 #include <QAction>
 #include <QApplication>
