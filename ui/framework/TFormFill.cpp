@@ -120,8 +120,12 @@ TFormFill::TFormFill(EditorSpec spec, QWidget* parent) : QMainWindow(parent), sp
 
 TFormFill::~TFormFill()
 {
-    if (filterInstalled_)
-        qApp->removeEventFilter(this);
+    // Nothing may call back into the editor while its widgets go: the window's own closing and
+    // the children's last signals would reach a half-destroyed object.
+    qApp->removeEventFilter(this);
+    qApp->disconnect(this);
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
     // The controls go before their sources; the sources let go of the datasets.
     for (Page& page : pages_)
         if (page.Source)
