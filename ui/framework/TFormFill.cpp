@@ -126,7 +126,7 @@ TFormFill::~TFormFill()
     qApp->disconnect(this);
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
-    // The controls go before their sources; the sources let go of the datasets.
+    // The datasets outlive the editor: its sources let go of them.
     for (Page& page : pages_)
         if (page.Source)
             page.Source->setDataSet(nullptr);
