@@ -282,7 +282,8 @@ TEST(ReportPrinter, PrintsTheFullSheetUnscaled)
     ASSERT_TRUE(page.ok);
     EXPECT_NEAR(page.widthMm, 420, 0.2);
     EXPECT_NEAR(page.heightMm, 297, 0.2);
-    const DisplayText* value = LayoutPage(r.page).findText(QStringLiteral("TextValue"));
+    const DisplayList list = LayoutPage(r.page);
+    const DisplayText* value = list.findText(QStringLiteral("TextValue"));
     const auto words = page.find(value->text);
     ASSERT_EQ(words.size(), 1u);
     EXPECT_NEAR(words[0]->xMax, value->anchor().x(), 0.1);
