@@ -258,14 +258,11 @@ bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBl
     const bool wasActive = ds.active();
     try {
         if (!forceNew && fileExists(ds.fileName())) {
-            ds.open();  // an active dataset is neither reloaded nor recreated
-            // Well-formed values in the wrong shape (two records in a page, a list row without
-            // its number) are refused like any other damage, before anything relies on them.
-            const QString fault = wasActive ? QString() : FolderFileShapeFault(*this, entry);
-            if (!fault.isEmpty()) {
-                ds.close();
-                throw qx::DataPacketError(fault.toStdString());
-            }
+            // An active dataset is neither reloaded nor recreated. Well-formed values in the wrong
+            // shape (two records in a page, a list row without its number) are refused like any
+            // other damage, before anything relies on them.
+            if (!wasActive)
+                qx::DataPacket::load(ds, ds.fileName(), FolderFileShapeOf(*this, entry));
         } else if (!ds.active()) {
             ds.createDataSet();
         }

@@ -188,7 +188,8 @@ public:
     // Replaces every row with `rows` (data fields in definition order, calculated ones ignored),
     // opens the dataset in browse state on the first row, with an empty change log. Auto-increment
     // numbering continues above the largest value loaded. Values of another type are converted
-    // and checked as by Field::setValue; on any error DataSetError names the row and the dataset
+    // and checked as by Field::setValue, but not held to the bounds a field sets for typing; on
+    // any error DataSetError names the row and the dataset
     // is exactly as before.
     void loadRows(std::vector<std::vector<Value>> rows);
     // The data-field values of every row in physical order (as a data packet stores them).

@@ -1,6 +1,7 @@
 #include "platform/data/Currency.h"
 
 #include <QString>
+#include <algorithm>
 #include <limits>
 
 namespace qx {
@@ -113,6 +114,66 @@ bool Currency::tryParse(QStringView text, Currency* out)
     for (int d = decimals; d < 4; ++d)
         fraction *= 10;
     Wide raw = units * kScale + fraction;
+    if (negative)
+        raw = -raw;
+    if (raw < kMinRaw || raw > kMaxRaw)
+        return false;
+    if (out)
+        *out = fromRaw(static_cast<std::int64_t>(raw));
+    return true;
+}
+
+bool Currency::tryParseRounded(QStringView text, Currency* out)
+{
+    const QStringView s = text.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
+        negative = s[i] == u'-';
+        ++i;
+    }
+    // The digits of the mantissa, and how many stand before its point.
+    const qsizetype digitsStart = i;
+    QString digits;
+    qsizetype wholeDigits = 0;
+    for (; i < s.size() && isDigit(s[i]); ++i)
+        digits += s[i];
+    wholeDigits = digits.size();
+    if (i < s.size() && s[i] == u'.')
+        for (++i; i < s.size() && isDigit(s[i]); ++i)
+            digits += s[i];
+    if (digits.isEmpty() || i == digitsStart)
+        return false;
+    constexpr int kMaxExponent = 400;  // far beyond any amount; keeps the arithmetic small
+    int exponent = 0;
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+            negativeExponent = s[i++] == u'-';
+        const qsizetype exponentStart = i;
+        for (; i < s.size() && isDigit(s[i]); ++i) {
+            exponent = exponent * 10 + (s[i].unicode() - u'0');
+            if (exponent > kMaxExponent)
+                return false;
+        }
+        if (i == exponentStart)
+            return false;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != s.size())
+        return false;
+    // The raw value is the first `kept` digits (ten-thousandths), rounded by the next one.
+    const qsizetype kept = wholeDigits + exponent + 4;
+    Wide raw = 0;
+    for (qsizetype d = 0; d < std::max<qsizetype>(kept, 0); ++d) {
+        raw = raw * 10 + (d < digits.size() ? digits[d].unicode() - u'0' : 0);
+        if (raw > kMaxRaw + 1)
+            return false;
+    }
+    if (kept >= 0 && kept < digits.size() && digits[kept] >= u'5')
+        ++raw;
     if (negative)
         raw = -raw;
     if (raw < kMinRaw || raw > kMaxRaw)

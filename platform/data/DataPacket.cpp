@@ -127,13 +127,13 @@ QByteArray serialize(const std::vector<FieldDef>& defs, const std::vector<std::v
 }
 
 std::vector<std::vector<Value>> parse(const QByteArray& bytes, const std::vector<FieldDef>& defs,
-                                      const QString& sourceName)
+                                      const QString& sourceName, const PacketShape& shape)
 {
     if (bytes.isEmpty())
         failAt(sourceName, {}, 0, QStringLiteral("the file is empty"));
     const QString text = decodePacket(bytes, sourceName);
     try {
-        return readPacket(text, defs);
+        return readPacket(text, defs, shape);
     } catch (const PacketFault& fault) {
         failAt(sourceName, text, fault.offset, fault.message);
     }

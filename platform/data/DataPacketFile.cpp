@@ -32,7 +32,7 @@ QByteArray serialize(const ClientDataSet& dataSet)
     return serialize(dataSet.fieldDefs(), dataSet.dataRows());
 }
 
-void load(ClientDataSet& dataSet, const QString& path)
+void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -46,7 +46,7 @@ void load(ClientDataSet& dataSet, const QString& path)
         fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, file.errorString()));
     if (bytes.size() > kMaxPacketBytes)
         fail(QStringLiteral("The file \"%1\" is too large for a data packet").arg(path));
-    std::vector<std::vector<Value>> rows = parse(bytes, dataSet.fieldDefs(), path);
+    std::vector<std::vector<Value>> rows = parse(bytes, dataSet.fieldDefs(), path, shape);
     try {
         dataSet.loadRows(std::move(rows));
     } catch (const std::exception& e) {

@@ -50,11 +50,12 @@ std::int64_t integerOf(const FieldDef& def, const Value& v, const QString& ds)
     notValid(ds, def, plainText(v), "integer");
 }
 
-std::int64_t checkedBounds(const FieldDef& def, std::int64_t n, std::int64_t lo, std::int64_t hi, const QString& ds)
+std::int64_t checkedBounds(const FieldDef& def, std::int64_t n, std::int64_t lo, std::int64_t hi, const QString& ds,
+                           Bounds bounds)
 {
-    if (def.minValue && *def.minValue > lo)
+    if (bounds == Bounds::Checked && def.minValue && *def.minValue > lo)
         lo = *def.minValue;
-    if (def.maxValue && *def.maxValue < hi)
+    if (bounds == Bounds::Checked && def.maxValue && *def.maxValue < hi)
         hi = *def.maxValue;
     if (n < lo || n > hi)
         fail(ds, QStringLiteral("%1 is not a valid value for field '%2'. The allowed range is %3 to %4")
@@ -161,7 +162,37 @@ int big5Width(const QString& text)
     return width;
 }
 
-Value toFieldType(const FieldDef& def, const Value& v, const QString& ds)
+qsizetype badTextCharacter(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x20) {
+            if (c != u'\t' && c != u'\r' && c != u'\n')
+                return i;
+            continue;
+        }
+        if (c < 0xD800)
+            continue;
+        char32_t code = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, text[i + 1].unicode());
+        if ((code >= 0xFDD0 && code <= 0xFDEF) || (code & 0xFFFE) == 0xFFFE)
+            return i;
+        if (code > 0xFFFF)
+            ++i;
+    }
+    return -1;
+}
+
+QString characterCode(QStringView text, qsizetype at)
+{
+    char32_t code = text[at].unicode();
+    if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+        code = QChar::surrogateToUcs4(text[at], text[at + 1]);
+    return QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+Value toFieldType(const FieldDef& def, const Value& v, const QString& ds, Bounds bounds)
 {
     if (isNull(v))
         return {};
@@ -172,15 +203,17 @@ Value toFieldType(const FieldDef& def, const Value& v, const QString& ds)
         QString text = std::holds_alternative<QString>(v) ? std::get<QString>(v) : plainText(v);
         if (def.kind == FieldKind::Data && def.size > 0 && big5Width(text) > def.size)
             fail(ds, QStringLiteral("Text too long for field '%1' (at most %2 bytes): '%3'").arg(def.name).arg(def.size).arg(text));
+        if (const qsizetype bad = badTextCharacter(text); bad >= 0)
+            fail(ds, QStringLiteral("Field '%1' cannot hold the character %2").arg(def.name, characterCode(text, bad)));
         return text;
     }
     case FieldType::Integer:
     case FieldType::AutoInc:
         return static_cast<std::int32_t>(checkedBounds(def, integerOf(def, v, ds), std::numeric_limits<std::int32_t>::min(),
-                                                       std::numeric_limits<std::int32_t>::max(), ds));
+                                                       std::numeric_limits<std::int32_t>::max(), ds, bounds));
     case FieldType::LargeInt:
         return checkedBounds(def, integerOf(def, v, ds), std::numeric_limits<std::int64_t>::min(),
-                             std::numeric_limits<std::int64_t>::max(), ds);
+                             std::numeric_limits<std::int64_t>::max(), ds, bounds);
     case FieldType::Currency:
         return currencyOf(def, v, ds);
     case FieldType::Boolean:
