@@ -1,6 +1,7 @@
 #include "core/module/TdmMain.h"
 
 #include "core/catalogue/FieldCatalogue.h"
+#include "core/folder/FolderLock.h"
 
 TdmMain* dmMain = nullptr;
 

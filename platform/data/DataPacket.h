@@ -12,6 +12,7 @@
 // attributes and fields; names match ignoring case.
 
 #include "PacketShape.h"
+#include "StagedFile.h"
 #include "Value.h"
 
 #include <QByteArray>
@@ -51,9 +52,13 @@ std::vector<std::vector<Value>> parse(const QByteArray& bytes, const std::vector
 // failure the dataset is exactly as before and DataPacketError is thrown. Values are not held to
 // the bounds a field sets for typing.
 void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape = {});
-// Writes atomically (temporary file in the same folder, then rename); the old file stays whole
-// on failure. Throws DataPacketError with the system's reason.
+// Writes atomically (temporary file in the same folder, flushed, then renamed; see StagedFile);
+// the old file stays whole on failure, and a symbolic link in its place is refused. Throws
+// DataPacketError with the system's reason.
 void save(const ClientDataSet& dataSet, const QString& path);
+// The first step of save(): the packet written to a temporary beside `path`; commit() puts it in
+// place, destroying it without commit() leaves the old file as it was.
+StagedFile stage(const ClientDataSet& dataSet, const QString& path);
 
 }  // namespace DataPacket
 

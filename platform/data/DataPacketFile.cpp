@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace qx::DataPacket {
 
@@ -54,7 +53,7 @@ void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape)
     }
 }
 
-void save(const ClientDataSet& dataSet, const QString& path)
+StagedFile stage(const ClientDataSet& dataSet, const QString& path)
 {
     QByteArray bytes;
     try {
@@ -62,21 +61,12 @@ void save(const ClientDataSet& dataSet, const QString& path)
     } catch (const DataPacketError& e) {
         fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reasonOf(e)));
     }
-    // Temporary file in the same folder, renamed over the old file only when complete.
-    // Unbuffered, so that a short write (full disk, size limit) shows in write()'s count: a
-    // buffered write that falls short at the final flush is not reported by commit().
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
-        QString reason = file.errorString();
-        if (file.error() == QFileDevice::NoError)
-            reason = QStringLiteral("only part of the data could be written (disk full?)");
-        file.cancelWriting();
-        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reason));
-    }
-    if (!file.commit())
-        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+    return StagedFile(path, bytes);
+}
+
+void save(const ClientDataSet& dataSet, const QString& path)
+{
+    stage(dataSet, path).commit();
 }
 
 }  // namespace qx::DataPacket
