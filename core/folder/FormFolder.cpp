@@ -117,17 +117,15 @@ std::optional<qx::StagedFile> stageEntry(const TFolderFile& entry)
     }
 }
 
-// Puts a staged file in place; the change log is merged only then. False (reported) on failure.
-bool commitEntry(const TFolderFile& entry, qx::StagedFile& file)
+// Puts a staged file in place; the reason when it cannot be renamed.
+std::optional<QString> commitFailure(qx::StagedFile& file)
 {
     try {
         file.commit();
+        return std::nullopt;
     } catch (const std::exception& e) {
-        ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, errorText(e)));
-        return false;
+        return errorText(e);
     }
-    entry.DataSet->mergeChangeLog();
-    return true;
 }
 
 // The file table with the alert list last: posting the pages may change the findings.
@@ -250,6 +248,9 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
         undo();
         throw;
     }
+    // Temporaries of a save that was killed: no save of this folder runs while we hold its lock.
+    for (const TFolderFile& entry : dm.FolderFiles())
+        qx::StagedFile::removeLeftovers(entry.DataSet->fileName());
     return TFolderResult::frDone;
 }
 
@@ -279,10 +280,22 @@ TFolderResult saveAll(TdmMain& dm, const QString& folder)
             return TFolderResult::frFailed;  // the temporaries go with `staged`
         staged.emplace_back(entry, std::move(*file));
     }
-    bool failed = false;
-    for (auto& [entry, file] : staged)
-        failed = !commitEntry(*entry, file) || failed;
+    // The renames follow one another with nothing in between, so the burst in which a crash
+    // would leave some files new and the rest old stays as short as it can be.
+    std::vector<std::pair<const TFolderFile*, QString>> refused;
+    std::vector<const TFolderFile*> renamed;
+    for (auto& [entry, file] : staged) {
+        if (std::optional<QString> failure = commitFailure(file))
+            refused.emplace_back(entry, *failure);
+        else
+            renamed.push_back(entry);
+    }
     qx::StagedFile::syncFolder(folder);
+    for (const auto& [entry, error] : refused)
+        ShowFolderMessage(CannotSaveFileMsg(entry->TitleChn, entry->FileName, SaveStep::Disk, error));
+    for (const TFolderFile* entry : renamed)
+        entry->DataSet->mergeChangeLog();
+    const bool failed = !refused.empty();
     return failed ? TFolderResult::frFailed : TFolderResult::frDone;
 }
 
@@ -386,7 +399,14 @@ bool TdmMain::SaveFolderFile(const TFolderFile& entry)
     if (!needsWriting(*entry.DataSet) || !postPendingEdit(entry))
         return false;
     std::optional<qx::StagedFile> file = stageEntry(entry);
-    return file && commitEntry(entry, *file);
+    if (!file)
+        return false;
+    if (const std::optional<QString> failure = commitFailure(*file)) {
+        ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, *failure));
+        return false;
+    }
+    entry.DataSet->mergeChangeLog();
+    return true;
 }
 
 bool TdmMain::CloseFolderFile(const TFolderFile& entry)

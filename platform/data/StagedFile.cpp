@@ -2,8 +2,11 @@
 
 #include "DataPacket.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,6 +16,8 @@
 namespace qx {
 
 namespace {
+
+constexpr char kTempInfix[] = ".qxtmp.";
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
@@ -70,7 +75,7 @@ StagedFile::StagedFile(const QString& path, const QByteArray& bytes)
     if (const QString fault = placeFault(path); !fault.isEmpty())
         fail(path, fault);
     const QByteArray target = QFile::encodeName(path);
-    QByteArray temp = target + ".qxtmp.XXXXXX";
+    QByteArray temp = target + kTempInfix + "XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         fail(path, systemReason(errno));
@@ -103,14 +108,30 @@ StagedFile::~StagedFile()
 
 void StagedFile::commit()
 {
-    // rename() replaces the entry itself: a link that appeared meanwhile is replaced, never followed.
-    if (::rename(temp_.constData(), QFile::encodeName(path_).constData()) != 0) {
+    // Both replace the entry itself: a link that appeared meanwhile is moved aside, never followed.
+    // Exchanging the two entries is much faster than a rename over the old file, which frees the
+    // old file's blocks on the spot; the old bytes then stay under the temporary's name until the
+    // destructor removes them, after the burst of renames.
+    const QByteArray target = QFile::encodeName(path_);
+    if (::renameat2(AT_FDCWD, temp_.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0)
+        return;
+    if (::rename(temp_.constData(), target.constData()) != 0) {
         const int error = errno;
         ::unlink(temp_.constData());
         temp_.clear();
         fail(path_, systemReason(error));
     }
     temp_.clear();
+}
+
+void StagedFile::removeLeftovers(const QString& path)
+{
+    const QFileInfo file(path);
+    QDir folder = file.dir();
+    for (const QFileInfo& left : folder.entryInfoList({file.fileName() + QLatin1String(kTempInfix) + QLatin1Char('*')},
+                                                      QDir::Files | QDir::Hidden | QDir::System))
+        if (!left.isSymLink())
+            QFile::remove(left.filePath());
 }
 
 void StagedFile::syncFolder(const QString& folder)

@@ -14,25 +14,28 @@ class StagedFile {
 public:
     // Writes the temporary. Throws DataPacketError with the system's reason; nothing stays behind.
     StagedFile(const QString& path, const QByteArray& bytes);
-    // Removes the temporary unless it was renamed.
+    // Removes the temporary: the new bytes when never committed, else what it may still hold
+    // of the old file.
     ~StagedFile();
     StagedFile(StagedFile&& other) noexcept;
     StagedFile& operator=(StagedFile&&) = delete;
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 
-    // Renames the temporary over the file. Throws DataPacketError; the temporary is then removed.
+    // Puts the new bytes in place by one rename. Throws DataPacketError; the temporary is then removed.
     void commit();
     const QString& path() const { return path_; }
 
     // Flushes the folder's entries after a burst of renames, so they survive a power cut.
     static void syncFolder(const QString& folder);
+    // Removes the temporaries of `path` that a killed program left behind.
+    static void removeLeftovers(const QString& path);
     // Why `path` may not be replaced (a link, a directory, a device); empty when it may.
     static QString placeFault(const QString& path);
 
 private:
     QString path_;
-    QByteArray temp_;  // empty once renamed or removed
+    QByteArray temp_;  // the temporary's name; empty once nothing is left under it
 };
 
 }  // namespace qx
