@@ -41,9 +41,8 @@ std::int64_t integerOf(const FieldDef& def, const Value& v, const QString& ds)
     if (const auto* c = std::get_if<Currency>(&v))
         return roundedUnits(*c);
     if (const auto* s = std::get_if<QString>(&v)) {
-        bool ok = false;
-        const std::int64_t n = s->trimmed().toLongLong(&ok);
-        if (!ok)
+        std::int64_t n = 0;
+        if (!parseIntegerText(*s, &n))
             notValid(ds, def, *s, "integer");
         return n;
     }
@@ -160,6 +159,31 @@ int big5Width(const QString& text)
         width += c.unicode() < 0x100 ? 1 : 2;
     }
     return width;
+}
+
+bool parseIntegerText(QStringView text, std::int64_t* out)
+{
+    const QStringView s = text.trimmed();
+    qsizetype i = 0;
+    const bool negative = !s.isEmpty() && s[0] == u'-';
+    if (!s.isEmpty() && (s[0] == u'-' || s[0] == u'+'))
+        ++i;
+    if (i == s.size())
+        return false;
+    const std::uint64_t limit = negative ? std::uint64_t(std::numeric_limits<std::int64_t>::max()) + 1
+                                         : std::uint64_t(std::numeric_limits<std::int64_t>::max());
+    std::uint64_t magnitude = 0;
+    for (; i < s.size(); ++i) {
+        const char16_t c = s[i].unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        const unsigned d = c - u'0';
+        if (magnitude > (limit - d) / 10)
+            return false;
+        magnitude = magnitude * 10 + d;
+    }
+    *out = negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+    return true;
 }
 
 qsizetype badTextCharacter(QStringView text)

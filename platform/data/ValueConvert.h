@@ -10,6 +10,10 @@
 
 namespace qx::detail {
 
+// A typed whole number: blanks around it, an optional sign ('+' or '-') and digits, as an amount
+// is typed. False for anything else or outside the 64-bit range.
+bool parseIntegerText(QStringView text, std::int64_t* out);
+
 // Width of `text` in the bytes a field holds: ASCII and the accented letters of Latin-1 (the
 // Portuguese texts) one byte, Chinese and any other character two.
 int big5Width(const QString& text);
