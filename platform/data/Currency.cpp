@@ -29,6 +29,25 @@ std::uint64_t magnitude(std::int64_t raw)
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+// An optional sign at i of an amount's text; true for a minus.
+bool readSign(QStringView s, qsizetype& i)
+{
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        return s[i++] == u'-';
+    return false;
+}
+
+// The value of `magnitude` ten-thousandths with the sign into *out, when within the range.
+bool storeSigned(Wide magnitude, bool negative, Currency* out)
+{
+    const Wide raw = negative ? -magnitude : magnitude;
+    if (raw < kMinRaw || raw > kMaxRaw)
+        return false;
+    if (out)
+        *out = Currency::fromRaw(static_cast<std::int64_t>(raw));
+    return true;
+}
+
 }  // namespace
 
 Currency Currency::fromUnits(std::int64_t units)
@@ -85,11 +104,7 @@ bool Currency::tryParse(QStringView text, Currency* out)
 {
     const QStringView s = text.trimmed();
     qsizetype i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
-        negative = s[i] == u'-';
-        ++i;
-    }
+    const bool negative = readSign(s, i);
     // Accumulate the magnitude in ten-thousandths; the wide type cannot overflow before the
     // range test below stops the loop.
     Wide units = 0;
@@ -113,25 +128,14 @@ bool Currency::tryParse(QStringView text, Currency* out)
         return false;
     for (int d = decimals; d < 4; ++d)
         fraction *= 10;
-    Wide raw = units * kScale + fraction;
-    if (negative)
-        raw = -raw;
-    if (raw < kMinRaw || raw > kMaxRaw)
-        return false;
-    if (out)
-        *out = fromRaw(static_cast<std::int64_t>(raw));
-    return true;
+    return storeSigned(units * kScale + fraction, negative, out);
 }
 
 bool Currency::tryParseRounded(QStringView text, Currency* out)
 {
     const QStringView s = text.trimmed();
     qsizetype i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
-        negative = s[i] == u'-';
-        ++i;
-    }
+    const bool negative = readSign(s, i);
     // The digits of the mantissa, and how many stand before its point.
     const qsizetype digitsStart = i;
     QString digits;
@@ -174,13 +178,7 @@ bool Currency::tryParseRounded(QStringView text, Currency* out)
     }
     if (kept >= 0 && kept < digits.size() && digits[kept] >= u'5')
         ++raw;
-    if (negative)
-        raw = -raw;
-    if (raw < kMinRaw || raw > kMaxRaw)
-        return false;
-    if (out)
-        *out = fromRaw(static_cast<std::int64_t>(raw));
-    return true;
+    return storeSigned(raw, negative, out);
 }
 
 Currency Currency::parse(QStringView text)
