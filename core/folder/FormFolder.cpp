@@ -249,8 +249,7 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
         throw;
     }
     // Temporaries of a save that was killed: no save of this folder runs while we hold its lock.
-    for (const TFolderFile& entry : dm.FolderFiles())
-        qx::StagedFile::removeLeftovers(entry.DataSet->fileName());
+    qx::StagedFile::removeLeftovers(folder);
     return TFolderResult::frDone;
 }
 

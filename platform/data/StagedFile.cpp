@@ -124,12 +124,11 @@ void StagedFile::commit()
     temp_.clear();
 }
 
-void StagedFile::removeLeftovers(const QString& path)
+void StagedFile::removeLeftovers(const QString& folder)
 {
-    const QFileInfo file(path);
-    QDir folder = file.dir();
-    for (const QFileInfo& left : folder.entryInfoList({file.fileName() + QLatin1String(kTempInfix) + QLatin1Char('*')},
-                                                      QDir::Files | QDir::Hidden | QDir::System))
+    const QDir dir(folder);
+    const QString pattern = QLatin1Char('*') + QLatin1String(kTempInfix) + QLatin1Char('*');
+    for (const QFileInfo& left : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
         if (!left.isSymLink())
             QFile::remove(left.filePath());
 }

@@ -28,8 +28,8 @@ public:
 
     // Flushes the folder's entries after a burst of renames, so they survive a power cut.
     static void syncFolder(const QString& folder);
-    // Removes the temporaries of `path` that a killed program left behind.
-    static void removeLeftovers(const QString& path);
+    // Removes the temporaries a killed program left behind in `folder`.
+    static void removeLeftovers(const QString& folder);
     // Why `path` may not be replaced (a link, a directory, a device); empty when it may.
     static QString placeFault(const QString& path);
 
