@@ -9,8 +9,8 @@
 #include "core/module/TdmMain.h"
 
 #include "core/folder/FolderFileShape.h"
-#include "core/folder/FolderLock.h"
 #include "core/folder/FolderFileTable.h"
+#include "core/folder/FolderLock.h"
 #include "core/folder/FolderMessages.h"
 #include "core/util/Messages.h"
 #include "core/util/Registry.h"

@@ -413,8 +413,18 @@ void ClientDataSet::loadRows(std::vector<std::vector<Value>> rows)
     built.reserve(rows.size());
     std::vector<std::int64_t> autoNext(width, 1);
     std::int64_t seq = 0;
+    std::shared_ptr<const RowValues> nulls;  // shared by every row without a value
     for (std::size_t r = 0; r < rows.size(); ++r) {
         auto& src = rows[r];
+        if (src.empty() && !s.dataFields.empty()) {
+            if (!nulls)
+                nulls = std::make_shared<const RowValues>(width);
+            auto row = std::make_shared<Row>();
+            row->values = nulls;
+            row->seq = (seq += Impl::kSeqGap);
+            built.push_back(std::move(row));
+            continue;
+        }
         if (src.size() != s.dataFields.size())
             fail(name_, QStringLiteral("Row %1 has %2 values, expected %3").arg(r + 1).arg(src.size()).arg(s.dataFields.size()));
         RowValues values(width);

@@ -185,7 +185,8 @@ public:
     // The row under edit shows its buffer; calculated fields of a row that is not current are
     // computed on demand for that row (each call runs onCalcFields once; nothing is kept).
     Value rowValue(int recNo, int fieldIndex);
-    // Replaces every row with `rows` (data fields in definition order, calculated ones ignored),
+    // Replaces every row with `rows` (data fields in definition order, calculated ones ignored; an
+    // empty row stands for a row of nulls, and all such rows share one row of values),
     // opens the dataset in browse state on the first row, with an empty change log. Auto-increment
     // numbering continues above the largest value loaded. Values of another type are converted
     // and checked as by Field::setValue, but not held to the bounds a field sets for typing; on

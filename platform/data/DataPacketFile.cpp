@@ -2,6 +2,7 @@
 #include "DataPacket.h"
 
 #include "ClientDataSet.h"
+#include "PacketReader.h"
 
 #include <algorithm>
 
@@ -45,7 +46,8 @@ void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape)
         fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, file.errorString()));
     if (bytes.size() > kMaxPacketBytes)
         fail(QStringLiteral("The file \"%1\" is too large for a data packet").arg(path));
-    std::vector<std::vector<Value>> rows = parse(bytes, dataSet.fieldDefs(), path, shape);
+    // Empty rows stay empty: the dataset gives them all one row of nulls.
+    std::vector<std::vector<Value>> rows = parsePacketRows(bytes, dataSet.fieldDefs(), path, shape);
     try {
         dataSet.loadRows(std::move(rows));
     } catch (const std::exception& e) {

@@ -215,26 +215,29 @@ private:
         const int rowNumber = static_cast<int>(rows_.size());
         if (shape_.maxRows >= 0 && rowNumber >= shape_.maxRows)
             fail(scanner_.offset(), QStringLiteral("more than %1 record(s) in a table that holds %1").arg(shape_.maxRows));
-        // Every row takes a full row of values in memory: a file of rows that hold next to
-        // nothing would take many times its size. So the rows may hold no more values than the
-        // file has characters up to them (the field list alone pays for a first row); no file the
-        // program writes comes near this.
-        slotsUsed_ += static_cast<qint64>(fields_.size());
-        if (slotsUsed_ > scanner_.offset() + static_cast<qint64>(fields_.size()))
-            fail(scanner_.offset(), QStringLiteral("%1 rows that hold almost no values (a damaged file?)").arg(rowNumber + 1));
-        std::vector<Value> row(fields_.size());
+        // A row without values stays empty and costs next to nothing. Any other row takes a full
+        // row of values in memory, so a file of rows that hold next to nothing would take many
+        // times its size: the rows may hold no more values than the file has characters up to
+        // them (the field list alone pays for a first row). No file the program writes comes near.
+        std::vector<Value> row;
         nextFileField_ = 0;
         for (const ScannedAttribute& a : scanner_.attributes()) {
             const int f = fieldOfAttribute(a.name, a.valueOffset);
             if (f < 0)
                 continue;  // RowState and anything unknown
+            if (row.empty()) {
+                slotsUsed_ += static_cast<qint64>(fields_.size());
+                if (slotsUsed_ > a.valueOffset + static_cast<qint64>(fields_.size()))
+                    fail(scanner_.offset(), QStringLiteral("%1 rows that hold almost no values (a damaged file?)").arg(rowNumber + 1));
+                row.resize(fields_.size());
+            }
             if (seenInRow_[f] == rowNumber)
                 fail(a.valueOffset, QStringLiteral("field \"%1\" is given twice in the row").arg(a.name));
             seenInRow_[f] = rowNumber;
             row[f] = readValue(*fields_[f], a);
         }
         if (keyField_ >= 0)
-            checkKey(row[std::size_t(keyField_)], rowNumber);
+            checkKey(row.empty() ? Value() : row[std::size_t(keyField_)], rowNumber);
         rows_.push_back(std::move(row));
     }
 

@@ -6,6 +6,7 @@
 #include "PacketShape.h"
 #include "Value.h"
 
+#include <QByteArray>
 #include <QStringView>
 #include <vector>
 
@@ -15,8 +16,14 @@ namespace qx {
 // FIELDs of the file are matched to the definitions by name ignoring case; unknown FIELDs and
 // attributes are ignored, a definition missing from the file reads as null. An element the format
 // does not put where it stands, or a row value of a field of `defs` that the file's field list does
-// not declare, is a fault, as is a row that breaks `shape`. Throws PacketFault at the first fault.
+// not declare, is a fault, as is a row that breaks `shape`. A row without any value of `defs` is
+// an empty vector. Throws PacketFault at the first fault.
 std::vector<std::vector<Value>> readPacket(QStringView text, const std::vector<FieldDef>& defs,
                                            const PacketShape& shape = {});
+
+// The rows of a packet's bytes as readPacket gives them (DataPacket::parse fills the empty rows
+// out). Throws DataPacketError as DataPacket::parse does.
+std::vector<std::vector<Value>> parsePacketRows(const QByteArray& bytes, const std::vector<FieldDef>& defs,
+                                               const QString& sourceName, const PacketShape& shape);
 
 }  // namespace qx
