@@ -193,7 +193,9 @@ void AssetFace::Start(int target)
     hasRows_ = rows.hasRows();
     Running = Carried;
     showSums(carriedLabels_, Carried);
-    setSumLabelsEnabled(true);
+    // A face without rows shows no sums or carried totals; its top band prints before the rows
+    // are asked for.
+    setSumLabelsEnabled(hasRows_ || rowless_ == RowlessFace::Nothing);
     detailBand->enabled = true;
     childBand->enabled = true;
     if (fillerBand)
