@@ -1,6 +1,6 @@
 #include "core/msgdlg/ChildRepaint.h"
 
-#include "core/msgdlg/DataControl.h"
+#include "platform/widgets/DataControl.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 // Colours of data-aware controls as they receive and lose the focus.
 
-#include "core/msgdlg/DataControl.h"
+#include "platform/widgets/DataControl.h"
 
 #include <QColor>
 #include <QPalette>

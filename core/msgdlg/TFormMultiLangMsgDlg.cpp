@@ -3,7 +3,7 @@
 #include "core/msgdlg/DialogPictures.h"
 #include "core/msgdlg/MessageText.h"
 #include "core/msgdlg/PrintTextLines.h"
-#include "core/msgdlg/ScreenFonts.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "core/util/Accents.h"
 #include "core/util/Clock.h"
 #include "core/util/Messages.h"

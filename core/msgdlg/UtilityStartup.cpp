@@ -3,14 +3,14 @@
 #include "core/util/Clock.h"
 #include "core/util/MsgLanguage.h"
 #include "core/util/PlainMessage.h"
+#include "platform/widgets/ScreenFonts.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QMessageBox>
 
 void InitializeUtilities()
 {
-    MsgLanguage = ChooseMsgLanguage(QFontDatabase::families());
+    MsgLanguage = ChooseMsgLanguage(InstalledDesignFamilies());
     // Refusals without a message sound the desktop's own beep, not a bell on a terminal.
     SetBeepHandler([] { QApplication::beep(); });
     SetPlainMessageHandler([](const QString& text) {

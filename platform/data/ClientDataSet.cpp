@@ -617,6 +617,9 @@ void ClientDataSet::post()
         return;
     if (c.state == DataSetState::Edit && c.editRowLost)
         fail(name_, QStringLiteral("The record being edited was deleted"));
+    notify(DataEvent::UpdateRecord);
+    if (!c.editing())
+        return;
     runHandler(beforePost, *this);
 
     Impl& s = *shared_;
@@ -1164,6 +1167,39 @@ Value ClientDataSet::rowValue(int recNo, int fieldIndex)
     const auto hold = row->values;
     runCalc(hold.get(), &calc, recNo);
     return calc[std::size_t(fieldIndex)];
+}
+
+void ClientDataSet::readRow(int recNo, const std::function<void()>& read)
+{
+    const Impl& s = *shared_;
+    Cursor& c = *cursor_;
+    if (!active() || recNo < 1 || recNo > c.size(s))
+        return;
+    const Row* row = c.at(s, recNo - 1);
+    std::shared_ptr<const RowValues> hold;
+    const RowValues* data = nullptr;
+    RowValues calc;
+    if (c.state == DataSetState::Edit && row == c.editRow) {
+        data = &c.buffer;
+        calc = c.buffer;
+    } else {
+        hold = row->values;
+        data = hold.get();
+        if (c.state == DataSetState::Browse && recNo - 1 == c.pos && c.calcStack.empty()) {
+            calc = c.calc;
+        } else {
+            calc.assign(s.defs.size(), Value{});
+            runCalc(data, &calc, recNo);
+        }
+    }
+    c.calcStack.push_back({data, &calc, recNo});
+    try {
+        read();
+    } catch (...) {
+        c.calcStack.pop_back();
+        throw;
+    }
+    c.calcStack.pop_back();
 }
 
 }  // namespace qx

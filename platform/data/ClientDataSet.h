@@ -45,6 +45,7 @@ enum class DataEvent {
     DataSetChanged,   // rows, order or content changed; controls re-read everything
     ScrollChanged,    // the cursor moved
     StateChanged,     // state changed (open, close, edit, insert, browse)
+    UpdateRecord,     // a post begins: controls write their pending input into the buffer
 };
 
 struct LocateOptions {
@@ -185,6 +186,11 @@ public:
     // The row under edit shows its buffer; calculated fields of a row that is not current are
     // computed on demand for that row (each call runs onCalcFields once; nothing is kept).
     Value rowValue(int recNo, int fieldIndex);
+    // Runs `read` with row `recNo` (1-based, cursor order) as the active record, as OnCalcFields
+    // sees a row: fields read that row's values, its calculated fields computed once for the
+    // whole call (the current row's cached ones, the row under edit its buffer). Lets a grid show
+    // any row through the fields' display texts without moving the cursor. Out of range: nothing.
+    void readRow(int recNo, const std::function<void()>& read);
     // Replaces every row with `rows` (data fields in definition order, calculated ones ignored),
     // opens the dataset in browse state on the first row, with an empty change log. Auto-increment
     // numbering continues above the largest value loaded. Values of another type are converted

@@ -43,4 +43,11 @@ QRect reportRect(const QRectF& mm, const ReportPlacement& placement)
     return {topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())};
 }
 
+QRect bandRect(const QRectF& mm, const ReportPlacement& placement, const ReportBand& band)
+{
+    const QRect r = reportRect(mm, placement);
+    constexpr double pxPerMm = kReportPxPerInch / kMmPerInch;
+    return r.translated(0, -rounded((band.topMm - placement.marginTopMm) * pxPerMm));
+}
+
 }  // namespace qx

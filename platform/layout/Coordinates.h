@@ -12,6 +12,7 @@
 namespace qx {
 
 struct ReportPlacement;
+struct ReportBand;
 
 // Report pixels per inch and millimetres per inch.
 inline constexpr double kReportPxPerInch = 96.0;
@@ -29,5 +30,13 @@ QPoint editorPoint(QPointF mm, QPointF pxPerMm);
 // page's millimetres are moved by its offset on the sheet first (the right half of an A3 sheet).
 QRect reportRect(const QRectF& mm, const ReportPlacement& placement);
 QPoint reportPoint(QPointF mm, const ReportPlacement& placement);
+
+}  // namespace qx
+
+namespace qx {
+
+// Within a band of a printed list face: left as in the report band, top from the band's own top
+// on the paper.
+QRect bandRect(const QRectF& mm, const ReportPlacement& placement, const ReportBand& band);
 
 }  // namespace qx

@@ -10,14 +10,19 @@
 //   layout.boxes                                    one Box per row, in tab order: kind, dataSet,
 //                                                   field, mm (QRectF on the paper), align,
 //                                                   fontPx, column, name, band
+//   box.isBound() / box.isTabStop()                 paired by the report binding / walked by Enter
 //   layout.report("A4") / layout.reports            report placements: margins, band size,
-//                                                   the page's offset on a two-page sheet
+//                                                   the page's offset on a two-page sheet and its
+//                                                   Left range of a shared band (minLeftPx, maxLeft())
 //   layout.marks                                    what the picture shows besides the boxes
+//   layout.bands / layout.band("DetailBand_A")      bands of a printed list face (paper top, height)
 // The one coordinate rule (Coordinates.h):
 //   qx::pixelsPerMm(pictureSize, paperMm)           picture pixels per millimetre, per axis
 //   qx::editorRect(box.mm, pxPerMm)                 editor pixel = mm × picture px/mm
 //   qx::reportRect(box.mm, placement)               band pixel = (mm − default margin) × 96/25.4
+//   qx::bandRect(box.mm, placement, band)           the same within a band of a list face
 // The layout check (LayoutCheck.h): qx::checkLayout(layout) lists every fault of one table.
+// The page's picture: qx::pagePicture("M1P1") of platform/image/PagePicture.h (lib qx_image).
 
 #include <QPointF>
 #include <QRectF>
@@ -42,7 +47,9 @@ enum class BoxKind {
     DateButton,  // flat button beside a date edit; field = the edit's field
     CalcButton,  // auto-calculate button; field = its target field
     HeaderText,  // read-only text of the taxpayer's header (another page's dataset)
-    SumLabel     // label of a report face showing a running sum; field = the sum it shows
+    SumLabel,    // label a printed face fills in (a sum, a page number); field = the label's name
+    Mark,        // calibration stroke of a printed face; field = the shape's name
+    Column       // heading cell of a list grid's column; field = the column's field
 };
 
 enum class BoxAlign { Left, Center, Right };
@@ -88,6 +95,15 @@ struct ReportPlacement {
     int maxLeft() const { return maxLeftPx < 0 ? bandPx.width() : maxLeftPx; }
 };
 
+// A band of a printed list face: where it starts on the paper and its height in report pixels.
+struct ReportBand {
+    QString name;
+    double topMm = 0;
+    int heightPx = 0;
+
+    double heightMm() const;
+};
+
 struct PageLayout {
     QString name;              // "M1P1", also the name of its picture
     QSizeF paperMm;            // 210 × 297 portrait, 297 × 210 landscape
@@ -97,7 +113,10 @@ struct PageLayout {
     std::vector<ReportPlacement> reports;
     std::vector<Box> boxes;    // in tab order
     std::vector<Mark> marks;
+    std::vector<ReportBand> bands;
 
+    // The band named `name`, or nullptr.
+    const ReportBand* band(const QString& name) const;
     // The placement named `name`, or nullptr.
     const ReportPlacement* report(const QString& name) const;
     // The boxes of the band named `band` (empty: the boxes outside any band).

@@ -17,7 +17,7 @@ struct KindName {
     const char* word;
 };
 
-constexpr std::array<KindName, 7> kKindNames{{
+constexpr std::array<KindName, 9> kKindNames{{
     {BoxKind::Edit, "edit"},
     {BoxKind::DataText, "text"},
     {BoxKind::TickBox, "tick"},
@@ -25,6 +25,8 @@ constexpr std::array<KindName, 7> kKindNames{{
     {BoxKind::CalcButton, "calc"},
     {BoxKind::HeaderText, "header"},
     {BoxKind::SumLabel, "sum"},
+    {BoxKind::Mark, "mark"},
+    {BoxKind::Column, "column"},
 }};
 
 std::optional<BoxKind> kindOfWord(const QString& word)
@@ -109,6 +111,10 @@ BoxAlign alignOfWord(const RowReader& r, int i)
 QSizeF paperOf(const RowReader& r)
 {
     QSizeF size;
+    bool custom = false;
+    r.word(1).toDouble(&custom);
+    if (custom)
+        return QSizeF(r.number(1), r.number(2));  // a strip: width and height in millimetres
     if (r.word(1) == QLatin1String("A4"))
         size = QSizeF(210, 297);
     else if (r.word(1) == QLatin1String("A3"))
@@ -165,6 +171,19 @@ const ReportPlacement* PageLayout::report(const QString& reportName) const
     return nullptr;
 }
 
+double ReportBand::heightMm() const
+{
+    return heightPx * 25.4 / 96.0;
+}
+
+const ReportBand* PageLayout::band(const QString& bandName) const
+{
+    for (const auto& b : bands)
+        if (b.name == bandName)
+            return &b;
+    return nullptr;
+}
+
 std::vector<Box> PageLayout::boxesOfBand(const QString& bandName) const
 {
     std::vector<Box> out;
@@ -214,6 +233,8 @@ PageLayout parsePageLayout(const QString& text, const QString& name)
             page.reports.push_back(p);
         } else if (key == QLatin1String("band")) {
             band = r.word(1) == QLatin1String("-") ? QString() : r.word(1);
+            if (!band.isEmpty() && !page.band(band))
+                page.bands.push_back(ReportBand{band, r.number(2), r.integer(3)});
         } else if (key == QLatin1String("heading") || key == QLatin1String("number")
                    || key == QLatin1String("label")) {
             Mark m;

@@ -1,5 +1,4 @@
 #include "core/msgdlg/MonitorFit.h"
-#include "core/msgdlg/ScreenFonts.h"
 
 #include <gtest/gtest.h>
 
@@ -21,16 +20,3 @@ TEST(MonitorFit, PositionsElsewhereMoveByTheMonitorOffsetOrToTheStart)
     EXPECT_EQ(FitToPrimary(100, 1280, 1920, 0), 1380);
 }
 
-TEST(ScreenFonts, DesignFamiliesMapToInstalledOnes)
-{
-    const QStringList installed = {QStringLiteral("Liberation Sans"), QStringLiteral("WenQuanYi Micro Hei"),
-                                   QStringLiteral("Noto Sans CJK TC")};
-    EXPECT_EQ(ScreenFontFamily(QStringLiteral("新細明體"), installed), QStringLiteral("WenQuanYi Micro Hei"));
-    EXPECT_EQ(ScreenFontFamily(QStringLiteral("細明體"), {QStringLiteral("Noto Sans CJK TC")}), QStringLiteral("Noto Sans CJK TC"));
-    EXPECT_EQ(ScreenFontFamily(QStringLiteral("Arial"), installed), QStringLiteral("Liberation Sans"));
-    EXPECT_EQ(ScreenFontFamily(QStringLiteral("arial"), {QStringLiteral("Arial")}), QStringLiteral("arial"));
-    EXPECT_EQ(ScreenFontFamily(QStringLiteral("細明體"), {QStringLiteral("細明體"), QStringLiteral("WenQuanYi Micro Hei")}),
-              QStringLiteral("細明體"));
-    EXPECT_EQ(ScreenFontFamily(QStringLiteral("Tahoma"), installed), QStringLiteral("Tahoma"));
-    EXPECT_EQ(ScreenFontFamily(QStringLiteral("Arial"), {}), QStringLiteral("Arial"));
-}

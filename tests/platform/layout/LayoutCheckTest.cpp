@@ -2,6 +2,8 @@
 // itself against tables with one fault each.
 #include "platform/layout/LayoutCheck.h"
 
+#include "platform/layout/Coordinates.h"
+
 #include "core/catalogue/FieldCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +58,7 @@ QStringList fieldFaults(const qx::PageLayout& page, const QString& dataSet)
     QStringList faults;
     std::set<QString> boxed;
     for (const qx::Box& b : page.boxes) {
-        if (b.kind == qx::BoxKind::SumLabel)
+        if (b.kind == qx::BoxKind::SumLabel || b.kind == qx::BoxKind::Mark)
             continue;
         const auto fields = CatalogueFields(b.dataSet);
         const qx::FieldDef* f = findField(fields, b.field);
@@ -65,16 +67,15 @@ QStringList fieldFaults(const qx::PageLayout& page, const QString& dataSet)
             continue;
         }
         const bool calculated = f->kind != qx::FieldKind::Data;
-        const bool shown = b.kind == qx::BoxKind::DataText || b.kind == qx::BoxKind::HeaderText;
         if ((b.kind == qx::BoxKind::TickBox) != (f->type == qx::FieldType::Boolean) && b.isTabStop())
             faults << QStringLiteral("%1: %2 is a %3").arg(page.name, b.field, qx::boxKindName(b.kind));
-        if (calculated && !shown)
+        if (calculated && b.isTabStop())
             faults << QStringLiteral("%1: calculated %2 in a %3").arg(page.name, b.field, qx::boxKindName(b.kind));
-        if (b.isBound() && !boxed.insert(b.dataSet + b.field.toLower()).second && b.name.isEmpty())
+        if (b.isBound() && b.band.isEmpty() && !boxed.insert(b.dataSet + b.field.toLower()).second && b.name.isEmpty())
             faults << QStringLiteral("%1: a second box of %2 without a name of its own").arg(page.name, b.field);
     }
     for (const auto& f : CatalogueFields(dataSet))
-        if (f.kind == qx::FieldKind::Data && !boxed.count(dataSet + f.name.toLower()))
+        if (f.kind == qx::FieldKind::Data && f.type != qx::FieldType::AutoInc && !boxed.count(dataSet + f.name.toLower()))
             faults << QStringLiteral("%1: input field %2 has no box").arg(page.name, f.name);
     return faults;
 }
@@ -123,6 +124,77 @@ TEST(LayoutCheck, EveryPageTableIsSound)
         SCOPED_TRACE(e.page);
         const QStringList faults = pageFaults(qx::pageLayout(QLatin1String(e.page)), e);
         EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+TEST(LayoutCheck, EveryTableIsSoundAndNamesFieldsItsDataSetsHave)
+{
+    EXPECT_EQ(qx::pageLayoutNames().size(), 28);
+    for (const QString& name : qx::pageLayoutNames()) {
+        const qx::PageLayout& page = qx::pageLayout(name);
+        const QStringList faults = qx::checkLayout(page) + fieldFaults(page, QString());
+        EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+TEST(LayoutCheck, TheM3HeaderPageHasItsInputsAndTheTotalsOfItsDataSet)
+{
+    const qx::PageLayout& page = qx::pageLayout(QStringLiteral("M3P1"));
+    EXPECT_TRUE(fieldFaults(page, QStringLiteral("cdsM3P1")).isEmpty());
+    const Expected e{"M3P1", "cdsM3P1", 5, 0, 15, 3, 0, 0, {}, "1_R1_Col1_Mop", "1_R2_Col1_Mop"};
+    EXPECT_TRUE(countFaults(page, e).isEmpty()) << countFaults(page, e).join(QLatin1Char('\n')).toStdString();
+}
+
+// The heading strips are as wide as the grid columns they head (each column plus its grid line).
+TEST(LayoutCheck, HeadingStripsFollowTheGridColumns)
+{
+    const std::pair<const char*, std::vector<int>> strips[] = {
+        {"M3Grid", {46, 223, 47, 46, 109, 109, 110, 109, 47, 54, 109, 105, 115, 101}},
+        {"M3AAliGrid", {50, 218, 46, 46, 112, 113, 112, 113, 113, 112, 113, 135}},
+        {"M3AAbaGrid", {55, 221, 49, 47, 118, 118, 119, 118, 118, 118, 118, 142}},
+    };
+    for (const auto& [name, widths] : strips) {
+        const qx::PageLayout& page = qx::pageLayout(QLatin1String(name));
+        const QPointF scale = qx::pixelsPerMm(page.picturePx, page.paperMm);
+        std::vector<int> got;
+        for (const qx::Box& b : page.boxes)
+            got.push_back(qx::editorRect(b.mm, scale).width() - 1);
+        EXPECT_EQ(got, widths) << name;
+    }
+}
+
+// Each printed face: the data texts of one list row in both row bands, its sum labels, the
+// observation lines on the backs and the four calibration strokes.
+TEST(LayoutCheck, PrintedFacesCarryTheirRowsSumsObservationsAndMarks)
+{
+    struct Face {
+        const char* name;
+        const char* rowBands[2];
+        int rowTexts, sums, observations;
+    };
+    const Face faces[] = {
+        {"M3Front", {"DetailBand_A", "QRChildBand_A"}, 13, 8, 0},
+        {"M3Back", {"DetailBand_B", "QRChildBand_B"}, 13, 16, 5},
+        {"M3ContFront", {"DetailBand_A", "QRChildBand_A"}, 13, 16, 0},
+        {"M3ContBack", {"DetailBand_B", "QRChildBand_B"}, 13, 16, 5},
+        {"M3AFront", {"DetailBand_A", "QRChildBand_A"}, 12, 10, 0},
+        {"M3ABack", {"DetailBand_B", "QRChildBand_B"}, 12, 9, 5},
+    };
+    for (const Face& f : faces) {
+        SCOPED_TRACE(f.name);
+        const qx::PageLayout& page = qx::pageLayout(QLatin1String(f.name));
+        for (const char* band : f.rowBands)
+            EXPECT_EQ(int(page.boxesOfBand(QLatin1String(band)).size()), f.rowTexts) << band;
+        EXPECT_EQ(qx::countBoxes(page, qx::BoxKind::SumLabel), f.sums);
+        int observations = 0;
+        QStringList marks;
+        for (const qx::Box& b : page.boxes) {
+            observations += b.field.endsWith(QLatin1String("_Obs"));
+            if (b.kind == qx::BoxKind::Mark)
+                marks << b.field.right(b.field.size() - int(qstrlen("QRShapeP1Mark")));
+        }
+        EXPECT_EQ(observations, f.observations);
+        EXPECT_EQ(marks, (QStringList{"Top", "Right", "Left", "Bottom"}));
     }
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+// A data-aware line edit.
+//   Shows the field's display text while unfocused and its edit text while focused. The first
+//   key that changes the text puts the dataset into edit (automatic edit only; otherwise the key
+//   does nothing). The text is written into the field on leaving and before every post; a text
+//   the field refuses is reported and the edit keeps the focus and the text as typed. Esc gives
+//   back the field's value. The maximum length comes from a text field; calculated and read-only
+//   fields make the edit read-only. Colours follow SetEnterColors/SetExitColors (DataControl).
+//   commit(): writes pending text now; false when refused.
+
+#include "platform/widgets/DataAware.h"
+#include "platform/widgets/DataControl.h"
+
+#include <QLineEdit>
+
+class DataEdit : public QLineEdit, public DataAware, public DataControl {
+    Q_OBJECT
+public:
+    explicit DataEdit(QWidget* parent = nullptr);
+
+    // The control's own read-only flag (a field that cannot be written adds to it).
+    void setReadOnlyFlag(bool on);
+    bool pendingInput() const { return pending_; }
+    bool commit();
+    // Gives back the field's value, dropping the pending input.
+    void reset();
+
+    void refresh() override;
+    void updateRecord() override;
+
+    ControlKind controlKind() const override { return ControlKind::DataEdit; }
+    bool isReadOnly() const override { return QLineEdit::isReadOnly(); }
+    const qx::Field* field() const override { return boundField(); }
+
+signals:
+    // The text was written (or nothing was pending) on leaving the edit.
+    void exited();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void showFieldText();
+    bool readOnlyFlag_ = false;
+    bool pending_ = false;
+};
+
+// True for a key press that would change a text control's text.
+bool ChangesText(const QKeyEvent* event);
