@@ -17,6 +17,7 @@ struct DisplayText {
     ReportFont font;
     TextAlignment alignment = TextAlignment::Left;
     bool dataText = false;  // from a data text (else a label)
+    QString field;          // a data text's field name
     // Where the text is anchored: the box's left edge for left-aligned text, its right edge for
     // right-aligned text, its middle for centred text; y is the box's top.
     QPointF anchor() const;

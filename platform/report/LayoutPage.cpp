@@ -26,8 +26,11 @@ public:
                 b->beforePrint(*b, print);
             if (!print)
                 return true;
-            if (y_ + toMm(b->height) > limit + 1e-9)
+            // The sheet's first band prints even when taller than the room left (the paper's edge
+            // cuts it); any later band that does not fit is left out.
+            if (placed_ && y_ + toMm(b->height) > limit + 1e-9)
                 return false;
+            placed_ = true;
             placeItems(*b, y_);
             y_ += toMm(b->height);
         }
@@ -54,12 +57,12 @@ private:
             const QRectF box(page_.leftMargin + toMm(item.left), bandTop + toMm(item.top), toMm(item.width),
                              toMm(item.height));
             if (auto* d = dynamic_cast<ReportDataText*>(&item)) {
-                DisplayText t{d->name, d->fieldText(), box, d->font, d->alignment, true};
+                DisplayText t{d->name, d->fieldText(), box, d->font, d->alignment, true, d->dataField};
                 if (d->onPrint)
                     d->onPrint(*d, t.text, t.font);
                 list_.texts.push_back(std::move(t));
             } else if (auto* l = dynamic_cast<ReportLabel*>(&item)) {
-                list_.texts.push_back(DisplayText{l->name, l->caption, box, l->font, l->alignment, false});
+                list_.texts.push_back(DisplayText{l->name, l->caption, box, l->font, l->alignment, false, {}});
             } else if (auto* s = dynamic_cast<ReportShape*>(&item)) {
                 list_.shapes.push_back(DisplayShape{s->name, s->kind, box, toMm(s->penWidth)});
             } else if (auto* p = dynamic_cast<ReportPicture*>(&item)) {
@@ -72,6 +75,7 @@ private:
     ReportPage& page_;
     DisplayList& list_;
     double y_ = 0;
+    bool placed_ = false;
 };
 
 std::vector<ReportBand*> bandsOf(const ReportPage& page, ReportBand::Kind kind)

@@ -27,6 +27,11 @@ bool PrintToPdf(ReportPage& page, const QString& path, bool* printed)
     const DisplayList list = LayoutPage(page);
     if (printed)
         *printed = list.printed;
+    return WritePdf(list, page, path);
+}
+
+bool WritePdf(const DisplayList& list, const ReportPage& page, const QString& path)
+{
     if (!list.printed)
         return true;
     QPdfWriter writer(path);

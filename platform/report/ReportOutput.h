@@ -23,6 +23,9 @@ void PaintDisplayList(const DisplayList& list, QPainter& painter, double dotsPer
 // no file).
 bool PrintToPdf(ReportPage& page, const QString& path, bool* printed = nullptr);
 
+// Writes a laid-out page of `page`'s paper into a PDF file (nothing for a cancelled page).
+bool WritePdf(const DisplayList& list, const ReportPage& page, const QString& path);
+
 // Lays out and prints the page on a printer: paper and orientation from the page, full page.
 // False when the printer cannot be started.
 bool PrintToPrinter(ReportPage& page, QPrinter& printer, bool* printed = nullptr);

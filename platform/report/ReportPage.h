@@ -19,7 +19,8 @@
 //   LayoutPage(page)          -> DisplayList in millimetres on the paper (ReportOutput.h)
 //   PaintDisplayList(list, painter, dotsPerMm) draws it; PrintToPdf / PrintToPrinter /
 //   RenderToImage put a page on a device: full page, no device margins, never scaled.
-// One print is one sheet: bands that do not fit above the page's bottom are left out.
+// One print is one sheet: bands that do not fit above the page's bottom are left out (the first
+// band prints in any case; the paper's edge cuts what lies beyond it).
 
 #include <QImage>
 #include <QString>

@@ -1,13 +1,14 @@
 #include "print/forms/ReportForms.h"
 
 #include "core/module/TdmMain.h"
-#include "core/msgdlg/ScreenFonts.h"
 #include "platform/data/ClientDataSet.h"
+#include "platform/image/PagePicture.h"
 #include "platform/layout/Coordinates.h"
 #include "platform/layout/PageLayout.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "print/forms/CalibrationMarks.h"
 #include "print/forms/DateBoxes.h"
-#include "print/forms/PagePictures.h"
+#include "print/forms/TestStamp.h"
 
 #include <QSet>
 
@@ -130,7 +131,7 @@ void buildPage(ReportPage& page, const ReportPageSpec& spec, DataTextNames& name
     if (spec.picture) {
         const qx::PageLayout& l = *layouts.front();
         addPicture(band, QStringLiteral("QRImage%1").arg(spec.picture), qx::reportRect(QRectF(QPointF(0, 0), l.paperMm), first),
-                   PagePicture(l.name));
+                   qx::pagePicture(l.name));
     }
     // M/1 page 1 is bound to its dataset from the start; the editors' binding makes the same pairs.
     const bool designBound = QLatin1String(spec.layouts.front()) == QLatin1String("M1P1");

@@ -37,14 +37,14 @@ struct ToolRun {
     }
 };
 
-// qxfolder with `args`, its registry file under `configHome`.
-inline ToolRun RunQxFolder(const QStringList& args, const QString& configHome)
+// A test tool (qxfolder, qxprint) with `args`, its registry file under `configHome`.
+inline ToolRun RunTool(const QString& program, const QStringList& args, const QString& configHome)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(QX_QXFOLDER), args);
+    p.start(program, args);
     ToolRun r;
     r.finished = p.waitForFinished(60000);
     if (r.finished && p.exitStatus() == QProcess::NormalExit)
@@ -52,6 +52,12 @@ inline ToolRun RunQxFolder(const QStringList& args, const QString& configHome)
     r.lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+// qxfolder with `args`, its registry file under `configHome`.
+inline ToolRun RunQxFolder(const QStringList& args, const QString& configHome)
+{
+    return RunTool(QStringLiteral(QX_QXFOLDER), args, configHome);
 }
 
 // qxfolder on `folder` with today fixed; `options` go before the date.

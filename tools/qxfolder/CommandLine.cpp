@@ -52,6 +52,31 @@ QString ToolCommand::text() const { return (QStringList{word} + args).join(QLati
 
 bool IsCommandWord(const QString& word) { return kCommandWords.contains(word); }
 
+bool ReadAnswerOrToday(const QString& option, const QString& value, QMap<QString, int>& answers, QDate& today,
+                       QString& error)
+{
+    if (option == u"--answer") {
+        const QStringList parts = value.split(QLatin1Char('='));
+        const QString answer = parts.size() == 2 ? parts[1].toLower() : QString();
+        if (parts[0].isEmpty() || (answer != u"yes" && answer != u"no")) {
+            error = QStringLiteral("--answer takes CODE=yes or CODE=no");
+            return false;
+        }
+        answers[parts[0]] = answer == u"yes" ? mrYes : mrNo;
+        return true;
+    }
+    if (option == u"--today") {
+        today = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
+        if (!today.isValid()) {
+            error = QStringLiteral("--today takes a date YYYY-MM-DD");
+            return false;
+        }
+        return true;
+    }
+    error = QStringLiteral("unknown option ") + option;
+    return false;
+}
+
 std::optional<ToolInvocation> ParseCommandLine(const QStringList& args, QString& error)
 {
     ToolInvocation inv;
@@ -62,25 +87,8 @@ std::optional<ToolInvocation> ParseCommandLine(const QStringList& args, QString&
             error = option + QStringLiteral(" needs a value");
             return std::nullopt;
         }
-        const QString value = args[++i];
-        if (option == u"--answer") {
-            const QStringList parts = value.split(QLatin1Char('='));
-            const QString answer = parts.size() == 2 ? parts[1].toLower() : QString();
-            if (parts[0].isEmpty() || (answer != u"yes" && answer != u"no")) {
-                error = QStringLiteral("--answer takes CODE=yes or CODE=no");
-                return std::nullopt;
-            }
-            inv.answers[parts[0]] = answer == u"yes" ? mrYes : mrNo;
-        } else if (option == u"--today") {
-            inv.today = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
-            if (!inv.today.isValid()) {
-                error = QStringLiteral("--today takes a date YYYY-MM-DD");
-                return std::nullopt;
-            }
-        } else {
-            error = QStringLiteral("unknown option ") + option;
+        if (!ReadAnswerOrToday(option, args[++i], inv.answers, inv.today, error))
             return std::nullopt;
-        }
     }
     if (i >= args.size()) {
         error = QStringLiteral("no folder given");

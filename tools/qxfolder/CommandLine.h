@@ -25,6 +25,11 @@ struct ToolInvocation {
 };
 
 bool IsCommandWord(const QString& word);
+// Reads the option --answer CODE=yes|no into `answers` or --today YYYY-MM-DD into `today`; false
+// with `error` set for a bad value or any other option. Shared with qxprint.
+bool ReadAnswerOrToday(const QString& option, const QString& value, QMap<QString, int>& answers, QDate& today,
+                       QString& error);
+
 // The invocation, or nothing with `error` set when the words are not a valid call.
 std::optional<ToolInvocation> ParseCommandLine(const QStringList& args, QString& error);
 QString UsageText();

@@ -1,28 +1,12 @@
-#include "platform/report/ReportOutput.h"
-#include "print/binding/BindReportFields.h"
-#include "print/forms/EditorBindings.h"
-#include "print/forms/ReportForms.h"
-#include "support/DmFixture.h"
+#include "FormsFixture.h"
 
 using namespace qx::report;
 
 namespace {
 
-class ReportFormsTest : public DmFixture {
+class ReportFormsTest : public FormsFixture {
 protected:
     bool OpensFolder() const override { return false; }
-    void SetUp() override
-    {
-        DmFixture::SetUp();
-        SetAutoMapPresenter([this] { ++autoMapShown; });
-        forms = std::make_unique<ReportForms>(*dm);
-    }
-    void TearDown() override
-    {
-        forms.reset();
-        SetAutoMapPresenter({});
-        DmFixture::TearDown();
-    }
     static int dataTexts(const ReportBand& band)
     {
         int n = 0;
@@ -30,9 +14,6 @@ protected:
             n += dynamic_cast<const ReportDataText*>(&band.child(i)) != nullptr;
         return n;
     }
-
-    std::unique_ptr<ReportForms> forms;
-    int autoMapShown = 0;
 };
 
 }  // namespace
@@ -95,7 +76,7 @@ TEST_F(ReportFormsTest, EveryReportPageHasItsPaperBandAndMargins)
 // Every editor page binds its band clean, as laid out from the page layouts.
 TEST_F(ReportFormsTest, AllTwentyEditorPagesBindTheirBandsClean)
 {
-    EXPECT_TRUE(BindReportPagesFromLayouts(*forms, *dm));
+    EXPECT_TRUE(bound);
     EXPECT_TRUE(messages.shown.empty()) << qPrintable(messages.shown.empty() ? QString() : messages.shown[0].chn);
     EXPECT_EQ(autoMapShown, 0);
     for (const char* form : {"FormRpt_M1", "FormRpt_M1_A4", "FormRpt_AnexoA", "FormRpt_AnexoASeg", "FormRpt_AnexoABank",
@@ -104,8 +85,9 @@ TEST_F(ReportFormsTest, AllTwentyEditorPagesBindTheirBandsClean)
         for (int p = 0; p < f->pageCount(); ++p) {
             const ReportBand& band = f->pageAt(p).band(0);
             for (int i = 0; i < band.childCount(); ++i)
-                if (auto* t = dynamic_cast<const ReportDataText*>(&band.child(i)))
+                if (auto* t = dynamic_cast<const ReportDataText*>(&band.child(i))) {
                     EXPECT_TRUE(t->dataSet && t->dataSet->findField(t->dataField)) << form << " " << qPrintable(t->name);
+                }
         }
     }
 }

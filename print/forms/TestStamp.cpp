@@ -1,13 +1,8 @@
-#include "print/forms/PagePictures.h"
+#include "print/forms/TestStamp.h"
 
-#include "core/msgdlg/ScreenFonts.h"
+#include "platform/widgets/ScreenFonts.h"
 
 #include <QPainter>
-
-QImage PagePicture(const QString&)
-{
-    return {};
-}
 
 QImage TestStampPicture()
 {
