@@ -1,21 +1,19 @@
 #include "print/forms/AssetFace.h"
 
 #include "core/module/TdmMain.h"
-#include "core/msgdlg/ScreenFonts.h"
+#include "platform/widgets/ScreenFonts.h"
 #include "platform/data/ClientDataSet.h"
 #include "platform/layout/Coordinates.h"
 #include "platform/layout/PageLayout.h"
 
 #include <cmath>
+#include <map>
 
 using namespace qx::report;
 
 namespace {
 
 constexpr double kBandWidth = 1085;  // A4 landscape, report pixels
-constexpr double kStroke = 30;       // design length of a calibration stroke
-constexpr double kMarkInset = 40;    // the right mark's distance from the band's right edge
-constexpr double kBottomInset = 20;  // the bottom mark's distance from the footer's bottom
 
 TextAlignment alignmentOf(qx::BoxAlign a)
 {
@@ -42,23 +40,10 @@ int ratePixelHeight(const QString& text)
     return int(std::lround(TdmMain::GetCodeFontSize(text) * 96.0 / 72.0));
 }
 
-ReportShape& addStroke(ReportBand& band, const QString& name, ReportShape::Kind kind, double left, double top)
-{
-    auto& s = band.add<ReportShape>(name);
-    s.kind = kind;
-    s.left = left;
-    s.top = top;
-    s.width = kind == ReportShape::Kind::HorizontalLine ? kStroke : 0;
-    s.height = kind == ReportShape::Kind::VerticalLine ? kStroke : 0;
-    s.enabled = false;
-    return s;
-}
-
-template <class Item>
-void placeAt(Item& item, const QRect& px, int bandTop)
+void placeAt(ReportItem& item, const QRect& px)
 {
     item.left = px.left();
-    item.top = px.top() - bandTop;
+    item.top = px.top();
     item.width = px.width();
     item.height = px.height();
 }
@@ -98,57 +83,49 @@ void AssetFace::build(TdmMain& dm, const AssetFaceSpec& spec)
         childBand->setChild(fillerBand);
     }
     footerBand = band(ReportBand::Kind::PageFooter, spec.footerBand, spec.footerHeight);
-    const int footerTop = heightAboveFooter(spec);
-    page.frameLengthMm = (footerTop + spec.footerHeight) * kMmPerReportPixel;
+    // The footer follows a full face's last row, wherever the offsets put the face.
+    page.frameLengthMm = (heightAboveFooter(spec) + spec.footerHeight) * kMmPerReportPixel;
 
-    // Boxes are millimetres on the paper; a row band's boxes are those of the face's first row.
+    // Each box sits in a band of the face layout, counted from that band's top on the paper.
     qx::ReportPlacement placement;
     placement.marginLeftMm = spec.leftMargin;
     placement.marginTopMm = spec.topMargin;
     const qx::PageLayout& layout = qx::pageLayout(QString::fromLatin1(spec.layout));
     const QString family = ScreenFontFamily(QStringLiteral("Courier New"));
+    std::map<QString, ReportShape*> marks;
     int textNo = 0;
-    bool childHasBoxes = false;
-    for (const qx::Box& box : layout.boxes)
-        childHasBoxes = childHasBoxes || box.band == childBand->name();
     for (const qx::Box& box : layout.boxes) {
-        std::vector<std::pair<ReportBand*, int>> targets;  // band and its top on the face, pixels
-        if (box.band == detailBand->name()) {
-            targets.emplace_back(detailBand, spec.topHeight);
-            if (!childHasBoxes)
-                targets.emplace_back(childBand, spec.topHeight);
-        } else if (box.band == childBand->name()) {
-            targets.emplace_back(childBand, spec.topHeight);
-        } else if (box.band == footerBand->name()) {
-            targets.emplace_back(footerBand, footerTop);
-        } else {
-            targets.emplace_back(topBand, 0);
-        }
-        const QRect px = qx::reportRect(box.mm, placement);
+        ReportBand* target = page.findBand(box.band);
+        const qx::ReportBand* laidOut = layout.band(box.band);
+        if (!target || !laidOut)
+            throw qx::LayoutError(QStringLiteral("%1, line %2: no band %3 on this face")
+                                      .arg(layout.name).arg(box.row).arg(box.band).toStdString());
+        const QRect px = qx::bandRect(box.mm, placement, *laidOut);
         const ReportFont font{family, box.fontPx, false};
-        for (auto [target, bandTop] : targets) {
-            if (box.kind == qx::BoxKind::SumLabel) {
-                auto& l = target->add<ReportLabel>(box.field);
-                placeAt(l, px, bandTop);
-                l.font = font;
-                l.alignment = alignmentOf(box.align);
-                if (box.field.startsWith(u"QRLabel_P") && box.field.size() == 11)
-                    carriedLabels_.push_back(&l);
-                else if (box.field.startsWith(u"QRLabel_S"))
-                    runningLabels_.push_back(&l);
-                continue;
-            }
-            if (!box.isBound())
-                continue;
+        if (box.kind == qx::BoxKind::Mark) {
+            auto& s = target->add<ReportShape>(box.field);
+            placeAt(s, px);
+            s.kind = box.mm.width() > box.mm.height() ? ReportShape::Kind::HorizontalLine : ReportShape::Kind::VerticalLine;
+            s.enabled = false;
+            marks[box.field.right(box.field.size() - int(qstrlen("QRShapeP1Mark")))] = &s;
+        } else if (box.kind == qx::BoxKind::SumLabel) {
+            auto& l = target->add<ReportLabel>(box.field);
+            placeAt(l, px);
+            l.font = font;
+            l.alignment = alignmentOf(box.align);
+            if (box.field.startsWith(u"QRLabel_P") && box.field.size() == 11)
+                carriedLabels_.push_back(&l);
+            else if (box.field.startsWith(u"QRLabel_S"))
+                runningLabels_.push_back(&l);
+        } else if (box.isBound()) {
             auto& t = target->add<ReportDataText>(QStringLiteral("QRDBText%1").arg(++textNo));
-            placeAt(t, px, bandTop);
+            placeAt(t, px);
             t.font = font;
             t.alignment = alignmentOf(box.align);
             t.dataSet = dm.DataSetByName(box.dataSet);
             t.dataField = box.field;
-            const bool rowText = target == detailBand || target == childBand;
             const bool rate = box.field.compare(u"DA_Taxas", Qt::CaseInsensitive) == 0;
-            if (rowText)
+            if (target == detailBand || target == childBand)
                 t.onPrint = [this, rate](ReportDataText&, QString& text, ReportFont& f) {
                     if (!hasRows_)
                         text.clear();  // the blank band of a face without rows
@@ -165,20 +142,19 @@ void AssetFace::build(TdmMain& dm, const AssetFaceSpec& spec)
     // ones when the face starts.
     footerBand->beforePrint = [this](ReportBand&, bool&) { showSums(runningLabels_, Running); };
 
-    // Calibration marks: top and right in the top band, left and bottom in the footer; the bottom
-    // line runs from the left mark to the right mark, the top line likewise.
-    const QString prefix = QStringLiteral("QRShape%1Mark").arg(QLatin1String(spec.marks));
-    const double right = kBandWidth - kMarkInset;
-    const double bottom = spec.footerHeight - kBottomInset;
-    ReportShape& top = addStroke(*topBand, prefix + QStringLiteral("Top"), ReportShape::Kind::HorizontalLine, right - kStroke, 0);
-    ReportShape& rightMark = addStroke(*topBand, prefix + QStringLiteral("Right"), ReportShape::Kind::VerticalLine, right, 0);
-    ReportShape& left = addStroke(*footerBand, prefix + QStringLiteral("Left"), ReportShape::Kind::VerticalLine, 0, bottom - kStroke);
-    ReportShape& bottomMark = addStroke(*footerBand, prefix + QStringLiteral("Bottom"), ReportShape::Kind::HorizontalLine, 0, bottom);
-    bottomMark.left = left.left;
-    bottomMark.width = rightMark.left - bottomMark.left;
-    top.left = bottomMark.left;
-    top.width = bottomMark.width;
-    marks_ = {&top, &rightMark, &left, &bottomMark};
+    // Calibration marks: the bottom line runs from the left mark to the right mark's left edge,
+    // the top line takes the same left and width; the vertical marks stay short strokes.
+    ReportShape* left = marks[QStringLiteral("Left")];
+    ReportShape* right = marks[QStringLiteral("Right")];
+    ReportShape* top = marks[QStringLiteral("Top")];
+    ReportShape* bottom = marks[QStringLiteral("Bottom")];
+    if (!left || !right || !top || !bottom)
+        throw qx::LayoutError(QStringLiteral("%1: four calibration marks expected").arg(layout.name).toStdString());
+    bottom->left = left->left;
+    bottom->width = right->left - bottom->left;
+    top->left = bottom->left;
+    top->width = bottom->width;
+    marks_ = {top, right, left, bottom};
 
     page.leftMargin = spec.leftMargin;
     page.topMargin = spec.topMargin;

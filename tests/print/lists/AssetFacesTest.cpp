@@ -241,11 +241,18 @@ void ExpectValuesOnTheirBoxes(TdmMain& dm, const PrintedFace& printed, const Ass
             if (ds && ds != &list)
                 expectAt(ds->fieldByName(box.field).displayText(), box, 0, box.field);
         } else {
-            double dy = 0;
+            // Row r prints through the detail band when even, the child band when odd; the rows
+            // stack from the first row's band top on the layout.
+            const QString firstBand = rows.front() % 2 == 0 ? face.detailBand->name() : face.childBand->name();
+            double rowTop = layout.band(firstBand)->topMm;
             for (int r = rows.front(); r <= rows.back(); ++r) {
-                list.setRecNo(r);
-                expectAt(list.fieldByName(box.field).displayText(), box, dy, QStringLiteral("%1 of row %2").arg(box.field).arg(r));
-                dy += (r % 2 == 0 ? face.detailBand->height : face.childBand->height) * qx::report::kMmPerReportPixel;
+                const qx::report::ReportBand& band = r % 2 == 0 ? *face.detailBand : *face.childBand;
+                if (box.band == band.name()) {
+                    list.setRecNo(r);
+                    expectAt(list.fieldByName(box.field).displayText(), box, rowTop - layout.band(box.band)->topMm,
+                             QStringLiteral("%1 of row %2").arg(box.field).arg(r));
+                }
+                rowTop += band.height * qx::report::kMmPerReportPixel;
             }
         }
     }
