@@ -157,7 +157,7 @@ void buildPage(ReportPage& page, const ReportPageSpec& spec, DataTextNames& name
 
 }  // namespace
 
-ReportForms::ReportForms(TdmMain& dm)
+ReportForms::ReportForms(TdmMain& dm) : FormRpt_M3(dm), FormRpt_M3Cont(dm), FormRpt_M3A(dm)
 {
     for (TReportForm* f : {&FormRpt_M1, &FormRpt_M1_A4, &FormRpt_AnexoA, &FormRpt_AnexoASeg, &FormRpt_AnexoABank,
                            &FormRpt_AnexoB, &FormRpt_AnexoBSeg, &FormRpt_AnexoBBank, &FormRpt_M4}) {
@@ -170,8 +170,9 @@ ReportForms::ReportForms(TdmMain& dm)
 
 TReportForm* ReportForms::form(const QString& name)
 {
-    for (TReportForm* f : {&FormRpt_M1, &FormRpt_M1_A4, &FormRpt_AnexoA, &FormRpt_AnexoASeg, &FormRpt_AnexoABank,
-                           &FormRpt_AnexoB, &FormRpt_AnexoBSeg, &FormRpt_AnexoBBank, &FormRpt_M4})
+    for (TReportForm* f : std::initializer_list<TReportForm*>{
+             &FormRpt_M1, &FormRpt_M1_A4, &FormRpt_AnexoA, &FormRpt_AnexoASeg, &FormRpt_AnexoABank, &FormRpt_AnexoB,
+             &FormRpt_AnexoBSeg, &FormRpt_AnexoBBank, &FormRpt_M4, &FormRpt_M3, &FormRpt_M3Cont, &FormRpt_M3A})
         if (f->name() == name)
             return f;
     return nullptr;

@@ -1,4 +1,3 @@
-#include "platform/layout/LayoutCheck.h"
 #include "print/forms/AssetListColumns.h"
 #include "print/forms/FaceRows.h"
 #include "print/forms/FaceSums.h"
@@ -91,11 +90,3 @@ TEST_F(FaceRowsTest, SumsAreCheckedAndPrintAsTheirLabelsShowThem)
     EXPECT_EQ(rows.text(1), QStringLiteral("(2)"));
 }
 
-// The face tables pass the layout check: boxes on the paper, none overlapping within a band.
-TEST(FaceLayouts, AreSound)
-{
-    for (const char* face : {"M3Front", "M3Back", "M3ContFront", "M3ContBack", "M3AFront", "M3ABack"}) {
-        const QStringList faults = qx::checkLayout(qx::pageLayout(QLatin1String(face)));
-        EXPECT_TRUE(faults.isEmpty()) << face << ": " << qPrintable(faults.join(QLatin1Char('\n')));
-    }
-}
