@@ -22,6 +22,14 @@ void setCaption(ReportLabel* label, const QString& text)
         label->caption = text;
 }
 
+// The page number and the page count of M/3A, taken from the list that has rows on this face.
+void showPageNumbers(AssetFace& face, int page, qx::ClientDataSet& counted)
+{
+    setCaption(face.Label(QStringLiteral("QRLabel_Pag_Num")), QString::number(page));
+    setCaption(face.Label(QStringLiteral("QRLabel_Total_Pay_Num")),
+               counted.isEmpty() ? QString() : counted.fieldByName(u"m3a_total_pag").asString());
+}
+
 }  // namespace
 
 TFormRpt_M3A::TFormRpt_M3A(TdmMain& dm)
@@ -43,11 +51,7 @@ void TFormRpt_M3A::QuickRepP1BeforePrint(ReportPage& sender, bool& printReport)
     Front.Start(PagNum);
     const bool observations = dm_.ObsPageHasText(dm_.cdsM3AObs, PagNum, true);
     printReport = Front.HasRows() || backHasRows || observations;
-    // The page count of the list that has rows on this page.
-    qx::ClientDataSet& counted = Front.HasRows() ? dm_.cdsM3AAli : dm_.cdsM3AAba;
-    setCaption(Front.Label(QStringLiteral("QRLabel_Pag_Num")), QString::number(PagNum));
-    setCaption(Front.Label(QStringLiteral("QRLabel_Total_Pay_Num")),
-               counted.isEmpty() ? QString() : counted.fieldByName(u"m3a_total_pag").asString());
+    showPageNumbers(Front, PagNum, Front.HasRows() ? dm_.cdsM3AAli : dm_.cdsM3AAba);
 }
 
 void TFormRpt_M3A::QuickRepP1NeedData(ReportPage&, bool& moreData)
@@ -61,6 +65,8 @@ void TFormRpt_M3A::QuickRepP2BeforePrint(ReportPage& sender, bool& printReport)
     Back.Start(PagNum);
     const bool observations = dm_.ObsPageHasText(dm_.cdsM3AObs, PagNum, true);
     printReport = Back.HasRows() || observations;
+    // The back carries the page number too.
+    showPageNumbers(Back, PagNum, Back.HasRows() ? dm_.cdsM3AAba : dm_.cdsM3AAli);
 }
 
 void TFormRpt_M3A::QuickRepP2NeedData(ReportPage&, bool& moreData)

@@ -181,6 +181,8 @@ TEST_F(AssetFacesTest, M3APagesCarryTheirListsRunningTotals)
     EXPECT_EQ(back.rows(), Range(1, 5));
     EXPECT_EQ(back.labels("QRLabel_S", u'B', 7), SumTexts(kAba, 1, 5));
     EXPECT_EQ(back.text(QStringLiteral("QRLabel_S6B")), QStringLiteral("(1,350)"));
+    EXPECT_EQ(back.text(QStringLiteral("QRLabel_Pag_Num")), QStringLiteral("1"));
+    EXPECT_EQ(back.text(QStringLiteral("QRLabel_Total_Pay_Num")), QStringLiteral("2"));
     LoadObs(dm->cdsM3AObs, 2, 2);
     EXPECT_TRUE(PrintM3A(m3a->QuickRepP2, 2).printed);
 }
