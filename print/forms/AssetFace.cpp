@@ -5,6 +5,7 @@
 #include "platform/data/ClientDataSet.h"
 #include "platform/layout/Coordinates.h"
 #include "platform/layout/PageLayout.h"
+#include "print/forms/LayoutBoxes.h"
 
 #include <cmath>
 #include <map>
@@ -14,16 +15,6 @@ using namespace qx::report;
 namespace {
 
 constexpr double kBandWidth = 1085;  // A4 landscape, report pixels
-
-TextAlignment alignmentOf(qx::BoxAlign a)
-{
-    switch (a) {
-    case qx::BoxAlign::Left: return TextAlignment::Left;
-    case qx::BoxAlign::Center: return TextAlignment::Center;
-    case qx::BoxAlign::Right: return TextAlignment::Right;
-    }
-    return TextAlignment::Left;
-}
 
 // Height of a full face from its top band to its last row, report pixels.
 int heightAboveFooter(const AssetFaceSpec& s)
@@ -38,14 +29,6 @@ int heightAboveFooter(const AssetFaceSpec& s)
 int ratePixelHeight(const QString& text)
 {
     return int(std::lround(TdmMain::GetCodeFontSize(text) * 96.0 / 72.0));
-}
-
-void placeAt(ReportItem& item, const QRect& px)
-{
-    item.left = px.left();
-    item.top = px.top();
-    item.width = px.width();
-    item.height = px.height();
 }
 
 }  // namespace
@@ -104,24 +87,24 @@ void AssetFace::build(TdmMain& dm, const AssetFaceSpec& spec)
         const ReportFont font{family, box.fontPx, false};
         if (box.kind == qx::BoxKind::Mark) {
             auto& s = target->add<ReportShape>(box.field);
-            placeAt(s, px);
+            PlaceItem(s, px);
             s.kind = box.mm.width() > box.mm.height() ? ReportShape::Kind::HorizontalLine : ReportShape::Kind::VerticalLine;
             s.enabled = false;
             marks[box.field.right(box.field.size() - int(qstrlen("QRShapeP1Mark")))] = &s;
         } else if (box.kind == qx::BoxKind::SumLabel) {
             auto& l = target->add<ReportLabel>(box.field);
-            placeAt(l, px);
+            PlaceItem(l, px);
             l.font = font;
-            l.alignment = alignmentOf(box.align);
+            l.alignment = TextAlignmentOf(box.align);
             if (box.field.startsWith(u"QRLabel_P") && box.field.size() == 11)
                 carriedLabels_.push_back(&l);
             else if (box.field.startsWith(u"QRLabel_S"))
                 runningLabels_.push_back(&l);
         } else if (box.isBound()) {
             auto& t = target->add<ReportDataText>(QStringLiteral("QRDBText%1").arg(++textNo));
-            placeAt(t, px);
+            PlaceItem(t, px);
             t.font = font;
-            t.alignment = alignmentOf(box.align);
+            t.alignment = TextAlignmentOf(box.align);
             t.dataSet = dm.DataSetByName(box.dataSet);
             t.dataField = box.field;
             const bool rate = box.field.compare(u"DA_Taxas", Qt::CaseInsensitive) == 0;

@@ -101,12 +101,3 @@ private:
     std::vector<qx::report::ReportShape*> marks_;
 };
 
-// Binds a form's before-print and need-data handlers to its report page.
-template <class Form>
-void BindFaceEvents(qx::report::ReportPage& page, Form* form,
-                    void (Form::*beforePrint)(qx::report::ReportPage&, bool&),
-                    void (Form::*needData)(qx::report::ReportPage&, bool&))
-{
-    page.beforePrint = [form, beforePrint](qx::report::ReportPage& s, bool& p) { (form->*beforePrint)(s, p); };
-    page.needData = [form, needData](qx::report::ReportPage& s, bool& m) { (form->*needData)(s, m); };
-}

@@ -18,39 +18,19 @@ const AssetFaceSpec kBack{"QuickRepP2", "M3Back", ReportBand::Kind::Title, "QRBa
 }  // namespace
 
 TFormRpt_M3::TFormRpt_M3(TdmMain& dm)
-    : TReportForm(QStringLiteral("FormRpt_M3")),
-      QuickRepP1(addPage(QString::fromLatin1(kFront.page))),
-      QuickRepP2(addPage(QString::fromLatin1(kBack.page))),
-      Front(dm, QuickRepP1, kFront, dm.cdsM3VCLF, M3SumFields(), true, RowlessFace::Nothing),
-      Back(dm, QuickRepP2, kBack, dm.cdsM3VCLF, M3SumFields(), true, RowlessFace::FillerBand),
-      dm_(dm)
+    : AssetListForm(QStringLiteral("FormRpt_M3"), dm, {kFront, dm.cdsM3VCLF, M3SumFields(), RowlessFace::Nothing},
+                    {kBack, dm.cdsM3VCLF, M3SumFields(), RowlessFace::FillerBand}, true)
 {
-    BindFaceEvents(QuickRepP1, this, &TFormRpt_M3::QuickRepP1BeforePrint, &TFormRpt_M3::QuickRepP1NeedData);
-    BindFaceEvents(QuickRepP2, this, &TFormRpt_M3::QuickRepP2BeforePrint, &TFormRpt_M3::QuickRepP2NeedData);
 }
 
 // The front always prints: the header of the first sheet and its rows, none for an empty list.
 void TFormRpt_M3::QuickRepP1BeforePrint(ReportPage& sender, bool&)
 {
-    Front.ShowMarksForTag(sender.tag);
-    Front.Start(Front.Ordinal(1, 1));
-}
-
-void TFormRpt_M3::QuickRepP1NeedData(ReportPage&, bool& moreData)
-{
-    Front.NeedData(moreData);
+    StartFace(Front, sender, Front.Ordinal(1, 1));
 }
 
 void TFormRpt_M3::QuickRepP2BeforePrint(ReportPage& sender, bool& printReport)
 {
-    Back.ShowMarksForTag(sender.tag);
-    Back.Start(Back.Ordinal(1, 2));
     // The footer prints the observations of sheet 1.
-    const bool observations = dm_.ObsPageHasText(dm_.cdsM3Obs, 1, true);
-    printReport = Back.HasRows() || observations;
-}
-
-void TFormRpt_M3::QuickRepP2NeedData(ReportPage&, bool& moreData)
-{
-    Back.NeedData(moreData);
+    printReport = StartFace(Back, sender, Back.Ordinal(1, 2), &dm_.cdsM3Obs, 1);
 }

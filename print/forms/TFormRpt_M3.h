@@ -3,23 +3,12 @@
 // with their sums) and the back (QuickRepP2, rows 13-31 with the front's sums carried in and the
 // running sums; printed only when it has rows or sheet 1's observations have text).
 
-#include "print/forms/AssetFace.h"
-#include "print/forms/TReportForm.h"
+#include "print/forms/AssetListForm.h"
 
-class TFormRpt_M3 : public TReportForm {
+class TFormRpt_M3 : public AssetListForm {
 public:
     explicit TFormRpt_M3(TdmMain& dm);
 
-    qx::report::ReportPage& QuickRepP1;
-    qx::report::ReportPage& QuickRepP2;
-    AssetFace Front;
-    AssetFace Back;
-
-    void QuickRepP1BeforePrint(qx::report::ReportPage& sender, bool& printReport);
-    void QuickRepP1NeedData(qx::report::ReportPage& sender, bool& moreData);
-    void QuickRepP2BeforePrint(qx::report::ReportPage& sender, bool& printReport);
-    void QuickRepP2NeedData(qx::report::ReportPage& sender, bool& moreData);
-
-private:
-    TdmMain& dm_;
+    void QuickRepP1BeforePrint(qx::report::ReportPage& sender, bool& printReport) override;
+    void QuickRepP2BeforePrint(qx::report::ReportPage& sender, bool& printReport) override;
 };

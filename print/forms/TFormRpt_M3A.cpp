@@ -33,43 +33,22 @@ void showPageNumbers(AssetFace& face, int page, qx::ClientDataSet& counted)
 }  // namespace
 
 TFormRpt_M3A::TFormRpt_M3A(TdmMain& dm)
-    : TReportForm(QStringLiteral("FormRpt_M3A")),
-      QuickRepP1(addPage(QString::fromLatin1(kFront.page))),
-      QuickRepP2(addPage(QString::fromLatin1(kBack.page))),
-      Front(dm, QuickRepP1, kFront, dm.cdsM3AAli, M3AAliSumFields(), false, RowlessFace::BlankRow),
-      Back(dm, QuickRepP2, kBack, dm.cdsM3AAba, M3AAbaSumFields(), false, RowlessFace::BlankRow),
-      dm_(dm)
+    : AssetListForm(QStringLiteral("FormRpt_M3A"), dm,
+                    {kFront, dm.cdsM3AAli, M3AAliSumFields(), RowlessFace::BlankRow},
+                    {kBack, dm.cdsM3AAba, M3AAbaSumFields(), RowlessFace::BlankRow}, false)
 {
-    BindFaceEvents(QuickRepP1, this, &TFormRpt_M3A::QuickRepP1BeforePrint, &TFormRpt_M3A::QuickRepP1NeedData);
-    BindFaceEvents(QuickRepP2, this, &TFormRpt_M3A::QuickRepP2BeforePrint, &TFormRpt_M3A::QuickRepP2NeedData);
 }
 
 void TFormRpt_M3A::QuickRepP1BeforePrint(ReportPage& sender, bool& printReport)
 {
-    Front.ShowMarksForTag(sender.tag);
     const bool backHasRows = Back.RowsOf(PagNum).hasRows();
-    Front.Start(PagNum);
-    const bool observations = dm_.ObsPageHasText(dm_.cdsM3AObs, PagNum, true);
-    printReport = Front.HasRows() || backHasRows || observations;
+    printReport = StartFace(Front, sender, PagNum, &dm_.cdsM3AObs, PagNum) || backHasRows;
     showPageNumbers(Front, PagNum, Front.HasRows() ? dm_.cdsM3AAli : dm_.cdsM3AAba);
-}
-
-void TFormRpt_M3A::QuickRepP1NeedData(ReportPage&, bool& moreData)
-{
-    Front.NeedData(moreData);
 }
 
 void TFormRpt_M3A::QuickRepP2BeforePrint(ReportPage& sender, bool& printReport)
 {
-    Back.ShowMarksForTag(sender.tag);
-    Back.Start(PagNum);
-    const bool observations = dm_.ObsPageHasText(dm_.cdsM3AObs, PagNum, true);
-    printReport = Back.HasRows() || observations;
+    printReport = StartFace(Back, sender, PagNum, &dm_.cdsM3AObs, PagNum);
     // The back carries the page number too.
     showPageNumbers(Back, PagNum, Back.HasRows() ? dm_.cdsM3AAba : dm_.cdsM3AAli);
-}
-
-void TFormRpt_M3A::QuickRepP2NeedData(ReportPage&, bool& moreData)
-{
-    Back.NeedData(moreData);
 }

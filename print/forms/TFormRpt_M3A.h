@@ -4,24 +4,13 @@
 // shows the running totals of its list up to page N. A face without rows of its own prints (when
 // the page has something elsewhere) one blank row band and no sums.
 
-#include "print/forms/AssetFace.h"
-#include "print/forms/TReportForm.h"
+#include "print/forms/AssetListForm.h"
 
-class TFormRpt_M3A : public TReportForm {
+class TFormRpt_M3A : public AssetListForm {
 public:
     explicit TFormRpt_M3A(TdmMain& dm);
 
     int PagNum = 1;
-    qx::report::ReportPage& QuickRepP1;
-    qx::report::ReportPage& QuickRepP2;
-    AssetFace Front;
-    AssetFace Back;
-
-    void QuickRepP1BeforePrint(qx::report::ReportPage& sender, bool& printReport);
-    void QuickRepP1NeedData(qx::report::ReportPage& sender, bool& moreData);
-    void QuickRepP2BeforePrint(qx::report::ReportPage& sender, bool& printReport);
-    void QuickRepP2NeedData(qx::report::ReportPage& sender, bool& moreData);
-
-private:
-    TdmMain& dm_;
+    void QuickRepP1BeforePrint(qx::report::ReportPage& sender, bool& printReport) override;
+    void QuickRepP2BeforePrint(qx::report::ReportPage& sender, bool& printReport) override;
 };

@@ -20,15 +20,9 @@ const AssetFaceSpec kBack{"QuickRepP2", "M3ContBack", ReportBand::Kind::Title, "
 }  // namespace
 
 TFormRpt_M3Cont::TFormRpt_M3Cont(TdmMain& dm)
-    : TReportForm(QStringLiteral("FormRpt_M3Cont")),
-      QuickRepP1(addPage(QString::fromLatin1(kFront.page))),
-      QuickRepP2(addPage(QString::fromLatin1(kBack.page))),
-      Front(dm, QuickRepP1, kFront, dm.cdsM3VCLF, M3SumFields(), true, RowlessFace::Nothing),
-      Back(dm, QuickRepP2, kBack, dm.cdsM3VCLF, M3SumFields(), true, RowlessFace::FillerBand),
-      dm_(dm)
+    : AssetListForm(QStringLiteral("FormRpt_M3Cont"), dm, {kFront, dm.cdsM3VCLF, M3SumFields(), RowlessFace::Nothing},
+                    {kBack, dm.cdsM3VCLF, M3SumFields(), RowlessFace::FillerBand}, true)
 {
-    BindFaceEvents(QuickRepP1, this, &TFormRpt_M3Cont::QuickRepP1BeforePrint, &TFormRpt_M3Cont::QuickRepP1NeedData);
-    BindFaceEvents(QuickRepP2, this, &TFormRpt_M3Cont::QuickRepP2BeforePrint, &TFormRpt_M3Cont::QuickRepP2NeedData);
     // The sheet number: the sheet printed, also where the list's cursor has already moved on to
     // the next sheet when the header prints.
     for (AssetFace* face : {&Front, &Back})
@@ -39,25 +33,10 @@ TFormRpt_M3Cont::TFormRpt_M3Cont(TdmMain& dm)
 
 void TFormRpt_M3Cont::QuickRepP1BeforePrint(ReportPage& sender, bool& printReport)
 {
-    Front.ShowMarksForTag(sender.tag);
-    Front.Start(Front.Ordinal(PagNum, 1));
-    printReport = Front.HasRows();
-}
-
-void TFormRpt_M3Cont::QuickRepP1NeedData(ReportPage&, bool& moreData)
-{
-    Front.NeedData(moreData);
+    printReport = StartFace(Front, sender, Front.Ordinal(PagNum, 1));
 }
 
 void TFormRpt_M3Cont::QuickRepP2BeforePrint(ReportPage& sender, bool& printReport)
 {
-    Back.ShowMarksForTag(sender.tag);
-    Back.Start(Back.Ordinal(PagNum, 2));
-    const bool observations = dm_.ObsPageHasText(dm_.cdsM3Obs, PagNum, true);
-    printReport = Back.HasRows() || observations;
-}
-
-void TFormRpt_M3Cont::QuickRepP2NeedData(ReportPage&, bool& moreData)
-{
-    Back.NeedData(moreData);
+    printReport = StartFace(Back, sender, Back.Ordinal(PagNum, 2), &dm_.cdsM3Obs, PagNum);
 }

@@ -4,24 +4,13 @@
 // the running totals. The front prints only with rows; the back with rows or when sheet N's
 // observations have text.
 
-#include "print/forms/AssetFace.h"
-#include "print/forms/TReportForm.h"
+#include "print/forms/AssetListForm.h"
 
-class TFormRpt_M3Cont : public TReportForm {
+class TFormRpt_M3Cont : public AssetListForm {
 public:
     explicit TFormRpt_M3Cont(TdmMain& dm);
 
     int PagNum = 2;
-    qx::report::ReportPage& QuickRepP1;
-    qx::report::ReportPage& QuickRepP2;
-    AssetFace Front;
-    AssetFace Back;
-
-    void QuickRepP1BeforePrint(qx::report::ReportPage& sender, bool& printReport);
-    void QuickRepP1NeedData(qx::report::ReportPage& sender, bool& moreData);
-    void QuickRepP2BeforePrint(qx::report::ReportPage& sender, bool& printReport);
-    void QuickRepP2NeedData(qx::report::ReportPage& sender, bool& moreData);
-
-private:
-    TdmMain& dm_;
+    void QuickRepP1BeforePrint(qx::report::ReportPage& sender, bool& printReport) override;
+    void QuickRepP2BeforePrint(qx::report::ReportPage& sender, bool& printReport) override;
 };
