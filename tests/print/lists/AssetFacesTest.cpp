@@ -1,6 +1,7 @@
 // The printed faces of M/3 and M/3A read back from their PDFs: which rows each face prints, the
 // sums, carried and running totals its labels show, faces cancelled when they have nothing to
 // print, and every value within 0.25 mm of its place on the face layout.
+#include "print/forms/AssetListColumns.h"
 #include "print/forms/TFormRpt_M3.h"
 #include "print/forms/TFormRpt_M3A.h"
 #include "print/forms/TFormRpt_M3Cont.h"
@@ -308,3 +309,43 @@ TEST_F(AssetFacesTest, OffsetsMoveTheWholeFaceAndMarksPrintOnTestPagesOnly)
     m3->QuickRepP2.tag = 0;
     EXPECT_TRUE(PrintFace(m3->QuickRepP2).list.shapes.empty());
 }
+
+// Label texts: thousands, negatives in parentheses, zero as "--- ", and the asterisks of a sum
+// that left the currency range or took in a row value that overflowed; never a wrapped figure.
+TEST_F(AssetFacesTest, SumsAreCheckedAndPrintAsTheirLabelsShowThem)
+{
+    FaceSums sums(3);
+    sums.add(0, Units(1234567));
+    sums.add(1, Units(-50));
+    EXPECT_EQ(sums.text(0), QStringLiteral("1,234,567 "));
+    EXPECT_EQ(sums.text(1), QStringLiteral("(50)"));
+    EXPECT_EQ(sums.text(2), QStringLiteral("--- "));
+
+    sums.add(2, qx::Currency::max());
+    sums.add(2, Units(1));
+    EXPECT_TRUE(sums.overflowed(2));
+    EXPECT_EQ(sums.text(2), QStringLiteral("**********"));
+    sums.add(2, Units(-2));  // coming back into range does not make the sum right again
+    EXPECT_EQ(sums.text(2), QStringLiteral("**********"));
+    FaceSums copy = sums;  // carried totals keep the mark
+    EXPECT_TRUE(copy.overflowed(2));
+    sums.clear();
+    EXPECT_EQ(sums.text(2), QStringLiteral("--- "));
+
+    // A row whose col3_mop overflowed (listed in its overflow_fields) makes column 3 unknown.
+    LoadRows(dm->cdsM3VCLF, 2, [](int i) {
+        RowValues v = AssetRow(i);
+        if (i == 2)
+            v[QStringLiteral("col1_mop")] = qx::Currency::max();
+        v[QStringLiteral("col2_mop")] = Units(-1);
+        return v;
+    });
+    SumColumns columns(dm->cdsM3VCLF, M3SumFields());
+    FaceSums rows(columns.count());
+    for (dm->cdsM3VCLF.first(); !dm->cdsM3VCLF.eof(); dm->cdsM3VCLF.next())
+        columns.addCurrentRow(rows);
+    EXPECT_TRUE(rows.overflowed(0));   // 1000 + max: out of range
+    EXPECT_TRUE(rows.overflowed(2));   // max - (-1) overflowed in the row itself
+    EXPECT_EQ(rows.text(1), QStringLiteral("(2)"));
+}
+
