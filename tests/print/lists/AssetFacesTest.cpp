@@ -297,8 +297,9 @@ TEST_F(AssetFacesTest, OffsetsMoveTheWholeFaceAndMarksPrintOnTestPagesOnly)
     ExpectValuesOnTheirBoxes(*dm, moved, m3->Back, "M3Back", dm->cdsM3VCLF, QPointF(5, 5));
     EXPECT_EQ(moved.list.shapes.size(), 4u);
     for (const auto& s : moved.list.shapes) {
-        if (s.name.endsWith(u"Bottom") || s.name.endsWith(u"Top"))
+        if (s.name.endsWith(u"Bottom") || s.name.endsWith(u"Top")) {
             EXPECT_GT(s.box.width(), 250) << qPrintable(s.name);  // stretched from mark to mark
+        }
     }
     int large = 0, small = 0;
     for (const auto& t : moved.list.texts) {
