@@ -54,9 +54,9 @@ bool PrintToPrinter(ReportPage& page, QPrinter& printer, bool* printed)
         *printed = list.printed;
     if (!list.printed)
         return true;
+    // Full page: the painter's origin is the paper's corner, whatever the printer cannot reach.
     printer.setFullPage(true);
     printer.setPageLayout(fullSheet(page));
-    printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

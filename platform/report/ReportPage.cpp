@@ -4,26 +4,16 @@
 
 namespace qx::report {
 
-namespace {
-
-template <class List, class Item>
-Item* findNamed(const List& list, const QString& name, QString (*nameOf)(const Item&))
+const Field* ReportDataText::field() const
 {
-    for (const auto& item : list)
-        if (nameOf(*item) == name)
-            return item.get();
-    return nullptr;
+    if (!dataSet || dataField.isEmpty() || !dataSet->active() || (dataSet->isEmpty() && !dataSet->editing()))
+        return nullptr;
+    return dataSet->findField(dataField);
 }
-
-}  // namespace
 
 QString ReportDataText::fieldText() const
 {
-    if (!dataSet || dataField.isEmpty() || !dataSet->active())
-        return {};
-    if (dataSet->isEmpty() && !dataSet->editing())
-        return {};
-    const Field* field = dataSet->findField(dataField);
+    const Field* field = this->field();
     if (!field)
         return {};
     if (field->dataType() == FieldType::Boolean)
@@ -33,8 +23,10 @@ QString ReportDataText::fieldText() const
 
 ReportItem* ReportBand::findChild(const QString& itemName) const
 {
-    return findNamed<decltype(items_), ReportItem>(items_, itemName,
-                                                   [](const ReportItem& i) { return i.name; });
+    for (const auto& item : items_)
+        if (item->name == itemName)
+            return item.get();
+    return nullptr;
 }
 
 ReportBand& ReportPage::addBand(ReportBand::Kind kind, QString bandName)
@@ -45,8 +37,10 @@ ReportBand& ReportPage::addBand(ReportBand::Kind kind, QString bandName)
 
 ReportBand* ReportPage::findBand(const QString& bandName) const
 {
-    return findNamed<decltype(bands_), ReportBand>(bands_, bandName,
-                                                   [](const ReportBand& b) { return b.name(); });
+    for (const auto& band : bands_)
+        if (band->name() == bandName)
+            return band.get();
+    return nullptr;
 }
 
 double ReportPage::paperWidthMm() const

@@ -30,6 +30,7 @@
 
 namespace qx {
 class ClientDataSet;
+class Field;
 }
 
 namespace qx::report {
@@ -82,6 +83,8 @@ public:
     TextAlignment alignment = TextAlignment::Left;
     PrintHandler onPrint;
 
+    // The bound field, nullptr without a dataset, an open one with a record, or a known field.
+    const Field* field() const;
     // The field's text for printing (before onPrint): see the summary above.
     QString fieldText() const;
 };

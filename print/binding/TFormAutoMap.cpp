@@ -1,20 +1,26 @@
 #include "print/binding/TFormAutoMap.h"
 
 #include "core/module/TdmMain.h"
-#include "print/binding/WorkingTableModel.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/DataSource.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QTableView>
 
 namespace {
 
-QTableView* readOnlyGrid(QWidget* parent, WorkingTableModel* model)
+DataGrid* readOnlyGrid(QWidget* parent, qx::ClientDataSet& table, const char* name,
+                       std::initializer_list<const char*> columns)
 {
-    auto* grid = new QTableView(parent);
-    grid->setModel(model);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->verticalHeader()->setDefaultSectionSize(18);
+    auto* source = new DataSource(parent);
+    source->setDataSet(&table);
+    auto* grid = new DataGrid(parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setReadOnly(true);
+    std::vector<GridColumn> cols;
+    for (const char* c : columns)
+        cols.push_back(GridColumn{QString::fromLatin1(c), QString::fromLatin1(c), 80, {}, {}, false});
+    grid->setColumns(std::move(cols));
+    grid->setDataSource(source);
     return grid;
 }
 
@@ -25,24 +31,14 @@ TFormAutoMap::TFormAutoMap(TdmMain& dm, QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FormAutoMap"));
     setWindowTitle(QStringLiteral("FormAutoMap"));
     auto* layout = new QHBoxLayout(this);
-    DBGrid1 = readOnlyGrid(this, new WorkingTableModel(dm.cdsFormField,
-                                                       {QStringLiteral("Left"), QStringLiteral("Top"), QStringLiteral("Line"),
-                                                        QStringLiteral("Field_Name"), QStringLiteral("CDS_Code")},
-                                                       this));
-    DBGrid2 = readOnlyGrid(this, new WorkingTableModel(dm.cdsRptField,
-                                                       {QStringLiteral("Left"), QStringLiteral("Top"), QStringLiteral("Line"),
-                                                        QStringLiteral("Ctrl_Name"), QStringLiteral("Ctrl_Idx")},
-                                                       this));
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
+    DBGrid1 = readOnlyGrid(this, dm.cdsFormField, "DBGrid1", {"Left", "Top", "Line", "Field_Name", "CDS_Code"});
+    DBGrid2 = readOnlyGrid(this, dm.cdsRptField, "DBGrid2", {"Left", "Top", "Line", "Ctrl_Name", "Ctrl_Idx"});
     layout->addWidget(DBGrid1);
     layout->addWidget(DBGrid2);
 }
 
 int TFormAutoMap::ShowModal()
 {
-    for (QTableView* grid : {DBGrid1, DBGrid2})
-        static_cast<WorkingTableModel*>(grid->model())->reload();
     setWindowState(windowState() | Qt::WindowMaximized);
     return exec();
 }

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class QTableView;
+class DataGrid;
 class TdmMain;
 
 class TFormAutoMap : public QDialog {
@@ -12,8 +12,8 @@ class TFormAutoMap : public QDialog {
 public:
     explicit TFormAutoMap(TdmMain& dm, QWidget* parent = nullptr);
 
-    QTableView* DBGrid1;  // cdsFormField: Left, Top, Line, Field_Name, CDS_Code
-    QTableView* DBGrid2;  // cdsRptField: Left, Top, Line, Ctrl_Name, Ctrl_Idx
+    DataGrid* DBGrid1;  // cdsFormField: Left, Top, Line, Field_Name, CDS_Code
+    DataGrid* DBGrid2;  // cdsRptField: Left, Top, Line, Ctrl_Name, Ctrl_Idx
 
     // Shows the tables' current content, maximised and modal.
     int ShowModal();

@@ -32,16 +32,29 @@ const std::vector<EditorBindingSpec>& EditorBindingSpecs()
     return specs;
 }
 
+bool BindEditorPage(ReportForms& forms, const TdmMain& dm, const QString& scrollBox, const QString& reportForm,
+                    const QString& band, int minLeft, int maxLeft)
+{
+    for (const EditorBindingSpec& b : EditorBindingSpecs()) {
+        qx::report::ReportPage* page = forms.page(QString::fromLatin1(b.form), QString::fromLatin1(b.page));
+        if (reportForm != QLatin1String(b.form) || page->band(0).name() != band || minLeft != b.minLeft)
+            continue;
+        qx::report::ReportBand& target = page->band(0);
+        const EditorPageControls controls =
+            LayoutPageControls(qx::pageLayout(QString::fromLatin1(b.layout)), scrollBox, dm);
+        return BindReportFields(controls, target, minLeft, maxLeft < 0 ? int(target.width) : maxLeft);
+    }
+    return false;
+}
+
 bool BindReportPagesFromLayouts(ReportForms& forms, const TdmMain& dm)
 {
     bool clean = true;
     for (const EditorBindingSpec& b : EditorBindingSpecs()) {
-        qx::report::ReportPage* page = forms.page(QString::fromLatin1(b.form), QString::fromLatin1(b.page));
-        qx::report::ReportBand& band = page->band(0);
-        const EditorPageControls controls =
-            LayoutPageControls(qx::pageLayout(QString::fromLatin1(b.layout)), QString::fromLatin1(b.scrollBox), dm);
-        const int maxLeft = b.maxLeft < 0 ? int(band.width) : b.maxLeft;
-        clean = BindReportFields(controls, band, b.minLeft, maxLeft) && clean;
+        const QString band = forms.page(QString::fromLatin1(b.form), QString::fromLatin1(b.page))->band(0).name();
+        clean = BindEditorPage(forms, dm, QString::fromLatin1(b.scrollBox), QString::fromLatin1(b.form), band, b.minLeft,
+                               b.maxLeft)
+            && clean;
     }
     return clean;
 }

@@ -3,6 +3,7 @@
 // box, the report page and band, and the range of Left of the band's data texts that belong to the
 // page (the M/1 A3 back band carries pages 2 and 3).
 
+#include <QString>
 #include <vector>
 
 class ReportForms;
@@ -20,6 +21,13 @@ struct EditorBindingSpec {
 
 // The twenty bindings, editor by editor.
 const std::vector<EditorBindingSpec>& EditorBindingSpecs();
+
+// What an editor's first show asks for one page: binds `band` of `reportForm` (its data texts with
+// Left in minLeft..maxLeft, -1: the band's width) to the controls of the editor page `scrollBox`,
+// read from the page's layout rows (as laid out: an auto-sized text's live geometry would move).
+// False when the binding failed (its message shown) or no editor page prints on that band.
+bool BindEditorPage(ReportForms& forms, const TdmMain& dm, const QString& scrollBox, const QString& reportForm,
+                    const QString& band, int minLeft, int maxLeft);
 
 // Binds every report page to its editor page laid out from the page layouts, as the editors' first
 // paints do; true when every binding was clean.

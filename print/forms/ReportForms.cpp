@@ -62,9 +62,8 @@ private:
 void printDateWithPattern(ReportDataText& text, const QString& pattern)
 {
     text.onPrint = [pattern](ReportDataText& sender, QString& out, ReportFont&) {
-        const qx::Field* f = sender.dataSet && sender.dataSet->active() ? sender.dataSet->findField(sender.dataField) : nullptr;
-        out = f && !(sender.dataSet->isEmpty() && !sender.dataSet->editing()) ? FormatDateBox(f->asDate(), pattern)
-                                                                                 : QString();
+        const qx::Field* f = sender.field();
+        out = f ? FormatDateBox(f->asDate(), pattern) : QString();
     };
 }
 

@@ -2,6 +2,7 @@
 #include "platform/report/ReportOutput.h"
 #include "support/PdfWords.h"
 
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -172,12 +173,25 @@ TEST(ReportLayout, NeedDataRepeatsTheDetailChainOnOneSheetOnly)
     names = 0;
     for (const DisplayText& t : list.texts) {
         names += t.name == u"TextName";
-        if (t.name != u"Caption")
+        if (t.name != u"Caption") {
             EXPECT_LE(t.box.top() + 16 * kMm, 297 - 96 * kMm + 1e-9) << "above the footer";
+        }
     }
     // Eleven whole chains of 72 pixels fit below the title, then one more detail without its child.
     const double room = 297 - 20 - (96 + 96) * kMm;
     EXPECT_EQ(names, int(room / (72 * kMm)) + 1);
+}
+
+// The sheet's first band prints even when taller than the paper; a band after it that does not
+// fit is left out.
+TEST(ReportLayout, TheFirstBandPrintsEvenWhenTooTall)
+{
+    TinyReport r;
+    r.title.enabled = false;
+    r.detail.height = 1200;  // 317 mm
+    const DisplayList list = LayoutPage(r.page);
+    EXPECT_TRUE(list.findText(QStringLiteral("TextName")));
+    EXPECT_FALSE(list.findText(QStringLiteral("TextUnbound")));  // its child band
 }
 
 // Positions measured in the PDF itself: the left edge of a left-aligned text, the right edge of a
@@ -248,4 +262,29 @@ TEST(ReportImage, PicturesShapesAndTextsAreDrawnWhereTheListSays)
     EXPECT_EQ(image.pixelColor(m + 240, m + 48), QColor(Qt::white));    // inside the rectangle
     EXPECT_LT(std::min(image.pixelColor(m + 191, m + 48).lightness(), image.pixelColor(m + 192, m + 48).lightness()),
               200);  // its left side
+}
+
+// A printer gets the whole sheet unscaled, whatever margins it had: the page lands as in the PDF.
+TEST(ReportPrinter, PrintsTheFullSheetUnscaled)
+{
+    TinyReport r;
+    r.page.paper = PaperSize::A3;
+    r.page.orientation = Orientation::Landscape;
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("printer.pdf")));
+    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    bool printed = false;
+    ASSERT_TRUE(PrintToPrinter(r.page, printer, &printed));
+    ASSERT_TRUE(printed);
+    const PdfPage page = ReadPdfWords(dir.filePath(QStringLiteral("printer.pdf")));
+    ASSERT_TRUE(page.ok);
+    EXPECT_NEAR(page.widthMm, 420, 0.2);
+    EXPECT_NEAR(page.heightMm, 297, 0.2);
+    const DisplayText* value = LayoutPage(r.page).findText(QStringLiteral("TextValue"));
+    const auto words = page.find(value->text);
+    ASSERT_EQ(words.size(), 1u);
+    EXPECT_NEAR(words[0]->xMax, value->anchor().x(), 0.1);
+    EXPECT_NEAR(words[0]->yMin, value->anchor().y(), 0.25);
 }

@@ -1,6 +1,9 @@
 #include "platform/report/ReportPage.h"
 #include "print/binding/BindReportFields.h"
 #include "print/binding/PageCodes.h"
+#include "print/binding/TFormAutoMap.h"
+
+#include "platform/widgets/DataGrid.h"
 #include "support/DmFixture.h"
 
 using qx::report::ReportBand;
@@ -166,4 +169,24 @@ TEST_F(BindReportFieldsTest, PageCodesCoverExactlyTheEighteenPageDataSets)
     EXPECT_EQ(PageCodeOfDataSet(*dm, nullptr), 0);
     EXPECT_EQ(DataSetOfPageCode(*dm, 4012), nullptr);
     EXPECT_EQ(DataSetOfPageCode(*dm, 0), nullptr);
+}
+
+// FormAutoMap shows both working tables of the last run, row for row in line order.
+TEST_F(BindReportFieldsTest, AutoMapShowsBothWorkingTables)
+{
+    addTexts({{100, 20, "T1"}, {100, 300, "T2"}});
+    BindReportFields(page({{100, 300, "B"}, {100, 20, "A"}, {130, 20, "C"}}, dm->cdsM1P2), band(), 0, 756);
+    TFormAutoMap form(*dm);
+    const QAbstractItemModel* m1 = form.DBGrid1->model();
+    const QAbstractItemModel* m2 = form.DBGrid2->model();
+    ASSERT_EQ(m1->rowCount(), 3);
+    ASSERT_EQ(m2->rowCount(), 2);
+    QStringList headers;
+    for (int c = 0; c < m1->columnCount(); ++c)
+        headers << m1->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, QStringList({"Left", "Top", "Line", "Field_Name", "CDS_Code"}));
+    EXPECT_EQ(m1->index(0, 3).data().toString(), QStringLiteral("A"));
+    EXPECT_EQ(m1->index(2, 2).data().toString(), QStringLiteral("2"));
+    EXPECT_EQ(m1->index(0, 4).data().toString(), QStringLiteral("1012"));
+    EXPECT_EQ(m2->index(1, 3).data().toString(), QStringLiteral("T2"));
 }

@@ -117,7 +117,7 @@ TEST_F(FormContentTest, CalibrationMarksCloseIntoARectangle)
 }
 
 // Marks print on test pages only (Tag 10); on M/1 on A4 the test stamp does on pages 1-3, and
-// page 4 prints without a handler either way.
+// page 4 prints its picture without a handler either way.
 TEST_F(FormContentTest, MarksAndStampsOnTestPagesOnly)
 {
     for (const ReportPageSpec& spec : ReportPageSpecs()) {
@@ -133,6 +133,9 @@ TEST_F(FormContentTest, MarksAndStampsOnTestPagesOnly)
             }
             const QString stamp = QStringLiteral("QRImageP%1Test").arg(spec.picture);
             EXPECT_EQ(hasPicture(list, stamp), spec.testStamp && tag == 10) << qPrintable(where);
+            // M/1 on A4 prints its page picture under the values on test and final print alike.
+            EXPECT_EQ(hasPicture(list, QStringLiteral("QRImage%1").arg(spec.picture)), spec.picture != 0)
+                << qPrintable(where);
         }
     }
     EXPECT_FALSE(forms->page(QStringLiteral("FormRpt_M1_A4"), QStringLiteral("QuickRepP4"))->beforePrint);

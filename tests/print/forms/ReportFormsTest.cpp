@@ -91,3 +91,33 @@ TEST_F(ReportFormsTest, AllTwentyEditorPagesBindTheirBandsClean)
         }
     }
 }
+
+// An editor's first show binds one page by its report form, band and Left range.
+TEST_F(ReportFormsTest, AnEditorPageBindsByFormBandAndRange)
+{
+    EXPECT_TRUE(BindEditorPage(*forms, *dm, QStringLiteral("ScrollBoxP3"), QStringLiteral("FormRpt_M1"),
+                               QStringLiteral("DetailBandP2P3"), 801, -1));
+    EXPECT_EQ(dm->cdsFormField.recordCount(), 60);  // page 3's boxes only
+    EXPECT_FALSE(BindEditorPage(*forms, *dm, QStringLiteral("ScrollBoxP1"), QStringLiteral("FormRpt_M1"),
+                                QStringLiteral("DetailBandP9"), 0, -1));
+}
+
+// Before any editor binds them, the data texts carry "TEST" and no dataset, except those of M/1
+// page 1, bound to cdsM1P1 from the start (the binding then makes the same pairs).
+TEST_F(ReportFormsTest, OnlyM1PageOneIsBoundBeforeTheEditorsBind)
+{
+    ReportForms fresh(*dm);
+    for (const ReportPageSpec& spec : ReportPageSpecs()) {
+        const ReportBand& before = fresh.page(QString::fromLatin1(spec.form), QString::fromLatin1(spec.page))->band(0);
+        const ReportBand& after = page(spec.form, spec.page).band(0);
+        const bool pageOne = QLatin1String(spec.layouts.front()) == QLatin1String("M1P1");
+        for (int i = 0; i < before.childCount(); ++i) {
+            const auto* t = dynamic_cast<const ReportDataText*>(&before.child(i));
+            if (!t)
+                continue;
+            const auto* bound = dynamic_cast<const ReportDataText*>(&after.child(i));
+            EXPECT_EQ(t->dataSet, pageOne ? &dm->cdsM1P1 : nullptr) << spec.form << " " << qPrintable(t->name);
+            EXPECT_EQ(t->dataField, pageOne ? bound->dataField : QStringLiteral("TEST")) << spec.form << " " << qPrintable(t->name);
+        }
+    }
+}
