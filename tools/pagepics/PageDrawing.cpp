@@ -1,0 +1,133 @@
+#include "tools/pagepics/PageDrawing.h"
+
+#include "platform/layout/Coordinates.h"
+#include "platform/widgets/ScreenFonts.h"
+
+#include <QPainter>
+
+namespace {
+
+const QString kMingStyle = QStringLiteral("新細明體");
+const QString kStandIn = QStringLiteral("示意圖，非官方表格  Stand-in, not the official form");
+
+// Text heights in millimetres on the paper.
+constexpr double kTitleMm = 4.2;
+constexpr double kSubtitleMm = 3.0;
+constexpr double kHeadingMm = 2.9;
+constexpr double kTextMm = 2.5;
+constexpr double kMarkMm = 2.2;
+constexpr double kStripMaxMm = 50;
+
+class Drawing {
+public:
+    Drawing(const qx::PageLayout& page, QImage& image)
+        : page_(page), scale_(qx::pixelsPerMm(page.picturePx, page.paperMm)), painter_(&image)
+    {
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    }
+
+    // A heading strip of a list grid is no page: no title, a smaller stand-in mark.
+    bool isStrip() const { return page_.paperMm.height() < kStripMaxMm; }
+
+    void title()
+    {
+        if (isStrip())
+            return;
+        const double centre = page_.paperMm.width() / 2;
+        textCentred(page_.titleChn, QPointF(centre, 11), kTitleMm, true);
+        textCentred(page_.titlePor, QPointF(centre, 16.5), kSubtitleMm, false);
+    }
+
+    void marks()
+    {
+        for (const qx::Mark& m : page_.marks) {
+            switch (m.kind) {
+            case qx::MarkKind::Heading: {
+                text(m.text, m.mm, kHeadingMm, true);
+                painter_.setPen(QPen(QColor(150, 150, 150), 1));
+                painter_.drawLine(px(QPointF(m.mm.x(), m.mm.y() + 1.2)), px(QPointF(page_.paperMm.width() - 12, m.mm.y() + 1.2)));
+                break;
+            }
+            case qx::MarkKind::Number:
+                text(m.text, m.mm, kTextMm, true);
+                break;
+            case qx::MarkKind::Label:
+                text(m.text, m.mm, kTextMm, false);
+                break;
+            }
+        }
+    }
+
+    void boxes()
+    {
+        for (const qx::Box& b : page_.boxes) {
+            if (b.kind == qx::BoxKind::DateButton || b.kind == qx::BoxKind::CalcButton)
+                continue;
+            const QRect r = qx::editorRect(b.mm, scale_);
+            const bool shown = b.kind == qx::BoxKind::DataText || b.kind == qx::BoxKind::HeaderText
+                || b.kind == qx::BoxKind::SumLabel;
+            if (shown)
+                painter_.fillRect(r, QColor(232, 232, 232));
+            painter_.setPen(QPen(QColor(60, 60, 60), 1));
+            painter_.setBrush(Qt::NoBrush);
+            painter_.drawRect(r.adjusted(0, 0, -1, -1));
+        }
+    }
+
+    void standInMark()
+    {
+        painter_.setFont(font(isStrip() ? kMarkMm * 0.8 : kMarkMm, false));
+        painter_.setPen(QColor(120, 120, 120));
+        const QPointF corner = isStrip() ? QPointF(page_.paperMm.width() - 2, page_.paperMm.height() - 1)
+                                         : QPointF(page_.paperMm.width() - 10, page_.paperMm.height() - 5);
+        const QPoint at = px(corner);
+        const int width = painter_.fontMetrics().horizontalAdvance(kStandIn);
+        painter_.drawText(QPoint(at.x() - width, at.y()), kStandIn);
+    }
+
+private:
+    QPoint px(QPointF mm) const { return qx::editorPoint(mm, scale_); }
+
+    QFont font(double mm, bool bold) const
+    {
+        QFont f = DesignFontPixels(kMingStyle, qMax(8, int(mm * scale_.y() + 0.5)));
+        f.setBold(bold);
+        return f;
+    }
+
+    void text(const QString& s, QPointF baseLeft, double mm, bool bold)
+    {
+        painter_.setFont(font(mm, bold));
+        painter_.setPen(Qt::black);
+        painter_.drawText(px(baseLeft), s);
+    }
+
+    void textCentred(const QString& s, QPointF baseCentre, double mm, bool bold)
+    {
+        painter_.setFont(font(mm, bold));
+        painter_.setPen(Qt::black);
+        const QPoint at = px(baseCentre);
+        painter_.drawText(QPoint(at.x() - painter_.fontMetrics().horizontalAdvance(s) / 2, at.y()), s);
+    }
+
+    const qx::PageLayout& page_;
+    QPointF scale_;
+    QPainter painter_;
+};
+
+}  // namespace
+
+QImage drawPagePicture(const qx::PageLayout& page)
+{
+    QImage image(page.picturePx, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    {
+        Drawing d(page, image);
+        d.title();
+        d.marks();
+        d.boxes();
+        d.standInMark();
+    }
+    return image;
+}
