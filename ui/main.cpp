@@ -1,33 +1,22 @@
-// Start-up of the program.
-#include "core/module/TdmMain.h"
-#include "core/msgdlg/MultiLangMsgDlgPresenter.h"
-#include "core/msgdlg/TFormMultiLangMsgDlg.h"
+// The program: makes its forms and its data module once, shows the main window maximised and runs
+// until the main window closes. It takes no command-line arguments.
 #include "core/msgdlg/UtilityStartup.h"
+#include "core/util/SystemInfo.h"
+#include "ui/mainwindow/ProgramForms.h"
+#include "ui/mainwindow/TFormMain.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    InitializeUtilities();
     QApplication::setOrganizationName(QStringLiteral("Corvel"));
     QApplication::setApplicationName(QStringLiteral("Quendrix"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvel．Quendrix"));
+    InitializeUtilities();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Corvel．Quendrix"));
-    window.resize(800, 600);
-
-    TFormMultiLangMsgDlg messageDialog(&window);
-    MultiLangMsgDlgPresenter presenter(messageDialog);
-    SetMessagePresenter(&presenter);
-
-    TdmMain dataModule;
-    dmMain = &dataModule;
-
-    window.show();
-    const int result = app.exec();
-    SetMessagePresenter(nullptr);
-    return result;
+    ProgramForms forms(GetFileVersionString(QCoreApplication::applicationFilePath()));
+    forms.CreateAll();
+    forms.FormMain->showMaximized();
+    return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "core/msgdlg/EditColors.h"
 
+#include "platform/widgets/PlatformColor.h"
 #include "platform/data/Field.h"
 
 #include <QApplication>
@@ -7,12 +8,12 @@
 
 namespace {
 
-const QColor kAqua(0x00, 0xFF, 0xFF);
-const QColor kLightYellow(0xFF, 0xFF, 0x80);
-const QColor kNavy(0x00, 0x00, 0x80);
-const QColor kMaroon(0x80, 0x00, 0x00);
-const QColor kBlue(0x00, 0x00, 0xFF);
-const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kAqua = PlatformColor(clAqua);
+const QColor kLightYellow = PlatformColor(0x0080FFFF);
+const QColor kNavy = PlatformColor(clNavy);
+const QColor kMaroon = PlatformColor(clMaroon);
+const QColor kBlue = PlatformColor(clBlue);
+const QColor kRed = PlatformColor(clRed);
 
 bool takesEditColors(ControlKind kind)
 {

@@ -2,6 +2,7 @@
 
 #include "core/msgdlg/DialogPictures.h"
 #include "core/msgdlg/MessageText.h"
+#include "platform/widgets/PlatformColor.h"
 #include "core/msgdlg/PrintTextLines.h"
 #include "platform/widgets/ScreenFonts.h"
 #include "core/util/Accents.h"
@@ -50,7 +51,7 @@ PageCaptions captionsOf(int page)
 }
 
 constexpr int kMemoFontPixels = 19;
-const QColor kMemoBackground(0xFF, 0xFF, 0xAA);
+const QColor kMemoBackground = PlatformColor(0x00AAFFFF);
 
 QPushButton* makeButton(QWidget* panel, const char* name, int top)
 {

@@ -1,0 +1,133 @@
+// The pop-up calendar of a date edit: where it opens, the date it starts on, and what closing it
+// writes.
+#include "core/util/Clock.h"
+#include "platform/widgets/DataEdit.h"
+#include "platform/widgets/DataSource.h"
+#include "ui/dialogs/CalendarPlacement.h"
+#include "ui/dialogs/TFormDBEditCalendar.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QKeyEvent>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CalendarPlacement, UnderTheEditElseRightAlignedOrAboveWithinTheAvailableArea)
+{
+    const QSize calendar(267, 215);
+    const QRect screen(0, 0, 1280, 1024);
+    const QRect rightMonitor(1280, 0, 1920, 1040);  // a second monitor with a task bar under it
+    struct Case {
+        QRect edit;
+        QRect available;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {{100, 100, 120, 24}, screen, {98, 122}},               // under the edit
+        {{1200, 100, 60, 24}, screen, {1200 + 60 - 267 + 2, 122}},  // right edge: right-aligned
+        {{100, 900, 120, 24}, screen, {98, 900 + 2 - 215}},     // bottom edge: above
+        {{1200, 900, 60, 24}, screen, {995, 687}},              // corner: both
+        {{1300, 100, 120, 24}, rightMonitor, {1298, 122}},      // on the second monitor: room
+        {{1300, 900, 120, 24}, rightMonitor, {1298, 687}},      // above the task bar
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CalendarPosition(c.edit, calendar, c.available), c.expected) << c.edit.x() << "," << c.edit.y();
+}
+
+class Calendar : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetFixedNow(QDateTime(QDate(2024, 3, 15), QTime(10, 0)));
+        ds.setFieldDefs({qx::FieldDef{.name = QStringLiteral("D"), .type = qx::FieldType::Date}});
+        ds.createDataSet();
+        source.setDataSet(&ds);
+        edit.setDataSource(&source);
+        edit.setDataField(QStringLiteral("D"));
+        edit.setGeometry(100, 100, 120, 24);
+        edit.show();
+    }
+    void TearDown() override
+    {
+        calendar.hide();
+        edit.setDataSource(nullptr);
+        source.setDataSet(nullptr);
+        SetFixedNow(QDateTime());
+    }
+    void addRow(const QDate& date)
+    {
+        ds.append();
+        if (date.isValid())
+            ds.fieldByName(u"D").setAsDate(date);
+        ds.post();
+    }
+    void press(int key)
+    {
+        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(calendar.MonthCalendar, &e);
+    }
+
+    qx::ClientDataSet ds{QStringLiteral("cdsDates")};
+    DataSource source;
+    DataEdit edit;
+    TFormDBEditCalendar calendar;
+};
+
+TEST_F(Calendar, StartsOnTheFieldsDateOrTodayAndEnterWritesTheShownDateWithoutPosting)
+{
+    addRow(QDate());
+    calendar.ShowFor(edit);
+    EXPECT_EQ(calendar.MonthCalendar->selectedDate(), QDate(2024, 3, 15));
+    calendar.MonthCalendar->setSelectedDate(QDate(2023, 12, 31));
+    press(Qt::Key_Return);
+    EXPECT_FALSE(calendar.isVisible());
+    EXPECT_EQ(ds.fieldByName(u"D").asDate(), QDate(2023, 12, 31));
+    EXPECT_TRUE(ds.editing()) << "the record is posted with the page";
+    ds.post();
+
+    calendar.ShowFor(edit);
+    EXPECT_EQ(calendar.MonthCalendar->selectedDate(), QDate(2023, 12, 31));
+    calendar.MonthCalendar->setSelectedDate(QDate(2024, 1, 2));
+    calendar.SpeedButton1->click();
+    EXPECT_EQ(ds.fieldByName(u"D").asDate(), QDate(2024, 1, 2));
+}
+
+TEST_F(Calendar, EscCancelAndAClickElsewhereWriteNothing)
+{
+    addRow(QDate(2020, 5, 1));
+    for (int way = 0; way < 3; ++way) {
+        calendar.ShowFor(edit);
+        calendar.MonthCalendar->setSelectedDate(QDate(2021, 1, 1));
+        if (way == 0)
+            press(Qt::Key_Escape);
+        else if (way == 1)
+            calendar.SpeedButton2->click();
+        else {
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QApplication::sendEvent(&calendar, &deactivate);
+        }
+        EXPECT_FALSE(calendar.isVisible()) << way;
+        EXPECT_EQ(ds.fieldByName(u"D").asDate(), QDate(2020, 5, 1)) << way;
+        EXPECT_FALSE(ds.editing()) << way;
+    }
+}
+
+TEST_F(Calendar, AnEmptyDatasetGetsARecordBeforeTheDate)
+{
+    calendar.ShowFor(edit);
+    calendar.MonthCalendar->setSelectedDate(QDate(2024, 2, 29));
+    press(Qt::Key_Enter);
+    EXPECT_EQ(ds.state(), qx::DataSetState::Insert);
+    EXPECT_EQ(ds.fieldByName(u"D").asDate(), QDate(2024, 2, 29));
+}
+
+TEST_F(Calendar, OpensUnderTheEditOnItsScreen)
+{
+    calendar.ShowFor(edit);
+    const QRect editRect(edit.mapToGlobal(QPoint(0, 0)), edit.size());
+    EXPECT_EQ(calendar.pos(), CalendarPosition(editRect, calendar.size(), edit.screen()->availableGeometry()));
+}
+
+}  // namespace

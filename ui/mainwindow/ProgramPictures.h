@@ -1,0 +1,19 @@
+#pragma once
+// The main window's and the about box's pictures, drawn at run time, and the three icon sets of
+// the main window's actions (kept as PNG files among the program's resources).
+
+#include <QIcon>
+#include <QPixmap>
+#include <array>
+
+// The logo of the heading band.
+QPixmap LogoPicture(int size);
+// The picture behind the main window's empty area, for a client area of `size`.
+QPixmap BackgroundPicture(QSize size);
+// The about box's picture.
+QPixmap AboutPicture(QSize size);
+
+// Eleven 24 x 24 images, in the order of the main window's action images.
+using ImageList24x24 = std::array<QIcon, 11>;
+enum class IconSet { Geral, Seg, Bank };
+ImageList24x24 LoadIconSet(IconSet set);
