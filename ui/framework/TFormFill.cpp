@@ -338,6 +338,11 @@ QToolButton* TFormFill::AddAutoCalcButton(int page, AutoCalcButton calc, const Q
     return button;
 }
 
+int TFormFill::PrintPageCode(int page, bool) const
+{
+    return pages_[std::size_t(page)].spec.pageCode;
+}
+
 QPixmap TFormFill::LoadPagePicture(const EditorPageSpec& page)
 {
     return QPixmap::fromImage(page.picture);
@@ -665,7 +670,7 @@ void TFormFill::ActionPrintExecute(int page, bool a3)
     QCoreApplication::processEvents();
     if (!printDialog_)
         return;
-    printDialog_->SetPageCode(pages_[std::size_t(page)].spec.pageCode);
+    printDialog_->SetPageCode(PrintPageCode(page, a3));
     if (spec_.printA3)
         printDialog_->SetM1OnA4(!a3);
     printDialog_->ShowModal();

@@ -62,6 +62,7 @@ public:
     // The pieces other windows reach.
     static void SetCalendar(CalendarPort* calendar);
     static void SetPrintDialog(PrintDialogPort* printDialog);
+    static PrintDialogPort* PrintDialog() { return printDialog_; }
 
     int NextFormCode = 0;
     bool FirstPaint = true;
@@ -119,6 +120,8 @@ protected:
     // Brings one page dataset up to date after the pages it reads (the data module's
     // RecalcDataSet with a fresh visited list).
     virtual void RecalcPage(qx::ClientDataSet& dataSet);
+    // The page code the print dialog opens on for a print from `page` (by default the page's own).
+    virtual int PrintPageCode(int page, bool a3) const;
     // The page picture, shown behind the controls.
     virtual QPixmap LoadPagePicture(const EditorPageSpec& page);
 

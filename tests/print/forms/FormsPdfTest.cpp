@@ -1,0 +1,162 @@
+// The report forms printed from a filled folder, measured in the PDF itself.
+#include "platform/layout/PageLayout.h"
+#include "platform/report/ReportOutput.h"
+#include "print/binding/BindReportFields.h"
+#include "print/forms/EditorBindings.h"
+#include "print/forms/ReportForms.h"
+#include "support/DmFixture.h"
+#include "support/PdfWords.h"
+
+using namespace qx::report;
+
+namespace {
+
+constexpr double kTolerance = 0.25;  // millimetres
+
+// Every input field of a page gets a value: texts and codes a short word, amounts distinct whole
+// numbers (every fifth negative), ticks True, dates 5 March 2024.
+void fillPage(qx::ClientDataSet& ds)
+{
+    ds.edit();
+    int n = 0;
+    for (int i = 0; i < ds.fieldCount(); ++i) {
+        qx::Field& f = ds.field(i);
+        if (!f.isData() || f.readOnly() || f.fieldName() == u"overflow_fields")
+            continue;
+        ++n;
+        switch (f.dataType()) {
+        case qx::FieldType::String: f.setAsString(QStringLiteral("W%1").arg(n).left(std::max(f.size(), 1))); break;
+        case qx::FieldType::Currency: f.setAsCurrency(qx::Currency::fromUnits(n % 5 == 0 ? -1000 * n : 1000 * n + 7)); break;
+        case qx::FieldType::Boolean: f.setAsBoolean(true); break;
+        case qx::FieldType::Date: f.setAsDate(QDate(2024, 3, 5)); break;
+        case qx::FieldType::Integer: f.setAsInteger(n % 10); break;
+        default: break;
+        }
+    }
+    ds.post();
+}
+
+class FormsPdfTest : public DmFixture {
+protected:
+    void SetUp() override
+    {
+        DmFixture::SetUp();
+        for (const char* name : {"cdsM1P1", "cdsM1P2", "cdsM1P3", "cdsAnexoAP1", "cdsAnexoAP2", "cdsAnexoASegP1",
+                                 "cdsAnexoASegP2", "cdsAnexoABankP1", "cdsAnexoABankP2", "cdsAnexoBP1", "cdsAnexoBP2",
+                                 "cdsAnexoBSegP1", "cdsAnexoBSegP2", "cdsAnexoBBankP1", "cdsAnexoBBankP2", "cdsM4P1",
+                                 "cdsM4P2"})
+            fillPage(*dm->DataSetByName(QString::fromLatin1(name)));
+        SetAutoMapPresenter([] {});
+        forms = std::make_unique<ReportForms>(*dm);
+        ASSERT_TRUE(BindReportPagesFromLayouts(*forms, *dm));
+        SetAutoMapPresenter({});
+    }
+    void TearDown() override
+    {
+        forms.reset();
+        DmFixture::TearDown();
+    }
+
+    PdfPage printed(ReportPage& page, const QString& file, DisplayList* list = nullptr)
+    {
+        DisplayList l = LayoutPage(page);
+        EXPECT_TRUE(WritePdf(l, page, dir.filePath(file)));
+        if (list)
+            *list = l;
+        return ReadPdfWords(dir.filePath(file));
+    }
+
+    std::unique_ptr<ReportForms> forms;
+};
+
+// Where a text's anchor must be on the paper: from the layout's box, on the sheet.
+struct Expected {
+    QString text;
+    TextAlignment alignment;
+    QPointF at;  // millimetres
+    int fontPx;
+};
+
+// The distance from `e` to the nearest PDF word that can be its anchor word. The blanks that end a
+// right-aligned amount (the display pattern keeps positives clear of a negative's parenthesis)
+// take their width before the anchor: a blank of the monospaced font is 0.6 of its height.
+double distanceToNearest(const PdfPage& pdf, const Expected& e, int fontPx)
+{
+    const QStringList words = e.text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString& key = e.alignment == TextAlignment::Right ? words.last() : words.first();
+    qsizetype trailing = 0;
+    while (trailing < e.text.size() && e.text[e.text.size() - 1 - trailing] == QLatin1Char(' '))
+        ++trailing;
+    const double blanks = e.alignment == TextAlignment::Right ? trailing * 0.6 * fontPx * kMmPerReportPixel : 0;
+    double best = 1e9;
+    for (const PdfWord* w : pdf.find(key)) {
+        const double x = e.alignment == TextAlignment::Left    ? w->xMin
+                         : e.alignment == TextAlignment::Right ? w->xMax + blanks
+                                                               : (w->xMin + w->xMax) / 2;
+        best = std::min(best, std::hypot(x - e.at.x(), w->yMin - e.at.y()));
+    }
+    return best;
+}
+
+// The anchors of the page's non-empty data texts, computed from the layouts alone.
+std::vector<Expected> expectedAnchors(const ReportPageSpec& spec, const DisplayList& list)
+{
+    std::vector<const qx::Box*> boxes;
+    std::vector<double> offsets;
+    for (const char* name : spec.layouts) {
+        const qx::PageLayout& l = qx::pageLayout(QString::fromLatin1(name));
+        const qx::ReportPlacement* placement = l.report(QString::fromLatin1(spec.placement));
+        for (const qx::Box& b : l.boxes)
+            if (b.isBound()) {
+                boxes.push_back(&b);
+                offsets.push_back(placement->sheetOffsetMm);
+            }
+    }
+    std::vector<Expected> out;
+    size_t i = 0;
+    for (const DisplayText& t : list.texts) {
+        if (!t.dataText)
+            continue;
+        const qx::Box& b = *boxes.at(i);
+        const double x = b.align == qx::BoxAlign::Left    ? b.mm.left()
+                         : b.align == qx::BoxAlign::Right ? b.mm.right()
+                                                          : b.mm.center().x();
+        if (!t.text.trimmed().isEmpty())
+            out.push_back({t.text, t.alignment, QPointF(x + offsets[i], b.mm.top()), b.fontPx});
+        ++i;
+    }
+    EXPECT_EQ(i, boxes.size());
+    return out;
+}
+
+}  // namespace
+
+TEST_F(FormsPdfTest, EveryValueLandsOnItsBoxAndOffsetsMoveItAll)
+{
+    for (const ReportPageSpec& spec : ReportPageSpecs()) {
+        const QString where = QStringLiteral("%1.%2").arg(QLatin1String(spec.form), QLatin1String(spec.page));
+        ReportPage& page = *forms->page(QString::fromLatin1(spec.form), QString::fromLatin1(spec.page));
+        DisplayList list;
+        const PdfPage pdf = printed(page, QStringLiteral("default.pdf"), &list);
+        ASSERT_TRUE(pdf.ok) << qPrintable(where);
+        EXPECT_NEAR(pdf.widthMm, page.paperWidthMm(), 0.2) << qPrintable(where);
+        EXPECT_NEAR(pdf.heightMm, page.paperHeightMm(), 0.2) << qPrintable(where);
+        EXPECT_EQ(pdf.widthMm > pdf.heightMm, spec.orientation == Orientation::Landscape) << qPrintable(where);
+        const std::vector<Expected> anchors = expectedAnchors(spec, list);
+        if (spec.picture != 4)
+            EXPECT_GT(anchors.size(), 20u) << qPrintable(where);
+        for (const Expected& e : anchors)
+            EXPECT_LE(distanceToNearest(pdf, e, e.fontPx), kTolerance) << qPrintable(where) << " " << qPrintable(e.text) << " at " << e.at.x() << "," << e.at.y();
+
+        const double left = page.leftMargin, top = page.topMargin;
+        page.leftMargin += 5;
+        page.topMargin += 5;
+        const PdfPage moved = printed(page, QStringLiteral("moved.pdf"));
+        page.leftMargin = left;
+        page.topMargin = top;
+        for (const Expected& e : anchors) {
+            const Expected shifted{e.text, e.alignment, e.at + QPointF(5, 5), e.fontPx};
+            EXPECT_LE(distanceToNearest(moved, shifted, e.fontPx), kTolerance) << qPrintable(where) << " moved " << qPrintable(e.text);
+        }
+    }
+}
