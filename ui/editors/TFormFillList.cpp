@@ -82,6 +82,19 @@ TFormFillList::TFormFillList(EditorSpec spec, TdmMain& dm, qx::ClientDataSet& ob
     connect(qApp, &QApplication::focusChanged, this, &TFormFillList::focusChanged);
 }
 
+// The sources let go of the datasets after this part of the window is gone: nothing of it may
+// hear their last notices.
+TFormFillList::~TFormFillList()
+{
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    for (int i = 0; i < PageCount(); ++i)
+        if (PageAt(i).Source)
+            PageAt(i).Source->disconnect();
+    DataSourceP3->disconnect();
+    for (TListGridPage* grid : gridPages_)
+        grid->disconnect();
+}
+
 void TFormFillList::buildEditMenu()
 {
     smEdit = new QMenu(QStringLiteral("編輯 &Editar"), this);
@@ -262,12 +275,20 @@ bool TFormFillList::eventFilter(QObject* watched, QEvent* event)
         if (widget && widget == QApplication::focusWidget() && widget->window() == this) {
             if (event->type() == QEvent::ShortcutOverride && isEditKey(key))
                 return true;  // left unaccepted: the Edit menu's key runs, not the edit's own
-            if (event->type() == QEvent::KeyPress && isEnter(key))
-                for (TListGridPage* grid : gridPages_)
-                    if (grid->InGrid(widget)) {
-                        RunGuarded([&] { grid->GridEnterKey(); });
+            if (event->type() == QEvent::KeyPress)
+                for (TListGridPage* grid : gridPages_) {
+                    if (!grid->InGrid(widget))
+                        continue;
+                    bool taken = isEnter(key);
+                    RunGuarded([&] {
+                        if (taken)
+                            grid->GridEnterKey();
+                        else
+                            taken = grid->GridTypeKey(*key);
+                    });
+                    if (taken)
                         return true;
-                    }
+                }
         }
     }
     return TFormFill::eventFilter(watched, event);

@@ -21,6 +21,7 @@ class TFormFillList : public TFormFill {
     Q_OBJECT
 public:
     TFormFillList(EditorSpec spec, TdmMain& dm, qx::ClientDataSet& observations, QWidget* parent = nullptr);
+    ~TFormFillList() override;
 
     DataSource* DataSourceM1P1 = nullptr;
     DataSource* DataSourceP3 = nullptr;  // the observations

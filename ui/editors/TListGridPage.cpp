@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -157,6 +158,7 @@ void TListGridPage::buildGridPanel()
     DBGrid->setObjectName(QStringLiteral("DBGrid") + n);
     DBGrid->setFrameShape(QFrame::NoFrame);
     DBGrid->horizontalHeader()->hide();
+    DBGrid->horizontalHeader()->setMinimumSectionSize(1);  // the face column is 13 pixels wide
     DBGrid->verticalHeader()->hide();
     DBGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     DBGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -195,7 +197,7 @@ void TListGridPage::buildGridPanel()
             style.background = PlatformColor(c.colour);
         }
     };
-    canvas->addWidget(DBGrid, 1);
+    canvas->addWidget(DBGrid, 1, Qt::AlignLeft);
 
     connect(DBGrid, &DataGrid::ellipsisClicked, this, [this](int column) { RunGuarded([&] { GridEllipsisClick(column); }); });
     connect(DBGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -275,6 +277,7 @@ void TListGridPage::buildObservations()
 {
     TFormFill::Page& page = form_.PageAt(spec_.page);
     auto* bottom = new QWidget(page.TabSheet);
+    bottom->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* row = new QHBoxLayout(bottom);
     row->setContentsMargins(0, 0, 0, 0);
 
@@ -316,7 +319,9 @@ void TListGridPage::buildObservations()
     page.SplitterAlert = nullptr;
     right->addWidget(page.FrameDBGridAlert, 1);
     row->addLayout(right, 1);
-    page.TabSheet->layout()->addWidget(bottom);
+    auto* sheet = static_cast<QBoxLayout*>(page.TabSheet->layout());
+    sheet->addWidget(bottom);
+    sheet->setStretch(0, 1);
 }
 
 void TListGridPage::buildActions()
@@ -552,6 +557,23 @@ void TListGridPage::GridEnterKey()
     }
     DBGrid->setCurrentIndex(DBGrid->model()->index(current.row(), current.column() + 1));
     DBGrid->setFocus(Qt::OtherFocusReason);
+}
+
+bool TListGridPage::GridTypeKey(const QKeyEvent& key)
+{
+    const QModelIndex current = DBGrid->currentIndex();
+    if (QApplication::focusWidget() != DBGrid || !current.isValid() || key.text().isEmpty() || !key.text().at(0).isPrint()
+        || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        || !(DBGrid->model()->flags(current) & Qt::ItemIsEditable))
+        return false;
+    DBGrid->edit(current);
+    auto* cell = qobject_cast<DataEdit*>(QApplication::focusWidget());
+    if (!cell || !InGrid(cell))
+        return false;
+    cell->selectAll();
+    QKeyEvent typed(QEvent::KeyPress, key.key(), key.modifiers(), key.text());
+    QApplication::sendEvent(cell, &typed);
+    return true;
 }
 
 bool TListGridPage::GridExit()
