@@ -461,6 +461,8 @@ TEST_F(ListEditorScreens, ListPagesWithRowsOnTwoSheets)
     }
     dm->cdsM3VCLF.setRecNo(33);
     Save(*m3, 1, "M3List.png");
+    Cell(*m3->ListPage, 32, Column(*m3->ListPage, "col8_mop"));  // the totals follow sideways
+    Save(*m3, 1, "M3ListRight.png");
     Save(*m3, 0, "M3Header.png");
     dm->cdsM3AAli.setRecNo(22);
     Save(*m3a, 0, "M3AAli.png");
