@@ -495,7 +495,8 @@ void TListGridPage::PickRateRow(int column)
     if (!picker_)
         return;
     const bool onCode = qstrcmp(spec_.columns[std::size_t(column)].field, "Codigo") == 0;
-    const QString locate = onCode && list_.active() && !list_.isEmpty() ? list_.fieldByName(u"Codigo").asString() : QString();
+    const bool hasRow = list_.active() && (list_.editing() || !list_.isEmpty());
+    const QString locate = onCode && hasRow ? list_.fieldByName(u"Codigo").asString() : QString();
     if (!picker_->ShowModalOk(locate))
         return;
     qx::ClientDataSet& rates = dm_.cdsTaxMaxReintAmor;

@@ -3,6 +3,11 @@
 #include "ListEditorFixture.h"
 
 #include "core/check/StoredText.h"
+#include "support/ModalScript.h"
+#include "ui/dialogs/TFormSelectTaxas.h"
+
+#include <QPushButton>
+#include <QRadioButton>
 #include "ui/editors/DepreciationProposal.h"
 #include "ui/editors/TypeColumnLine.h"
 
@@ -93,6 +98,30 @@ TEST_F(RateTypesInRows, EveryTypeFitsTheFieldAsTheStartOfItsFirstLine)
     page.GridColExit(Column(page, "Codigo"));
     EXPECT_EQ(Text(list, "Tipo"), CutToFieldSize(TypeColumnFirstLine(type), size));
     dm->CancelWithoutQuestion(list);
+}
+
+// The program's picker window serves the list pages: it lands on the code asked for, and its
+// row and language come back.
+TEST_F(RateTypesInRows, ThePickerWindowServesTheListPages)
+{
+    TFormSelectTaxas form(*dm);
+    FormSelectTaxasPicker window(form);
+    TListGridPage::SetRatePicker(&window);
+    ModalScript script;
+    script.then([&](QWidget&) {
+        form.RadioButtonPortugues->click();
+        form.btnOK->click();
+    });
+    qx::ClientDataSet& list = dm->cdsM3AAli;
+    list.append();
+    list.fieldByName(u"Codigo").setAsString(QStringLiteral("1.2"));
+    m3a->AliPage->GridEllipsisClick(Column(*m3a->AliPage, "Codigo"));
+    EXPECT_TRUE(script.done());
+    EXPECT_FALSE(window.Chinese());
+    EXPECT_EQ(dm->cdsTaxMaxReintAmor.recNo(), window.SelectedRecNo());
+    EXPECT_EQ(Text(list, "Tipo"), QStringLiteral("Edifícios industriais"));
+    dm->CancelWithoutQuestion(list);
+    TListGridPage::SetRatePicker(&picker);
 }
 
 }  // namespace

@@ -345,6 +345,9 @@ TEST_F(M3AEditor, ObservationEditsWaitForARowOfTheListChangedLast)
     DataEdit& obs = *m3a->AliPage->ObsEdits.front();
     EXPECT_FALSE(m3a->DataSourceP3->enabled());
     EXPECT_TRUE(obs.text().isEmpty());
+    obs.setFocus();
+    Type(QStringLiteral("x"));
+    EXPECT_FALSE(dm->cdsM3AObs.editing());
     PostField(dm->cdsM3AObs, "R1_Obs", "primeira");
     EXPECT_TRUE(obs.text().isEmpty());
     AddAliRow();
