@@ -120,7 +120,6 @@ int TListGridPage::columnOf(const char* field) const
 void TListGridPage::buildGridPanel()
 {
     TFormFill::Page& page = form_.PageAt(spec_.page);
-    const QString n = QString::fromLatin1(spec_.suffix);
     canvas_ = page.Content;
     page.ImageForm->hide();
     page.ScrollBox->setWidgetResizable(true);
@@ -128,11 +127,18 @@ void TListGridPage::buildGridPanel()
     canvas->setContentsMargins(0, 0, 0, 0);
     canvas->setSpacing(0);
     canvas->setSizeConstraint(QLayout::SetMinimumSize);
+    buildHeading(*canvas);
+    buildGrid(*canvas);
+    buildTotals(*canvas);
+}
 
+// The heading picture in its coloured panel, after the page column(s)' own caption.
+void TListGridPage::buildHeading(QBoxLayout& canvas)
+{
+    const QString n = QString::fromLatin1(spec_.suffix);
     int pageColumnsWidth = 0;
     for (int c = 0; c < columnOf("Codigo"); ++c)
         pageColumnsWidth += screenWidth(spec_.columns[std::size_t(c)]);
-
     const QImage heading = qx::pagePicture(QString::fromLatin1(spec_.heading));
     PanelGridHeader = colouredPanel(canvas_, QStringLiteral("Panel") + n + QStringLiteral("GridHeader"), kListPink);
     static_cast<QFrame*>(PanelGridHeader)->setFrameShape(QFrame::NoFrame);
@@ -152,10 +158,14 @@ void TListGridPage::buildGridPanel()
     header->addWidget(ImageGridHeader);
     header->addStretch(1);
     PanelGridHeader->setFixedHeight(heading.height());
-    canvas->addWidget(PanelGridHeader);
+    canvas.addWidget(PanelGridHeader);
+}
 
+// No titles (the picture above is the heading), no row indicator; its own vertical scroll bar.
+void TListGridPage::buildGrid(QBoxLayout& canvas)
+{
     DBGrid = new DataGrid(canvas_);
-    DBGrid->setObjectName(QStringLiteral("DBGrid") + n);
+    DBGrid->setObjectName(QStringLiteral("DBGrid") + QString::fromLatin1(spec_.suffix));
     DBGrid->setFrameShape(QFrame::NoFrame);
     DBGrid->horizontalHeader()->hide();
     DBGrid->horizontalHeader()->setMinimumSectionSize(1);  // the face column is 13 pixels wide
@@ -179,25 +189,9 @@ void TListGridPage::buildGridPanel()
     DBGrid->setFixedWidth(gridWidth + DBGrid->verticalScrollBar()->sizeHint().width());
     DBGrid->setMinimumHeight(DBGrid->verticalHeader()->defaultSectionSize() * 4);
     DBGrid->gridModel()->cellStyle = [this](int column, const std::vector<qx::Value>& row, GridCellStyle& style) {
-        const qx::Field* key = list_.findField(u"Rec_AID");
-        const ListColumn& c = spec_.columns[std::size_t(column)];
-        if (key && key->index() < int(row.size()) && row[std::size_t(key->index())] == key->value()) {
-            style.background = PlatformColor(clAqua);
-            return;
-        }
-        const qx::Field* field = list_.findField(QString::fromLatin1(c.field));
-        const qx::Value* value = field && field->index() < int(row.size()) ? &row[std::size_t(field->index())] : nullptr;
-        const int number = value && std::holds_alternative<std::int32_t>(*value) ? std::get<std::int32_t>(*value) : 0;
-        if (qstrcmp(c.field, "pag_num") == 0) {
-            style.background = PlatformColor(number % 2 != 0 ? kListPink : kListOrange);
-        } else if (qstrcmp(c.field, "face_num") == 0) {
-            style.background = number == 1 ? QColor(Qt::black) : kSilver;
-            style.text = number == 1 ? QColor(Qt::white) : QColor(Qt::black);
-        } else if (c.colour != kListWindow) {
-            style.background = PlatformColor(c.colour);
-        }
+        StyleCell(column, row, style);
     };
-    canvas->addWidget(DBGrid, 1, Qt::AlignLeft);
+    canvas.addWidget(DBGrid, 1, Qt::AlignLeft);
 
     connect(DBGrid, &DataGrid::ellipsisClicked, this, [this](int column) { RunGuarded([&] { GridEllipsisClick(column); }); });
     connect(DBGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -214,7 +208,33 @@ void TListGridPage::buildGridPanel()
                 }
             });
     connect(source_, &DataSource::dataChanged, DBGrid->viewport(), qOverload<>(&QWidget::update));
-    buildTotals(*canvas);
+}
+
+// The current row in aqua (its selected cell in the highlight the grid draws), the page column by
+// the sheet's parity, the face column black for a front and silver for a back, the rest in their
+// column's colour.
+void TListGridPage::StyleCell(int column, const std::vector<qx::Value>& row, GridCellStyle& style) const
+{
+    auto valueOf = [&](const char* field) -> const qx::Value* {
+        const qx::Field* f = list_.findField(QString::fromLatin1(field));
+        return f && f->index() < int(row.size()) ? &row[std::size_t(f->index())] : nullptr;
+    };
+    const qx::Field* key = list_.findField(u"Rec_AID");
+    if (const qx::Value* rowKey = valueOf("Rec_AID"); rowKey && key && *rowKey == key->value()) {
+        style.background = PlatformColor(clAqua);
+        return;
+    }
+    const ListColumn& c = spec_.columns[std::size_t(column)];
+    const qx::Value* value = valueOf(c.field);
+    const int number = value && std::holds_alternative<std::int32_t>(*value) ? std::get<std::int32_t>(*value) : 0;
+    if (qstrcmp(c.field, "pag_num") == 0) {
+        style.background = PlatformColor(number % 2 != 0 ? kListPink : kListOrange);
+    } else if (qstrcmp(c.field, "face_num") == 0) {
+        style.background = number == 1 ? QColor(Qt::black) : kSilver;
+        style.text = number == 1 ? QColor(Qt::white) : QColor(Qt::black);
+    } else if (c.colour != kListWindow) {
+        style.background = PlatformColor(c.colour);
+    }
 }
 
 void TListGridPage::buildTotals(QBoxLayout& canvas)

@@ -12,6 +12,8 @@
 
 #include "ui/editors/ListGridSpec.h"
 
+#include "platform/data/Value.h"
+
 #include <QObject>
 #include <QPointer>
 #include <vector>
@@ -87,6 +89,8 @@ public:
     void KeepRefusedRow();
     // Writes the text of the cell being typed in; false when the field refused it.
     bool CommitCell();
+    // The colours of a cell of the grid, from its row's values.
+    void StyleCell(int column, const std::vector<qx::Value>& row, struct GridCellStyle& style) const;
 
 signals:
     // Enabled states of the page's actions may have changed.
@@ -94,7 +98,9 @@ signals:
 
 private:
     void buildGridPanel();
-    void buildTotals(class QBoxLayout& canvas);
+    void buildHeading(class QBoxLayout& canvas);
+    void buildGrid(class QBoxLayout& canvas);
+    void buildTotals(QBoxLayout& canvas);
     void buildObservations();
     void buildActions();
     int columnOf(const char* field) const;
