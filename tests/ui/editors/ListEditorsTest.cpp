@@ -4,10 +4,12 @@
 #include "ListEditorFixture.h"
 
 #include "platform/layout/PageLayout.h"
+#include "platform/widgets/DataNavigator.h"
 #include "platform/widgets/DataText.h"
 #include "ui/framework/TFrameDBGridAlert.h"
 
 #include <QMenu>
+#include <QToolButton>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -283,6 +285,7 @@ TEST_F(M3Editor, ARefusedRowKeepsTheUserInTheGridOnEveryWayOut)
     qx::ClientDataSet& l = dm->cdsM3VCLF;
     const std::vector<std::pair<const char*, std::function<void()>>> waysOut = {
         {"another row", [&] { Cell(List(), 0, 2); }},
+        {"the navigator", [&] { List().DBNavigator->button(DataNavigator::First)->click(); }},
         {"the observations", [&] { List().ObsEdits.front()->setFocus(); }},
         {"the header page", [&] { m3->PageControl->userSelect(0); }},
         {"close", [&] { m3->ActionClose->trigger(); }},
@@ -412,6 +415,9 @@ TEST_F(M3AEditor, ARefusedCloseForgetsTheFormAskedFor)
 {
     Show(*m3a);
     StartRefusedRow(dm->cdsM3AAli);
+    EXPECT_FALSE(m3a->PageControl->userSelect(1));  // nor does the other page take the user
+    EXPECT_EQ(m3a->ActivePage(), 0);
+    messages.clear();
     m3a->JumpActions[3]->trigger();  // M/3
     EXPECT_TRUE(m3a->isVisible());
     EXPECT_EQ(m3a->NextFormCode, 0);
