@@ -111,34 +111,32 @@ protected:
     }
     static QString Text(qx::ClientDataSet& ds, const char* field) { return ds.fieldByName(QString::fromLatin1(field)).asString(); }
 
-    // Appends one row that passes its checks.
+    // Appends a row with the fields' texts; posted unless asked to stay in edit.
+    static void AppendRow(qx::ClientDataSet& list, const std::vector<std::pair<const char*, QString>>& values,
+                          bool post = true)
+    {
+        list.append();
+        for (const auto& [field, text] : values)
+            list.fieldByName(QString::fromLatin1(field)).setAsString(text);
+        if (post)
+            list.post();
+    }
+    // One row that passes its checks.
     void AddM3Row(int col1 = 1000, const char* codigo = "1.2")
     {
-        qx::ClientDataSet& l = dm->cdsM3VCLF;
-        l.append();
-        l.fieldByName(u"Codigo").setAsString(QString::fromLatin1(codigo));
-        l.fieldByName(u"Tipo").setAsString(QStringLiteral("Edifícios"));
-        l.fieldByName(u"Col1_Mop").setAsString(QString::number(col1));
-        l.fieldByName(u"DA_Taxas").setAsString(QStringLiteral("4"));
-        l.fieldByName(u"DA_Meses").setAsString(QStringLiteral("12"));
-        l.fieldByName(u"Col5_Mop").setAsString(QString::number(col1 / 25));
-        l.post();
+        AppendRow(dm->cdsM3VCLF, {{"Codigo", QString::fromLatin1(codigo)}, {"Tipo", QStringLiteral("Edifícios")},
+                                  {"Col1_Mop", QString::number(col1)}, {"DA_Taxas", QStringLiteral("4")},
+                                  {"DA_Meses", QStringLiteral("12")}, {"Col5_Mop", QString::number(col1 / 25)}});
     }
     void AddAliRow()
     {
-        qx::ClientDataSet& l = dm->cdsM3AAli;
-        l.append();
-        l.fieldByName(u"Codigo").setAsString(QStringLiteral("1.2"));
-        l.fieldByName(u"Tipo").setAsString(QStringLiteral("Edifícios"));
-        l.fieldByName(u"Col1_Mop").setAsString(QStringLiteral("500"));
-        l.post();
+        AppendRow(dm->cdsM3AAli, {{"Codigo", QStringLiteral("1.2")}, {"Tipo", QStringLiteral("Edifícios")},
+                                  {"Col1_Mop", QStringLiteral("500")}});
     }
     // Starts a row the checks refuse (a code and no amount) and leaves it in edit.
     static void StartRefusedRow(qx::ClientDataSet& list)
     {
-        list.append();
-        list.fieldByName(u"Codigo").setAsString(QStringLiteral("1.2"));
-        list.fieldByName(u"Ano_Aqu").setAsString(QStringLiteral("2020"));
+        AppendRow(list, {{"Codigo", QStringLiteral("1.2")}, {"Ano_Aqu", QStringLiteral("2020")}}, false);
     }
 
     SheetPrintDialog printDialog;

@@ -454,14 +454,9 @@ TEST_F(ListEditorScreens, ListPagesWithRowsOnTwoSheets)
     PostField(dm->cdsM3Obs, "R1_Obs", "Observações da folha 2");
     for (int i = 0; i < 25; ++i) {
         AddAliRow();
-        qx::ClientDataSet& aba = dm->cdsM3AAba;
-        aba.append();
-        aba.fieldByName(u"Codigo").setAsString(QStringLiteral("1.3"));
-        aba.fieldByName(u"Tipo").setAsString(QStringLiteral("輕型建築物"));
-        aba.fieldByName(u"Col1_Mop").setAsString(QString::number(800 + i));
-        aba.fieldByName(u"Col2_Mop").setAsString(QStringLiteral("700"));
-        aba.fieldByName(u"Motivo_Abate").setAsString(QStringLiteral("Destruído"));
-        aba.post();
+        AppendRow(dm->cdsM3AAba, {{"Codigo", QStringLiteral("1.3")}, {"Tipo", QStringLiteral("輕型建築物")},
+                                  {"Col1_Mop", QString::number(800 + i)}, {"Col2_Mop", QStringLiteral("700")},
+                                  {"Motivo_Abate", QStringLiteral("Destruído")}});
     }
     for (TFormFill* editor : {static_cast<TFormFill*>(m3.get()), static_cast<TFormFill*>(m3a.get())}) {
         editor->resize(1280, 800);
