@@ -8,6 +8,7 @@
 #include "ui/framework/HandlerGuard.h"
 
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -91,8 +92,11 @@ TFormFillList::~TFormFillList()
         if (PageAt(i).Source)
             PageAt(i).Source->disconnect();
     DataSourceP3->disconnect();
-    for (TListGridPage* grid : gridPages_)
+    for (TListGridPage* grid : gridPages_) {
         grid->disconnect();
+        grid->DBGrid->disconnect(grid);
+        grid->DBGrid->selectionModel()->disconnect(grid);
+    }
 }
 
 void TFormFillList::buildEditMenu()
