@@ -50,6 +50,7 @@ ListGridSpec m3aSpec(int page, std::span<const ListColumn> columns, std::span<co
     s.totalPagField = ali ? "ali_total_pag" : "aba_total_pag";
     s.totalPagOfHeader = false;
     s.totalPagLabel = ali ? "LabelTotalPagP1" : "LabelTotalPagP2";
+    s.totalPagCaption = " Total Pág. ";
     s.pagCaption = "頁";
     s.labelPagPor = ali ? "LabelPag_Por_P1" : "LabelPag_Por_p2";
     s.obsPanel = ali ? "PanelObsP1" : "PanelObsP2";

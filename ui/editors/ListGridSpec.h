@@ -34,7 +34,8 @@ struct ListGridSpec {
     std::span<const char* const> totals;
     const char* totalPagField = "total_pag";  // shown in the head panel
     bool totalPagOfHeader = true;        // of the header page's dataset (else of the list's row)
-    const char* totalPagLabel = "";      // the label before it, when named (" Total Pág. ")
+    const char* totalPagLabel = "";      // the name of the label before it, when it has one
+    const char* totalPagCaption = " Total Pag. ";
     const char* pagCaption = "頁/面";    // over the page column(s)
     const char* labelPagPor = "LabelPag_Por";
     const char* obsPanel = "PanelObs";

@@ -254,7 +254,7 @@ void TListGridPage::buildTotals(QBoxLayout& canvas)
     headLayout->setContentsMargins(2, 1, 4, 1);
     headLayout->setVerticalSpacing(0);
     headLayout->addWidget(label(head, QStringLiteral(" 總頁數")), 0, 0);
-    headLayout->addWidget(label(head, QStringLiteral(" Total Pág. "), QString::fromLatin1(spec_.totalPagLabel)), 1, 0);
+    headLayout->addWidget(label(head, QString::fromUtf8(spec_.totalPagCaption), QString::fromLatin1(spec_.totalPagLabel)), 1, 0);
     DataText* pages = form_.AddText(spec_.page, QString::fromLatin1(spec_.totalPagField), {}, &totalPagSource_);
     pages->setParent(head);
     pages->setAutoSize(false);
