@@ -75,11 +75,21 @@ void DataEdit::keyPressEvent(QKeyEvent* event)
     typeKey(event, !QLineEdit::isReadOnly() && ChangesText(event), [&] { QLineEdit::keyPressEvent(event); });
 }
 
+void DataEdit::selectEditText()
+{
+    const qx::Field* f = boundField();
+    if (f && !pendingInput())
+        setText(f->text());
+    selectAll();
+}
+
+// The edit text comes first, so that the line edit's own focus habits (all selected after Tab)
+// apply to it.
 void DataEdit::focusInEvent(QFocusEvent* event)
 {
-    QLineEdit::focusInEvent(event);
     if (!pendingInput())
         showFieldText();
+    QLineEdit::focusInEvent(event);
 }
 
 void DataEdit::focusOutEvent(QFocusEvent* event)

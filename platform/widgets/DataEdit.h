@@ -22,6 +22,8 @@ public:
     void setReadOnlyFlag(bool on);
     // Gives back the field's value, dropping the pending input.
     void reset();
+    // Shows the edit text all selected, so that typing replaces the value (a grid's cell editor).
+    void selectEditText();
 
     void refresh() override;
 

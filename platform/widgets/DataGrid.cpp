@@ -24,6 +24,7 @@ public:
         edit->setAutoFillBackground(true);
         edit->setDataSource(grid_->dataSource());
         edit->setDataField(grid_->gridModel()->columns()[std::size_t(index.column())].fieldName);
+        edit->selectEditText();
         return edit;
     }
     void setEditorData(QWidget*, const QModelIndex&) const override {}

@@ -120,9 +120,13 @@ TFormFill::TFormFill(EditorSpec spec, QWidget* parent) : QMainWindow(parent), sp
 
 TFormFill::~TFormFill()
 {
-    if (filterInstalled_)
-        qApp->removeEventFilter(this);
-    // The controls go before their sources; the sources let go of the datasets.
+    // Nothing may call back into the editor while its widgets go: the window's own closing and
+    // the children's last signals would reach a half-destroyed object.
+    qApp->removeEventFilter(this);
+    qApp->disconnect(this);
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+    // The datasets outlive the editor: its sources let go of them.
     for (Page& page : pages_)
         if (page.Source)
             page.Source->setDataSet(nullptr);

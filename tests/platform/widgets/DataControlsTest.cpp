@@ -3,10 +3,12 @@
 #include "platform/widgets/DataCheckBox.h"
 #include "platform/widgets/DataEdit.h"
 #include "platform/widgets/DataMemo.h"
+#include "platform/widgets/DataNavigator.h"
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/DataText.h"
 #include "platform/widgets/WidgetErrors.h"
 
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -185,6 +187,34 @@ TEST_F(DataControlsTest, FocusingAFieldPassesOverTextsAndHiddenControls)
     EXPECT_FALSE(FocusField(*ds, QStringLiteral("qtd")));
     EXPECT_TRUE(FocusField(*ds, QStringLiteral("NOME")));
     EXPECT_TRUE(edit(0)->hasFocus());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DataNavigatorTest, ButtonsMoveTheCursorAndShowWhereItCanGo)
+{
+    auto ds = MakeTestDataSet(3);
+    DataSource source;
+    source.setDataSet(ds.get());
+    DataNavigator nav;
+    nav.setDataSource(&source);
+    auto enabled = [&nav] {
+        QString s;
+        for (auto b : {DataNavigator::First, DataNavigator::Prior, DataNavigator::Next, DataNavigator::Last})
+            s += nav.button(b)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    };
+    EXPECT_EQ(enabled(), QStringLiteral("0011"));
+    nav.button(DataNavigator::Next)->click();
+    EXPECT_EQ(ds->recNo(), 2);
+    EXPECT_EQ(enabled(), QStringLiteral("1111"));
+    nav.button(DataNavigator::Last)->click();
+    EXPECT_EQ(ds->recNo(), 3);
+    EXPECT_EQ(enabled(), QStringLiteral("1100"));
+    nav.button(DataNavigator::First)->click();
+    EXPECT_EQ(ds->recNo(), 1);
 }
 
 }  // namespace

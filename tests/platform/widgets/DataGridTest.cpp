@@ -1,5 +1,6 @@
 // The grid over a dataset cursor: following the cursor, the row habits, the kept row values.
 #include "WidgetTestData.h"
+#include "platform/widgets/DataEdit.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/WidgetErrors.h"
@@ -75,6 +76,27 @@ TEST_F(DataGridTest, ARefusedPostKeepsTheRow)
     QApplication::processEvents();
     EXPECT_EQ(row(), 2);
     EXPECT_TRUE(grid.hasFocus());
+}
+
+TEST_F(DataGridTest, CellsAreEditedUnderTheEditRules)
+{
+    grid.setCurrentIndex(grid.gridModel()->index(1, 1));
+    QTest::keyClicks(&grid, "a");  // a key opens the cell's editor, which takes the key
+    auto* cell = grid.findChild<DataEdit*>();
+    ASSERT_TRUE(cell);
+    QTest::keyClicks(cell, "bc");
+    EXPECT_EQ(ds->state(), qx::DataSetState::Edit);
+    QTest::keyClick(cell, Qt::Key_Return);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(cell->isVisible());
+    EXPECT_EQ(cell->text(), QStringLiteral("abc"));
+    QTest::keyClick(cell, Qt::Key_Escape);
+    EXPECT_EQ(cell->text(), QStringLiteral("2000"));
+    cell->selectAll();
+    QTest::keyClicks(cell, "35");
+    QTest::keyClick(cell, Qt::Key_Return);
+    EXPECT_EQ(ds->fieldByName("Valor_Mop").asString(), QStringLiteral("35"));
+    EXPECT_EQ(grid.gridModel()->data(grid.gridModel()->index(1, 2), Qt::DisplayRole).toString(), QStringLiteral("70"));
 }
 
 TEST_F(DataGridTest, RowsAreReadOnceUntilTheDatasetChangesThem)
