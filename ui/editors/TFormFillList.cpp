@@ -279,20 +279,12 @@ bool TFormFillList::eventFilter(QObject* watched, QEvent* event)
         if (widget && widget == QApplication::focusWidget() && widget->window() == this) {
             if (event->type() == QEvent::ShortcutOverride && isEditKey(key))
                 return true;  // left unaccepted: the Edit menu's key runs, not the edit's own
-            if (event->type() == QEvent::KeyPress)
-                for (TListGridPage* grid : gridPages_) {
-                    if (!grid->InGrid(widget))
-                        continue;
-                    bool taken = isEnter(key);
-                    RunGuarded([&] {
-                        if (taken)
-                            grid->GridEnterKey();
-                        else
-                            taken = grid->GridTypeKey(*key);
-                    });
-                    if (taken)
+            if (event->type() == QEvent::KeyPress && isEnter(key))
+                for (TListGridPage* grid : gridPages_)
+                    if (grid->InGrid(widget)) {
+                        RunGuarded([&] { grid->GridEnterKey(); });
                         return true;
-                }
+                    }
         }
     }
     return TFormFill::eventFilter(watched, event);

@@ -25,7 +25,6 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -578,23 +577,6 @@ void TListGridPage::GridEnterKey()
     }
     DBGrid->setCurrentIndex(DBGrid->model()->index(current.row(), current.column() + 1));
     DBGrid->setFocus(Qt::OtherFocusReason);
-}
-
-bool TListGridPage::GridTypeKey(const QKeyEvent& key)
-{
-    const QModelIndex current = DBGrid->currentIndex();
-    if (QApplication::focusWidget() != DBGrid || !current.isValid() || key.text().isEmpty() || !key.text().at(0).isPrint()
-        || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        || !(DBGrid->model()->flags(current) & Qt::ItemIsEditable))
-        return false;
-    DBGrid->edit(current);
-    auto* cell = qobject_cast<DataEdit*>(QApplication::focusWidget());
-    if (!cell || !InGrid(cell))
-        return false;
-    cell->selectAll();
-    QKeyEvent typed(QEvent::KeyPress, key.key(), key.modifiers(), key.text());
-    QApplication::sendEvent(cell, &typed);
-    return true;
 }
 
 bool TListGridPage::GridExit()

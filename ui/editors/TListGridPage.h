@@ -75,9 +75,6 @@ public:
     void GridColEnter(int column);
     // Enter in the grid: the next column; a beep at the last.
     void GridEnterKey();
-    // A character typed on a cell not yet in edit replaces the cell's text, as it does in the
-    // paper-like grids users know; true when the key was taken.
-    bool GridTypeKey(const class QKeyEvent& key);
     // Leaving the grid: an untouched new row is dropped, any other edit posted; false (with the
     // focus back in the grid) while the row stays in edit.
     bool GridExit();
