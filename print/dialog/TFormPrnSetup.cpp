@@ -1,5 +1,6 @@
 #include "print/dialog/TFormPrnSetup.h"
 
+#include "core/calc/SectorOf.h"
 #include "core/module/TdmMain.h"
 #include "platform/widgets/ScreenFonts.h"
 #include "core/util/Messages.h"
@@ -218,7 +219,7 @@ SharedKeyDefaults TFormPrnSetup::SharedDefaults() const
 void TFormPrnSetup::FormShow()
 {
     RecalcAndCheckForPrint(dm_);
-    const int sectorId = IntegerOf(dm_.cdsSys, "Sector_ID");
+    const int sectorId = SectorOf(dm_);  // -1 while no sector is chosen: no annex page is gated
     gate_ = CheckDeclarationPrintable(dm_.cdsAlert, sectorId);
     LabelWhyCannotPrintChn->setVisible(!gate_.canPrint);
     LabelWhyCannotPrintPor->setVisible(!gate_.canPrint);
@@ -402,7 +403,7 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
         return;
     const int item = SelectedItem();
     PageSettings& page = SettingsOf(*currentReport_);
-    PagePrintRequest request{page.margins.top, page.margins.left, testPage, 1};
+    PagePrintRequest request{page.margins.top, page.margins.left, testPage, 1, QString()};
     std::vector<qx::ClientDataSet*> lists;  // the lists the report reads row by row
     if (list_.family == PageFamily::M3) {
         lists = {&dm_.cdsM3VCLF};
