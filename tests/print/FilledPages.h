@@ -1,7 +1,7 @@
 #pragma once
 // The pages of a folder filled for print tests: every input field of every single-page form gets a
 // value (texts and codes a short word, amounts distinct whole numbers with every fifth negative,
-// ticks True, dates 5 March 2024).
+// ticks True, dates 5 March 2024); asset lists get rows posted as the editors post them.
 
 #include "core/module/TdmMain.h"
 
@@ -36,4 +36,19 @@ inline void FillSinglePages(TdmMain& dm)
                              "cdsAnexoBSegP1", "cdsAnexoBSegP2", "cdsAnexoBBankP1", "cdsAnexoBBankP2", "cdsM4P1",
                              "cdsM4P2"})
         FillEveryInputField(*dm.DataSetByName(QString::fromLatin1(name)));
+}
+
+// Appends `count` rows to an asset list, each posted with its checks and upkeep: row i has code
+// 1.1, type "T<i>" and Col1_Mop 1000·i (a written-off row its reason too).
+inline void AppendAssets(qx::ClientDataSet& list, int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        list.append();
+        list.fieldByName(u"Codigo").setAsString(QStringLiteral("1.1"));
+        list.fieldByName(u"Tipo").setAsString(QStringLiteral("T%1").arg(i));
+        list.fieldByName(u"Col1_Mop").setAsString(QString::number(1000 * i));
+        if (qx::Field* reason = list.findField(u"Motivo_Abate"))
+            reason->setAsString(QStringLiteral("Venda"));
+        list.post();
+    }
 }

@@ -75,12 +75,9 @@ protected:
     {
         DmFixture::SetUp();
         FillSinglePages(*dm);
-        for (int i = 1; i <= 55; ++i)  // M/3: two sheets, the second ending on its back
-            appendAsset(dm->cdsM3VCLF, i, {});
-        for (int i = 1; i <= 25; ++i)  // M/3A: two pages alienated, one written off
-            appendAsset(dm->cdsM3AAli, i, {});
-        for (int i = 1; i <= 5; ++i)
-            appendAsset(dm->cdsM3AAba, i, QStringLiteral("Venda"));
+        AppendAssets(dm->cdsM3VCLF, 55);  // M/3: two sheets, the second ending on its back
+        AppendAssets(dm->cdsM3AAli, 25);  // M/3A: two pages alienated, one written off
+        AppendAssets(dm->cdsM3AAba, 5);
         ASSERT_EQ(dm->ProcessFormFolder(dir.path(), ffSaveAll), TFolderResult::frDone);
         SetAutoMapPresenter([] {});
         forms = std::make_unique<ReportForms>(*dm);
@@ -93,17 +90,6 @@ protected:
         pages.reset();
         forms.reset();
         DmFixture::TearDown();
-    }
-
-    static void appendAsset(qx::ClientDataSet& list, int i, const QString& motivo)
-    {
-        list.append();
-        list.fieldByName(u"Codigo").setAsString(QStringLiteral("1.1"));
-        list.fieldByName(u"Tipo").setAsString(QStringLiteral("T%1").arg(i));
-        list.fieldByName(u"Col1_Mop").setAsString(QString::number(1000 * i));
-        if (!motivo.isEmpty())
-            list.fieldByName(u"Motivo_Abate").setAsString(motivo);
-        list.post();
     }
 
     // qxprint's BOX lines for the test page of item `item` of the list opened on `pageCode`.
@@ -172,7 +158,6 @@ TEST_F(PrintThroughDialogTest, EveryItemOfEveryPageListPrintsItsValuesWhereQxpri
         }
         dialog.FormClose();
     }
-    if (qEnvironmentVariableIsSet("QX_KEEP_PDF"))
-        out.setAutoRemove(false), qInfo("PDFs kept in %s", qPrintable(out.path()));
+
     EXPECT_EQ(printedItems, 27);
 }
