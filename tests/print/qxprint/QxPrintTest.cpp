@@ -123,6 +123,23 @@ TEST_F(QxPrintTest, ItemLinesShowThePageListAndTheItemPrinted)
     EXPECT_EQ(r.output(), QStringList{QStringLiteral("ITEM\t0\t1\t正面 Frente")});
 }
 
+// 21 assets alienated and none written off: two pages whose backs have nothing; the first back is
+// listed disabled and cannot print, the last is left out.
+TEST_F(QxPrintTest, ADisabledItemOfTheM3AListCannotPrint)
+{
+    QStringList commands = Words("open");
+    for (int i = 1; i <= 21; ++i)
+        commands << Words("append cdsM3AAli Codigo=1.1 Col1_Mop=1000") << QStringLiteral("Tipo=T%1").arg(i);
+    ASSERT_EQ(succeedingOnFolder(commands + Words("save")).status, 0);
+    const ToolRun r = printPage("5011", Words("--test --item 1"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.output(), (QStringList{QStringLiteral("ITEM\t0\t1\t第 Pag. 1 頁 - 正面 Frente"),
+                                       QStringLiteral("ITEM\t1\t0\t               背面 Verso"),
+                                       QStringLiteral("ITEM\t2\t1\t第 Pag. 2 頁 - 正面 Frente"), QStringLiteral("SELECTED\t1")}));
+    EXPECT_TRUE(r.err.contains(QLatin1String("cannot print")));
+    EXPECT_FALSE(QFile::exists(pdf()));
+}
+
 // BOX lines: every data text of the page, empty ones too, at its anchor on the paper; offsets move
 // them all; the PDF holds the values there.
 TEST_F(QxPrintTest, BoxesListEveryDataTextAtItsAnchor)
