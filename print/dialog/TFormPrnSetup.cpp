@@ -65,10 +65,11 @@ QLabel* LinkLabel(const QString& text, QWidget* parent)
 }
 
 // Each page its own job name: a PDF printer names its file after it, so one page's file never
-// replaces another's, nor a final print its test page.
-QString PrintJobName(int pageCode, int pagNum, bool testPage)
+// replaces another's (the M/1 A3 sheets named apart from the A4 pages of the same code, as their
+// offsets are kept apart), nor a final print its test page.
+QString PrintJobName(const QString& pageKey, int pagNum, bool testPage)
 {
-    QString name = QStringLiteral("Quendrix %1").arg(pageCode);
+    QString name = QStringLiteral("Quendrix ") + pageKey;
     if (pagNum > 1)
         name += QStringLiteral("-%1").arg(pagNum);
     return testPage ? name + QStringLiteral(" test") : name;
@@ -413,7 +414,7 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
         lists = {&dm_.cdsM3AAli, &dm_.cdsM3AAba};
         request.pagNum = (item + 2) / 2;
     }
-    request.docName = PrintJobName(PageCode, request.pagNum, testPage);
+    request.docName = PrintJobName(OffsetKey(PageCode, M1OnA4), request.pagNum, testPage);
     QString error;
     PrintOutcome outcome = PrintOutcome::NothingToPrint;
     {

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPageLayout>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -144,6 +145,7 @@ TEST_F(PrintThroughDialogTest, EveryItemOfEveryPageListPrintsItsValuesWhereQxpri
             const size_t before = service.files.size();
             dialog.btnPrintTestPage->click();
             ASSERT_EQ(service.files.size(), before + 1);
+            EXPECT_EQ(std::count(service.files.begin(), service.files.end(), service.files.back()), 1);  // job names apart
             const PdfPage pdf = ReadPdfWords(service.files.back());
             ASSERT_TRUE(pdf.ok);
             const bool withStored = dialog.PageCode == 2011;
