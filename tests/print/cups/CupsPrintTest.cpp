@@ -4,6 +4,7 @@
 // offsets typed in the dialog. Skipped, saying why, where the daemon cannot start.
 #include "core/util/SystemInfo.h"
 #include "print/dialog/PrintDialogFixture.h"
+#include "support/FileBytes.h"
 #include "tools/QxFolderRun.h"
 
 #include <QCoreApplication>
@@ -252,10 +253,12 @@ TEST_F(CupsPrint, QxprintPrintsAtTheOffsetsStoredForTheCurrentPrinter)
                  {qx::Currency::fromUnits(30), qx::Currency::fromUnits(40)});
     ASSERT_EQ(dm->ProcessFormFolder(dir.path(), ffSaveAll), TFolderResult::frDone);
     QTemporaryDir work;
+    // qxprint is another program: it reads a copy, as the open folder is locked to this one.
+    ASSERT_TRUE(qxtest::copyFolder(dir.path(), work.path()));
     const auto boxes = [&](const QStringList& offsets) {
         const qxtest::ToolRun r = qxtest::RunTool(
             QStringLiteral(QX_QXPRINT),
-            QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), dir.path(), QStringLiteral("2011"),
+            QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), work.path(), QStringLiteral("2011"),
                         work.filePath(QStringLiteral("out.pdf")), QStringLiteral("--test"), QStringLiteral("--boxes")} +
                 offsets,
             work.path());

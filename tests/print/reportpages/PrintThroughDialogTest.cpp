@@ -9,6 +9,7 @@
 #include "print/forms/ReportFormPages.h"
 #include "print/forms/ReportForms.h"
 #include "support/DmFixture.h"
+#include "support/FileBytes.h"
 #include "support/PdfWords.h"
 #include "tools/QxFolderRun.h"
 
@@ -80,6 +81,8 @@ protected:
         AppendAssets(dm->cdsM3AAli, 25);  // M/3A: two pages alienated, one written off
         AppendAssets(dm->cdsM3AAba, 5);
         ASSERT_EQ(dm->ProcessFormFolder(dir.path(), ffSaveAll), TFolderResult::frDone);
+        // qxprint is another program: it reads a copy, as the open folder is locked to this one.
+        ASSERT_TRUE(qxtest::copyFolder(dir.path(), saved.path()));
         SetAutoMapPresenter([] {});
         forms = std::make_unique<ReportForms>(*dm);
         pages = std::make_unique<ReportFormPages>(*forms);
@@ -96,7 +99,7 @@ protected:
     // qxprint's BOX lines for the test page of item `item` of the list opened on `pageCode`.
     QStringList qxprintBoxes(int pageCode, bool m1OnA4, int item, const QStringList& offsets) const
     {
-        QStringList args{QStringLiteral("--today"), QStringLiteral("2024-03-15"), dir.path(), QString::number(pageCode),
+        QStringList args{QStringLiteral("--today"), QStringLiteral("2024-03-15"), saved.path(), QString::number(pageCode),
                          out.filePath(QStringLiteral("qxprint.pdf")), QStringLiteral("--test"), QStringLiteral("--boxes"),
                          QStringLiteral("--item"), QString::number(item)};
         if (!m1OnA4)
@@ -107,6 +110,7 @@ protected:
     }
 
     QTemporaryDir out;
+    QTemporaryDir saved;
     std::unique_ptr<ReportForms> forms;
     std::unique_ptr<ReportFormPages> pages;
 };
