@@ -104,7 +104,7 @@ TFrameDBGridAlert::TFrameDBGridAlert(QWidget* parent) : QFrame(parent), PageData
     bar->addWidget(LabelAtencao_Por);
     bar->addStretch();
     Panel2 = new QWidget(Panel1);
-    Panel2->setFixedWidth(160);
+    Panel2->setMinimumWidth(160);  // at least its design width, wider where the fonts need it
     auto* langs = new QHBoxLayout(Panel2);
     langs->setContentsMargins(0, 0, 0, 0);
     RadioButtonChinese = new QRadioButton(QStringLiteral("中文"), Panel2);
@@ -131,6 +131,9 @@ TFrameDBGridAlert::TFrameDBGridAlert(QWidget* parent) : QFrame(parent), PageData
     DBGridAlert->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGridAlert->setFont(DesignFontPixels(QStringLiteral("Arial"), 13));
     DBGridAlert->horizontalHeader()->setFont(DesignFontPixels(QStringLiteral("Arial"), 13));
+    // A title wider than its column shows its beginning; the message column fills the grid.
+    DBGridAlert->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    DBGridAlert->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     DBGridAlert->setToolTip(QStringLiteral("單擊 Click - 跳至出現問題之欄位\n雙擊 Double Click - 顯示完整之信息"));
     DBGridAlert->setDataSource(DataSourceCur_DB_Alert);
     const QFont cell = DesignFontPixels(QStringLiteral("新細明體"), 13);
@@ -287,7 +290,8 @@ void TFrameDBGridAlert::LabelPortuguesClick()
 void TFrameDBGridAlert::FrameResize()
 {
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int width = DBGridAlert->width() - DBGridAlert->columnWidth(0) - DBGridAlert->columnWidth(1) - 2 * scrollBar - 2;
+    const int indicator = DBGridAlert->verticalHeader()->isVisible() ? DBGridAlert->verticalHeader()->width() : 0;
+    const int width = DBGridAlert->width() - indicator - DBGridAlert->columnWidth(0) - DBGridAlert->columnWidth(1) - 2 * scrollBar - 2;
     DBGridAlert->setColumnWidth(2, qMax(0, width));
 }
 
