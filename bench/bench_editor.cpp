@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <memory>
+#include "bench/OffscreenMain.h"
 
 namespace {
 
@@ -235,10 +236,5 @@ BENCHMARK(BM_GridPaintScreen)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <memory>
+#include "bench/OffscreenMain.h"
 
 namespace {
 
@@ -83,10 +84,5 @@ BENCHMARK(BM_M1EditorLaterShow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <memory>
+#include "bench/OffscreenMain.h"
 
 namespace {
 
@@ -137,11 +138,5 @@ BENCHMARK(BM_M3PostRow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    folder.reset();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv, {}, [] { folder.reset(); });
 }

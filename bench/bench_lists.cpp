@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <memory>
+#include "bench/OffscreenMain.h"
 
 namespace {
 
@@ -78,16 +79,5 @@ BENCHMARK(BM_PrintLastM3APage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    // The open writes the last folder to the registry: keep the user's settings out of it.
-    static QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);  // fonts of the printed pages
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    gFolder.reset();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv, {}, [] { gFolder.reset(); });
 }

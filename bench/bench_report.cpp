@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include "bench/OffscreenMain.h"
 
 namespace {
 
@@ -66,16 +67,6 @@ BENCHMARK(BM_PrintPageToPdf)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    static QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     SetFixedNow(QDateTime(QDate(2024, 3, 15), QTime(10, 30, 0)));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include "bench/OffscreenMain.h"
 
 namespace {
 
@@ -31,12 +32,5 @@ BENCHMARK(BM_StartupToMainWindowShown)->Unit(benchmark::kMillisecond)->UseRealTi
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InitializeUtilities();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv, [] { InitializeUtilities(); });
 }
