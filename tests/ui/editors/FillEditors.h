@@ -1,11 +1,6 @@
 #pragma once
-// The editors of M/1, the six annex variants and M/4, created once at start-up and kept for the
-// whole run. The main window opens the editor of a form code with EditorFor and shows it:
-//
-//   FillEditors editors(*dmMain);
-//   if (TFormFill* e = editors.EditorFor(1011, SectorOf(*dmMain))) next = e->ShowModal();
-//
-// EditorFor takes the x011 code of a form (1011 M/1, 2011 Anexo A, 3011 Anexo B, 6011 M/4); the
+// The editors of M/1, the six annex variants and M/4 for the editor tests, created together over
+// one data module (the program makes them one by one in its start-up order). EditorFor takes the x011 code of a form (1011 M/1, 2011 Anexo A, 3011 Anexo B, 6011 M/4); the
 // annexes open in the variant of the sector (0 general, 11 insurance, 21 banking; none for any
 // other sector). Codes of the forms edited elsewhere (4011 M/3, 5011 M/3A) give nullptr.
 
