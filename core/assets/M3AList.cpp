@@ -48,7 +48,7 @@ void TdmMain::cdsM3AAliCalcFields(qx::ClientDataSet& dataSet)
     qx::Field& col7 = dataSet.fieldByName(u"col7_mop");
     Guarded(*this, col6, [&] { return (qx::ExactSum{a("Col1_Mop"), a("Col4_Mop")} - qx::ExactSum{a("Col2_Mop")}).toCurrency(); });
     Guarded(*this, col7, [&] { return (qx::ExactSum{a("Col1_Mop"), a("Col5_Mop")} - qx::ExactSum{a("Col3_Mop")}).toCurrency(); });
-    Guarded(*this, dataSet.fieldByName(u"col8_mop"), [&] { return col6.asCurrency() - col7.asCurrency(); });
+    Guarded(*this, dataSet.fieldByName(u"col8_mop"), {&col6, &col7}, [&] { return col6.asCurrency() - col7.asCurrency(); });
     setPaging(*this, dataSet, "ali_total_pag", true);
 }
 
@@ -60,7 +60,7 @@ void TdmMain::cdsM3AAbaCalcFields(qx::ClientDataSet& dataSet)
     qx::Field& col6 = dataSet.fieldByName(u"col6_mop");
     Guarded(*this, col5, [&] { return a("Col1_Mop") - a("Col3_Mop"); });
     Guarded(*this, col6, [&] { return a("Col2_Mop") - a("Col4_Mop"); });
-    Guarded(*this, dataSet.fieldByName(u"col7_mop"), [&] { return col6.asCurrency() - col5.asCurrency(); });
+    Guarded(*this, dataSet.fieldByName(u"col7_mop"), {&col6, &col5}, [&] { return col6.asCurrency() - col5.asCurrency(); });
     setPaging(*this, dataSet, "aba_total_pag", false);
 }
 

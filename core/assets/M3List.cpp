@@ -23,7 +23,7 @@ void TdmMain::cdsM3VCLFCalcFields(qx::ClientDataSet& dataSet)
     Guarded(*this, col7, [&] {
         return (qx::ExactSum{AmountOf(dataSet, "Col4_Mop"), AmountOf(dataSet, "Col5_Mop")} - qx::ExactSum{AmountOf(dataSet, "Col6_Mop")}).toCurrency();
     });
-    Guarded(*this, col8, [&] { return col3.asCurrency() - col7.asCurrency(); });
+    Guarded(*this, col8, {&col3, &col7}, [&] { return col3.asCurrency() - col7.asCurrency(); });
 
     const M3Place place = M3PlaceOfRow(dataSet.recNo());
     if (place.sheet < 1)

@@ -60,7 +60,7 @@ public:
     // target := plus1 + plus2 - minus (plus2 may be absent); empty fields read as 0.
     void combination(const char* target, const char* plus1, const char* plus2, const char* minus) const
     {
-        Guarded(dm_, field(target), [&] {
+        Guarded(dm_, field(target), {&field(plus1), plus2 ? &field(plus2) : nullptr, &field(minus)}, [&] {
             return (qx::ExactSum{amount(plus1), plus2 ? amount(plus2) : qx::Currency()} - qx::ExactSum{amount(minus)}).toCurrency();
         });
     }

@@ -110,6 +110,7 @@ struct SourcePage {
     QString name;
     qx::ClientDataSet* page = nullptr;  // nullptr: the data module has no such page
     std::uint64_t stamp = 0;
+    const qx::Field* overflowList = nullptr;  // the page's overflow_fields, if it has one
 };
 
 // A page's step table looked up for one page and data module; valid while none of their
@@ -154,7 +155,8 @@ int sourceIndex(Plan& plan, const TdmMain& dm, const CalcStep& step)
         if (plan.sources[i].name == name)
             return int(i);
     qx::ClientDataSet* page = dm.DataSetByName(name);
-    plan.sources.push_back({name, page, page ? page->fieldsStamp() : 0});
+    plan.sources.push_back({name, page, page ? page->fieldsStamp() : 0,
+                            page ? page->findField(u"overflow_fields") : nullptr});
     return int(plan.sources.size() - 1);
 }
 
@@ -243,10 +245,30 @@ qx::Currency formulaValue(const qx::ClientDataSet& source, const PlannedStep& st
     return total.toCurrency();
 }
 
+// True when a line the step reads (a formula term, the copied or multiplied line) is flagged on
+// its page: the target is then flagged too.
+bool readsFlaggedLine(const Plan& plan, const qx::ClientDataSet& source, const PlannedStep& step)
+{
+    const qx::Field* list = step.source < 0 ? plan.overflowList.field : plan.sources[std::size_t(step.source)].overflowList;
+    if (!list)
+        return false;
+    for (const Operand& operand : step.operands)
+        if (IsListedIn(list, FieldOf(source, operand.field)))
+            return true;
+    return false;
+}
+
 void runStep(TdmMain& dm, const Plan& plan, qx::ClientDataSet& page, const PlannedStep& step)
 {
     qx::Field& target = FieldOf(page, step.target);
     const auto flagged = [&] { return IsListedIn(plan.overflowList.field, target); };
+    if (step.step->kind != CalcKind::Series) {
+        const qx::ClientDataSet* source = readPage(plan, page, step);
+        if (source && readsFlaggedLine(plan, *source, step)) {
+            dm.FlagOverflow(target);
+            return;
+        }
+    }
     switch (step.step->kind) {
     case CalcKind::Series:
         AddSeries(dm, target, step.addends, flagged());

@@ -13,6 +13,13 @@ std::vector<FieldRef> SeriesFields(const qx::ClientDataSet& record, const QStrin
 void AddSeries(TdmMain& dm, qx::Field& target, const std::vector<FieldRef>& addends, bool flagged)
 {
     const qx::ClientDataSet& record = target.dataSet();
+    const qx::Field* list = record.findField(u"overflow_fields");
+    for (const FieldRef& addend : addends) {
+        if (IsListedIn(list, FieldOf(record, addend))) {
+            dm.FlagOverflow(target);  // a sum of an overflowed line is no figure either
+            return;
+        }
+    }
     GuardedStepUnlessFlagged(dm, target, flagged, [&] {
         for (const FieldRef& addend : addends)
             target.setAsCurrency(target.asCurrency() + FieldOf(record, addend).asCurrency());

@@ -10,5 +10,5 @@ class TdmMain;
 std::vector<FieldRef> SeriesFields(const qx::ClientDataSet& record, const QString& pattern, int first, int last);
 
 // target := target + each addend in turn, guarded (see Guard.h); `flagged` tells whether the
-// target is already listed as overflowed.
+// target is already listed as overflowed. A flagged addend flags the target.
 void AddSeries(TdmMain& dm, qx::Field& target, const std::vector<FieldRef>& addends, bool flagged);

@@ -44,6 +44,14 @@ bool IsListedIn(const qx::Field* list, const qx::Field& field)
     return OverflowListHas(list->asString(), field.fieldName());
 }
 
+bool AnyOverflowFlagged(std::initializer_list<const qx::Field*> fields)
+{
+    for (const qx::Field* field : fields)
+        if (field && IsOverflowFlagged(*field))
+            return true;
+    return false;
+}
+
 void ClearOverflowList(qx::ClientDataSet& dataSet)
 {
     dataSet.fieldByName(u"overflow_fields").setAsString(QString());

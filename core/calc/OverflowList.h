@@ -3,6 +3,7 @@
 // calculated field whose value left the currency range in the record's last calculation.
 
 #include <QString>
+#include <initializer_list>
 
 namespace qx {
 class ClientDataSet;
@@ -20,6 +21,8 @@ QString OverflowListOf(const qx::Field& field);
 bool IsOverflowFlagged(const qx::Field& field);
 // The same for a caller that holds the record's overflow_fields field (nullptr: none).
 bool IsListedIn(const qx::Field* list, const qx::Field& field);
+// True when one of `fields` (nullptr entries are skipped) is flagged in its own record.
+bool AnyOverflowFlagged(std::initializer_list<const qx::Field*> fields);
 
 // Empties the overflow list of the current record: each calculation of a record starts with it.
 void ClearOverflowList(qx::ClientDataSet& dataSet);

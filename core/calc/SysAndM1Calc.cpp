@@ -81,7 +81,7 @@ void TdmMain::cdsM1P2CalcFields(qx::ClientDataSet& dataSet)
     if (const Line1Source* source = Line1SourceOf(SectorOf(*this))) {
         const qx::ClientDataSet* page = DataSetByName(QString::fromLatin1(source->dataSet));
         if (page && page->active() && !page->isEmpty())
-            r1.setValue(page->fieldByName(QString::fromLatin1(source->field)).value());
+            CopyLine(*this, r1, page->fieldByName(QString::fromLatin1(source->field)));
     }
 
     qx::Field& r21 = dataSet.fieldByName(u"r21_mop");
@@ -89,12 +89,12 @@ void TdmMain::cdsM1P2CalcFields(qx::ClientDataSet& dataSet)
 
     qx::Field& r32 = dataSet.fieldByName(u"r32_mop");
     AddFieldSeries(r32, QStringLiteral("R%d_Mop"), 22, 31);
-    Guarded(*this, r32, [&] { return r21.asCurrency() - r32.asCurrency(); });
+    Guarded(*this, r32, {&r21}, [&] { return r21.asCurrency() - r32.asCurrency(); });
 
     qx::Field& r36 = dataSet.fieldByName(u"r36_mop");
     AddFieldSeries(r36, QStringLiteral("R%d_Mop"), 33, 34);
     AddFieldSeries(r36, QStringLiteral("R35_%d_Mop"), 1, 3);
-    Guarded(*this, r36, [&] { return r32.asCurrency() - r36.asCurrency(); });
+    Guarded(*this, r36, {&r32}, [&] { return r32.asCurrency() - r36.asCurrency(); });
 }
 
 void TdmMain::cdsM1P3NewRecord(qx::ClientDataSet& dataSet)

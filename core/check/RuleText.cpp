@@ -16,6 +16,8 @@ struct ConvertedTemplate {
 
 constexpr qsizetype kMaxConvertedTemplates = 4096;
 
+UnfilledPlaceHandler unfilledPlaceHandler = nullptr;
+
 QString templateText(const char* utf8Template)
 {
     thread_local QHash<const char*, ConvertedTemplate> converted;
@@ -49,14 +51,23 @@ QString FillTemplate(const char* utf8Template, TextValues values)
         }
         out += QStringView(tmpl).mid(i, open - i);
         const QStringView key = QStringView(tmpl).mid(open + 1, close - open - 1);
+        bool filled = false;
         for (const auto& [name, value] : values)
             if (key == QLatin1String(name)) {
                 out += value;
+                filled = true;
                 break;
             }
+        if (!filled && unfilledPlaceHandler)
+            unfilledPlaceHandler(utf8Template, key);
         i = close + 1;
     }
     return out;
+}
+
+void SetUnfilledPlaceHandler(UnfilledPlaceHandler handler)
+{
+    unfilledPlaceHandler = handler;
 }
 
 void AddRuleAlert(TdmMain& dm, int objCode, const QString& fieldName, const RuleText& text, TextValues values)

@@ -26,6 +26,12 @@ using TextValues = std::initializer_list<std::pair<const char*, QString>>;
 // Inserted values are never read again as template.
 QString FillTemplate(const char* utf8Template, TextValues values);
 
+// Called for every "{key}" of a template that no value fills: a slip in a rule text that would
+// show the user a finding with a hole in it. The program keeps the text as it is; tests install a
+// handler that fails. nullptr: none.
+using UnfilledPlaceHandler = void (*)(const char* utf8Template, QStringView key);
+void SetUnfilledPlaceHandler(UnfilledPlaceHandler handler);
+
 // Adds the rule's error finding (type 10) for the page and field, its texts filled with `values`.
 void AddRuleAlert(TdmMain& dm, int objCode, const QString& fieldName, const RuleText& text,
                   TextValues values = {});

@@ -84,3 +84,37 @@ FolderMessage SaveAllFilesMsg(const QString& folder)
             QStringLiteral("是否儲存資料夾 \"") + folder + QStringLiteral("\" 中的全部表格檔案？"),
             QStringLiteral("Armazenar todos os ficheiros da pasta '") + folder + QStringLiteral("'?")};
 }
+
+FolderMessage FolderInUseMsg(const QString& folder, const QString& computer, qint64 processId)
+{
+    const QString pid = QString::number(processId);
+    return {QStringLiteral("DM-017"), dtError,
+            QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("正由電腦「") + computer
+                + QStringLiteral("」上的程式(進程 ") + pid + QStringLiteral(")開啟中，不能同時開啟．"),
+            QStringLiteral("A pasta ") + crlf + folder + crlf + QStringLiteral("está aberta pelo programa no computador '")
+                + computer + QStringLiteral("' (processo ") + pid + QStringLiteral(") e não pode ser aberta ao mesmo tempo.")};
+}
+
+FolderMessage FolderNotUsableMsg(const QString& folder, FolderPathFault fault)
+{
+    if (fault == FolderPathFault::NotAFolder)
+        return {QStringLiteral("DM-018"), dtError,
+                crlf + folder + crlf + QStringLiteral("不是一個資料夾，不能開啟．"),
+                crlf + folder + crlf + QStringLiteral("não é uma pasta e não pode ser aberta.")};
+    return {QStringLiteral("DM-018"), dtError,
+            QStringLiteral("資料夾") + crlf + folder + crlf
+                + QStringLiteral("的名稱含有系統編碼不能表示的字元，不能開啟．請先將資料夾改名．"),
+            QStringLiteral("O nome da pasta ") + crlf + folder + crlf
+                + QStringLiteral("tem caracteres que a codificação do sistema não representa e não pode ser aberta. "
+                                 "Mude primeiro o nome da pasta.")};
+}
+
+FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileName)
+{
+    return {QStringLiteral("DM-019"), dtError,
+            QStringLiteral("資料表「") + titleChn + QStringLiteral("」(") + fileName
+                + QStringLiteral(")不是一個普通檔案(例如是一個連結)，儲存時可能寫到資料夾以外，不能開啟此資料夾．"),
+            QStringLiteral("O ficheiro '") + fileName
+                + QStringLiteral("' não é um ficheiro normal (por exemplo, é uma ligação); gravá-lo poderia escrever "
+                                 "fora da pasta, pelo que a pasta não pode ser aberta.")};
+}

@@ -2,6 +2,7 @@
 // The questions and failure reports of the form folder, as the user reads them.
 
 #include <QString>
+#include <QtGlobal>
 #include <cstdint>
 
 struct FolderMessage {
@@ -29,3 +30,11 @@ FolderMessage CloseOtherFolderMsg();
 FolderMessage NoFilesInFolderMsg(const QString& folder);
 FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor);
 FolderMessage SaveAllFilesMsg(const QString& folder);
+// Another program holds the folder open (its lock names the computer and the process).
+FolderMessage FolderInUseMsg(const QString& folder, const QString& computer, qint64 processId);
+// Why a path cannot be opened as a form folder.
+enum class FolderPathFault { NotAFolder, NameNotInSystemEncoding };
+FolderMessage FolderNotUsableMsg(const QString& folder, FolderPathFault fault);
+// A file of the folder that is a symbolic link or no regular file: writing it could change
+// something outside the folder.
+FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileName);

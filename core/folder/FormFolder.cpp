@@ -1,18 +1,24 @@
 // Opening, saving and closing a form folder: one XML data packet per dataset.
 //
-// Opening never writes a file, saving writes each changed dataset atomically and merges its
-// change log only once the file is written, closing discards unsaved changes without asking and
-// never writes a file. A failed open closes what it opened, so no half-open folder remains.
+// Opening writes no file but the folder's lock, which keeps a second program out until the close.
+// Saving is all or nothing: every changed dataset is written to a temporary file first, and only
+// when all are written are they renamed into place, so a failure leaves the folder as it was and
+// keeps every change for the next save. Closing discards unsaved changes without asking and never
+// writes a file. A failed open closes what it opened, so no half-open folder remains. No file of
+// the folder is ever written through a symbolic link.
 #include "core/module/TdmMain.h"
 
 #include "core/folder/FolderFileShape.h"
 #include "core/folder/FolderFileTable.h"
+#include "core/folder/FolderLock.h"
 #include "core/folder/FolderMessages.h"
 #include "core/util/Messages.h"
 #include "core/util/Registry.h"
 #include "platform/data/DataPacket.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -79,36 +85,111 @@ void discardAndClose(TdmMain& dm, qx::ClientDataSet& ds)
     }
 }
 
-enum class SaveOutcome { Written, Unchanged, Failed };
+// Whether the save writes the dataset's file: changed, pending an edit, or not written yet.
+bool needsWriting(const qx::ClientDataSet& ds)
+{
+    return ds.active() && (ds.changeCount() > 0 || ds.editing() || !fileExists(ds.fileName()));
+}
 
-SaveOutcome saveEntry(const TFolderFile& entry)
+// Posts a pending edit of the entry's dataset; false (reported) when the post fails.
+bool postPendingEdit(const TFolderFile& entry)
 {
     qx::ClientDataSet& ds = *entry.DataSet;
-    if (!ds.active() || (ds.changeCount() == 0 && !ds.editing() && fileExists(ds.fileName())))
-        return SaveOutcome::Unchanged;
-    if (ds.editing()) {
-        try {
-            ds.post();
-        } catch (const std::exception& e) {
-            ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Memory, errorText(e)));
-            return SaveOutcome::Failed;
-        }
-    }
+    if (!ds.active() || !ds.editing())
+        return true;
     try {
-        qx::DataPacket::save(ds, ds.fileName());
+        ds.post();
+        return true;
     } catch (const std::exception& e) {
-        // The change log stays as it is, so the next save writes this file again.
-        ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, errorText(e)));
-        return SaveOutcome::Failed;
+        ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Memory, errorText(e)));
+        return false;
     }
-    ds.mergeChangeLog();
-    return SaveOutcome::Written;
+}
+
+// The entry's packet in a temporary beside its file; nothing (reported) when it cannot be written.
+std::optional<qx::StagedFile> stageEntry(const TFolderFile& entry)
+{
+    try {
+        return qx::DataPacket::stage(*entry.DataSet, entry.DataSet->fileName());
+    } catch (const std::exception& e) {
+        ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, errorText(e)));
+        return std::nullopt;
+    }
+}
+
+// Puts a staged file in place; the reason when it cannot be renamed.
+std::optional<QString> commitFailure(qx::StagedFile& file)
+{
+    try {
+        file.commit();
+        return std::nullopt;
+    } catch (const std::exception& e) {
+        return errorText(e);
+    }
+}
+
+// The file table with the alert list last: posting the pages may change the findings.
+std::vector<const TFolderFile*> saveOrder(const TdmMain& dm)
+{
+    std::vector<const TFolderFile*> order;
+    const TFolderFile* alertList = nullptr;
+    for (const TFolderFile& entry : dm.FolderFiles()) {
+        if (entry.ObjCode == kAlertListCode)
+            alertList = &entry;
+        else
+            order.push_back(&entry);
+    }
+    if (alertList)
+        order.push_back(alertList);
+    return order;
+}
+
+// Why `folder` cannot be opened as a form folder, if it cannot.
+std::optional<FolderPathFault> folderPathFault(const QString& folder)
+{
+    // A name the system's encoding cannot spell (an archive unpacked with Big5 names) reads as
+    // other characters: its files would seem missing and a blank declaration would be offered.
+    if (folder.contains(QChar::ReplacementCharacter) || QFile::decodeName(QFile::encodeName(folder)) != folder)
+        return FolderPathFault::NameNotInSystemEncoding;
+    // A path that does not exist yet is offered a blank declaration, as before.
+    const QFileInfo info(folder.size() > 1 && folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder);
+    if (info.exists() && !info.isDir())
+        return FolderPathFault::NotAFolder;
+    return std::nullopt;
+}
+
+// The first entry whose file is a symbolic link or no regular file, if any.
+const TFolderFile* firstIrregularFile(const TdmMain& dm)
+{
+    for (const TFolderFile& entry : dm.FolderFiles())
+        if (!qx::StagedFile::placeFault(entry.DataSet->fileName()).isEmpty())
+            return &entry;
+    return nullptr;
 }
 
 TFolderResult openFolder(TdmMain& dm, const QString& folder)
 {
     if (folder.isEmpty())
         return TFolderResult::frFailed;
+    if (const std::optional<FolderPathFault> fault = folderPathFault(folder)) {
+        ShowFolderMessage(FolderNotUsableMsg(folder, *fault));
+        return TFolderResult::frFailed;
+    }
+    // The lock comes first, so that a second program is refused before it asks anything.
+    std::unique_ptr<FolderLock> lock;
+    const bool lockHeld = dm.CurrentFolderLock && dm.CurrentFolderLock->folder() == folder;
+    if (!lockHeld) {
+        FolderLock::Holder holder;
+        lock = FolderLock::take(folder, &holder);
+        if (!lock) {
+            ShowFolderMessage(FolderInUseMsg(folder, holder.computer, holder.processId));
+            return TFolderResult::frFailed;
+        }
+    }
+    if (const TFolderFile* entry = firstIrregularFile(dm)) {
+        ShowFolderMessage(NotARegularFileMsg(entry->TitleChn, entry->FileName));
+        return TFolderResult::frFailed;
+    }
 
     int existing = 0;
     QString missingChn, missingPor;
@@ -132,6 +213,8 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
 
     WriteRegString(QString(), QStringLiteral("DefaultFormFolder"), folder);
     dm.CurrentFormFolder = folder;
+    if (!lockHeld)
+        dm.CurrentFolderLock = std::move(lock);
 
     // Datasets this call opened; a failed open closes them again, newest first.
     std::vector<qx::ClientDataSet*> opened;
@@ -139,6 +222,7 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
         for (auto it = opened.rbegin(); it != opened.rend(); ++it)
             discardAndClose(dm, **it);
         dm.CurrentFormFolder.clear();
+        dm.CurrentFolderLock.reset();
         return TFolderResult::frFailed;
     };
     try {
@@ -164,6 +248,8 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
         undo();
         throw;
     }
+    // Temporaries of a save that was killed: no save of this folder runs while we hold its lock.
+    qx::StagedFile::removeLeftovers(folder);
     return TFolderResult::frDone;
 }
 
@@ -179,17 +265,36 @@ TFolderResult saveAll(TdmMain& dm, const QString& folder)
     if (ShowFolderMessage(SaveAllFilesMsg(folder)) != mrYes)
         return TFolderResult::frDeclined;
 
-    bool failed = false;
-    const TFolderFile* alertList = nullptr;
-    for (const TFolderFile& entry : dm.FolderFiles()) {
-        if (entry.ObjCode == kAlertListCode)
-            alertList = &entry;
-        else
-            failed = saveEntry(entry) == SaveOutcome::Failed || failed;
+    const std::vector<const TFolderFile*> order = saveOrder(dm);
+    for (const TFolderFile* entry : order)
+        if (!postPendingEdit(*entry))
+            return TFolderResult::frFailed;
+    // Every file written before any is replaced: a failure here changes no file.
+    std::vector<std::pair<const TFolderFile*, qx::StagedFile>> staged;
+    for (const TFolderFile* entry : order) {
+        if (!needsWriting(*entry->DataSet))
+            continue;
+        std::optional<qx::StagedFile> file = stageEntry(*entry);
+        if (!file)
+            return TFolderResult::frFailed;  // the temporaries go with `staged`
+        staged.emplace_back(entry, std::move(*file));
     }
-    // Last: the posts above may have changed the findings.
-    if (alertList)
-        failed = saveEntry(*alertList) == SaveOutcome::Failed || failed;
+    // The renames follow one another with nothing in between, so the burst in which a crash
+    // would leave some files new and the rest old stays as short as it can be.
+    std::vector<std::pair<const TFolderFile*, QString>> refused;
+    std::vector<const TFolderFile*> renamed;
+    for (auto& [entry, file] : staged) {
+        if (std::optional<QString> failure = commitFailure(file))
+            refused.emplace_back(entry, *failure);
+        else
+            renamed.push_back(entry);
+    }
+    qx::StagedFile::syncFolder(folder);
+    for (const auto& [entry, error] : refused)
+        ShowFolderMessage(CannotSaveFileMsg(entry->TitleChn, entry->FileName, SaveStep::Disk, error));
+    for (const TFolderFile* entry : renamed)
+        entry->DataSet->mergeChangeLog();
+    const bool failed = !refused.empty();
     return failed ? TFolderResult::frFailed : TFolderResult::frDone;
 }
 
@@ -215,6 +320,7 @@ TFolderResult closeAll(TdmMain& dm)
             failed = true;
     }
     dm.CurrentFormFolder.clear();
+    dm.CurrentFolderLock.reset();
     return failed ? TFolderResult::frFailed : TFolderResult::frDone;
 }
 
@@ -258,14 +364,11 @@ bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBl
     const bool wasActive = ds.active();
     try {
         if (!forceNew && fileExists(ds.fileName())) {
-            ds.open();  // an active dataset is neither reloaded nor recreated
-            // Well-formed values in the wrong shape (two records in a page, a list row without
-            // its number) are refused like any other damage, before anything relies on them.
-            const QString fault = wasActive ? QString() : FolderFileShapeFault(*this, entry);
-            if (!fault.isEmpty()) {
-                ds.close();
-                throw qx::DataPacketError(fault.toStdString());
-            }
+            // An active dataset is neither reloaded nor recreated. Well-formed values in the wrong
+            // shape (two records in a page, a list row without its number) are refused like any
+            // other damage, before anything relies on them.
+            if (!wasActive)
+                qx::DataPacket::load(ds, ds.fileName(), FolderFileShapeOf(*this, entry));
         } else if (!ds.active()) {
             ds.createDataSet();
         }
@@ -292,7 +395,17 @@ bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBl
 
 bool TdmMain::SaveFolderFile(const TFolderFile& entry)
 {
-    return saveEntry(entry) == SaveOutcome::Written;
+    if (!needsWriting(*entry.DataSet) || !postPendingEdit(entry))
+        return false;
+    std::optional<qx::StagedFile> file = stageEntry(entry);
+    if (!file)
+        return false;
+    if (const std::optional<QString> failure = commitFailure(*file)) {
+        ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, *failure));
+        return false;
+    }
+    entry.DataSet->mergeChangeLog();
+    return true;
 }
 
 bool TdmMain::CloseFolderFile(const TFolderFile& entry)

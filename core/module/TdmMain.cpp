@@ -1,6 +1,9 @@
 #include "core/module/TdmMain.h"
 
 #include "core/catalogue/FieldCatalogue.h"
+#include "core/folder/FolderLock.h"
+#include "core/util/Clock.h"
+#include "platform/data/DisplayFormat.h"
 
 TdmMain* dmMain = nullptr;
 
@@ -33,6 +36,8 @@ TdmMain::TdmMain()
         }
     }
     BindHandlers();
+    // Two-digit years typed into dates are read against the program's clock.
+    qx::setTodayForTwoDigitYears([] { return Today(); });
 }
 
 TdmMain::~TdmMain()

@@ -9,7 +9,10 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+class FolderLock;
 
 // Mode of ProcessFormFolder.
 enum TFormFolderMode : std::uint8_t { ffOpen = 0, ffSaveAll = 1, ffClose = 2 };
@@ -67,6 +70,9 @@ public:
 
     // The open form folder with a trailing delimiter; empty when none is open.
     QString CurrentFormFolder;
+    // The lock that keeps other programs out of the open folder (folder/FolderLock.h); held from
+    // a successful open to the close. Written only by ProcessFormFolder.
+    std::unique_ptr<FolderLock> CurrentFolderLock;
 
     // Every dataset above, in declaration order; and lookup by component name (case ignored).
     const std::vector<qx::ClientDataSet*>& AllDataSets() const { return all_; }

@@ -413,8 +413,18 @@ void ClientDataSet::loadRows(std::vector<std::vector<Value>> rows)
     built.reserve(rows.size());
     std::vector<std::int64_t> autoNext(width, 1);
     std::int64_t seq = 0;
+    std::shared_ptr<const RowValues> nulls;  // shared by every row without a value
     for (std::size_t r = 0; r < rows.size(); ++r) {
         auto& src = rows[r];
+        if (src.empty() && !s.dataFields.empty()) {
+            if (!nulls)
+                nulls = std::make_shared<const RowValues>(width);
+            auto row = std::make_shared<Row>();
+            row->values = nulls;
+            row->seq = (seq += Impl::kSeqGap);
+            built.push_back(std::move(row));
+            continue;
+        }
         if (src.size() != s.dataFields.size())
             fail(name_, QStringLiteral("Row %1 has %2 values, expected %3").arg(r + 1).arg(src.size()).arg(s.dataFields.size()));
         RowValues values(width);
@@ -424,10 +434,10 @@ void ClientDataSet::loadRows(std::vector<std::vector<Value>> rows)
             Value& v = src[k];
             if (isNull(v))
                 continue;
-            const bool plain = detail::holdsStorageType(def.type, v) && def.type != FieldType::String &&
-                               !def.minValue && !def.maxValue;
+            // Stored values are not held to the bounds of typing: the validation reports them.
+            const bool plain = detail::holdsStorageType(def.type, v) && def.type != FieldType::String;
             try {
-                values[std::size_t(fi)] = plain ? std::move(v) : detail::toFieldType(def, v, QString());
+                values[std::size_t(fi)] = plain ? std::move(v) : detail::toFieldType(def, v, QString(), detail::Bounds::Ignored);
             } catch (const DataSetError& e) {
                 fail(name_, QStringLiteral("row %1: %2").arg(r + 1).arg(QString::fromStdString(e.what())));
             } catch (const CurrencyOverflow& e) {
@@ -437,6 +447,7 @@ void ClientDataSet::loadRows(std::vector<std::vector<Value>> rows)
                 if (const auto* n = std::get_if<std::int32_t>(&values[std::size_t(fi)]))
                     autoNext[std::size_t(fi)] = std::max(autoNext[std::size_t(fi)], std::int64_t(*n) + 1);
         }
+        std::vector<Value>().swap(src);  // the source row's memory goes as the row is built
         auto row = std::make_shared<Row>();
         row->values = std::make_shared<const RowValues>(std::move(values));
         row->seq = (seq += Impl::kSeqGap);
@@ -609,6 +620,30 @@ void ClientDataSet::edit()
     notify(DataEvent::StateChanged);
 }
 
+// A number for a new row once the numbering has reached the largest integer: one above the highest
+// number below the run of numbers that ends at the largest, so rows appended meanwhile keep their
+// order and follow every row numbered before them except that run. Nothing when all are taken.
+static std::optional<std::int32_t> freeNumberBelowTop(const ClientDataSet::Impl& s, int field)
+{
+    std::vector<std::int32_t> used;
+    used.reserve(s.rows.size());
+    for (const RowPtr& row : s.rows)
+        if (const auto* n = std::get_if<std::int32_t>(&(*row->values)[std::size_t(field)]); n && *n > 0)
+            used.push_back(*n);
+    std::sort(used.begin(), used.end());
+    std::int64_t runBottom = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
+    for (auto it = used.rbegin(); it != used.rend(); ++it) {
+        if (*it >= runBottom - 1) {
+            runBottom = *it;
+            continue;
+        }
+        return *it + 1;  // below the run: its successor is free
+    }
+    if (runBottom <= 1)
+        return std::nullopt;
+    return 1;
+}
+
 void ClientDataSet::post()
 {
     checkActive();
@@ -637,8 +672,14 @@ void ClientDataSet::post()
                 next[std::size_t(fi)] = std::max(next[std::size_t(fi)], std::int64_t(*given) + 1);
                 continue;
             }
-            if (next[std::size_t(fi)] > std::numeric_limits<std::int32_t>::max())
-                fail(name_, QStringLiteral("No more numbers for field '%1'").arg(s.defs[std::size_t(fi)].name));
+            if (next[std::size_t(fi)] > std::numeric_limits<std::int32_t>::max()) {
+                // A row holds the largest number: later rows take free numbers below it.
+                const std::optional<std::int32_t> free = freeNumberBelowTop(s, fi);
+                if (!free)
+                    fail(name_, QStringLiteral("No more numbers for field '%1'").arg(s.defs[std::size_t(fi)].name));
+                v = *free;
+                continue;
+            }
             v = std::int32_t(next[std::size_t(fi)]++);
         }
         auto row = std::make_shared<Row>();

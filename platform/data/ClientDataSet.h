@@ -191,10 +191,12 @@ public:
     // whole call (the current row's cached ones, the row under edit its buffer). Lets a grid show
     // any row through the fields' display texts without moving the cursor. Out of range: nothing.
     void readRow(int recNo, const std::function<void()>& read);
-    // Replaces every row with `rows` (data fields in definition order, calculated ones ignored),
+    // Replaces every row with `rows` (data fields in definition order, calculated ones ignored; an
+    // empty row stands for a row of nulls, and all such rows share one row of values),
     // opens the dataset in browse state on the first row, with an empty change log. Auto-increment
     // numbering continues above the largest value loaded. Values of another type are converted
-    // and checked as by Field::setValue; on any error DataSetError names the row and the dataset
+    // and checked as by Field::setValue, but not held to the bounds a field sets for typing; on
+    // any error DataSetError names the row and the dataset
     // is exactly as before.
     void loadRows(std::vector<std::vector<Value>> rows);
     // The data-field values of every row in physical order (as a data packet stores them).

@@ -1,6 +1,7 @@
 #include "platform/data/Currency.h"
 
 #include <QString>
+#include <algorithm>
 #include <limits>
 
 namespace qx {
@@ -27,6 +28,25 @@ std::uint64_t magnitude(std::int64_t raw)
 }
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// An optional sign at i of an amount's text; true for a minus.
+bool readSign(QStringView s, qsizetype& i)
+{
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        return s[i++] == u'-';
+    return false;
+}
+
+// The value of `magnitude` ten-thousandths with the sign into *out, when within the range.
+bool storeSigned(Wide magnitude, bool negative, Currency* out)
+{
+    const Wide raw = negative ? -magnitude : magnitude;
+    if (raw < kMinRaw || raw > kMaxRaw)
+        return false;
+    if (out)
+        *out = Currency::fromRaw(static_cast<std::int64_t>(raw));
+    return true;
+}
 
 }  // namespace
 
@@ -84,11 +104,7 @@ bool Currency::tryParse(QStringView text, Currency* out)
 {
     const QStringView s = text.trimmed();
     qsizetype i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
-        negative = s[i] == u'-';
-        ++i;
-    }
+    const bool negative = readSign(s, i);
     // Accumulate the magnitude in ten-thousandths; the wide type cannot overflow before the
     // range test below stops the loop.
     Wide units = 0;
@@ -112,14 +128,57 @@ bool Currency::tryParse(QStringView text, Currency* out)
         return false;
     for (int d = decimals; d < 4; ++d)
         fraction *= 10;
-    Wide raw = units * kScale + fraction;
-    if (negative)
-        raw = -raw;
-    if (raw < kMinRaw || raw > kMaxRaw)
+    return storeSigned(units * kScale + fraction, negative, out);
+}
+
+bool Currency::tryParseRounded(QStringView text, Currency* out)
+{
+    const QStringView s = text.trimmed();
+    qsizetype i = 0;
+    const bool negative = readSign(s, i);
+    // The digits of the mantissa, and how many stand before its point.
+    const qsizetype digitsStart = i;
+    QString digits;
+    qsizetype wholeDigits = 0;
+    for (; i < s.size() && isDigit(s[i]); ++i)
+        digits += s[i];
+    wholeDigits = digits.size();
+    if (i < s.size() && s[i] == u'.')
+        for (++i; i < s.size() && isDigit(s[i]); ++i)
+            digits += s[i];
+    if (digits.isEmpty() || i == digitsStart)
         return false;
-    if (out)
-        *out = fromRaw(static_cast<std::int64_t>(raw));
-    return true;
+    constexpr int kMaxExponent = 400;  // far beyond any amount; keeps the arithmetic small
+    int exponent = 0;
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+            negativeExponent = s[i++] == u'-';
+        const qsizetype exponentStart = i;
+        for (; i < s.size() && isDigit(s[i]); ++i) {
+            exponent = exponent * 10 + (s[i].unicode() - u'0');
+            if (exponent > kMaxExponent)
+                return false;
+        }
+        if (i == exponentStart)
+            return false;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != s.size())
+        return false;
+    // The raw value is the first `kept` digits (ten-thousandths), rounded by the next one.
+    const qsizetype kept = wholeDigits + exponent + 4;
+    Wide raw = 0;
+    for (qsizetype d = 0; d < std::max<qsizetype>(kept, 0); ++d) {
+        raw = raw * 10 + (d < digits.size() ? digits[d].unicode() - u'0' : 0);
+        if (raw > kMaxRaw + 1)
+            return false;
+    }
+    if (kept >= 0 && kept < digits.size() && digits[kept] >= u'5')
+        ++raw;
+    return storeSigned(raw, negative, out);
 }
 
 Currency Currency::parse(QStringView text)

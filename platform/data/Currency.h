@@ -54,6 +54,9 @@ public:
     // Parses the same form, plus an optional leading '+', surrounding blanks and up to four
     // decimals; returns false (and leaves *out untouched) on anything else or out of range.
     static bool tryParse(QStringView text, Currency* out);
+    // The same, also with more decimals or an exponent ("1.5E+3", as a floating-point writer
+    // puts a number), rounded to four decimals with halves away from zero.
+    static bool tryParseRounded(QStringView text, Currency* out);
     // Throws std::invalid_argument with the text quoted when it is not a number.
     static Currency parse(QStringView text);
 

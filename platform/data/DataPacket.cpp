@@ -6,6 +6,7 @@
 #include "PacketWriter.h"
 #include "TextCodec.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace qx::DataPacket {
@@ -127,16 +128,34 @@ QByteArray serialize(const std::vector<FieldDef>& defs, const std::vector<std::v
 }
 
 std::vector<std::vector<Value>> parse(const QByteArray& bytes, const std::vector<FieldDef>& defs,
-                                      const QString& sourceName)
+                                      const QString& sourceName, const PacketShape& shape)
 {
+    std::vector<std::vector<Value>> rows = parsePacketRows(bytes, defs, sourceName, shape);
+    const auto width = std::size_t(std::count_if(defs.begin(), defs.end(), [](const FieldDef& d) {
+        return d.kind == FieldKind::Data;
+    }));
+    for (std::vector<Value>& row : rows)
+        if (row.empty())
+            row.resize(width);
+    return rows;
+}
+
+}  // namespace qx::DataPacket
+
+namespace qx {
+
+std::vector<std::vector<Value>> parsePacketRows(const QByteArray& bytes, const std::vector<FieldDef>& defs,
+                                               const QString& sourceName, const PacketShape& shape)
+{
+    using namespace DataPacket;
     if (bytes.isEmpty())
         failAt(sourceName, {}, 0, QStringLiteral("the file is empty"));
     const QString text = decodePacket(bytes, sourceName);
     try {
-        return readPacket(text, defs);
+        return readPacket(text, defs, shape);
     } catch (const PacketFault& fault) {
         failAt(sourceName, text, fault.offset, fault.message);
     }
 }
 
-}  // namespace qx::DataPacket
+}  // namespace qx

@@ -11,6 +11,8 @@
 // accepts field names that start with a digit, rows with a RowState, and ignores unknown
 // attributes and fields; names match ignoring case.
 
+#include "PacketShape.h"
+#include "StagedFile.h"
 #include "Value.h"
 
 #include <QByteArray>
@@ -38,17 +40,25 @@ QByteArray serialize(const ClientDataSet& dataSet);
 // The same for rows of data-field values in the order of the data fields of `defs`.
 QByteArray serialize(const std::vector<FieldDef>& defs, const std::vector<std::vector<Value>>& rows);
 // Rows of a packet, typed by `defs` (data fields in order). Throws DataPacketError naming
-// `sourceName` for bad input: malformed XML, unknown fieldtype, a FIELD whose type disagrees with
-// the definition, a value not of its field's type or out of its range, text over its width.
+// `sourceName` for bad input: malformed XML, an element out of its place, unknown fieldtype, a
+// FIELD whose type disagrees with the definition, a row value of an undeclared field of `defs`, a
+// value not of its field's type, text over its width or holding a character text cannot hold, rows
+// that break `shape`. Amounts with more than four decimals or in exponent form are read rounded to
+// four decimals, halves away from zero.
 std::vector<std::vector<Value>> parse(const QByteArray& bytes, const std::vector<FieldDef>& defs,
-                                      const QString& sourceName);
+                                      const QString& sourceName, const PacketShape& shape = {});
 
 // Reads the file into the dataset (inactive or open; replaces its rows, opens it). On any
-// failure the dataset is exactly as before and DataPacketError is thrown.
-void load(ClientDataSet& dataSet, const QString& path);
-// Writes atomically (temporary file in the same folder, then rename); the old file stays whole
-// on failure. Throws DataPacketError with the system's reason.
+// failure the dataset is exactly as before and DataPacketError is thrown. Values are not held to
+// the bounds a field sets for typing.
+void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape = {});
+// Writes atomically (temporary file in the same folder, flushed, then renamed; see StagedFile);
+// the old file stays whole on failure, and a symbolic link in its place is refused. Throws
+// DataPacketError with the system's reason.
 void save(const ClientDataSet& dataSet, const QString& path);
+// The first step of save(): the packet written to a temporary beside `path`; commit() puts it in
+// place, destroying it without commit() leaves the old file as it was.
+StagedFile stage(const ClientDataSet& dataSet, const QString& path);
 
 }  // namespace DataPacket
 

@@ -2,11 +2,11 @@
 #include "DataPacket.h"
 
 #include "ClientDataSet.h"
+#include "PacketReader.h"
 
 #include <algorithm>
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace qx::DataPacket {
 
@@ -32,7 +32,7 @@ QByteArray serialize(const ClientDataSet& dataSet)
     return serialize(dataSet.fieldDefs(), dataSet.dataRows());
 }
 
-void load(ClientDataSet& dataSet, const QString& path)
+void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -46,7 +46,8 @@ void load(ClientDataSet& dataSet, const QString& path)
         fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, file.errorString()));
     if (bytes.size() > kMaxPacketBytes)
         fail(QStringLiteral("The file \"%1\" is too large for a data packet").arg(path));
-    std::vector<std::vector<Value>> rows = parse(bytes, dataSet.fieldDefs(), path);
+    // Empty rows stay empty: the dataset gives them all one row of nulls.
+    std::vector<std::vector<Value>> rows = parsePacketRows(bytes, dataSet.fieldDefs(), path, shape);
     try {
         dataSet.loadRows(std::move(rows));
     } catch (const std::exception& e) {
@@ -54,7 +55,7 @@ void load(ClientDataSet& dataSet, const QString& path)
     }
 }
 
-void save(const ClientDataSet& dataSet, const QString& path)
+StagedFile stage(const ClientDataSet& dataSet, const QString& path)
 {
     QByteArray bytes;
     try {
@@ -62,21 +63,12 @@ void save(const ClientDataSet& dataSet, const QString& path)
     } catch (const DataPacketError& e) {
         fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reasonOf(e)));
     }
-    // Temporary file in the same folder, renamed over the old file only when complete.
-    // Unbuffered, so that a short write (full disk, size limit) shows in write()'s count: a
-    // buffered write that falls short at the final flush is not reported by commit().
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
-        QString reason = file.errorString();
-        if (file.error() == QFileDevice::NoError)
-            reason = QStringLiteral("only part of the data could be written (disk full?)");
-        file.cancelWriting();
-        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reason));
-    }
-    if (!file.commit())
-        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, file.errorString()));
+    return StagedFile(path, bytes);
+}
+
+void save(const ClientDataSet& dataSet, const QString& path)
+{
+    stage(dataSet, path).commit();
 }
 
 }  // namespace qx::DataPacket

@@ -327,7 +327,23 @@ bool readChar(QStringView s, qsizetype& i, QChar c)
     return false;
 }
 
-// d/m/yyyy at i; an invalid date when the text does not hold one there.
+std::function<QDate()>& todayForYears()
+{
+    static std::function<QDate()> today;
+    return today;
+}
+
+// The year ending in the two digits `yy` nearest to today's: at most 50 years before it, at most
+// 49 after.
+int yearInWindow(int yy)
+{
+    const std::function<QDate()>& today = todayForYears();
+    const int current = (today ? today() : QDate::currentDate()).year();
+    const int first = current - 50;
+    return first + ((yy - first % 100) % 100 + 100) % 100;
+}
+
+// d/m/yyyy or d/m/yy at i; an invalid date when the text does not hold one there.
 QDate readDate(QStringView s, qsizetype& i)
 {
     const int day = readNumber(s, i, 2);
@@ -337,8 +353,10 @@ QDate readDate(QStringView s, qsizetype& i)
     if (month < 0 || !readChar(s, i, u'/'))
         return {};
     const qsizetype yearStart = i;
-    const int year = readNumber(s, i, 4);
-    if (year < 0 || i - yearStart != 4)
+    int year = readNumber(s, i, 4);
+    if (year >= 0 && i - yearStart == 2)
+        year = yearInWindow(year);
+    else if (year < 0 || i - yearStart != 4)
         return {};
     return QDate(year, month, day);
 }
@@ -367,6 +385,11 @@ QString formatDateTime(const QString& pattern, const QDateTime& value)
     if (!value.isValid())
         return {};
     return formatDateParts(pattern.isEmpty() ? kShortDateTime : pattern, value.date(), value.time());
+}
+
+void setTodayForTwoDigitYears(std::function<QDate()> today)
+{
+    todayForYears() = std::move(today);
 }
 
 QDate parseDate(const QString& text)

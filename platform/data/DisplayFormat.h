@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QDate;
 class QDateTime;
@@ -28,8 +29,12 @@ QString formatDate(const QString& pattern, const QDate& value);
 QString formatDateTime(const QString& pattern, const QDateTime& value);
 
 // The program's short forms, fixed: "dd/mm/yyyy" and "dd/mm/yyyy hh:nn:ss". Parsing accepts
-// d/m/yyyy with one or two digit day and month; returns an invalid date on anything else.
+// one or two digit day and month and a year of four digits or of two, which stands for the year
+// ending in them nearest to today's (at most 50 years before it or 49 after); returns an invalid
+// date on anything else.
 QDate parseDate(const QString& text);
 QDateTime parseDateTime(const QString& text);
+// The day two-digit years are read against; unset (or empty): the system's date.
+void setTodayForTwoDigitYears(std::function<QDate()> today);
 
 }  // namespace qx

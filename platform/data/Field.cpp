@@ -19,9 +19,8 @@ namespace {
 
 std::int64_t parsedInteger(const Field& f, const QString& text)
 {
-    bool ok = false;
-    const std::int64_t n = text.trimmed().toLongLong(&ok);
-    if (!ok)
+    std::int64_t n = 0;
+    if (!detail::parseIntegerText(text, &n))
         cannotRead(f, "an integer");
     return n;
 }

@@ -2,8 +2,13 @@
 
 #include "DataPacket.h"
 #include "PacketValues.h"
+#include "ValueConvert.h"
 
 #include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace qx {
 
@@ -25,8 +30,9 @@ QString quoted(QStringView text)
 
 class Reader {
 public:
-    Reader(QStringView text, const std::vector<FieldDef>& defs)
+    Reader(QStringView text, const std::vector<FieldDef>& defs, const PacketShape& shape)
         : scanner_(text)
+        , shape_(shape)
     {
         for (const FieldDef& def : defs) {
             if (def.kind != FieldKind::Data)
@@ -36,6 +42,11 @@ public:
         }
         fromFile_.assign(fields_.size(), false);
         seenInRow_.assign(fields_.size(), -1);
+        if (!shape.keyField.isEmpty()) {
+            keyField_ = defIndexByName_.value(shape.keyField.toLower(), -1);
+            if (keyField_ < 0 || !isIntegerKey(fields_[std::size_t(keyField_)]->type))
+                throw std::invalid_argument("the row key is no integer field of the dataset");
+        }
     }
 
     std::vector<std::vector<Value>> read()
@@ -82,32 +93,42 @@ private:
                 rowDataRead_ = true;
                 return Context::RowData;
             }
-            return Context::Ignored;
+            misplaced(name, "<METADATA> or <ROWDATA>");
         case Context::Metadata:
             if (is(name, QLatin1StringView("FIELDS"))) {
                 if (fieldsRead_)
                     fail(scanner_.offset(), QStringLiteral("a second field list"));
                 return Context::Fields;
             }
-            return Context::Ignored;  // PARAMS and anything else
+            if (is(name, QLatin1StringView("PARAMS")))
+                return Context::Ignored;
+            misplaced(name, "<FIELDS> or <PARAMS>");
         case Context::Fields:
             if (is(name, QLatin1StringView("FIELD"))) {
                 readField();
                 return Context::Field;
             }
-            return Context::Ignored;
+            misplaced(name, "<FIELD>");
         case Context::RowData:
             if (is(name, QLatin1StringView("ROW"))) {
                 readRow();
                 return Context::Row;
             }
-            return Context::Ignored;
-        case Context::Field:
+            misplaced(name, "<ROW>");
         case Context::Row:
+            misplaced(name, "the end of the <ROW>");
+        case Context::Field:  // the properties of a field and of the packet are not read
         case Context::Ignored:
             return Context::Ignored;
         }
         return Context::Ignored;
+    }
+
+    // An element the format does not put here: a damaged or hand-edited file, whose rows would
+    // otherwise be skipped without a word.
+    [[noreturn]] void misplaced(QStringView name, const char* expected) const
+    {
+        fail(scanner_.offset(), QStringLiteral("<%1> found where %2 was expected").arg(name, QLatin1StringView(expected)));
     }
 
     void onEnd(Context closed)
@@ -116,6 +137,8 @@ private:
             fieldsRead_ = true;
         else if (closed == Context::DataPacket && !fieldsRead_)
             fail(scanner_.offset(), QStringLiteral("the packet has no field list (METADATA, FIELDS)"));
+        else if (closed == Context::DataPacket && !rowDataRead_)
+            fail(scanner_.offset(), QStringLiteral("the packet has no <ROWDATA>"));
     }
 
     const ScannedAttribute* findAttribute(QLatin1StringView name) const
@@ -163,7 +186,7 @@ private:
 
     // The definition a ROW attribute stands for, -1 when none. Rows list their attributes in
     // the order of the field list, so the fields after the last match are tried first.
-    int fieldOfAttribute(QStringView name)
+    int fieldOfAttribute(QStringView name, qsizetype offset)
     {
         constexpr std::size_t kLookAhead = 4;
         const std::size_t n = fileFields_.size();
@@ -174,9 +197,15 @@ private:
                 return fileFields_[i].defIndex;
             }
         }
-        const auto found = fileFieldByName_.constFind(name.toString().toLower());
-        if (found == fileFieldByName_.cend())
+        const QString key = name.toString().toLower();
+        const auto found = fileFieldByName_.constFind(key);
+        if (found == fileFieldByName_.cend()) {
+            // A value of a field the dataset has but the file's field list leaves out: that list
+            // lost a line, and the value would be dropped unseen.
+            if (defIndexByName_.contains(key))
+                fail(offset, QStringLiteral("the row gives field \"%1\", which the field list does not declare").arg(name));
             return -1;
+        }
         nextFileField_ = static_cast<std::size_t>(*found) + 1;
         return fileFields_[*found].defIndex;
     }
@@ -184,18 +213,43 @@ private:
     void readRow()
     {
         const int rowNumber = static_cast<int>(rows_.size());
-        std::vector<Value> row(fields_.size());
+        if (shape_.maxRows >= 0 && rowNumber >= shape_.maxRows)
+            fail(scanner_.offset(), QStringLiteral("more than %1 record(s) in a table that holds %1").arg(shape_.maxRows));
+        // A row without values stays empty and costs next to nothing. Any other row takes a full
+        // row of values in memory, so a file of rows that hold next to nothing would take many
+        // times its size: the rows may hold no more values than the file has characters up to
+        // them (the field list alone pays for a first row). No file the program writes comes near.
+        std::vector<Value> row;
         nextFileField_ = 0;
         for (const ScannedAttribute& a : scanner_.attributes()) {
-            const int f = fieldOfAttribute(a.name);
+            const int f = fieldOfAttribute(a.name, a.valueOffset);
             if (f < 0)
                 continue;  // RowState and anything unknown
+            if (row.empty()) {
+                slotsUsed_ += static_cast<qint64>(fields_.size());
+                if (slotsUsed_ > a.valueOffset + static_cast<qint64>(fields_.size()))
+                    fail(scanner_.offset(), QStringLiteral("%1 rows that hold almost no values (a damaged file?)").arg(rowNumber + 1));
+                row.resize(fields_.size());
+            }
             if (seenInRow_[f] == rowNumber)
                 fail(a.valueOffset, QStringLiteral("field \"%1\" is given twice in the row").arg(a.name));
             seenInRow_[f] = rowNumber;
             row[f] = readValue(*fields_[f], a);
         }
+        if (keyField_ >= 0)
+            checkKey(row.empty() ? Value() : row[std::size_t(keyField_)], rowNumber);
         rows_.push_back(std::move(row));
+    }
+
+    void checkKey(const Value& key, int rowNumber)
+    {
+        const QString& name = fields_[std::size_t(keyField_)]->name;
+        const auto* n = std::get_if<std::int32_t>(&key);
+        if (!n)
+            fail(scanner_.offset(), QStringLiteral("row %1 has no %2").arg(rowNumber + 1).arg(name));
+        if (keys_.contains(*n))
+            fail(scanner_.offset(), QStringLiteral("row %1 repeats the %2 %3 of an earlier row").arg(rowNumber + 1).arg(name).arg(*n));
+        keys_.insert(*n);
     }
 
     Value readValue(const FieldDef& def, const ScannedAttribute& a) const
@@ -206,6 +260,9 @@ private:
             if (def.size > 0 && width > def.size)
                 fail(a.valueOffset, QStringLiteral("the text of field \"%1\" is %2 bytes long, the field holds %3")
                                         .arg(def.name).arg(width).arg(def.size));
+            if (const qsizetype bad = detail::badTextCharacter(text); bad >= 0)
+                fail(a.valueOffset, QStringLiteral("the text of field \"%1\" holds the character %2, which text cannot hold")
+                                        .arg(def.name, detail::characterCode(text, bad)));
             return text;
         }
         QString resolved;
@@ -222,7 +279,13 @@ private:
         int defIndex;  // -1: not a field of the dataset
     };
 
+    static bool isIntegerKey(FieldType type) { return type == FieldType::AutoInc || type == FieldType::Integer; }
+
     PacketScanner scanner_;
+    const PacketShape& shape_;
+    int keyField_ = -1;                        // index in fields_ of the row key, -1: none
+    QSet<std::int32_t> keys_;                  // row keys read so far
+    qint64 slotsUsed_ = 0;                     // values held by the rows read so far
     std::vector<const FieldDef*> fields_;     // data fields of the dataset
     QHash<QString, int> defIndexByName_;       // lower-case name -> index in fields_
     std::vector<bool> fromFile_;               // field listed by the file
@@ -237,9 +300,10 @@ private:
 
 }  // namespace
 
-std::vector<std::vector<Value>> readPacket(QStringView text, const std::vector<FieldDef>& defs)
+std::vector<std::vector<Value>> readPacket(QStringView text, const std::vector<FieldDef>& defs,
+                                           const PacketShape& shape)
 {
-    return Reader(text, defs).read();
+    return Reader(text, defs, shape).read();
 }
 
 }  // namespace qx

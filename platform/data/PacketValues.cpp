@@ -251,8 +251,8 @@ bool parseValueText(QStringView text, FieldType type, Value* value, QString* err
     }
     case FieldType::Currency: {
         Currency c;
-        if (!Currency::tryParse(text, &c)) {
-            *error = QStringLiteral("not an amount with at most four decimals within the currency range");
+        if (!Currency::tryParse(text, &c) && !Currency::tryParseRounded(text, &c)) {
+            *error = QStringLiteral("not an amount within the currency range");
             return false;
         }
         *value = c;

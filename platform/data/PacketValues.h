@@ -4,7 +4,7 @@
 //   String    "string" WIDTH=size        text
 //   Integer   "i4"                       -2147483648 .. 2147483647
 //   LargeInt  "i8"                       64-bit
-//   Currency  "r8" SUBTYPE="Money"       exact decimal, at most four decimals ("1234.5")
+//   Currency  "r8" SUBTYPE="Money"       decimal ("1234.5"; read rounded to four decimals, exponent allowed)
 //   Boolean   "boolean"                  TRUE / FALSE
 //   Date      "date"                     yyyymmdd
 //   DateTime  "dateTime"                 yyyymmddThh:nn:sszzz (seconds and milliseconds in five digits)
@@ -40,7 +40,7 @@ TypeMatch matchPacketType(QStringView fieldType, FieldType type);
 bool appendValueText(std::string& out, FieldType type, const Value& value, QString* error);
 
 // Parses the text of a non-text field. Returns false with `error` set when the text is not a
-// value of the type or is out of its range.
+// value of the type or is out of its range. Amounts are rounded to four decimals.
 bool parseValueText(QStringView text, FieldType type, Value* value, QString* error);
 
 }  // namespace qx

@@ -41,20 +41,20 @@ std::int64_t integerOf(const FieldDef& def, const Value& v, const QString& ds)
     if (const auto* c = std::get_if<Currency>(&v))
         return roundedUnits(*c);
     if (const auto* s = std::get_if<QString>(&v)) {
-        bool ok = false;
-        const std::int64_t n = s->trimmed().toLongLong(&ok);
-        if (!ok)
+        std::int64_t n = 0;
+        if (!parseIntegerText(*s, &n))
             notValid(ds, def, *s, "integer");
         return n;
     }
     notValid(ds, def, plainText(v), "integer");
 }
 
-std::int64_t checkedBounds(const FieldDef& def, std::int64_t n, std::int64_t lo, std::int64_t hi, const QString& ds)
+std::int64_t checkedBounds(const FieldDef& def, std::int64_t n, std::int64_t lo, std::int64_t hi, const QString& ds,
+                           Bounds bounds)
 {
-    if (def.minValue && *def.minValue > lo)
+    if (bounds == Bounds::Checked && def.minValue && *def.minValue > lo)
         lo = *def.minValue;
-    if (def.maxValue && *def.maxValue < hi)
+    if (bounds == Bounds::Checked && def.maxValue && *def.maxValue < hi)
         hi = *def.maxValue;
     if (n < lo || n > hi)
         fail(ds, QStringLiteral("%1 is not a valid value for field '%2'. The allowed range is %3 to %4")
@@ -161,7 +161,62 @@ int big5Width(const QString& text)
     return width;
 }
 
-Value toFieldType(const FieldDef& def, const Value& v, const QString& ds)
+bool parseIntegerText(QStringView text, std::int64_t* out)
+{
+    const QStringView s = text.trimmed();
+    qsizetype i = 0;
+    const bool negative = !s.isEmpty() && s[0] == u'-';
+    if (!s.isEmpty() && (s[0] == u'-' || s[0] == u'+'))
+        ++i;
+    if (i == s.size())
+        return false;
+    const std::uint64_t limit = negative ? std::uint64_t(std::numeric_limits<std::int64_t>::max()) + 1
+                                         : std::uint64_t(std::numeric_limits<std::int64_t>::max());
+    std::uint64_t magnitude = 0;
+    for (; i < s.size(); ++i) {
+        const char16_t c = s[i].unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        const unsigned d = c - u'0';
+        if (magnitude > (limit - d) / 10)
+            return false;
+        magnitude = magnitude * 10 + d;
+    }
+    *out = negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+    return true;
+}
+
+qsizetype badTextCharacter(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x20) {
+            if (c != u'\t' && c != u'\r' && c != u'\n')
+                return i;
+            continue;
+        }
+        if (c < 0xD800)
+            continue;
+        char32_t code = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, text[i + 1].unicode());
+        if ((code >= 0xFDD0 && code <= 0xFDEF) || (code & 0xFFFE) == 0xFFFE)
+            return i;
+        if (code > 0xFFFF)
+            ++i;
+    }
+    return -1;
+}
+
+QString characterCode(QStringView text, qsizetype at)
+{
+    char32_t code = text[at].unicode();
+    if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+        code = QChar::surrogateToUcs4(text[at], text[at + 1]);
+    return QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+Value toFieldType(const FieldDef& def, const Value& v, const QString& ds, Bounds bounds)
 {
     if (isNull(v))
         return {};
@@ -172,15 +227,17 @@ Value toFieldType(const FieldDef& def, const Value& v, const QString& ds)
         QString text = std::holds_alternative<QString>(v) ? std::get<QString>(v) : plainText(v);
         if (def.kind == FieldKind::Data && def.size > 0 && big5Width(text) > def.size)
             fail(ds, QStringLiteral("Text too long for field '%1' (at most %2 bytes): '%3'").arg(def.name).arg(def.size).arg(text));
+        if (const qsizetype bad = badTextCharacter(text); bad >= 0)
+            fail(ds, QStringLiteral("Field '%1' cannot hold the character %2").arg(def.name, characterCode(text, bad)));
         return text;
     }
     case FieldType::Integer:
     case FieldType::AutoInc:
         return static_cast<std::int32_t>(checkedBounds(def, integerOf(def, v, ds), std::numeric_limits<std::int32_t>::min(),
-                                                       std::numeric_limits<std::int32_t>::max(), ds));
+                                                       std::numeric_limits<std::int32_t>::max(), ds, bounds));
     case FieldType::LargeInt:
         return checkedBounds(def, integerOf(def, v, ds), std::numeric_limits<std::int64_t>::min(),
-                             std::numeric_limits<std::int64_t>::max(), ds);
+                             std::numeric_limits<std::int64_t>::max(), ds, bounds);
     case FieldType::Currency:
         return currencyOf(def, v, ds);
     case FieldType::Boolean:

@@ -10,14 +10,29 @@
 
 namespace qx::detail {
 
+// A typed whole number: blanks around it, an optional sign ('+' or '-') and digits, as an amount
+// is typed. False for anything else or outside the 64-bit range.
+bool parseIntegerText(QStringView text, std::int64_t* out);
+
 // Width of `text` in the bytes a field holds: ASCII and the accented letters of Latin-1 (the
 // Portuguese texts) one byte, Chinese and any other character two.
 int big5Width(const QString& text);
 
+// Index of the first character that text in a file cannot hold (a control character other than
+// tab, carriage return and line feed, or a non-character such as U+FFFF); -1 when none.
+qsizetype badTextCharacter(QStringView text);
+// "U+0001" and the like.
+QString characterCode(QStringView text, qsizetype at);
+
+// Whether a value is held to the bounds its field sets for typing (a value read from a file is
+// not: a rule of the validation reports it).
+enum class Bounds { Checked, Ignored };
+
 // `v` converted to the storage type of `def` (an empty text becomes null). Throws DataSetError
-// naming the field for a value that is not of the type, out of its bounds or too wide; a
-// currency out of range throws CurrencyOverflow. Only data texts are held to their width.
-Value toFieldType(const FieldDef& def, const Value& v, const QString& dataSetName);
+// naming the field for a value that is not of the type, out of its bounds or too wide, or a text
+// with a character a file cannot hold; a currency out of range throws CurrencyOverflow. Only data
+// texts are held to their width.
+Value toFieldType(const FieldDef& def, const Value& v, const QString& dataSetName, Bounds bounds = Bounds::Checked);
 
 // `v` read as an amount: an amount, an integer (CurrencyOverflow beyond the range) or a text
 // holding one; nothing for null or any other value.

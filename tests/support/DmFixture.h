@@ -8,6 +8,7 @@
 //
 // A test that wants the module without an open folder overrides OpensFolder() to return false.
 
+#include "core/check/RuleText.h"
 #include "core/module/TdmMain.h"
 #include "core/util/Clock.h"
 #include "support/ScriptedMessages.h"
@@ -31,6 +32,10 @@ protected:
 
     void SetUp() override
     {
+        // Every finding a test raises has each place of its texts filled.
+        SetUnfilledPlaceHandler([](const char* utf8Template, QStringView key) {
+            ADD_FAILURE() << "the place {" << key.toString().toStdString() << "} of \"" << utf8Template << "\" is not filled";
+        });
         SetFixedNow(FixedNow());
         ASSERT_TRUE(dir.isValid());
         dm = std::make_unique<TdmMain>();
@@ -47,6 +52,7 @@ protected:
         dm.reset();
         dmMain = nullptr;
         SetFixedNow(QDateTime());
+        SetUnfilledPlaceHandler(nullptr);
     }
 
     // The open folder with its trailing delimiter.

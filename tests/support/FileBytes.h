@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMap>
 #include <QString>
+#include <sys/stat.h>
 
 namespace qxtest {
 
@@ -42,6 +43,15 @@ inline bool copyFolder(const QString& from, const QString& to)
         if (!QFile::copy(source.filePath(name), target.filePath(name)))
             return false;
     return true;
+}
+
+// When the file's entry last changed (its last write or rename), in nanoseconds; -1 when missing.
+inline qint64 changedAtNs(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return -1;
+    return qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
 }
 
 }  // namespace qxtest

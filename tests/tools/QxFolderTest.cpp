@@ -1,5 +1,6 @@
 // The qxfolder tool on temporary folders: what a user of a form folder sees through the data core.
 #include "QxFolderRun.h"
+#include "core/folder/FolderLock.h"
 #include "core/catalogue/FieldCatalogue.h"
 #include "support/FileBytes.h"
 
@@ -157,37 +158,24 @@ TEST_F(QxFolderTest, AFolderMissingOnlyTheSettingsListsOnlyTheirTitles)
     EXPECT_FALSE(QFile::exists(folder() + QStringLiteral("/Sys.xml")));
 }
 
-TEST_F(QxFolderTest, AFileThatCannotBeWrittenFailsTheSaveAndDamagesNoOtherFile)
+TEST_F(QxFolderTest, AFileOfTheFolderThatIsNoRegularFileRefusesTheOpenAndNothingChanges)
 {
     makeSavedFolder();
-    const QMap<QString, QByteArray> before = snapshot(folder());
-    // A directory where M1P2.xml belongs: offered as a missing file, and no save can replace it.
+    // A directory where M1P2.xml belongs: no save could replace it, so the folder is not opened.
     const QString m1p2 = folder() + QStringLiteral("/M1P2.xml");
     ASSERT_TRUE(QFile::remove(m1p2));
     ASSERT_TRUE(QDir().mkdir(m1p2));
+    const QMap<QString, QByteArray> before = snapshot(folder());
 
     const ToolRun r = onFolder(Words("open set cdsM4P1.1_R1_Col1_Mop=5 save"));
     EXPECT_EQ(r.status, 1);
-    EXPECT_FALSE(r.lineStarting(QStringLiteral("MSG\tDM-009\t3\t")).isEmpty());
-    const QStringList m = r.lineStarting(QStringLiteral("MSG\tDM-005\t1\t"));
-    ASSERT_EQ(m.size(), 5);
-    EXPECT_TRUE(m[3].startsWith(QStringLiteral("表格「M/1表格(背面左頁)」(M1P2.xml)於儲存(至硬碟)時出現以下故障：\\r\\n")))
-        << qPrintable(m[3]);
-    EXPECT_TRUE(m[4].startsWith(QStringLiteral("Houve a seguinte falha quando armazenou o ficheiro 'M/1表格(背面左頁)' no disco rígido:")))
-        << qPrintable(m[4]);
-    EXPECT_TRUE(r.lines.contains(QStringLiteral("FAILED\tsave")));
-
-    EXPECT_TRUE(QFileInfo(m1p2).isDir());
-    const QMap<QString, QByteArray> after = snapshot(folder());
-    for (auto it = before.begin(); it != before.end(); ++it) {
-        if (it.key() == u"M1P2.xml" || it.key() == u"M4P1.xml" || it.key() == u"Alert.xml")
-            continue;
-        EXPECT_EQ(after.value(it.key()), it.value()) << qPrintable(it.key());
-    }
-
-    ASSERT_TRUE(QDir().rmdir(m1p2));
-    const ToolRun check = onFolder(Words("open dump cdsM4P1 1_R1_Col1_Mop"));
-    EXPECT_TRUE(check.lines.contains(QStringLiteral("1_R1_Col1_Mop=5")));  // the other files were written
+    const QStringList m = r.lineStarting(QStringLiteral("MSG\tDM-019\t1\t"));
+    ASSERT_EQ(m.size(), 5) << qPrintable(r.lines.join(u'\n'));
+    EXPECT_TRUE(m[3].startsWith(QStringLiteral("資料表「M/1表格(背面左頁)」(M1P2.xml)不是一個普通檔案"))) << qPrintable(m[3]);
+    EXPECT_TRUE(m[4].startsWith(QStringLiteral("O ficheiro 'M1P2.xml' não é um ficheiro normal"))) << qPrintable(m[4]);
+    EXPECT_TRUE(r.lines.contains(QStringLiteral("FAILED\topen")));
+    EXPECT_EQ(snapshot(folder()), before);
+    EXPECT_FALSE(QFile::exists(folder() + QLatin1Char('/') + FolderLock::kFileName)) << "a refused open keeps no lock";
 }
 
 TEST_F(QxFolderTest, AFolderThatCannotBeWrittenGivesDm005AndKeepsEveryFile)

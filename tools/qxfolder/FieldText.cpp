@@ -2,6 +2,7 @@
 
 #include "platform/data/ClientDataSet.h"
 #include "platform/data/DisplayFormat.h"
+#include "platform/data/ValueConvert.h"
 
 namespace {
 
@@ -96,11 +97,10 @@ void SetFieldFromText(qx::Field& field, const QString& rawText)
     case qx::FieldType::Integer:
     case qx::FieldType::AutoInc:
     case qx::FieldType::LargeInt: {
-        bool ok = false;
-        const qlonglong v = text.toLongLong(&ok);
-        if (!ok)
+        std::int64_t v = 0;
+        if (!qx::detail::parseIntegerText(text, &v))
             refuse(field, text);
-        field.setValue(qx::Value(std::int64_t{v}));  // the field checks its own range
+        field.setValue(qx::Value(v));  // the field checks its own range
         return;
     }
     case qx::FieldType::Date: {

@@ -46,6 +46,13 @@ protected:
         return page.fieldByName(u"overflow_fields").asString();
     }
 
+    // The line is flagged: listed in its page's overflow list, holding 0.
+    static bool Flagged(const qx::ClientDataSet& page, const char* field)
+    {
+        return Overflowed(page).contains(QLatin1Char('/') + QLatin1String(field) + QLatin1Char('/'))
+            && Amount(page, field).isZero();
+    }
+
     // Feeds the calculations that read `source` these values of its calculated fields.
     static void StubSource(qx::ClientDataSet& source, std::map<QString, qx::Currency> values)
     {

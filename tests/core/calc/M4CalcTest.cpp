@@ -141,26 +141,23 @@ TEST_F(M4Calc, RateProductsAreExactToTheTenThousandth)
     }
 }
 
-TEST_F(M4Calc, OverflowedCellIsZeroForTheCellsBuiltOnIt)
+TEST_F(M4Calc, OverflowedCellFlagsTheCellsBuiltOnIt)
 {
     ClientDataSet& page = dm->cdsM4P1;
     PostField(page, "1_R1_Col1_Mop", kNearLimit);
     PostField(page, "1_R1_Col7_Mop", kNearLimit);
     PostField(page, "1_R1_Col2_Mop", QStringLiteral("6"));
     EXPECT_EQ(Amount(page, "1_r1_col9_mop"), Currency());
-    EXPECT_EQ(Amount(page, "1_r1_col9_col10_sum"), Currency::fromUnits(6));
+    EXPECT_TRUE(Flagged(page, "1_r1_col9_col10_sum"));
     EXPECT_EQ(Amount(page, "1_r1_col7_col8_sum"), Currency::parse(kNearLimit));
-    EXPECT_EQ(Overflowed(page), QStringLiteral("/1_r1_col9_mop/"));
+    EXPECT_TRUE(Overflowed(page).startsWith(QStringLiteral("/1_r1_col9_mop//1_r1_col9_col10_sum/"))) << qPrintable(Overflowed(page));
     EXPECT_EQ(page.fieldByName(u"1_r1_col9_mop").displayText(), QStringLiteral("**********"));
 
-    // A column total over the rows, and table 2 carrying the overflowed pair as 0.
+    // A column total over the rows, and table 2 carrying the overflowed pair flagged.
     PostField(page, "1_R1_Col8_Mop", kNearLimit);
     PostField(page, "1_R5_Col8_Mop", kNearLimit);
-    EXPECT_EQ(Amount(page, "1_r1_col7_col8_sum"), Currency());
-    EXPECT_EQ(Amount(page, "2_r1_col4_mop"), Currency());
-    EXPECT_EQ(Amount(page, "1_r8_col8_mop"), Currency());
-    EXPECT_EQ(Amount(page, "1_r1_col9_col10_sum"), Currency::parse(u"900000000000006"));
-    EXPECT_EQ(Overflowed(page), QStringLiteral("/1_r1_col7_col8_sum//1_r1_col9_mop//1_r8_col8_mop/"));
+    for (const char* cell : {"1_r1_col7_col8_sum", "2_r1_col4_mop", "1_r8_col8_mop", "1_r1_col9_mop", "1_r1_col9_col10_sum"})
+        EXPECT_TRUE(Flagged(page, cell)) << cell;
 
     ClientDataSet& back = dm->cdsM4P2;
     PostField(back, "3_PM_R1_Col5_Mop", kNearLimit);
@@ -168,8 +165,8 @@ TEST_F(M4Calc, OverflowedCellIsZeroForTheCellsBuiltOnIt)
     PostField(back, "3_PM_R1_Col6_Mop", QStringLiteral("2"));
     EXPECT_EQ(Amount(back, "3_pm_r4_col5_mop"), Currency());
     EXPECT_EQ(Amount(back, "3_pm_r4_col6_mop"), Currency::fromUnits(2));
-    EXPECT_EQ(Amount(back, "3_pm_r4_col4_mop"), Currency::fromUnits(2));
-    EXPECT_EQ(Overflowed(back), QStringLiteral("/3_pm_r4_col5_mop/"));
+    EXPECT_TRUE(Flagged(back, "3_pm_r4_col4_mop"));
+    EXPECT_TRUE(Overflowed(back).startsWith(QStringLiteral("/3_pm_r4_col5_mop/"))) << qPrintable(Overflowed(back));
 }
 
 TEST_F(M4Calc, RowThreeOfTableOneReachesTheBankingAnexoA)

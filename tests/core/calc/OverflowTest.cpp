@@ -1,5 +1,5 @@
 // Amounts that leave the currency range: the flagged field holds 0, is listed once in its
-// record's overflow_fields, shows asterisks, and feeds 0 into every line built on it.
+// record's overflow_fields, shows asterisks, and flags every line computed or copied from it.
 #include "core/calc/CalcPageFixture.h"
 #include "core/calc/Guard.h"
 
@@ -36,18 +36,19 @@ protected:
     }
 };
 
-TEST_F(Overflow, SumOverTheRangeHoldsZeroShowsAsterisksAndFeedsZero)
+TEST_F(Overflow, SumOverTheRangeFlagsItsLineAndEveryLineBuiltOnIt)
 {
     ClientDataSet& p = dm->cdsM1P2;
-    SetLines(p, {{"R2_Mop", kNearLimit}, {"R20_Mop", kNearLimit}, {"R22_Mop", QStringLiteral("5")}});
+    SetLines(p, {{"R2_Mop", QStringLiteral("922337203685477")}, {"R3_Mop", QStringLiteral("922337203685477")}, {"R22_Mop", QStringLiteral("5")},
+                 {"R33_Mop", QStringLiteral("7")}});
 
-    EXPECT_EQ(Amount(p, "r21_mop"), Currency());
-    EXPECT_EQ(Overflowed(p), QStringLiteral("/r21_mop/"));
-    EXPECT_EQ(Shown(p, "r21_mop"), kAsterisks);
-    // Line 32 = line 21 (0) - 5.
-    EXPECT_EQ(Amount(p, "r32_mop"), Currency::fromUnits(-5));
-    EXPECT_EQ(Shown(p, "r32_mop"), QStringLiteral("(5)"));
-    EXPECT_EQ(FindingsOn(1012, QStringLiteral("r21_mop")), 1);
+    // Line 32 (21 - 5) and line 36 (32 - 7) are no figures either: asterisks, 0, each reported.
+    EXPECT_EQ(Overflowed(p), QStringLiteral("/r21_mop//r32_mop//r36_mop/"));
+    for (const char* line : {"r21_mop", "r32_mop", "r36_mop"}) {
+        EXPECT_TRUE(Flagged(p, line)) << line;
+        EXPECT_EQ(Shown(p, line), kAsterisks) << line;
+        EXPECT_EQ(FindingsOn(1012, QString::fromLatin1(line)), 1) << line;
+    }
 }
 
 TEST_F(Overflow, FieldsAreListedInTheOrderTheyOverflowed)
@@ -56,12 +57,40 @@ TEST_F(Overflow, FieldsAreListedInTheOrderTheyOverflowed)
     // Line 21 overflows in its sum, line 32 in its difference (9e14 - (-9e14)).
     SetLines(p, {{"R2_Mop", kNearLimit}, {"R3_Mop", kNearLimit}, {"R22_Mop", QStringLiteral("-") + kNearLimit},
                  {"R23_Mop", QStringLiteral("-") + kNearLimit}});
-    EXPECT_EQ(Overflowed(p), QStringLiteral("/r21_mop//r32_mop/"));
+    EXPECT_EQ(Overflowed(p), QStringLiteral("/r21_mop//r32_mop//r36_mop/"));
 
     SetLines(p, {{"R3_Mop", QStringLiteral("0")}});
-    EXPECT_EQ(Overflowed(p), QStringLiteral("/r32_mop/"));
+    EXPECT_EQ(Overflowed(p), QStringLiteral("/r32_mop//r36_mop/"));
     EXPECT_EQ(Amount(p, "r21_mop"), Currency::parse(kNearLimit));
     EXPECT_EQ(Shown(p, "r21_mop"), QStringLiteral("900,000,000,000,000 "));
+}
+
+TEST_F(Overflow, AListColumnBuiltOnAnOverflowedColumnIsFlaggedToo)
+{
+    const QString minus = QStringLiteral("-") + kNearLimit;
+    const struct {
+        ClientDataSet& list;
+        const char* first;
+        const char* second;
+        QString secondValue;
+        const char* overflowed;
+        const char* builtOnIt;
+    } cases[] = {
+        {dm->cdsM3VCLF, "Col1_Mop", "Col2_Mop", minus, "col3_mop", "col8_mop"},  // 3 = 1 - 2; 8 = 3 - 7
+        {dm->cdsM3AAli, "Col1_Mop", "Col4_Mop", kNearLimit, "col6_mop", "col8_mop"},  // 6 = 1 + 4 - 2; 8 = 6 - 7
+        {dm->cdsM3AAba, "Col1_Mop", "Col3_Mop", minus, "col5_mop", "col7_mop"},  // 5 = 1 - 3; 7 = 6 - 5
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list.name().toStdString());
+        c.list.append();
+        c.list.fieldByName(QLatin1String(c.first)).setAsString(kNearLimit);
+        c.list.fieldByName(QLatin1String(c.second)).setAsString(c.secondValue);
+        EXPECT_TRUE(Flagged(c.list, c.overflowed));
+        EXPECT_TRUE(Flagged(c.list, c.builtOnIt));
+        EXPECT_EQ(Shown(c.list, c.builtOnIt), kAsterisks);
+        TdmMain::SuppressCancelQuestion quiet(*dm);
+        c.list.cancel();
+    }
 }
 
 TEST_F(Overflow, FieldOverflowingInTwoSeriesIsListedAndReportedOnce)
@@ -82,7 +111,7 @@ TEST_F(Overflow, FlaggedFieldKeepsZeroThroughLaterSteps)
     EXPECT_EQ(Amount(p, "r21_mop"), Currency::fromUnits(100));
     EXPECT_EQ(Amount(p, "r32_mop"), Currency());
     EXPECT_EQ(Shown(p, "r32_mop"), kAsterisks);
-    EXPECT_EQ(Amount(p, "r36_mop"), Currency::fromUnits(-7));
+    EXPECT_TRUE(Flagged(p, "r36_mop")) << "line 36 is built on line 32";
 
     // The first series of line 36 overflows: the second series and the difference leave it at 0.
     SetLines(p, {{"R22_Mop", QStringLiteral("0")}, {"R23_Mop", QStringLiteral("0")}, {"R33_Mop", kNearLimit},

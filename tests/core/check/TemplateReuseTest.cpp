@@ -2,6 +2,7 @@
 // occupies the same place must still be read as itself.
 #include "core/check/RuleText.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -18,6 +19,15 @@ TEST(TemplateReuse, NewTextAtTheSamePlaceIsReadAfresh)
     // Same length, one byte changed.
     std::strcpy(buffer, "Row {n} secone, {missing}end");
     EXPECT_EQ(FillTemplate(buffer, {{"n", QStringLiteral("3")}}), QStringLiteral("Row 3 secone, end"));
+}
+
+TEST(TemplateReuse, APlaceNoValueFillsIsReported)
+{
+    static QStringList unfilled;
+    SetUnfilledPlaceHandler([](const char*, QStringView key) { unfilled << key.toString(); });
+    EXPECT_EQ(FillTemplate("第{i}行 {n}", {{"n", QStringLiteral("2")}}), QStringLiteral("第行 2"));
+    SetUnfilledPlaceHandler(nullptr);
+    EXPECT_EQ(unfilled, QStringList{QStringLiteral("i")});
 }
 
 }  // namespace

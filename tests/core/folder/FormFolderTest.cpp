@@ -1,12 +1,15 @@
 // Opening, saving and closing a form folder on disk.
+#include "core/folder/FolderLock.h"
 #include "core/module/TdmMain.h"
 #include "core/util/Clock.h"
+#include "core/util/SystemInfo.h"
 #include "core/util/Registry.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedMessages.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QSettings>
@@ -198,12 +201,144 @@ TEST_F(FormFolderTest, OpeningAndClosingNeverChangesAFile)
     EXPECT_EQ(snapshot(folder()), before);
 }
 
+TEST_F(FormFolderTest, APathThatIsAFileOrANameTheSystemCannotSpellIsRefusedBeforeAnyQuestion)
+{
+    WriteRegString(QString(), kRegValue, QStringLiteral("/earlier/folder/"));
+    const QString file = folder() + QStringLiteral("declaracao.txt");
+    ASSERT_TRUE(writeBytes(file, "text"));
+    // An archive unpacked with Big5 names: the name reads as other characters here.
+    const QByteArray big5Name = QFile::encodeName(folder()) + "\xA5\xBB\xA6\x7E";
+    ASSERT_EQ(::mkdir(big5Name.constData(), 0700), 0);
+    const QString unspellable = QFile::decodeName(big5Name);
+    for (const QString& path : {file, unspellable}) {
+        SCOPED_TRACE(path.toStdString());
+        messages.clear();
+        EXPECT_EQ(dm.ProcessFormFolder(path, ffOpen), TFolderResult::frFailed);
+        ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-018")});
+        EXPECT_EQ(messages.shown[0].dlgType, dtError);
+        EXPECT_TRUE(messages.shown[0].chn.contains(path)) << qPrintable(messages.shown[0].chn);
+        EXPECT_TRUE(activeFolderDataSets().empty());
+        EXPECT_TRUE(dm.CurrentFormFolder.isEmpty());
+        EXPECT_EQ(ReadRegString(QString(), kRegValue), QStringLiteral("/earlier/folder/"));
+    }
+    EXPECT_TRUE(messages.shown[0].chn.contains(QStringLiteral("系統編碼")));
+    EXPECT_EQ(::rmdir(big5Name.constData()), 0) << "nothing was written into it";
+    EXPECT_EQ(readBytes(file), QByteArray("text"));
+}
+
+// ---- the lock of an open folder ----
+
+TEST_F(FormFolderTest, AnOpenFolderIsRefusedToASecondProgramUntilItIsClosed)
+{
+    makeSavedFolder();
+    const QString lockPath = folder() + FolderLock::kFileName;
+    const QString computer = GetLocalComputerName();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(readBytes(lockPath), computer.toUtf8() + '\n' + QByteArray::number(qint64(getpid())) + '\n');
+    const QMap<QString, QByteArray> files = snapshot(folder());
+
+    {
+        TdmMain second;  // as a second program would
+        dmMain = &second;
+        messages.clear();
+        EXPECT_EQ(second.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
+        ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-017")});
+        const ShownMessage& m = messages.shown[0];
+        EXPECT_EQ(m.dlgType, dtError);
+        for (const QString& text : {m.chn, m.por}) {
+            EXPECT_TRUE(text.contains(computer)) << qPrintable(text);
+            EXPECT_TRUE(text.contains(QString::number(getpid()))) << qPrintable(text);
+        }
+        EXPECT_TRUE(second.CurrentFormFolder.isEmpty());
+        EXPECT_FALSE(second.cdsM1P1.active());
+        dmMain = &dm;
+    }
+    EXPECT_TRUE(QFile::exists(lockPath)) << "the refused open left the holder's lock alone";
+    ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    EXPECT_FALSE(QFile::exists(lockPath));
+    EXPECT_EQ(snapshot(folder()), files);
+
+    // A lock left by a process that no longer runs on this computer is taken over; one of another
+    // computer is respected.
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    ASSERT_TRUE(gone.waitForFinished());
+    ASSERT_TRUE(writeBytes(lockPath, computer.toUtf8() + '\n' + QByteArray::number(gone.processId()) + '\n'));
+    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_TRUE(readBytes(lockPath).endsWith('\n' + QByteArray::number(qint64(getpid())) + '\n'));
+    ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    ASSERT_TRUE(writeBytes(lockPath, "OUTRO-PC\n1\n"));
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
+    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-017")});
+    EXPECT_TRUE(messages.shown[0].chn.contains(QStringLiteral("OUTRO-PC")));
+    ASSERT_TRUE(QFile::remove(lockPath));
+
+    // A failed or declined open keeps no lock.
+    ASSERT_TRUE(writeBytes(folder() + QStringLiteral("M1P2.xml"), "damaged"));
+    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
+    EXPECT_FALSE(QFile::exists(lockPath));
+    QTemporaryDir empty;
+    messages.answer(QStringLiteral("DM-008"), mrNo);
+    EXPECT_EQ(dm.ProcessFormFolder(empty.path(), ffOpen), TFolderResult::frDeclined);
+    EXPECT_FALSE(QFile::exists(empty.path() + QLatin1Char('/') + FolderLock::kFileName));
+}
+
+// ---- symbolic links ----
+
+TEST_F(FormFolderTest, AFileThatIsALinkRefusesTheOpenAndNoSaveWritesThroughOne)
+{
+    makeSavedFolder();
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.path() + QStringLiteral("/target.xml");
+    const QString m1p2 = folder() + QStringLiteral("M1P2.xml");
+    const QByteArray page = readBytes(m1p2);
+    ASSERT_TRUE(writeBytes(target, page));
+    ASSERT_TRUE(QFile::remove(m1p2));
+    // A link to a file elsewhere, a dangling link, a link to a device.
+    for (const QString& to : {target, elsewhere.path() + QStringLiteral("/missing.xml"), QStringLiteral("/dev/null")}) {
+        SCOPED_TRACE(to.toStdString());
+        ASSERT_TRUE(QFile::link(to, m1p2));
+        messages.clear();
+        EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
+        ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-019")});
+        EXPECT_TRUE(messages.shown[0].chn.contains(QStringLiteral("「M/1表格(背面左頁)」(M1P2.xml)"))) << qPrintable(messages.shown[0].chn);
+        EXPECT_TRUE(messages.shown[0].por.contains(QStringLiteral("'M1P2.xml'")));
+        EXPECT_TRUE(activeFolderDataSets().empty());
+        EXPECT_FALSE(QFile::exists(folder() + FolderLock::kFileName));
+        ASSERT_TRUE(QFile::remove(m1p2));
+    }
+    EXPECT_FALSE(QFile::exists(elsewhere.path() + QStringLiteral("/missing.xml")));
+
+    // A link that appears after the open: the save refuses it and changes no file at all.
+    ASSERT_TRUE(writeBytes(m1p2, page));
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "5");
+    setAmount(dm.cdsM4P1, "1_R1_Col1_Mop", "6");
+    ASSERT_TRUE(QFile::remove(m1p2));
+    ASSERT_TRUE(QFile::link(target, m1p2));
+    const QMap<QString, QByteArray> before = snapshot(folder());
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frFailed);
+    ASSERT_EQ(messages.codes(), (QStringList{QStringLiteral("DM-010"), QStringLiteral("DM-005")}));
+    EXPECT_TRUE(messages.shown[1].chn.startsWith(QStringLiteral("表格「M/1表格(背面左頁)」(M1P2.xml)於儲存(至硬碟)時")));
+    EXPECT_TRUE(messages.shown[1].chn.contains(QStringLiteral("symbolic link")));
+    EXPECT_EQ(readBytes(target), page);
+    EXPECT_TRUE(QFileInfo(m1p2).isSymLink());
+    EXPECT_EQ(snapshot(folder()), before);
+    EXPECT_GT(dm.cdsM1P2.changeCount(), 0);
+    EXPECT_GT(dm.cdsM4P1.changeCount(), 0);
+}
+
 // ---- saving ----
 
 TEST_F(FormFolderTest, SaveAsksOnceAndWritesEveryFileWithTheAlertListLast)
 {
     ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
     messages.clear();
+    // A pending edit whose post raises a finding: the alert list written last holds it.
+    dm.cdsM1P1.edit();
+    dm.cdsM1P1.fieldByName(u"No_Contribuinte").setAsInteger(5);
     ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
     ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-010")});
     const ShownMessage& q = messages.shown[0];
@@ -218,6 +353,12 @@ TEST_F(FormFolderTest, SaveAsksOnceAndWritesEveryFileWithTheAlertListLast)
         EXPECT_EQ(f.DataSet->changeCount(), 0) << qPrintable(f.FileName);
     }
     EXPECT_TRUE(files.value(QStringLiteral("Sys.xml")).startsWith("<?xml version=\"1.0\" standalone=\"yes\"?>"));
+    EXPECT_TRUE(files.value(QStringLiteral("Alert.xml")).contains("Msg_Code=\"A-033\""));
+    const qint64 alertsAt = qxtest::changedAtNs(folder() + QStringLiteral("Alert.xml"));
+    for (const TFolderFile& f : dm.FolderFiles()) {
+        EXPECT_LE(qxtest::changedAtNs(folder() + f.FileName), alertsAt) << qPrintable(f.FileName) << " after the alert list";
+        EXPECT_FALSE(f.DataSet->editing()) << qPrintable(f.FileName);
+    }
 
     messages.clear();
     EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frNothingToSave);
@@ -263,12 +404,13 @@ TEST_F(FormFolderTest, APostThatFailsDuringSaveLeavesThatFileUnwritten)
     EXPECT_EQ(dm.cdsM1P3.state(), qx::DataSetState::Edit);
 }
 
-TEST_F(FormFolderTest, AFileThatCannotBeWrittenKeepsItsChangesForTheNextSave)
+TEST_F(FormFolderTest, AFileThatCannotBeWrittenChangesNoFileAndKeepsEveryChangeForTheNextSave)
 {
     makeSavedFolder();
     ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
     setAmount(dm.cdsM1P2, "R2_Mop", "-120");
     setAmount(dm.cdsM4P1, "1_R1_Col1_Mop", "7.5");
+    const QByteArray m4p1Before = readBytes(folder() + QStringLiteral("M4P1.xml"));
     // A directory where the file should be: no write can replace it.
     const QString path = folder() + QStringLiteral("M1P2.xml");
     ASSERT_TRUE(QFile::remove(path));
@@ -282,8 +424,10 @@ TEST_F(FormFolderTest, AFileThatCannotBeWrittenKeepsItsChangesForTheNextSave)
         << qPrintable(m.chn);
     EXPECT_TRUE(m.por.startsWith(QStringLiteral("Houve a seguinte falha quando armazenou o ficheiro 'M/1表格(背面左頁)' no disco rígido:\r\n")))
         << qPrintable(m.por);
+    // All or nothing: no other file was replaced, and every change waits for the next save.
     EXPECT_GT(dm.cdsM1P2.changeCount(), 0);
-    EXPECT_EQ(dm.cdsM4P1.changeCount(), 0);  // the other files were written
+    EXPECT_GT(dm.cdsM4P1.changeCount(), 0);
+    EXPECT_EQ(readBytes(folder() + QStringLiteral("M4P1.xml")), m4p1Before);
 
     ASSERT_TRUE(QDir().rmdir(path));
     messages.clear();

@@ -1,5 +1,6 @@
 // The depreciation-rate table: its fixed rows, its self-check and its display.
 #include "core/module/TdmMain.h"
+#include "core/rates/RateTypeText.h"
 #include "core/rates/RateYears.h"
 #include "core/rates/TaxRateRows.h"
 #include "platform/data/Currency.h"
@@ -190,6 +191,34 @@ TEST_F(RateTable, SelfCheckAcceptsRoundedRatesAndFillsEmptyNotes)
     EXPECT_TRUE(refusal(QStringLiteral("9.6"), QStringLiteral("商標"), "0", "0").isEmpty());
     EXPECT_EQ(text("Obs_Chn"), QStringLiteral("商標"));
     EXPECT_EQ(ds.recordCount(), 3);
+}
+
+// Many Portuguese types are longer than the Tipo field of the asset lists: cut to its width they
+// are taken by every list, and stay the start of the type.
+TEST(RateTypeText, EveryTypeCutToTheTipoFieldOfTheListsIsTakenAndStartsLikeTheType)
+{
+    TdmMain dm;
+    dmMain = &dm;
+    int cut = 0;
+    for (qx::ClientDataSet* list : {&dm.cdsM3VCLF, &dm.cdsM3AAli, &dm.cdsM3AAba}) {
+        list->createDataSet();
+        list->append();
+        qx::Field& tipo = list->fieldByName(u"Tipo");
+        for (const TaxRateRow& row : TaxMaxReintAmorRows()) {
+            for (const QString type : {QString::fromUtf8(row.tipoPor), QString::fromUtf8(row.tipoChn)}) {
+                const QString shown = CutToFieldWidth(type, tipo);
+                EXPECT_TRUE(type.startsWith(shown));
+                EXPECT_NO_THROW(tipo.setAsString(shown)) << qPrintable(type);
+                cut += shown != type;
+            }
+        }
+        list->cancel();
+    }
+    EXPECT_GT(cut, 0);
+    // Never inside a character: a Chinese character takes two bytes.
+    EXPECT_EQ(CutToFieldWidth(QString::fromUtf8("a房屋建築"), 4), QString::fromUtf8("a房"));
+    EXPECT_EQ(CutToFieldWidth(QString::fromUtf8("ção"), 3), QString::fromUtf8("ção"));
+    dmMain = nullptr;
 }
 
 TEST(RateMatchesYears, HalfAYearIsTheExactLimit)

@@ -186,6 +186,32 @@ TEST_F(DamagedFolderFileTest, ADamagedAlertListIsNeverReadAndIsRewrittenByTheNex
     }
 }
 
+// Values of their field's type that typing would refuse open, and the validation reports them
+// where a rule covers them: a tax number beyond eight digits, an amount with more than four
+// decimals or in exponent form (read rounded, as the currency type rounds).
+TEST_F(DamagedFolderFileTest, ValuesBeyondTheLimitsOfTypingOpenAndAreReported)
+{
+    const auto dir = copyOfSample();
+    const QString m1p1 = dir->path() + QStringLiteral("/M1P1.xml");
+    const QString m1p2 = dir->path() + QStringLiteral("/M1P2.xml");
+    auto page1 = damage::setAttribute(damage::readBytes(m1p1), QStringLiteral("No_Contribuinte"), "123456789");
+    auto page2 = damage::setAttribute(damage::readBytes(m1p2), QStringLiteral("R2_Mop"), "1234.56785");
+    ASSERT_TRUE(page1 && page2);
+    page2 = damage::setAttribute(*page2, QStringLiteral("R3_Mop"), "1.5E+3");
+    ASSERT_TRUE(damage::writeBytes(m1p1, *page1) && damage::writeBytes(m1p2, *page2));
+
+    ScriptedMessages messages;
+    TdmMain dm;
+    dmMain = &dm;
+    ASSERT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frDone);
+    EXPECT_TRUE(messages.codes().isEmpty()) << qPrintable(messages.codes().join(u' '));
+    EXPECT_EQ(dm.cdsM1P1.fieldByName(u"No_Contribuinte").asInteger(), 123456789);
+    EXPECT_EQ(dm.cdsM1P2.fieldByName(u"R2_Mop").asString(), QStringLiteral("1234.5679"));
+    EXPECT_EQ(dm.cdsM1P2.fieldByName(u"R3_Mop").asString(), QStringLiteral("1500"));
+    EXPECT_TRUE(dm.cdsAlert.locate(QStringLiteral("Obj_Code;Msg_Code"), {std::int32_t(1011), QStringLiteral("A-033")}));
+    dmMain = nullptr;
+}
+
 // A file of another version of the program: a field this one does not know, and none of a field
 // it expects. The file opens, the known values are kept, the missing one reads as empty (an
 // amount becomes 0 at the page's next post), and the next save writes a file of this version

@@ -101,6 +101,55 @@ std::optional<QByteArray> textOverWidth(const QByteArray& p, const std::vector<q
     return setAttribute(p, d->name, QByteArray(d->size + 1, 'W'));
 }
 
+// One-word damages that used to open as a blank page or a shorter list: the last row misspelt,
+// ROWDATA renamed, the field list emptied, or one FIELD line lost while the rows keep its values.
+std::optional<QByteArray> rowMisspelt(const QByteArray& p, const std::vector<qx::FieldDef>&)
+{
+    const qsizetype at = p.lastIndexOf("<ROW ");
+    if (at < 0)
+        return std::nullopt;
+    return QByteArray(p).insert(at + 4, 'X');
+}
+
+std::optional<QByteArray> rowDataRenamed(const QByteArray& p, const std::vector<qx::FieldDef>&)
+{
+    return QByteArray(p).replace("ROWDATA", "ROWDATOS");
+}
+
+// [start, end) of the FIELD elements inside FIELDS.
+std::optional<std::pair<qsizetype, qsizetype>> fieldList(const QByteArray& p)
+{
+    const qsizetype open = p.indexOf("<FIELDS>");
+    const qsizetype close = p.indexOf("</FIELDS>");
+    if (open < 0 || close < open)
+        return std::nullopt;
+    return std::make_pair(open + 8, close);
+}
+
+std::optional<QByteArray> fieldListEmptied(const QByteArray& p, const std::vector<qx::FieldDef>&)
+{
+    const auto fields = fieldList(p);
+    if (!fields || !firstRow(p))
+        return std::nullopt;
+    return QByteArray(p).remove(fields->first, fields->second - fields->first);
+}
+
+std::optional<QByteArray> fieldLineLost(const QByteArray& p, const std::vector<qx::FieldDef>& defs)
+{
+    const auto row = firstRow(p);
+    if (!row)
+        return std::nullopt;
+    for (const qx::FieldDef& d : defs) {
+        if (d.kind != qx::FieldKind::Data || !attributeIn(p, row->first, row->second, d.name))
+            continue;
+        const qsizetype start = p.indexOf("<FIELD attrname=\"" + d.name.toLatin1() + '"');
+        if (start < 0)
+            continue;
+        return QByteArray(p).remove(start, p.indexOf("/>", start) + 2 - start);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 const std::vector<Kind>& kindsForEveryFile()
@@ -113,6 +162,10 @@ const std::vector<Kind>& kindsForEveryFile()
         {"wrong field type", wrongFieldType},
         {"number out of range", numberOutOfRange},
         {"text over its width", textOverWidth},
+        {"a row misspelt", rowMisspelt},
+        {"ROWDATA renamed", rowDataRenamed},
+        {"the field list emptied", fieldListEmptied},
+        {"a FIELD line lost", fieldLineLost},
     };
     return kinds;
 }

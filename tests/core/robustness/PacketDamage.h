@@ -28,7 +28,8 @@ struct Kind {
 };
 
 // Empty, truncated, binary, malformed, wrong field type, number out of range, text over its
-// width: each applies to every packet of a dataset with a row.
+// width, a row misspelt, ROWDATA renamed, the field list emptied, a FIELD line lost: each applies
+// to every packet of a dataset with a row.
 const std::vector<Kind>& kindsForEveryFile();
 // A second copy of the first row: several records in a page that holds one.
 std::optional<QByteArray> duplicateFirstRow(const QByteArray& packet);

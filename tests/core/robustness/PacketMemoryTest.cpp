@@ -84,4 +84,53 @@ TEST(PacketMemory, ASmallFileLoadsWithLittleMemoryToSpare)
     EXPECT_EQ(page.fieldByName(u"R2_Mop").asString(), QStringLiteral("1500"));
 }
 
+// A file of a million rows (6 to 16 MB) stays within a small memory ceiling: a one-record page
+// is refused at its second row, a list at its first row without its number; rows without values
+// share one row of nulls, and rows that hold almost nothing of a wide table are refused before
+// they take a full row each.
+TEST(PacketMemory, AMillionRowsStayWithinASmallCeiling)
+{
+    if (kAddressSanitizer)
+        GTEST_SKIP() << "the address sanitizer reserves address space of its own";
+    QTemporaryDir dir;
+    struct Case {
+        const char16_t* dataSet;
+        qx::PacketShape shape;
+        const char* row;
+        bool loads;
+    } cases[] = {
+        {u"cdsM1P2", {1, {}}, "<ROW/>", false},                           // one record, 75 fields
+        {u"cdsM3VCLF", {-1, QStringLiteral("Rec_AID")}, "<ROW/>", false},  // a list
+        {u"cdsPrnSetup", {}, "<ROW/>", true},                             // rows of any number
+        {u"cdsM1P2", {}, "<ROW R2_Mop=\"1\"/>", false},                   // one value of 75
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.dataSet).toStdString() + " " + c.row);
+        qx::ClientDataSet ds(QString::fromUtf16(c.dataSet));
+        ds.setFieldDefs(CatalogueFields(c.dataSet));
+        QByteArray bytes = qx::DataPacket::serialize(ds.fieldDefs(), {});
+        QByteArray rows;
+        for (int i = 0; i < 1'000'000; ++i)
+            rows += c.row;
+        bytes.insert(bytes.indexOf("</ROWDATA>"), rows);
+        const QString path = dir.path() + QStringLiteral("/rows.xml");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        rows = QByteArray();
+        bytes = QByteArray();
+
+        AddressSpaceCap cap(256LL * 1024 * 1024);
+        if (!cap.made())
+            GTEST_SKIP() << "the address space cannot be capped here";
+        if (c.loads) {
+            EXPECT_NO_THROW(qx::DataPacket::load(ds, path, c.shape));
+            EXPECT_EQ(ds.recordCount(), 1'000'000);
+        } else {
+            EXPECT_THROW(qx::DataPacket::load(ds, path, c.shape), qx::DataPacketError);
+            EXPECT_FALSE(ds.active());
+        }
+    }
+}
+
 }  // namespace

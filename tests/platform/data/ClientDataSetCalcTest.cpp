@@ -78,6 +78,21 @@ TEST_F(CalcFixture, EditingRecomputesAfterEveryFieldChange)
     EXPECT_EQ(col3(), money("9"));
 }
 
+TEST_F(CalcFixture, CancelRecomputesFromTheRowAsItNowIs)
+{
+    // Another cursor changes the row while it is edited here: the cancel shows that change.
+    ds.edit();
+    ds.fieldByName(u"Col1_Mop").setAsString(QStringLiteral("50"));
+    const auto other = ds.cloneCursor();
+    other->open();
+    other->edit();
+    other->fieldByName(u"Col1_Mop").setAsString(QStringLiteral("70"));
+    other->post();
+    ds.cancel();
+    EXPECT_EQ(ds.fieldByName(u"Col1_Mop").asCurrency(), money("70"));
+    EXPECT_EQ(col3(), money("69"));
+}
+
 TEST_F(CalcFixture, InsertBufferCalculatesWithRecNoMinusOne)
 {
     ds.append();

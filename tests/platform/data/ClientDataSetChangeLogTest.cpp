@@ -188,6 +188,23 @@ TEST_F(LogFixture, AutoIncrementContinuesAboveTheLoadedRowsAndIsNeverReused)
     ds.loadRows({{std::int32_t(40), QStringLiteral("X"), Value(), Value()}});
     addRow(ds, "Y", "1");
     EXPECT_EQ(ds.fieldByName(u"Rec_AID").asInteger(), 41);
+
+    // A row posted with a number of its own: the next row follows it.
+    ds.append();
+    ds.fieldByName(u"Rec_AID").setAsInteger(77);
+    ds.post();
+    addRow(ds, "Z", "1");
+    EXPECT_EQ(ds.fieldByName(u"Rec_AID").asInteger(), 78);
+
+    // A row at the largest number does not stop later rows: they take the free numbers below the
+    // run at the top, in order, each once.
+    ds.loadRows({{std::int32_t(5), QStringLiteral("A"), Value(), Value()},
+                 {std::int32_t(2147483646), QStringLiteral("B"), Value(), Value()},
+                 {std::int32_t(2147483647), QStringLiteral("C"), Value(), Value()}});
+    addRow(ds, "D", "1");
+    EXPECT_EQ(ds.fieldByName(u"Rec_AID").asInteger(), 6);
+    addRow(ds, "E", "1");
+    EXPECT_EQ(ds.fieldByName(u"Rec_AID").asInteger(), 7);
 }
 
 TEST_F(LogFixture, AFailingLoadLeavesTheDataSetAsItWas)

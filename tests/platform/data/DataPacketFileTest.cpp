@@ -117,7 +117,7 @@ TEST_F(DataPacketFile, BadFilesLeaveTheDatasetAsItWas)
         QByteArray(),
         good.left(good.size() / 2),                                       // truncated
         QByteArray("\x7f" "ELF\x02\x01\x01\x00\x00\x00", 10),            // binary
-        QByteArray(good).replace("125000.5", "125000.55555"),             // more than four decimals
+        QByteArray(good).replace("125000.5", "1.25E+15"),                 // outside the currency range
         QByteArray(good).replace("Id=\"5\"", "Id=\"2147483648\""),        // outside int32
         QByteArray(good).replace("20001231", "20001232"),                  // no such date
         QByteArray(good).replace("Codigo=\"9\"", "Codigo=\"12345678901\""), // over its width

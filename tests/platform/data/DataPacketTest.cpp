@@ -161,7 +161,7 @@ TEST(DataPacketRoundTrip, TextOfEveryKind)
         {QString::fromUtf8("澳門許功稅資料表（正面）"), QString::fromUtf8("Informações do Sector Bancário ÀÉÍÕÚçãõâê")},
         {QStringLiteral("< > & ' \" \r \n \t \\ end"), QString::fromUtf8("a\r\nb\n\nc\td  ")},
         {QString::fromUtf8("€ £ ¥ ° ± × ÷ “quoted” — 𠀀 emoji 😀"), QStringLiteral(" ")},
-        {QStringLiteral("\x01\x1f\x7f control"), QString()},
+        {QStringLiteral("\x7f\u0085 control"), QString()},
         {{}, QStringLiteral("")},
     };
     EXPECT_EQ(roundTrip(defs, rows), rows);
@@ -247,8 +247,9 @@ TEST(DataPacketRead, BadValuesNameTheFieldAndPlace)
         {"<ROW Big=\"-9223372036854775809\"/>", "not a 64-bit integer"},
         {"<ROW 1_R1_Col1_Mop=\"922337203685477.5808\"/>", "currency range"},
         {"<ROW 1_R1_Col1_Mop=\"-922337203685477.5809\"/>", "currency range"},
-        {"<ROW 1_R1_Col1_Mop=\"1.23456\"/>", "at most four decimals"},
-        {"<ROW 1_R1_Col1_Mop=\"1E5\"/>", "at most four decimals"},
+        {"<ROW 1_R1_Col1_Mop=\"9.3E+14\"/>", "currency range"},
+        {"<ROW 1_R1_Col1_Mop=\"1E\"/>", "currency range"},
+        {"<ROW 1_R1_Col1_Mop=\"1.2.3\"/>", "currency range"},
         {"<ROW Flag=\"yes\"/>", "not TRUE or FALSE"},
         {"<ROW Dt=\"20230230\"/>", "not a date"},
         {"<ROW Dt=\"00000101\"/>", "not a date"},
@@ -264,6 +265,16 @@ TEST(DataPacketRead, BadValuesNameTheFieldAndPlace)
         {"<ROW Nome=\"&#xD800;\"/>", "bad reference"},
         {"<ROW Nome=\"&#1114112;\"/>", "bad reference"},
         {"<ROW Nome=\"&#;\"/>", "bad reference"},
+        // Characters no text of a file holds.
+        {"<ROW Nome=\"a&#0;\"/>", "character U+0000"},
+        {"<ROW Nome=\"&#1;\"/>", "character U+0001"},
+        {"<ROW Nome=\"&#27;\"/>", "character U+001B"},
+        {"<ROW Nome=\"&#xFFFF;\"/>", "character U+FFFF"},
+        {"<ROW Nome=\"&#xFDD0;\"/>", "character U+FDD0"},
+        {"<ROW Nome=\"&#x10FFFE;\"/>", "character U+10FFFE"},
+        // Elements out of their places: a misspelt row would be dropped unseen.
+        {"<ROWX Id=\"1\"/>", "<ROWX> found where <ROW> was expected"},
+        {"<ROW Id=\"1\"><ROW Id=\"2\"/></ROW>", "found where the end of the <ROW> was expected"},
     };
     for (const Case& c : cases) {
         const std::string message = parseError(packet(kEveryTypeFields, QByteArray("\r\n") + c.row), defs);
@@ -327,21 +338,75 @@ TEST(DataPacketRead, BadStructureAndTypes)
     }
 }
 
+TEST(DataPacketRead, AmountsAsAFloatingPointWriterPutsThemLoadRounded)
+{
+    const std::vector<FieldDef> defs = {def("C", FieldType::Currency)};
+    const struct {
+        const char* text;
+        std::int64_t raw;
+    } cases[] = {
+        {"1.23456", 12346},  {"1.23455", 12346},        {"-1.23455", -12346},         {"1.23454999", 12345},
+        {"1E5", 1000000000}, {"1.5e+3", 15000000},       {"-2.5E-3", -25},            {"5E-5", 1},
+        {"4.9E-5", 0},       {"1.2345678901234E+14", 1234567890123400000}, {"+7.00000", 70000},
+    };
+    for (const auto& c : cases) {
+        const QByteArray bytes = packet("<FIELD attrname=\"C\" fieldtype=\"r8\" SUBTYPE=\"Money\"/>",
+                                        QByteArray("<ROW C=\"") + c.text + "\"/>");
+        EXPECT_EQ(DataPacket::parse(bytes, defs, QStringLiteral("f.xml")), (Rows{{Currency::fromRaw(c.raw)}})) << c.text;
+    }
+}
+
+TEST(DataPacketRead, AValueOfAFieldTheFieldListLeavesOutIsRefused)
+{
+    // The dataset knows the field, the file's field list lost it: its values would be dropped.
+    const std::vector<FieldDef> defs = {def("Id", FieldType::Integer), def("Nome", FieldType::String, 40)};
+    const std::string lost = parseError(packet("<FIELD attrname=\"Id\" fieldtype=\"i4\"/>", "<ROW Id=\"1\" Nome=\"x\"/>"), defs);
+    EXPECT_NE(lost.find("\"Nome\", which the field list does not declare"), std::string::npos) << lost;
+    EXPECT_FALSE(parseError(packet("", "<ROW Id=\"1\"/>"), defs).empty());
+    EXPECT_NE(parseError(packet(kEveryTypeFields, "").replace("ROWDATA", "ROWDATAX"), everyTypeDefs()).find("<ROWDATAX> found"),
+              std::string::npos);
+    // A field neither knows stays tolerated, as a RowState does.
+    EXPECT_EQ(DataPacket::parse(packet("<FIELD attrname=\"Id\" fieldtype=\"i4\"/>", "<ROW RowState=\"4\" Id=\"1\" Outro=\"x\"/>"),
+                                defs, QStringLiteral("t.xml")),
+              (Rows{{std::int32_t(1), {}}}));
+}
+
+TEST(DataPacketRead, TheShapeOfTheRowsIsCheckedAsTheyAreRead)
+{
+    const std::vector<FieldDef> defs = {def("Rec_AID", FieldType::AutoInc), def("Nome", FieldType::String, 40)};
+    const QByteArray fields = "<FIELD attrname=\"Rec_AID\" fieldtype=\"i4\" SUBTYPE=\"Autoinc\"/>";
+    const auto shapeError = [&](const QByteArray& rows, const PacketShape& shape) -> std::string {
+        try {
+            DataPacket::parse(packet(fields, rows), defs, QStringLiteral("s.xml"), shape);
+        } catch (const DataPacketError& e) {
+            return e.what();
+        }
+        return {};
+    };
+    const PacketShape onePage{1, {}};
+    const PacketShape list{-1, QStringLiteral("rec_aid")};
+    EXPECT_EQ(shapeError("<ROW Rec_AID=\"1\"/>", onePage), "");
+    EXPECT_NE(shapeError("<ROW Rec_AID=\"1\"/><ROW/>", onePage).find("more than 1 record"), std::string::npos);
+    EXPECT_EQ(shapeError("<ROW Rec_AID=\"2\"/><ROW Rec_AID=\"1\"/>", list), "");
+    EXPECT_NE(shapeError("<ROW Rec_AID=\"1\"/><ROW/>", list).find("row 2 has no Rec_AID"), std::string::npos);
+    EXPECT_NE(shapeError("<ROW Rec_AID=\"1\"/><ROW Rec_AID=\"1\"/>", list).find("repeats the Rec_AID 1"), std::string::npos);
+}
+
 TEST(DataPacketRead, DeepNestingAndLongInputStayLinear)
 {
     // Unknown elements nested a hundred thousand deep are skipped without recursion.
     const int depth = 100000;
-    QByteArray deep = "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"Id\" fieldtype=\"i4\"/></FIELDS></METADATA>";
+    QByteArray deep = "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"Id\" fieldtype=\"i4\"/></FIELDS><PARAMS>";
     for (int i = 0; i < depth; ++i)
         deep += "<X>";
     for (int i = 0; i < depth; ++i)
         deep += "</X>";
-    deep += "<ROWDATA><ROW Id=\"7\"/></ROWDATA></DATAPACKET>";
+    deep += "</PARAMS></METADATA><ROWDATA><ROW Id=\"7\"/></ROWDATA></DATAPACKET>";
     const std::vector<FieldDef> defs = {def("Id", FieldType::Integer)};
     EXPECT_EQ(DataPacket::parse(deep, defs, QStringLiteral("deep.xml")), (Rows{{std::int32_t(7)}}));
 
     // The same depth left open is an error, not a crash.
-    QByteArray open = "<DATAPACKET>";
+    QByteArray open = "<DATAPACKET><METADATA><PARAMS>";
     for (int i = 0; i < depth; ++i)
         open += "<X>";
     EXPECT_NE(parseError(open, defs).find("<X> is not closed"), std::string::npos);

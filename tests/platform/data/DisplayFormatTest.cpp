@@ -186,12 +186,12 @@ TEST(DateText, FormatsWithFixedShortForms)
     EXPECT_EQ(qx::formatDateTime(QString(), QDateTime()), "");
 }
 
-TEST(DateText, ParsesDayMonthYearOnly)
+TEST(DateText, ParsesDayMonthAndYearOnly)
 {
     EXPECT_EQ(qx::parseDate(QStringLiteral("05/01/2023")), QDate(2023, 1, 5));
     EXPECT_EQ(qx::parseDate(QStringLiteral("5/1/2023")), QDate(2023, 1, 5));
     EXPECT_EQ(qx::parseDate(QStringLiteral(" 29/02/2024 ")), QDate(2024, 2, 29));
-    for (const char* bad : {"", "29/02/2023", "31/04/2023", "00/01/2023", "2023-01-05", "05/01/23",
+    for (const char* bad : {"", "29/02/2023", "31/04/2023", "00/01/2023", "2023-01-05", "05/01/023",
                             "05/01/2023x", "005/01/2023", "05.01.2023", "05/01/20234", "5//2023"})
         EXPECT_FALSE(qx::parseDate(QString::fromLatin1(bad)).isValid()) << bad;
 }

@@ -1,5 +1,6 @@
 // Field lookup by name, typed reading and writing, the checks at assignment and display text.
 #include "ClientDataSetTestSupport.h"
+#include "platform/data/DisplayFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,51 @@ TEST_F(FieldFixture, GetTextHandlerReplacesBothTexts)
     EXPECT_EQ(f("1_R1_Col1_Mop").displayText(), "**********");
     EXPECT_EQ(f("1_R1_Col1_Mop").text(), "**********");
     EXPECT_EQ(asked, std::vector<bool>({true, false}));
+}
+
+TEST_F(FieldFixture, TypedNumbersTakeBlanksAndAPlusSignAlikeForEveryNumericType)
+{
+    for (const char* name : {"Count", "Big", "No_Contribuinte", "1_R1_Col1_Mop"}) {
+        SCOPED_TRACE(name);
+        for (const char* text : {"2025", " 2025 ", "+2025", "\t+2025 "}) {
+            f(name).setAsString(QString::fromLatin1(text));
+            EXPECT_EQ(f(name).asString(), QStringLiteral("2025")) << text;
+        }
+        for (const char* text : {"+ 2025", "20 25", "+-2025", "2025+", "+", "0x10"})
+            EXPECT_ANY_THROW(f(name).setAsString(QString::fromLatin1(text))) << text;
+    }
+}
+
+TEST_F(FieldFixture, TypedTextRefusesCharactersAFileCannotHold)
+{
+    f("Nome").setAsString(QStringLiteral("\tb\r\n"));
+    for (const QString& text : {QStringLiteral("a\x01"), QString(QChar(0)), QStringLiteral("\x1b"), QString(QChar(0xFFFF))})
+        EXPECT_THROW(f("Nome").setAsString(text), DataSetError);
+    EXPECT_EQ(f("Nome").asString(), QStringLiteral("\tb\r\n"));
+}
+
+TEST_F(FieldFixture, TwoDigitYearsAreTheNearestYearEndingInThem)
+{
+    qx::setTodayForTwoDigitYears([] { return QDate(2026, 12, 7); });
+    const struct {
+        const char* text;
+        QDate date;
+    } cases[] = {
+        {"1/2/25", QDate(2025, 2, 1)},   {"01/02/76", QDate(1976, 2, 1)}, {"1/2/75", QDate(2075, 2, 1)},
+        {"31/12/00", QDate(2000, 12, 31)}, {"9/9/99", QDate(1999, 9, 9)}, {" 5/6/2024 ", QDate(2024, 6, 5)},
+    };
+    for (const auto& c : cases) {
+        f("Data").setAsString(QString::fromLatin1(c.text));
+        EXPECT_EQ(f("Data").asDate(), c.date) << c.text;
+    }
+    qx::setTodayForTwoDigitYears([] { return QDate(2080, 1, 1); });
+    f("Data").setAsString(QStringLiteral("1/2/30"));
+    EXPECT_EQ(f("Data").asDate(), QDate(2030, 2, 1));  // 50 years before
+    f("Data").setAsString(QStringLiteral("1/2/29"));
+    EXPECT_EQ(f("Data").asDate(), QDate(2129, 2, 1));  // 49 after
+    qx::setTodayForTwoDigitYears(nullptr);
+    for (const char* text : {"1/2/5", "1/2/025", "29/2/25", "1/2/20245"})
+        EXPECT_THROW(f("Data").setAsString(QString::fromLatin1(text)), DataSetError) << text;
 }
 
 TEST_F(FieldFixture, DatesParseAndShowAsDayMonthYear)

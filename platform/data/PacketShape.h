@@ -1,0 +1,14 @@
+#pragma once
+// What a data packet must hold beyond well-formed values, checked while it is read so that a
+// damaged file is refused at its first wrong row, before its rows take any memory.
+
+#include <QString>
+
+namespace qx {
+
+struct PacketShape {
+    int maxRows = -1;  // at most this many rows; -1: any number
+    QString keyField;  // when set: an integer field every row gives, no two rows alike
+};
+
+}  // namespace qx
