@@ -2,6 +2,8 @@
 // with their child chains), page footers at the paper's bottom; items placed in millimetres.
 #include "platform/report/ReportOutput.h"
 
+#include <limits>
+
 namespace qx::report {
 
 namespace {
@@ -18,7 +20,7 @@ public:
     {
         for (ReportBand* b = &band; b; b = b->childBand()) {
             if (!b->enabled)
-                return true;  // a skipped band takes its children with it
+                continue;  // a disabled band leaves its place to the bands chained after it
             bool print = true;
             if (b->beforePrint)
                 b->beforePrint(*b, print);
@@ -35,10 +37,11 @@ public:
         return true;
     }
 
+    // A footer is placed whole, also where it hangs past the paper's edge (the device clips it).
     void placeAt(ReportBand& band, double top)
     {
         y_ = top;
-        placeChain(band, list_.paperHeightMm);
+        placeChain(band, std::numeric_limits<double>::infinity());
     }
 
     double top() const { return y_; }
@@ -99,7 +102,7 @@ DisplayList LayoutPage(ReportPage& page)
     list.printed = true;
 
     const std::vector<ReportBand*> footers = bandsOf(page, ReportBand::Kind::PageFooter);
-    double footerTop = list.paperHeightMm;
+    double footerTop = page.frameLengthMm > 0 ? page.topMargin + page.frameLengthMm : list.paperHeightMm;
     for (const ReportBand* f : footers)
         if (f->enabled)
             footerTop -= toMm(f->height);

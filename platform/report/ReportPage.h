@@ -6,7 +6,8 @@
 //                   printer index; owns its bands. Events: beforePrint (may cancel the page),
 //                   needData (one more detail row or not).
 //   ReportBand      title, page header, detail, child (chained after its parent with setChild),
-//                   page footer; height and width in report pixels (96 per inch); enabled; owns its
+//                   page footer; height and width in report pixels (96 per inch); enabled (a
+//                   disabled band is left out, the bands chained after it still print); owns its
 //                   items, in child order (childIndex). Event: beforePrint (may skip the band).
 //   ReportItem      left/top/width/height in report pixels relative to the band; name; enabled.
 //     ReportLabel     fixed caption.
@@ -156,6 +157,9 @@ public:
     double leftMargin = 0, topMargin = 0;  // millimetres
     int tag = 0;
     int printerIndex = -1;  // -1: the system's current printer
+    // When positive, page footers end this far below the top margin instead of at the paper's
+    // bottom edge, so that an offset moves them with the other bands.
+    double frameLengthMm = 0;
     PrintHandler beforePrint;
     // Asked before each detail row; without a handler the detail band prints once.
     NeedDataHandler needData;

@@ -5,6 +5,7 @@
 #include "platform/image/PagePicture.h"
 #include "platform/layout/Coordinates.h"
 #include "platform/layout/PageLayout.h"
+#include "print/forms/LayoutBoxes.h"
 #include "platform/widgets/ScreenFonts.h"
 #include "print/forms/CalibrationMarks.h"
 #include "print/forms/DateBoxes.h"
@@ -15,24 +16,6 @@
 using namespace qx::report;
 
 namespace {
-
-TextAlignment alignmentOf(qx::BoxAlign a)
-{
-    switch (a) {
-    case qx::BoxAlign::Left: return TextAlignment::Left;
-    case qx::BoxAlign::Center: return TextAlignment::Center;
-    case qx::BoxAlign::Right: return TextAlignment::Right;
-    }
-    return TextAlignment::Left;
-}
-
-void setGeometry(ReportItem& item, const QRect& px)
-{
-    item.left = px.left();
-    item.top = px.top();
-    item.width = px.width();
-    item.height = px.height();
-}
 
 const qx::ReportPlacement& placementOf(const qx::PageLayout& layout, const char* name)
 {
@@ -96,9 +79,9 @@ void addDataTexts(ReportBand& band, const ReportPageSpec& spec, const qx::PageLa
         const int occurrence = ++seen[box.field];
         const DateBoxSpec* date = dateBoxOf(QString::fromLatin1(spec.form), layout.name, box.field, occurrence);
         auto& text = band.add<ReportDataText>(date ? QString::fromLatin1(date->name) : names.next());
-        setGeometry(text, qx::reportRect(box.mm, placement));
+        PlaceItem(text, qx::reportRect(box.mm, placement));
         text.font = ReportFont{family, box.fontPx, false};
-        text.alignment = alignmentOf(box.align);
+        text.alignment = TextAlignmentOf(box.align);
         text.dataSet = designDataSet;
         text.dataField = designDataSet ? box.field : QStringLiteral("TEST");
         if (date)
@@ -109,7 +92,7 @@ void addDataTexts(ReportBand& band, const ReportPageSpec& spec, const qx::PageLa
 ReportPicture& addPicture(ReportBand& band, const QString& name, const QRect& px, const QImage& image)
 {
     auto& p = band.add<ReportPicture>(name);
-    setGeometry(p, px);
+    PlaceItem(p, px);
     p.picture = image;
     return p;
 }
@@ -156,7 +139,7 @@ void buildPage(ReportPage& page, const ReportPageSpec& spec, DataTextNames& name
 
 }  // namespace
 
-ReportForms::ReportForms(TdmMain& dm)
+ReportForms::ReportForms(TdmMain& dm) : FormRpt_M3(dm), FormRpt_M3Cont(dm), FormRpt_M3A(dm)
 {
     for (TReportForm* f : {&FormRpt_M1, &FormRpt_M1_A4, &FormRpt_AnexoA, &FormRpt_AnexoASeg, &FormRpt_AnexoABank,
                            &FormRpt_AnexoB, &FormRpt_AnexoBSeg, &FormRpt_AnexoBBank, &FormRpt_M4}) {
@@ -169,8 +152,9 @@ ReportForms::ReportForms(TdmMain& dm)
 
 TReportForm* ReportForms::form(const QString& name)
 {
-    for (TReportForm* f : {&FormRpt_M1, &FormRpt_M1_A4, &FormRpt_AnexoA, &FormRpt_AnexoASeg, &FormRpt_AnexoABank,
-                           &FormRpt_AnexoB, &FormRpt_AnexoBSeg, &FormRpt_AnexoBBank, &FormRpt_M4})
+    for (TReportForm* f : std::initializer_list<TReportForm*>{
+             &FormRpt_M1, &FormRpt_M1_A4, &FormRpt_AnexoA, &FormRpt_AnexoASeg, &FormRpt_AnexoABank, &FormRpt_AnexoB,
+             &FormRpt_AnexoBSeg, &FormRpt_AnexoBBank, &FormRpt_M4, &FormRpt_M3, &FormRpt_M3Cont, &FormRpt_M3A})
         if (f->name() == name)
             return f;
     return nullptr;

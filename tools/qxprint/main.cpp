@@ -23,14 +23,15 @@ void fail(const QString& why) { std::fprintf(stderr, "qxprint: %s\n", qPrintable
 
 QString millimetres(double v) { return QString::number(v, 'f', 2); }
 
+// Data texts by their field, labels (the sums of the list faces) by their name.
 void printBoxes(const qx::report::DisplayList& list)
 {
-    for (const qx::report::DisplayText& t : list.texts)
-        if (t.dataText) {
-            const QPointF a = t.anchor();
-            PrintLine(QStringList{QStringLiteral("BOX"), t.field, millimetres(a.x()), millimetres(a.y()), EscapeText(t.text)}
-                          .join(QLatin1Char('\t')));
-        }
+    for (const qx::report::DisplayText& t : list.texts) {
+        const QPointF a = t.anchor();
+        PrintLine(QStringList{QStringLiteral("BOX"), t.dataText ? t.field : t.name, millimetres(a.x()), millimetres(a.y()),
+                              EscapeText(t.text)}
+                      .join(QLatin1Char('\t')));
+    }
 }
 
 int printPage(TdmMain& dm, const PrintInvocation& inv)
@@ -46,7 +47,7 @@ int printPage(TdmMain& dm, const PrintInvocation& inv)
     SetAutoMapPresenter({});
 
     const QList<int> errors = RecalcCheckAndGate(dm);
-    const std::optional<PrintTarget> target = PrintTargetOf(forms, inv.pageCode, !inv.a3, SectorOf(dm), inv.item);
+    const std::optional<PrintTarget> target = PrintTargetOf(forms, dm, inv.pageCode, !inv.a3, SectorOf(dm), inv.item);
     if (!target) {
         fail(QStringLiteral("no report page for page code %1 and that item").arg(inv.pageCode));
         return 1;

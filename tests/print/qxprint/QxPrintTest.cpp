@@ -87,7 +87,7 @@ TEST_F(QxPrintTest, PageCodeAndItemChooseTheReportPage)
         {"6012", {}, 0, "PRINTED\tFormRpt_M4.QuickRepp2\t6012"},
         {"6011", Words("--item 1"), 1, nullptr},  // the back item is for insurers only
         {"1011", Words("--a3 --item 2"), 1, nullptr},
-        {"4011", {}, 1, nullptr},
+        {"4011", Words("--item 2"), 1, nullptr},  // an empty list has one sheet, ending on its front
     };
     for (const Case& c : cases) {
         const ToolRun r = printPage(c.code, c.options);

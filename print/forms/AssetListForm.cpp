@@ -1,0 +1,28 @@
+#include "print/forms/AssetListForm.h"
+
+#include "core/module/TdmMain.h"
+
+using qx::report::ReportPage;
+
+AssetListForm::AssetListForm(const QString& name, TdmMain& dm, AssetFaceSetup front, AssetFaceSetup back,
+                             bool withFace)
+    : TReportForm(name),
+      QuickRepP1(addPage(QString::fromLatin1(front.spec.page))),
+      QuickRepP2(addPage(QString::fromLatin1(back.spec.page))),
+      Front(dm, QuickRepP1, front.spec, front.list, std::move(front.sumFields), withFace, front.rowless),
+      Back(dm, QuickRepP2, back.spec, back.list, std::move(back.sumFields), withFace, back.rowless),
+      dm_(dm)
+{
+    QuickRepP1.beforePrint = [this](ReportPage& s, bool& p) { QuickRepP1BeforePrint(s, p); };
+    QuickRepP1.needData = [this](ReportPage& s, bool& m) { QuickRepP1NeedData(s, m); };
+    QuickRepP2.beforePrint = [this](ReportPage& s, bool& p) { QuickRepP2BeforePrint(s, p); };
+    QuickRepP2.needData = [this](ReportPage& s, bool& m) { QuickRepP2NeedData(s, m); };
+}
+
+bool AssetListForm::StartFace(AssetFace& face, const ReportPage& sender, int target, qx::ClientDataSet* obs, int page)
+{
+    face.ShowMarksForTag(sender.tag);
+    face.Start(target);
+    const bool observations = obs && dm_.ObsPageHasText(*obs, page, true);
+    return face.HasRows() || observations;
+}
