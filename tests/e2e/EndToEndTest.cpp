@@ -1,0 +1,172 @@
+// The program under a person's hands: it starts and asks for a folder by itself; a new folder is
+// made and its sector chosen; the declaration is typed by keys, editor after editor, jumping
+// through the editors' menus; every alert is clicked to its box; the folder is saved, the
+// program quits, starts again and opens the folder: every typed value is there.
+#include "Declaration.h"
+#include "EditorWalker.h"
+#include "ProgramRun.h"
+#include "support/ModalScript.h"
+#include "support/ScriptedMessages.h"
+#include "ui/dialogs/TFormSelectSector.h"
+#include "ui/mainwindow/BrowseForFolder.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Visit {
+    QString form;
+    std::span<const Entry> rows;
+};
+
+// Consecutive rows of one editor make one visit.
+std::vector<Visit> Visits(const std::vector<Entry>& rows)
+{
+    std::vector<Visit> out;
+    std::size_t begin = 0;
+    while (begin < rows.size()) {
+        std::size_t end = begin;
+        while (end < rows.size() && qstrcmp(rows[end].form, rows[begin].form) == 0)
+            ++end;
+        out.push_back({QString::fromLatin1(rows[begin].form), std::span(rows).subspan(begin, end - begin)});
+        begin = end;
+    }
+    return out;
+}
+
+// The jump action of an editor's menu that opens `form`.
+const char* JumpTo(const QString& form)
+{
+    if (form.startsWith(QLatin1String("FormFillAnexoA")))
+        return "ActionFillAnexoA";
+    if (form.startsWith(QLatin1String("FormFillAnexoB")))
+        return "ActionFillAnexoB";
+    if (form == QLatin1String("FormFillM3A"))
+        return "ActionFillM3A";
+    if (form == QLatin1String("FormFillM3"))
+        return "ActionFillM3";
+    if (form == QLatin1String("FormFillM4"))
+        return "ActionFillM4";
+    return "ActionFillM1";
+}
+
+void WaitUntil(const std::function<bool()>& done, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+struct SectorCase {
+    int sectorId;
+    const std::vector<Entry>& (*declaration)();
+};
+
+class EndToEnd : public ::testing::TestWithParam<SectorCase> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        folder = root.path() + QStringLiteral("/Declaracao 2023");
+        QDir().mkpath(folder);
+        SetFolderBrowser([this](QWidget*, const QString&, const QString&) { return folder; });
+    }
+    void TearDown() override { SetFolderBrowser(nullptr); }
+
+    void ChooseSector(int sectorId)
+    {
+        modals.then([sectorId](QWidget& w) {
+            auto& dialog = static_cast<TFormSelectSector&>(w);
+            QRadioButton* radio = sectorId == 11 ? dialog.RadioButtonSegurador
+                                : sectorId == 21 ? dialog.RadioButtonBank
+                                                 : dialog.RadioButtonGeral;
+            radio->click();
+            dialog.BitBtn1->click();
+        });
+    }
+
+    // Every visit typed by keys in the editor it opens; each visit ends by the menu jump to the
+    // next editor, the last one by closing.
+    void TypeDeclaration(ProgramRun& run, const std::vector<Visit>& visits)
+    {
+        for (std::size_t i = 0; i < visits.size(); ++i) {
+            modals.then([&, i](QWidget& w) {
+                auto* editor = qobject_cast<TFormFill*>(&w);
+                const bool right = editor && editor->objectName() == visits[i].form;
+                EXPECT_TRUE(right) << "visit " << i << " expected " << visits[i].form.toStdString() << ", got "
+                                   << w.objectName().toStdString();
+                if (!editor)
+                    return;
+                if (right) {
+                    FillEditorByKeys(*editor, visits[i].rows);
+                    for (int p = 0; p < editor->PageCount(); ++p)
+                        alertsClicked += ClickEveryAlert(*editor, p);
+                }
+                if (i + 1 < visits.size())
+                    editor->findChild<QAction*>(QString::fromLatin1(JumpTo(visits[i + 1].form)))->trigger();
+                else
+                    editor->ActionClose->trigger();
+            });
+        }
+        run.main().ActionFillM1->trigger();
+        EXPECT_TRUE(modals.done()) << "an editor did not open";
+    }
+
+    QTemporaryDir root;
+    QString folder;
+    ScriptedMessages messages;
+    ModalScript modals;
+    int alertsClicked = 0;
+};
+
+TEST_P(EndToEnd, DeclarationTypedByKeysIsStoredAndComesBackAfterARestart)
+{
+    const SectorCase c = GetParam();
+    const std::vector<Entry>& declaration = c.declaration();
+    const std::vector<Visit> visits = Visits(declaration);
+    {
+        ProgramRun run(&messages);
+        ChooseSector(c.sectorId);
+        run.main().show();
+        WaitUntil([&] { return !run.dm().CurrentFormFolder.isEmpty(); });
+        ASSERT_FALSE(run.dm().CurrentFormFolder.isEmpty()) << "the folder chooser did not come up by itself";
+        EXPECT_TRUE(messages.codes().contains(QStringLiteral("DM-008")));
+        ASSERT_EQ(run.dm().cdsSys.fieldByName(u"Sector_ID").asInteger(), c.sectorId);
+
+        TypeDeclaration(run, visits);
+        if (HasFatalFailure())
+            return;
+        run.main().ActionSaveAll->trigger();
+        run.main().ActionQuit->trigger();
+        EXPECT_TRUE(run.dm().CurrentFormFolder.isEmpty()) << "quit leaves the folder open";
+    }
+    for (const ShownMessage& m : messages.shown)
+        EXPECT_NE(m.dlgType, dtError) << m.code.toStdString() << ": " << m.eng.toStdString() << m.por.toStdString();
+    messages.clear();
+
+    ProgramRun again(&messages);
+    again.main().FirstPaint = false;
+    again.main().show();
+    again.main().ActionSelectFolder->trigger();
+    ASSERT_FALSE(again.dm().CurrentFormFolder.isEmpty());
+    for (const Entry& row : declaration) {
+        TFormFill* editor = again.Editor(QString::fromLatin1(row.form));
+        ASSERT_NE(editor, nullptr) << row.form;
+        qx::ClientDataSet& ds = *editor->PageAt(row.page).spec.dataSet;
+        const qx::Field& f = ds.fieldByName(QString::fromLatin1(row.field));
+        EXPECT_TRUE(Holds(f, row)) << ds.name().toStdString() << "." << row.field << " holds \""
+                                   << f.asString().toStdString() << "\", typed \"" << row.typed << "\"";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sectors, EndToEnd,
+                         ::testing::Values(SectorCase{0, &DeclarationSector0}, SectorCase{11, &DeclarationSector11}),
+                         [](const auto& info) { return "Sector" + std::to_string(info.param.sectorId); });
+
+}  // namespace

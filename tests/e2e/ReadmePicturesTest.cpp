@@ -1,0 +1,69 @@
+// The README's pictures, rendered offscreen from the real program over a filled folder: the main
+// window, the M/1 editor with its alert frame, the print dialog. Written only when
+// QX_PICTURES_DIR names a folder (scripts/readme-pictures); skipped otherwise.
+#include "ProgramRun.h"
+#include "support/ModalScript.h"
+#include "support/ScriptedMessages.h"
+#include "ui/dialogs/TFormSelectSector.h"
+#include "ui/editors/SampleValues.h"
+#include "ui/framework/TFrameDBGridAlert.h"
+#include "ui/mainwindow/BrowseForFolder.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+bool Save(QWidget& w, const QString& dir, const char* name)
+{
+    Settle();
+    return w.grab().save(dir + QLatin1Char('/') + QLatin1String(name));
+}
+
+TEST(ReadmePictures, MainWindowEditorWithAlertsPrintDialog)
+{
+    const QString out = qEnvironmentVariable("QX_PICTURES_DIR");
+    if (out.isEmpty())
+        GTEST_SKIP() << "QX_PICTURES_DIR not set";
+    QDir().mkpath(out);
+    QTemporaryDir root;
+    const QString folder = root.path() + QStringLiteral("/Declaracao 2023");
+    QDir().mkpath(folder);
+    SetFolderBrowser([&](QWidget*, const QString&, const QString&) { return folder; });
+    ScriptedMessages messages;
+    ProgramRun run(&messages);
+    ModalScript modals;
+    modals.then([](QWidget& w) { static_cast<TFormSelectSector&>(w).BitBtn1->click(); });
+    run.main().FirstPaint = false;
+    run.main().resize(1000, 640);
+    run.main().show();
+    run.main().ActionSelectFolder->trigger();
+    ASSERT_FALSE(run.dm().CurrentFormFolder.isEmpty());
+    FillPages(run.dm());
+    // The period ends before it starts: the M/1 front page has an error to show.
+    run.dm().cdsM1P1.edit();
+    run.dm().cdsM1P1.fieldByName(u"Periodo_a").setAsString(QStringLiteral("01/01/2022"));
+    run.dm().cdsM1P1.post();
+    EXPECT_TRUE(Save(run.main(), out, "main-window.png"));
+
+    TFormFill& editor = *run.Editor(QStringLiteral("FormFillM1"));
+    editor.resize(1000, 760);
+    editor.show();
+    Settle();
+    TFormFill::Page& page = editor.PageAt(0);
+    EXPECT_TRUE(page.FrameDBGridAlert->isVisible()) << "no alert to show";
+    EXPECT_TRUE(Save(editor, out, "editor-with-alerts.png"));
+    editor.close();
+    SetFolderBrowser(nullptr);
+}
+
+}  // namespace
