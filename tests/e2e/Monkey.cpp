@@ -103,6 +103,14 @@ void Monkey::Step()
     }
     if (CloseForeignDialog(*window))
         return;
+    ++windows[window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className()) : window->objectName()];
+    // In the main window a person mostly picks a command; clicks on its empty band do little.
+    if (window == home_.data()) {
+        if (Pick(2) == 0) {
+            Command(*window);
+            return;
+        }
+    }
     switch (Pick(10)) {
     case 0:
     case 1:
@@ -160,6 +168,17 @@ void Monkey::Click(QWidget& window)
         QTest::mouseDClick(w, Qt::LeftButton, {}, at);
     else
         QTest::mouseClick(w, Pick(10) == 0 ? Qt::RightButton : Qt::LeftButton, {}, at);
+}
+
+void Monkey::Command(QWidget& window)
+{
+    QList<QAction*> actions = window.findChildren<QAction*>();
+    actions.removeIf([](QAction* a) { return !a->isEnabled() || a->isSeparator() || a->menu(); });
+    if (actions.isEmpty())
+        return;
+    QAction* a = actions[Pick(int(actions.size()))];
+    ++eventsByKind[QStringLiteral("command")];
+    a->trigger();
 }
 
 void Monkey::Wheel(QWidget& window)

@@ -29,6 +29,7 @@ public:
     std::map<QString, int> messageCodes;
     std::map<QString, int> lastResortErrors;
     std::map<QString, int> eventsByKind;
+    std::map<QString, int> windows;  // events per window they went to
 
     int present(const QString& chn, const QString& por, const QString& eng, std::uint8_t dlgType,
                 const QString& code) override;
@@ -39,6 +40,7 @@ private:
     void KeyPress(QWidget& window);
     void Click(QWidget& window);
     void Wheel(QWidget& window);
+    void Command(QWidget& window);
     QWidget* RandomChild(QWidget& window);
     bool CloseForeignDialog(QWidget& window);
     void CloseModals();

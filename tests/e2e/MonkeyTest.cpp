@@ -66,6 +66,8 @@ TEST(Monkey, RandomKeysClicksAndWheelOverAFilledFolder)
         std::cout << "monkey: seed " << seed << ", " << events << " events in " << clock.elapsed() << " ms;";
         for (const auto& [kind, n] : monkey.eventsByKind)
             std::cout << " " << kind.toStdString() << " " << n << ";";
+        for (const auto& [window, n] : monkey.windows)
+            std::cout << " " << window.toStdString() << " " << n << ";";
         std::cout << " refused inputs " << monkey.refusedInputs << "; messages";
         for (const auto& [code, n] : monkey.messageCodes)
             std::cout << " " << code.toStdString() << "×" << n;
