@@ -2,6 +2,7 @@
 // A declaration as a person fills it in: one row per box touched, in the order the walk reaches
 // them (editor by editor, page by page, boxes in Enter order). An editor may come back later
 // (M/1's auto-calc buttons read the annexes and M/4, so they are pressed after those are filled).
+// A field typed again later holds its last text.
 
 #include <vector>
 
@@ -10,6 +11,7 @@ enum class Press {
     Space,            // a tick box toggled with the space bar
     CalendarNextDay,  // the text typed, then the date button and the day after it picked
     AutoCalc,         // the box's auto-calc button pressed (its question answered Yes)
+    AtAlert,          // after the page is posted: its alert clicked, the text typed where it leads
 };
 
 struct Entry {

@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -108,6 +109,12 @@ void Act(QWidget* box, const Entry& row)
         box->setFocus();  // the person clicks back into the box to walk on
         break;
     }
+    case Press::AtAlert:
+        if (qobject_cast<QLineEdit*>(box))
+            TypeText(box, QString::fromUtf8(row.typed));
+        else
+            QTest::keyClick(box, Qt::Key_Space);
+        break;
     case Press::AutoCalc: {
         QToolButton* button = ButtonBeside(*box, true);
         ASSERT_NE(button, nullptr) << "no auto-calc button beside " << row.field;
@@ -181,6 +188,30 @@ void FillPageByKeys(TFormFill& editor, int page, std::span<const Entry> rows)
     Settle();
 }
 
+// The page posted from the menu, then each fix typed at the box its alert leads to.
+void FixAtAlerts(TFormFill& editor, int page, std::span<const Entry> fixes)
+{
+    editor.miPost->trigger();
+    Settle();
+    TFrameDBGridAlert& frame = *editor.PageAt(page).FrameDBGridAlert;
+    QAbstractItemView* grid = frame.DBGridAlert;
+    for (const Entry& fix : fixes) {
+        bool clicked = false;
+        for (int r = 0; r < grid->model()->rowCount() && !clicked; ++r) {
+            Click(grid->viewport(), grid->visualRect(grid->model()->index(r, 0)).center());
+            clicked = frame.CurrentFieldName().compare(QString::fromUtf8(fix.field), Qt::CaseInsensitive) == 0;
+        }
+        ASSERT_TRUE(clicked) << "no alert points at " << fix.field;
+        QWidget* box = QApplication::focusWidget();
+        ASSERT_EQ(FieldOf(box).toLower().toStdString(), QString::fromUtf8(fix.field).toLower().toStdString())
+            << "the alert does not lead to its box";
+        Act(box, fix);
+        QTest::keyClick(box, Qt::Key_Return);
+        editor.miPost->trigger();
+        Settle();
+    }
+}
+
 void FillEditorByKeys(TFormFill& editor, std::span<const Entry> rows)
 {
     std::size_t begin = 0;
@@ -188,7 +219,13 @@ void FillEditorByKeys(TFormFill& editor, std::span<const Entry> rows)
         std::size_t end = begin;
         while (end < rows.size() && rows[end].page == rows[begin].page)
             ++end;
-        FillPageByKeys(editor, rows[begin].page, rows.subspan(begin, end - begin));
+        std::vector<Entry> walk, fixes;
+        for (const Entry& row : rows.subspan(begin, end - begin))
+            (row.press == Press::AtAlert ? fixes : walk).push_back(row);
+        if (!walk.empty())
+            FillPageByKeys(editor, rows[begin].page, walk);
+        if (!fixes.empty() && !::testing::Test::HasFatalFailure())
+            FixAtAlerts(editor, rows[begin].page, fixes);
         if (::testing::Test::HasFatalFailure())
             return;
         begin = end;

@@ -1,11 +1,12 @@
 // The README's pictures, rendered offscreen from the real program over a filled folder: the main
 // window, the M/1 editor with its alert frame, the print dialog. Written only when
 // QX_PICTURES_DIR names a folder (scripts/readme-pictures); skipped otherwise.
+#include "Declaration.h"
+#include "EditorWalker.h"
 #include "ProgramRun.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedMessages.h"
 #include "ui/dialogs/TFormSelectSector.h"
-#include "ui/editors/SampleValues.h"
 #include "ui/framework/TFrameDBGridAlert.h"
 #include "ui/mainwindow/BrowseForFolder.h"
 
@@ -48,10 +49,20 @@ TEST(ReadmePictures, MainWindowEditorWithAlertsPrintDialog)
     run.main().show();
     run.main().ActionSelectFolder->trigger();
     ASSERT_FALSE(run.dm().CurrentFormFolder.isEmpty());
-    FillPages(run.dm());
-    // The period ends before it starts: the M/1 front page has an error to show.
+    // The general sector's declaration, with a period that ends before it starts: the M/1 front
+    // page has an error to show.
+    for (const Entry& row : DeclarationSector0()) {
+        qx::ClientDataSet& ds = *run.Editor(QString::fromLatin1(row.form))->PageAt(row.page).spec.dataSet;
+        ds.edit();
+        qx::Field& f = ds.fieldByName(QString::fromLatin1(row.field));
+        if (row.press == Press::Space)
+            f.setAsBoolean(true);
+        else
+            f.setAsString(StoredText(row));
+        ds.post();
+    }
     run.dm().cdsM1P1.edit();
-    run.dm().cdsM1P1.fieldByName(u"Periodo_a").setAsString(QStringLiteral("01/01/2022"));
+    run.dm().cdsM1P1.fieldByName(u"Periodo_a").setAsString(QStringLiteral("31/12/2022"));
     run.dm().cdsM1P1.post();
     EXPECT_TRUE(Save(run.main(), out, "main-window.png"));
 
