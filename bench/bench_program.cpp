@@ -6,6 +6,8 @@
 #include "core/msgdlg/UtilityStartup.h"
 #include "core/robustness/SampleFolder.h"
 #include "e2e/ProgramRun.h"
+#include "platform/widgets/DataEdit.h"
+#include "ui/framework/EditorTabs.h"
 #include "ui/mainwindow/BrowseForFolder.h"
 
 #include <QAction>
