@@ -4,6 +4,7 @@
 // program quits, starts again and opens the folder: every typed value is there.
 #include "Declaration.h"
 #include "EditorWalker.h"
+#include "PrintWalker.h"
 #include "ProgramRun.h"
 #include "core/check/RuleText.h"
 #include "support/ModalScript.h"
@@ -119,6 +120,36 @@ protected:
         EXPECT_TRUE(modals.done()) << "an editor did not open";
     }
 
+    // Every editor of the walk once more, from M/1 through the menus: each prints every page of
+    // its form as a test page and then as a final page, into PDF files.
+    void PrintEveryForm(ProgramRun& run, const std::vector<Visit>& visits, const std::vector<Entry>& declaration)
+    {
+        QStringList forms;
+        for (const Visit& v : visits)
+            if (!forms.contains(v.form))
+                forms << v.form;
+        const QString pdfs = root.path() + QStringLiteral("/pdf");
+        QDir().mkpath(pdfs);
+        for (int i = 0; i < forms.size(); ++i) {
+            modals.then([&, i](QWidget& w) {
+                auto* editor = qobject_cast<TFormFill*>(&w);
+                if (!editor)
+                    return;
+                EXPECT_EQ(editor->objectName(), forms[i]);
+                int pages = PrintEveryPageToPdf(*editor, false, pdfs, declaration);
+                if (editor->miPrintA3)
+                    pages += PrintEveryPageToPdf(*editor, true, pdfs, declaration);
+                EXPECT_GT(pages, 0) << forms[i].toStdString() << " printed nothing";
+                if (i + 1 < forms.size())
+                    editor->findChild<QAction*>(QString::fromLatin1(JumpTo(forms[i + 1])))->trigger();
+                else
+                    editor->ActionClose->trigger();
+            });
+        }
+        run.main().ActionFillM1->trigger();
+        EXPECT_TRUE(modals.done());
+    }
+
     QTemporaryDir root;
     QString folder;
     ScriptedMessages messages;
@@ -149,6 +180,8 @@ TEST_P(EndToEnd, DeclarationTypedByKeysIsStoredAndComesBackAfterARestart)
             if (alerts.fieldByName(u"Alert_Type").asInteger() == kErrorAlert)
                 errors << alerts.fieldByName(u"Field_Name").asString() + QStringLiteral(": ") + alerts.fieldByName(u"Msg_Por").asString();
         EXPECT_TRUE(errors.isEmpty()) << "errors left: " << errors.join(QStringLiteral("; ")).toStdString();
+        if (TFormFill::PrintDialog())
+            PrintEveryForm(run, visits, declaration);
         run.main().ActionSaveAll->trigger();
         run.main().ActionQuit->trigger();
         EXPECT_TRUE(run.dm().CurrentFormFolder.isEmpty()) << "quit leaves the folder open";

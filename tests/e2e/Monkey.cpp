@@ -115,8 +115,8 @@ void Monkey::Step()
     case 0:
     case 1:
     case 2:
-    case 3:
-    case 4: KeyPress(*window); break;
+    case 3: KeyPress(*window); break;
+    case 4: TypeBurst(*window); break;
     case 5:
     case 6:
     case 7:
@@ -157,6 +157,24 @@ void Monkey::KeyPress(QWidget& window)
     const Qt::KeyboardModifiers mods = kModifiers[Pick(int(std::size(kModifiers)))];
     ++eventsByKind[QStringLiteral("key")];
     QTest::keyClick(target, key, mods);
+}
+
+// A run of characters as a person types them: digits and what goes with numbers and dates, long
+// enough at times to overflow any amount, and a letter beyond ASCII.
+void Monkey::TypeBurst(QWidget& window)
+{
+    static const QString chars = QStringLiteral("0123456789999999.,-/ aXç");
+    QWidget* focus = QApplication::focusWidget();
+    QPointer<QWidget> target = focus && (focus == &window || window.isAncestorOf(focus)) ? focus : &window;
+    const int length = 1 + Pick(Pick(4) == 0 ? 30 : 8);
+    ++eventsByKind[QStringLiteral("typed")];
+    for (int i = 0; i < length && target && target->isVisible(); ++i) {
+        const QChar ch = chars[Pick(int(chars.size()))];
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(target, char(ch.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
 }
 
 void Monkey::Click(QWidget& window)

@@ -38,6 +38,7 @@ private:
     void Step();
     QWidget* Target() const;
     void KeyPress(QWidget& window);
+    void TypeBurst(QWidget& window);
     void Click(QWidget& window);
     void Wheel(QWidget& window);
     void Command(QWidget& window);
