@@ -6,38 +6,22 @@
 #include "core/msgdlg/UtilityStartup.h"
 #include "core/robustness/SampleFolder.h"
 #include "e2e/ProgramRun.h"
+#include "support/ProcessStatus.h"
 #include "platform/widgets/DataEdit.h"
 #include "ui/framework/EditorTabs.h"
 #include "ui/mainwindow/BrowseForFolder.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
-#include <map>
 
 namespace {
 
 enum FolderKind { kTypical = 0, kLarge = 1 };
 const char* nameOf(int kind) { return kind == kLarge ? "large" : "typical"; }
 
-const QString& sampleFolder(int kind)
-{
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    static std::map<int, QString> paths;
-    auto& dir = dirs[kind];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        TdmMain dm;
-        dmMain = &dm;
-        WriteSampleFolder(dm, dir->path(), kind == kLarge ? kLargeFolder : kTypicalFolder);
-        dmMain = nullptr;
-        paths[kind] = dir->path();
-    }
-    return paths[kind];
-}
+const QString& sampleFolder(int kind) { return GeneratedSampleFolder(kind == kLarge ? kLargeFolder : kTypicalFolder); }
 
 void settle()
 {
@@ -130,14 +114,21 @@ void BM_EditorLaterShow(benchmark::State& state)
     state.SetLabel(QStringLiteral("%1 %2").arg(name, QLatin1String(nameOf(int(state.range(0))))).toStdString());
 }
 
-// Enter on an M/1 back-page amount to the next box, the painting included.
-void BM_EnterToNextBox(benchmark::State& state)
+// The M/1 editor shown on its back page (income lines).
+TFormFill& showM1BackPage(OpenProgram& program)
 {
-    OpenProgram program(int(state.range(0)));
     TFormFill& editor = *program.run.Editor(QStringLiteral("FormFillM1"));
     showAndPaint(editor);
     editor.PageControl->setCurrentIndex(1);
     settle();
+    return editor;
+}
+
+// Enter on an M/1 back-page amount to the next box, the painting included.
+void BM_EnterToNextBox(benchmark::State& state)
+{
+    OpenProgram program(int(state.range(0)));
+    TFormFill& editor = showM1BackPage(program);
     TFormFill::Page& page = editor.PageAt(1);
     for (auto _ : state) {
         state.PauseTiming();
@@ -156,10 +147,7 @@ void BM_EnterToNextBox(benchmark::State& state)
 void BM_PagePostWithAlerts(benchmark::State& state)
 {
     OpenProgram program(int(state.range(0)));
-    TFormFill& editor = *program.run.Editor(QStringLiteral("FormFillM1"));
-    showAndPaint(editor);
-    editor.PageControl->setCurrentIndex(1);
-    settle();
+    TFormFill& editor = showM1BackPage(program);
     TFormFill::Page& page = editor.PageAt(1);
     int n = 0;
     for (auto _ : state) {
@@ -176,16 +164,6 @@ void BM_PagePostWithAlerts(benchmark::State& state)
     state.SetLabel(nameOf(int(state.range(0))));
 }
 
-long peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 // Run on its own (--benchmark_filter=PeakMemory) for the figure of a program that did only this.
 void BM_PeakMemoryLargeFolderEveryEditor(benchmark::State& state)
@@ -199,7 +177,7 @@ void BM_PeakMemoryLargeFolderEveryEditor(benchmark::State& state)
             settle();
         }
     }
-    state.counters["peak_MB"] = double(peakResidentKb()) / 1024.0;
+    state.counters["peak_MB"] = double(ProcessStatusKb("VmHWM")) / 1024.0;
 }
 
 void editorArgs(benchmark::internal::Benchmark* b)

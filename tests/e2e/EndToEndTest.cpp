@@ -9,13 +9,10 @@
 #include "core/check/RuleText.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedMessages.h"
-#include "ui/dialogs/TFormSelectSector.h"
 #include "ui/mainwindow/BrowseForFolder.h"
 
 #include <QAction>
 #include <QElapsedTimer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -80,18 +77,6 @@ protected:
         SetFolderBrowser([this](QWidget*, const QString&, const QString&) { return folder; });
     }
     void TearDown() override { SetFolderBrowser(nullptr); }
-
-    void ChooseSector(int sectorId)
-    {
-        modals.then([sectorId](QWidget& w) {
-            auto& dialog = static_cast<TFormSelectSector&>(w);
-            QRadioButton* radio = sectorId == 11 ? dialog.RadioButtonSegurador
-                                : sectorId == 21 ? dialog.RadioButtonBank
-                                                 : dialog.RadioButtonGeral;
-            radio->click();
-            dialog.BitBtn1->click();
-        });
-    }
 
     // Every visit typed by keys in the editor it opens; each visit ends by the menu jump to the
     // next editor, the last one by closing.
@@ -164,7 +149,7 @@ TEST_P(EndToEnd, DeclarationTypedByKeysIsStoredAndComesBackAfterARestart)
     const std::vector<Visit> visits = Visits(declaration);
     {
         ProgramRun run(&messages);
-        ChooseSector(c.sectorId);
+        ScriptSectorChoice(modals, c.sectorId);
         run.main().show();
         WaitUntil([&] { return !run.dm().CurrentFormFolder.isEmpty(); });
         ASSERT_FALSE(run.dm().CurrentFormFolder.isEmpty()) << "the folder chooser did not come up by itself";

@@ -5,15 +5,12 @@
 //   QX_MONKEY_EVENTS (default 3000) and QX_MONKEY_SEED (default 21) choose the run.
 #include "Monkey.h"
 #include "ProgramRun.h"
-#include "support/ModalScript.h"
 #include "support/ScriptedMessages.h"
-#include "ui/dialogs/TFormSelectSector.h"
 #include "ui/editors/SampleValues.h"
 #include "ui/mainwindow/BrowseForFolder.h"
 
 #include <QAction>
 #include <QElapsedTimer>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,10 +35,7 @@ TEST(Monkey, RandomKeysClicksAndWheelOverAFilledFolder)
     {
         ScriptedMessages messages;
         ProgramRun run(&messages);
-        ModalScript modals;
-        modals.then([](QWidget& w) { static_cast<TFormSelectSector&>(w).BitBtn1->click(); });
-        run.main().FirstPaint = false;
-        run.main().ActionSelectFolder->trigger();
+        OpenNewFolder(run);
         ASSERT_FALSE(run.dm().CurrentFormFolder.isEmpty());
         FillPages(run.dm());
         run.main().ActionSaveAndCloseAll->trigger();

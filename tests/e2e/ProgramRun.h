@@ -4,13 +4,18 @@
 
 #include "core/module/TdmMain.h"
 #include "core/util/Messages.h"
+#include "support/ModalScript.h"
+#include "ui/dialogs/TFormSelectSector.h"
 #include "ui/editors/FillEditors.h"
 #include "ui/framework/TFormFill.h"
 #include "ui/mainwindow/EditorWindow.h"
 #include "ui/mainwindow/ProgramForms.h"
 #include "ui/mainwindow/TFormMain.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
 #include <memory>
 
 class ProgramRun {
@@ -70,3 +75,25 @@ private:
     std::unique_ptr<FillEditors> editors_;
     std::vector<std::unique_ptr<EditorWindow>> windows_;
 };
+
+// The sector dialog that a new folder brings up, answered with `sectorId` (0, 11, 21).
+inline void ScriptSectorChoice(ModalScript& modals, int sectorId)
+{
+    modals.then([sectorId](QWidget& w) {
+        auto& dialog = static_cast<TFormSelectSector&>(w);
+        QRadioButton* radio = sectorId == 11 ? dialog.RadioButtonSegurador
+                            : sectorId == 21 ? dialog.RadioButtonBank
+                                             : dialog.RadioButtonGeral;
+        radio->click();
+        dialog.BitBtn1->click();
+    });
+}
+
+// Opens the new folder the chooser gives through the Open command, in the general sector.
+inline void OpenNewFolder(ProgramRun& run)
+{
+    ModalScript modals;
+    ScriptSectorChoice(modals, 0);
+    run.main().FirstPaint = false;
+    run.main().ActionSelectFolder->trigger();
+}
