@@ -8,15 +8,15 @@
 
 namespace qx::report {
 
-namespace {
-
-QPageLayout fullSheet(const ReportPage& page)
+QPageLayout PaperLayout(const ReportPage& page)
 {
     const QPageSize size(page.paper == PaperSize::A3 ? QPageSize::A3 : QPageSize::A4);
     const auto orientation =
         page.orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     return QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter, QMarginsF(0, 0, 0, 0));
 }
+
+namespace {
 
 constexpr double kMmPerInch = 25.4;
 
@@ -38,7 +38,7 @@ bool WritePdf(const DisplayList& list, const ReportPage& page, const QString& pa
     writer.setResolution(1200);
     writer.setCreator(QStringLiteral("Quendrix"));
     writer.setTitle(page.name());
-    if (!writer.setPageLayout(fullSheet(page)))
+    if (!writer.setPageLayout(PaperLayout(page)))
         return false;
     QPainter painter;
     if (!painter.begin(&writer))
@@ -56,7 +56,7 @@ bool PrintToPrinter(ReportPage& page, QPrinter& printer, bool* printed)
         return true;
     // Full page: the painter's origin is the paper's corner, whatever the printer cannot reach.
     printer.setFullPage(true);
-    printer.setPageLayout(fullSheet(page));
+    printer.setPageLayout(PaperLayout(page));
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

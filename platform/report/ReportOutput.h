@@ -5,6 +5,7 @@
 
 #include "platform/report/DisplayList.h"
 
+class QPageLayout;
 class QPainter;
 class QPrinter;
 
@@ -17,6 +18,9 @@ DisplayList LayoutPage(ReportPage& page);
 // Draws the list with `painter`, whose device has `dotsPerMm` device pixels per millimetre and
 // whose origin is the paper's top left corner.
 void PaintDisplayList(const DisplayList& list, QPainter& painter, double dotsPerMm);
+
+// The page's whole sheet: its paper and orientation, no margins.
+QPageLayout PaperLayout(const ReportPage& page);
 
 // Lays out and prints the page into a PDF file of the page's paper. False when the file cannot be
 // written; `printed` tells whether the page's beforePrint let it print (a cancelled page writes

@@ -73,6 +73,7 @@ void CheckPagePrintable(PrintGate& gate, qx::ClientDataSet& alerts, const GatedP
     if (!PageHasError(alerts, page.pageCode))
         return;
     gate.canPrint = false;
+    gate.errorPageCodes.push_back(page.pageCode);
     gate.errorPagesChn += kCrLf + page.titleChn;
     gate.errorPagesPor += kCrLf + page.titlePor;
 }

@@ -18,6 +18,7 @@ struct GatedPage {
 
 struct PrintGate {
     bool canPrint = true;
+    std::vector<int> errorPageCodes;  // in the order of the titles
     QString errorPagesChn;  // each title preceded by CR LF
     QString errorPagesPor;
 };

@@ -1,5 +1,6 @@
 #include "print/dialog/TFormPrnSetup.h"
 
+#include "core/calc/SectorOf.h"
 #include "core/module/TdmMain.h"
 #include "platform/widgets/ScreenFonts.h"
 #include "core/util/Messages.h"
@@ -64,10 +65,11 @@ QLabel* LinkLabel(const QString& text, QWidget* parent)
 }
 
 // Each page its own job name: a PDF printer names its file after it, so one page's file never
-// replaces another's, nor a final print its test page.
-QString PrintJobName(int pageCode, int pagNum, bool testPage)
+// replaces another's (the M/1 A3 sheets named apart from the A4 pages of the same code, as their
+// offsets are kept apart), nor a final print its test page.
+QString PrintJobName(const QString& pageKey, int pagNum, bool testPage)
 {
-    QString name = QStringLiteral("Quendrix %1").arg(pageCode);
+    QString name = QStringLiteral("Quendrix ") + pageKey;
     if (pagNum > 1)
         name += QStringLiteral("-%1").arg(pagNum);
     return testPage ? name + QStringLiteral(" test") : name;
@@ -218,7 +220,7 @@ SharedKeyDefaults TFormPrnSetup::SharedDefaults() const
 void TFormPrnSetup::FormShow()
 {
     RecalcAndCheckForPrint(dm_);
-    const int sectorId = IntegerOf(dm_.cdsSys, "Sector_ID");
+    const int sectorId = SectorOf(dm_);  // -1 while no sector is chosen: no annex page is gated
     gate_ = CheckDeclarationPrintable(dm_.cdsAlert, sectorId);
     LabelWhyCannotPrintChn->setVisible(!gate_.canPrint);
     LabelWhyCannotPrintPor->setVisible(!gate_.canPrint);
@@ -402,7 +404,7 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
         return;
     const int item = SelectedItem();
     PageSettings& page = SettingsOf(*currentReport_);
-    PagePrintRequest request{page.margins.top, page.margins.left, testPage, 1};
+    PagePrintRequest request{page.margins.top, page.margins.left, testPage, 1, QString()};
     std::vector<qx::ClientDataSet*> lists;  // the lists the report reads row by row
     if (list_.family == PageFamily::M3) {
         lists = {&dm_.cdsM3VCLF};
@@ -412,7 +414,7 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
         lists = {&dm_.cdsM3AAli, &dm_.cdsM3AAba};
         request.pagNum = (item + 2) / 2;
     }
-    request.docName = PrintJobName(PageCode, request.pagNum, testPage);
+    request.docName = PrintJobName(OffsetKey(PageCode, M1OnA4), request.pagNum, testPage);
     QString error;
     PrintOutcome outcome = PrintOutcome::NothingToPrint;
     {

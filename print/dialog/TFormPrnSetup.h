@@ -62,6 +62,7 @@ public:
 
     // ---- state, for the program's tools and tests ----
     bool CanPrint() const { return gate_.canPrint; }
+    const PrintGate& Gate() const { return gate_; }
     ReportPage* CurrentReport() const { return currentReport_; }
     const PageList& PageItems() const { return list_; }
     bool ItemTicked(int index) const;

@@ -1,20 +1,22 @@
-// qxprint: prints one report page of a form folder into a PDF file (see PrintUsageText).
+// qxprint: prints one report page of a form folder into a PDF file through the print dialog's own
+// logic (see PrintUsageText).
 #include "PrintCommandLine.h"
-#include "PrintGate.h"
-#include "PrintTarget.h"
-#include "core/calc/SectorOf.h"
 #include "core/module/TdmMain.h"
 #include "core/util/Clock.h"
 #include "core/util/Messages.h"
-#include "platform/report/ReportOutput.h"
 #include "print/binding/BindReportFields.h"
+#include "PdfFilePrintService.h"
+#include "print/dialog/TFormPrnSetup.h"
 #include "print/forms/EditorBindings.h"
+#include "print/forms/ReportFormPages.h"
 #include "print/forms/ReportForms.h"
 #include "tools/qxfolder/FieldText.h"
 #include "tools/qxfolder/ToolOutput.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <cstdio>
 
 namespace {
@@ -23,15 +25,38 @@ void fail(const QString& why) { std::fprintf(stderr, "qxprint: %s\n", qPrintable
 
 QString millimetres(double v) { return QString::number(v, 'f', 2); }
 
+void printLine(const QStringList& fields) { PrintLine(fields.join(QLatin1Char('\t'))); }
+
 // Data texts by their field, labels (the sums of the list faces) by their name.
 void printBoxes(const qx::report::DisplayList& list)
 {
     for (const qx::report::DisplayText& t : list.texts) {
         const QPointF a = t.anchor();
-        PrintLine(QStringList{QStringLiteral("BOX"), t.dataText ? t.field : t.name, millimetres(a.x()), millimetres(a.y()),
-                              EscapeText(t.text)}
-                      .join(QLatin1Char('\t')));
+        printLine({QStringLiteral("BOX"), t.dataText ? t.field : t.name, millimetres(a.x()), millimetres(a.y()),
+                   EscapeText(t.text)});
     }
+}
+
+void printItems(const PageList& list)
+{
+    for (size_t i = 0; i < list.items.size(); ++i)
+        printLine({QStringLiteral("ITEM"), QString::number(i), list.items[i].enabled ? QStringLiteral("1") : QStringLiteral("0"),
+                   EscapeText(list.items[i].text)});
+}
+
+void printRefused(const PrintGate& gate)
+{
+    QStringList codes;
+    for (int code : gate.errorPageCodes)
+        codes << QString::number(code);
+    printLine({QStringLiteral("REFUSED"), codes.join(QLatin1Char(' '))});
+}
+
+// Types an offset from the command line into the dialog's edit, as a user would.
+void typeOffset(QLineEdit& edit, const std::optional<double>& mm)
+{
+    if (mm)
+        edit.setText(QString::number(*mm, 'f', 6));
 }
 
 int printPage(TdmMain& dm, const PrintInvocation& inv)
@@ -42,42 +67,55 @@ int printPage(TdmMain& dm, const PrintInvocation& inv)
         return 1;
     }
     ReportForms forms(dm);
+    ReportFormPages pages(forms);
     SetAutoMapPresenter([] {});  // a mismatch shows its message; there is no window to show here
     BindReportPagesFromLayouts(forms, dm);
     SetAutoMapPresenter({});
 
-    const QList<int> errors = RecalcCheckAndGate(dm);
-    const std::optional<PrintTarget> target = PrintTargetOf(forms, dm, inv.pageCode, !inv.a3, SectorOf(dm), inv.item);
-    if (!target) {
+    SystemPrintService printers;
+    PdfFilePrintService service(printers, inv.out);
+    TFormPrnSetup dialog(dm, pages, service);
+    dialog.setDecimalSeparator(u'.');
+    dialog.PageCode = inv.pageCode;
+    dialog.M1OnA4 = !inv.a3;
+    dialog.FormShow();
+
+    const PageList& list = dialog.PageItems();
+    printItems(list);
+    const int item = inv.item < 0 ? list.initial : inv.item;
+    if (item < 0 || item >= int(list.items.size())) {
         fail(QStringLiteral("no report page for page code %1 and that item").arg(inv.pageCode));
         return 1;
     }
-    if (!inv.test && !errors.isEmpty()) {
-        QStringList codes;
-        for (int code : errors)
-            codes << QString::number(code);
-        PrintLine(QStringLiteral("REFUSED\t") + codes.join(QLatin1Char(' ')));
+    dialog.CheckListBoxRptPage->setCurrentRow(item);
+    printLine({QStringLiteral("SELECTED"), QString::number(item)});
+    if (!inv.test && !dialog.CanPrint()) {
+        printRefused(dialog.Gate());
         return 1;
     }
-    qx::report::ReportPage& page = *target->page;
-    page.tag = inv.test ? 10 : 0;
-    if (inv.left)
-        page.leftMargin = *inv.left;
-    if (inv.top)
-        page.topMargin = *inv.top;
-    const qx::report::DisplayList list = qx::report::LayoutPage(page);
-    if (!list.printed) {
-        PrintLine(QStringLiteral("NOTHING\t%1").arg(target->pageCode));
+    if (!list.items[size_t(item)].enabled) {
+        fail(QStringLiteral("item %1 of the page list cannot print").arg(item));
+        return 1;
+    }
+    typeOffset(*dialog.EditLeftMargin, inv.left);
+    typeOffset(*dialog.EditTopMargin, inv.top);
+    dialog.btnPrintClick(inv.test);
+
+    FormReportPage& page = *pages.formPage(dialog.PageCode, dialog.M1OnA4);
+    switch (service.lastOutcome().value_or(PrintOutcome::Failed)) {
+    case PrintOutcome::Printed:
+        if (inv.boxes)
+            printBoxes(page.lastPrinted());
+        printLine({QStringLiteral("PRINTED"), page.name(), QString::number(dialog.PageCode)});
         return 0;
+    case PrintOutcome::NothingToPrint:
+        printLine({QStringLiteral("NOTHING"), QString::number(dialog.PageCode)});
+        return 0;
+    case PrintOutcome::Failed:
+        break;
     }
-    if (inv.boxes)
-        printBoxes(list);
-    if (!qx::report::WritePdf(list, page, inv.out)) {
-        fail(QStringLiteral("cannot write ") + inv.out);
-        return 1;
-    }
-    PrintLine(QStringLiteral("PRINTED\t%1.%2\t%3").arg(target->form->name(), page.name()).arg(target->pageCode));
-    return 0;
+    fail(QStringLiteral("nothing was printed into ") + inv.out);
+    return 1;
 }
 
 }  // namespace
@@ -86,7 +124,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Quendrix"));
 

@@ -2,7 +2,7 @@
 // What an editor calls elsewhere, as interfaces that the dialogs and the printing fill in.
 //   CalendarPort     the pop-up calendar of a date button: serves one date edit at a time
 //   PrintDialogPort  the print dialog: binds report fields by position, takes the page code
-//                    (and, for M/1, A4 or A3) and is shown modally
+//                    (and, for M/1, A4 or A3; for M/3, the sheet and face) and is shown modally
 //   AutoCalcButton   one auto-calc button: the target field, the pages to recalculate first
 //                    and the step that applies the value (ApplyCalcFieldValue/ApplyCalculatedValue)
 
@@ -30,6 +30,8 @@ public:
                                   int maxLeft) = 0;
     virtual void SetPageCode(int pageCode) = 0;
     virtual void SetM1OnA4(bool onA4) = 0;
+    // M/3 only: the sheet (1 = first) and face (1 front, 2 back) to open on.
+    virtual void SetSheet(int pagNum, int faceNum) { (void)pagNum, (void)faceNum; }
     virtual void ShowModal() = 0;
 };
 

@@ -3,11 +3,21 @@
 #include "core/module/TdmMain.h"
 #include "core/msgdlg/MultiLangMsgDlgPresenter.h"
 #include "core/msgdlg/TFormMultiLangMsgDlg.h"
+#include "print/binding/BindReportFields.h"
+#include "print/binding/TFormAutoMap.h"
+#include "print/dialog/PrintService.h"
+#include "print/dialog/TFormPrnSetup.h"
+#include "print/forms/ReportForms.h"
 #include "ui/dialogs/TFormDBEditCalendar.h"
 #include "ui/dialogs/TFormSelectFolder.h"
 #include "ui/dialogs/TFormSelectSector.h"
 #include "ui/dialogs/TFormSelectTaxas.h"
-#include "ui/framework/TFormFill.h"
+#include "ui/editors/AnnexVariants.h"
+#include "ui/editors/TFormFillAnexo.h"
+#include "ui/editors/TFormFillM1.h"
+#include "ui/editors/TFormFillM4.h"
+#include "ui/mainwindow/FillEditorWindow.h"
+#include "ui/mainwindow/PrnSetupPort.h"
 #include "ui/mainwindow/TFormAbout.h"
 #include "ui/mainwindow/TFormMain.h"
 
@@ -33,12 +43,19 @@ const std::vector<QString> kUnderSplash = {
     QStringLiteral("FormRpt_M3Cont"),      QStringLiteral("FormRpt_M3"),
 };
 
+// The report pages the print dialog prints through.
+class NoReportPages final : public ReportPages {
+public:
+    ReportPage* reportPage(int, bool) override { return nullptr; }
+};
+
 }  // namespace
 
 // The forms this build has, by name.
 struct ProgramForms::Maker {
     const char16_t* name;
-    void (ProgramForms::*make)();
+    void (*make)(ProgramForms& forms, const QString& name);
+    bool needsDataModule;
 };
 
 ProgramForms::ProgramForms(QString programVersion) : programVersion_(std::move(programVersion)) {}
@@ -49,6 +66,10 @@ ProgramForms::~ProgramForms()
         SetMessagePresenter(nullptr);
     if (FormDBEditCalendar)
         TFormFill::SetCalendar(nullptr);
+    if (printPort_) {
+        TFormFill::SetPrintDialog(nullptr);
+        SetAutoMapPresenter({});
+    }
     mainWindow_.reset();  // the forms, bound to the data module, go first
     if (::dmMain == dmMain.get())
         ::dmMain = nullptr;
@@ -65,6 +86,12 @@ const std::vector<QString>& ProgramForms::StartupOrder()
 }
 
 bool ProgramForms::IsBuilt(const QString& formName) { return FindMaker(formName) != nullptr; }
+
+TFormFill* ProgramForms::Editor(const QString& formName) const
+{
+    const auto it = editors_.find(formName);
+    return it == editors_.end() ? nullptr : it->second;
+}
 
 void ProgramForms::CreateAll()
 {
@@ -83,8 +110,15 @@ void ProgramForms::Make(const QString& name)
     const Maker* maker = FindMaker(name);
     if (!maker)
         return;
-    (this->*maker->make)();
+    if (maker->needsDataModule && !dmMain) {
+        waitingForDataModule_.push_back(name);
+        return;
+    }
+    maker->make(*this, name);
     made_.push_back({name, FormAbout && FormAbout->isVisible()});
+    if (name == u"dmMain")
+        for (const QString& waiting : std::exchange(waitingForDataModule_, {}))
+            Make(waiting);
 }
 
 void ProgramForms::MakeFormMain()
@@ -133,17 +167,77 @@ void ProgramForms::MakeFormSelectSector()
     FormMain->FormSelectSector = FormSelectSector;
 }
 
+void ProgramForms::MakeReportForms()
+{
+    if (!Reports)
+        Reports = std::make_unique<ReportForms>(*dmMain);
+}
+
+void ProgramForms::MakeFormPrnSetup()
+{
+    MakeReportForms();
+    printService_ = std::make_unique<SystemPrintService>();
+    reportPages_ = std::make_unique<NoReportPages>();
+    FormPrnSetup = new TFormPrnSetup(*dmMain, *reportPages_, *printService_, FormMain);
+    FormPrnSetup->setObjectName(QStringLiteral("FormPrnSetup"));
+    printPort_ = std::make_unique<PrnSetupPort>(*FormPrnSetup, *Reports);
+    TFormFill::SetPrintDialog(printPort_.get());
+}
+
+void ProgramForms::MakeFormAutoMap()
+{
+    FormAutoMap = new TFormAutoMap(*dmMain, FormMain);
+    SetAutoMapPresenter([form = FormAutoMap] { form->ShowModal(); });
+}
+
+template <class Editor> void ProgramForms::MakeEditor(const QString& name)
+{
+    AddEditor(name, new Editor(*dmMain, FormMain));
+}
+
+void ProgramForms::MakeAnnexEditor(const QString& name)
+{
+    AddEditor(name, new TFormFillAnexo(AnnexVariantOf(QLatin1Char('T') + name), *dmMain, FormMain));
+}
+
+void ProgramForms::AddEditor(const QString& name, TFormFill* editor)
+{
+    editors_[name] = editor;
+    editorWindows_.push_back(std::make_unique<FillEditorWindow>(*editor));
+    FormMain->Editors[name] = editorWindows_.back().get();
+}
+
 const ProgramForms::Maker* ProgramForms::FindMaker(const QString& name)
 {
+    using P = ProgramForms;
     static const Maker makers[] = {
-        {u"FormMain", &ProgramForms::MakeFormMain},
-        {u"FormAbout", &ProgramForms::MakeFormAbout},
-        {u"FormMultiLangMsgDlg", &ProgramForms::MakeFormMultiLangMsgDlg},
-        {u"FormSelectFolder", &ProgramForms::MakeFormSelectFolder},
-        {u"FormDBEditCalendar", &ProgramForms::MakeFormDBEditCalendar},
-        {u"dmMain", &ProgramForms::MakeDataModule},
-        {u"FormSelectSector", &ProgramForms::MakeFormSelectSector},
-        {u"FormSelectTaxas", &ProgramForms::MakeFormSelectTaxas},
+        {u"FormMain", [](P& p, const QString&) { p.MakeFormMain(); }, false},
+        {u"FormAbout", [](P& p, const QString&) { p.MakeFormAbout(); }, false},
+        {u"FormMultiLangMsgDlg", [](P& p, const QString&) { p.MakeFormMultiLangMsgDlg(); }, false},
+        {u"FormSelectFolder", [](P& p, const QString&) { p.MakeFormSelectFolder(); }, false},
+        {u"FormDBEditCalendar", [](P& p, const QString&) { p.MakeFormDBEditCalendar(); }, false},
+        {u"FormPrnSetup", [](P& p, const QString&) { p.MakeFormPrnSetup(); }, true},
+        {u"dmMain", [](P& p, const QString&) { p.MakeDataModule(); }, false},
+        {u"FormAutoMap", [](P& p, const QString&) { p.MakeFormAutoMap(); }, true},
+        {u"FormSelectSector", [](P& p, const QString&) { p.MakeFormSelectSector(); }, true},
+        {u"FormSelectTaxas", [](P& p, const QString&) { p.MakeFormSelectTaxas(); }, true},
+        {u"FormRpt_M1", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_M1_A4", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_AnexoA", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_AnexoASeg", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_AnexoABank", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_AnexoB", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_AnexoBSeg", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_AnexoBBank", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_M4", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormFillM1", [](P& p, const QString& n) { p.MakeEditor<TFormFillM1>(n); }, true},
+        {u"FormFillM4", [](P& p, const QString& n) { p.MakeEditor<TFormFillM4>(n); }, true},
+        {u"FormFillAnexoA", [](P& p, const QString& n) { p.MakeAnnexEditor(n); }, true},
+        {u"FormFillAnexoASeg", [](P& p, const QString& n) { p.MakeAnnexEditor(n); }, true},
+        {u"FormFillAnexoABank", [](P& p, const QString& n) { p.MakeAnnexEditor(n); }, true},
+        {u"FormFillAnexoB", [](P& p, const QString& n) { p.MakeAnnexEditor(n); }, true},
+        {u"FormFillAnexoBSeg", [](P& p, const QString& n) { p.MakeAnnexEditor(n); }, true},
+        {u"FormFillAnexoBBank", [](P& p, const QString& n) { p.MakeAnnexEditor(n); }, true},
     };
     const auto it = std::find_if(std::begin(makers), std::end(makers),
                                  [&](const Maker& m) { return name == QStringView(m.name); });

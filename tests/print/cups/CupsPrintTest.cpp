@@ -2,7 +2,9 @@
 // page and a final page from the print dialog; the PDFs it writes must match the same page
 // written directly to PDF (rendered at 150 dpi), at the page's paper size, unscaled, at the
 // offsets typed in the dialog. Skipped, saying why, where the daemon cannot start.
+#include "core/util/SystemInfo.h"
 #include "print/dialog/PrintDialogFixture.h"
+#include "tools/QxFolderRun.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -233,5 +235,38 @@ TEST_F(CupsPrint, TestAndFinalPagesReachThePrinterUnscaledAtTheirOffsets)
     dlg->btnPrintTestPage->click();
     EXPECT_EQ(messages.codes(), QStringList{"PS-006"});
 }
+
+#ifdef QX_QXPRINT
+// qxprint sees the system's printers as the dialog does: without offsets on its command line it
+// prints at those stored for this computer and the current printer.
+TEST_F(CupsPrint, QxprintPrintsAtTheOffsetsStoredForTheCurrentPrinter)
+{
+    QTemporaryDir cupsDir(QDir::tempPath() + QStringLiteral("/qx-cups-XXXXXX"));
+    ASSERT_TRUE(cupsDir.isValid());
+    CupsDaemon daemon;
+    const QString why = daemon.start(cupsDir.path());
+    if (!why.isEmpty())
+        GTEST_SKIP() << "no private print service: " << why.toStdString();
+
+    StoreOffsets(dm->cdsPrnSetup, {2011, false, GetLocalComputerName(), kPrinter}, {},
+                 {qx::Currency::fromUnits(30), qx::Currency::fromUnits(40)});
+    ASSERT_EQ(dm->ProcessFormFolder(dir.path(), ffSaveAll), TFolderResult::frDone);
+    QTemporaryDir work;
+    const auto boxes = [&](const QStringList& offsets) {
+        const qxtest::ToolRun r = qxtest::RunTool(
+            QStringLiteral(QX_QXPRINT),
+            QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), dir.path(), QStringLiteral("2011"),
+                        work.filePath(QStringLiteral("out.pdf")), QStringLiteral("--test"), QStringLiteral("--boxes")} +
+                offsets,
+            work.path());
+        EXPECT_EQ(r.status, 0) << qPrintable(r.err);
+        return r.lines.filter(QRegularExpression(QStringLiteral("^BOX\t")));
+    };
+    const QStringList stored = boxes({});
+    ASSERT_FALSE(stored.isEmpty());
+    EXPECT_EQ(stored, boxes(qxtest::Words("--left 40 --top 30")));
+    EXPECT_NE(stored, boxes(qxtest::Words("--left 35 --top 25")));
+}
+#endif
 
 }  // namespace

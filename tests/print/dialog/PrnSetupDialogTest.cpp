@@ -51,6 +51,9 @@ TEST_F(PrnSetupDialog, OnlyTheAnnexPairOfTheFoldersSectorIsGated)
     PostFields(dm->cdsSys, {{"Sector_ID", "11"}});
     Reopen(2011);
     EXPECT_TRUE(dlg->CanPrint());
+    PostFields(dm->cdsSys, {{"Sector_ID", ""}});  // no sector chosen: no annex either
+    Reopen(2011);
+    EXPECT_TRUE(dlg->CanPrint());
     PostFields(dm->cdsSys, {{"Sector_ID", "0"}});
     Reopen(2011);
     EXPECT_FALSE(dlg->CanPrint());

@@ -1,6 +1,7 @@
 // The report forms printed from a filled folder, measured in the PDF itself.
 #include "FormsFixture.h"
 #include "platform/layout/PageLayout.h"
+#include "print/FilledPages.h"
 #include "support/PdfWords.h"
 
 using namespace qx::report;
@@ -9,38 +10,11 @@ namespace {
 
 constexpr double kTolerance = 0.25;  // millimetres
 
-// Every input field of a page gets a value: texts and codes a short word, amounts distinct whole
-// numbers (every fifth negative), ticks True, dates 5 March 2024.
-void fillPage(qx::ClientDataSet& ds)
-{
-    ds.edit();
-    int n = 0;
-    for (int i = 0; i < ds.fieldCount(); ++i) {
-        qx::Field& f = ds.field(i);
-        if (!f.isData() || f.readOnly() || f.fieldName() == u"overflow_fields")
-            continue;
-        ++n;
-        switch (f.dataType()) {
-        case qx::FieldType::String: f.setAsString(QStringLiteral("W%1").arg(n).left(std::max(f.size(), 1))); break;
-        case qx::FieldType::Currency: f.setAsCurrency(qx::Currency::fromUnits(n % 5 == 0 ? -1000 * n : 1000 * n + 7)); break;
-        case qx::FieldType::Boolean: f.setAsBoolean(true); break;
-        case qx::FieldType::Date: f.setAsDate(QDate(2024, 3, 5)); break;
-        case qx::FieldType::Integer: f.setAsInteger(n % 10); break;
-        default: break;
-        }
-    }
-    ds.post();
-}
-
 class FormsPdfTest : public FormsFixture {
 protected:
     void FillFolder() override
     {
-        for (const char* name : {"cdsM1P1", "cdsM1P2", "cdsM1P3", "cdsAnexoAP1", "cdsAnexoAP2", "cdsAnexoASegP1",
-                                 "cdsAnexoASegP2", "cdsAnexoABankP1", "cdsAnexoABankP2", "cdsAnexoBP1", "cdsAnexoBP2",
-                                 "cdsAnexoBSegP1", "cdsAnexoBSegP2", "cdsAnexoBBankP1", "cdsAnexoBBankP2", "cdsM4P1",
-                                 "cdsM4P2"})
-            fillPage(*dm->DataSetByName(QString::fromLatin1(name)));
+        FillSinglePages(*dm);
     }
 
     PdfPage printed(ReportPage& page, const QString& file, DisplayList* list = nullptr)

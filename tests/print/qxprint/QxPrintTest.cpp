@@ -36,6 +36,15 @@ protected:
     }
     QString pdf() const { return work.path() + QStringLiteral("/out.pdf"); }
     void makeClean() const { ASSERT_EQ(succeedingOnFolder(Words("open") + Words(kCleanM1) + Words("save")).status, 0); }
+    // The output lines after the page list's ITEM and SELECTED lines.
+    static QStringList outcome(const ToolRun& r)
+    {
+        QStringList out;
+        for (const QString& l : r.output())
+            if (!l.startsWith(QLatin1String("ITEM\t")) && !l.startsWith(QLatin1String("SELECTED\t")))
+                out << l;
+        return out;
+    }
 };
 
 }  // namespace
@@ -57,13 +66,13 @@ TEST_F(QxPrintTest, ErrorsRefuseTheFinalPrintButNotATestPage)
 {
     ToolRun r = printPage("2011");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.output(), QStringList{QStringLiteral("REFUSED\t1011 1013")});
+    EXPECT_EQ(outcome(r), QStringList{QStringLiteral("REFUSED\t1011 1013")});
     EXPECT_EQ(r.lineStarting(QStringLiteral("MSG\tDM-008")).value(2), QStringLiteral("3"));
     EXPECT_FALSE(QFile::exists(pdf()));
 
     r = printPage("2011", {QStringLiteral("--test")});
     EXPECT_EQ(r.status, 0) << qPrintable(r.err);
-    EXPECT_EQ(r.output(), QStringList{QStringLiteral("PRINTED\tFormRpt_AnexoA.QuickRepP1\t2011")});
+    EXPECT_EQ(outcome(r), QStringList{QStringLiteral("PRINTED\tFormRpt_AnexoA.QuickRepP1\t2011")});
     EXPECT_TRUE(QFile::exists(pdf()));
 }
 
@@ -92,8 +101,43 @@ TEST_F(QxPrintTest, PageCodeAndItemChooseTheReportPage)
     for (const Case& c : cases) {
         const ToolRun r = printPage(c.code, c.options);
         EXPECT_EQ(r.status, c.status) << c.code << " " << qPrintable(c.options.join(QLatin1Char(' ')) + r.err);
-        EXPECT_EQ(r.output(), c.printed ? QStringList{QString::fromUtf8(c.printed)} : QStringList{}) << c.code;
+        EXPECT_EQ(outcome(r), c.printed ? QStringList{QString::fromUtf8(c.printed)} : QStringList{}) << c.code;
     }
+}
+
+// The dialog's page list: every item with its state and text, then the item printed.
+TEST_F(QxPrintTest, ItemLinesShowThePageListAndTheItemPrinted)
+{
+    makeClean();
+    const QStringList m1A3{QStringLiteral("ITEM\t0\t1\t正面 Frente"), QStringLiteral("ITEM\t1\t1\t背面 Verso")};
+    ToolRun r = printPage("1013", Words("--a3"));
+    EXPECT_EQ(r.output(), m1A3 + QStringList({QStringLiteral("SELECTED\t1"), QStringLiteral("PRINTED\tFormRpt_M1.QuickRepP2P3\t1012")}));
+    r = printPage("1011", Words("--item 3"));
+    EXPECT_EQ(r.output().mid(2, 4), (QStringList{QStringLiteral("ITEM\t2\t1\t第 Pag. 3 頁"), QStringLiteral("ITEM\t3\t1\t第 Pag. 4 頁"),
+                                                QStringLiteral("SELECTED\t3"), QStringLiteral("PRINTED\tFormRpt_M1_A4.QuickRepP4\t1014")}));
+    r = printPage("6012");
+    EXPECT_EQ(r.output().mid(0, 3), (QStringList{QStringLiteral("ITEM\t0\t1\t正面 Frente"), QStringLiteral("ITEM\t1\t1\t背面 Verso"),
+                                                QStringLiteral("SELECTED\t1")}));
+    r = printPage("6011", Words("--item 1"));  // no back item outside the insurance sector
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.output(), QStringList{QStringLiteral("ITEM\t0\t1\t正面 Frente")});
+}
+
+// 21 assets alienated and none written off: two pages whose backs have nothing; the first back is
+// listed disabled and cannot print, the last is left out.
+TEST_F(QxPrintTest, ADisabledItemOfTheM3AListCannotPrint)
+{
+    QStringList commands = Words("open");
+    for (int i = 1; i <= 21; ++i)
+        commands << Words("append cdsM3AAli Codigo=1.1 Col1_Mop=1000") << QStringLiteral("Tipo=T%1").arg(i);
+    ASSERT_EQ(succeedingOnFolder(commands + Words("save")).status, 0);
+    const ToolRun r = printPage("5011", Words("--test --item 1"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.output(), (QStringList{QStringLiteral("ITEM\t0\t1\t第 Pag. 1 頁 - 正面 Frente"),
+                                       QStringLiteral("ITEM\t1\t0\t               背面 Verso"),
+                                       QStringLiteral("ITEM\t2\t1\t第 Pag. 2 頁 - 正面 Frente"), QStringLiteral("SELECTED\t1")}));
+    EXPECT_TRUE(r.err.contains(QLatin1String("cannot print")));
+    EXPECT_FALSE(QFile::exists(pdf()));
 }
 
 // BOX lines: every data text of the page, empty ones too, at its anchor on the paper; offsets move

@@ -1,0 +1,143 @@
+// The editors as the program makes them at start-up: the main window's actions open them, their
+// print actions open FormPrnSetup, their first shows bind the report forms, their date buttons
+// open FormDBEditCalendar.
+#include "MainWindowFixture.h"
+#include "print/dialog/TFormPrnSetup.h"
+#include "print/forms/EditorBindings.h"
+#include "print/forms/ReportForms.h"
+#include "ui/dialogs/TFormDBEditCalendar.h"
+#include "ui/framework/EditorTabs.h"
+#include "ui/framework/TFormFill.h"
+
+#include <QCalendarWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+class ProgramEditors : public MainWindowFixture {
+protected:
+    TFormFill& editor(const char* name)
+    {
+        TFormFill* e = forms->Editor(QLatin1String(name));
+        EXPECT_NE(e, nullptr) << name;
+        return *e;
+    }
+};
+
+TEST_F(ProgramEditors, EachEditorActionOpensItsEditorTheAnnexesBySector)
+{
+    struct Case {
+        int sector;
+        QAction* TFormMain::*action;
+        const char* opens;
+    };
+    const Case cases[] = {
+        {0, &TFormMain::ActionFillM1, "FormFillM1"},          {0, &TFormMain::ActionFillAnexoA, "FormFillAnexoA"},
+        {11, &TFormMain::ActionFillAnexoB, "FormFillAnexoBSeg"}, {21, &TFormMain::ActionFillAnexoA, "FormFillAnexoABank"},
+        {11, &TFormMain::ActionFillM4, "FormFillM4"},
+    };
+    showMain();
+    int n = 0;
+    for (const Case& c : cases) {
+        open(savedFolder(QStringLiteral("f%1").arg(n++), c.sector));
+        modals.then([&](QWidget& w) {
+            EXPECT_FALSE(main().isVisible());
+            w.close();
+        });
+        (main().*c.action)->trigger();
+        EXPECT_TRUE(modals.done()) << c.opens;
+        EXPECT_EQ(modals.seen.last(), QLatin1String(c.opens));
+        EXPECT_TRUE(main().isVisible());
+    }
+}
+
+TEST_F(ProgramEditors, PrintActionsOpenThePrintDialogOnThePagesCode)
+{
+    struct Case {
+        QAction* TFormMain::*action;
+        int page;
+        bool a3;
+        int pageCode;
+        bool m1OnA4;
+    };
+    const Case cases[] = {
+        {&TFormMain::ActionFillM1, 2, true, 1012, false},
+        {&TFormMain::ActionFillM1, 1, false, 1012, true},
+        {&TFormMain::ActionFillAnexoB, 1, false, 3212, false},
+    };
+    showMain();
+    open(savedFolder(QStringLiteral("seg"), 11));
+    for (const Case& c : cases) {
+        bool dialogShown = false;
+        modals.then([&](QWidget& w) {
+            // The print dialog's own loop runs inside this action: a timer of its own answers it.
+            QTimer answer;
+            answer.setInterval(5);
+            QObject::connect(&answer, &QTimer::timeout, [&] {
+                auto* dialog = qobject_cast<TFormPrnSetup*>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                dialogShown = true;
+                EXPECT_EQ(dialog->PageCode, c.pageCode);
+                if (c.pageCode / 1000 == 1)
+                    EXPECT_EQ(dialog->M1OnA4, c.m1OnA4);
+                dialog->reject();
+            });
+            answer.start();
+            auto& e = static_cast<TFormFill&>(w);
+            e.PageControl->setCurrentIndex(c.page);
+            (c.a3 ? e.PageAt(c.page).ActionPrintA3 : e.PageAt(c.page).ActionPrint)->trigger();
+            e.close();
+        });
+        (main().*c.action)->trigger();
+        EXPECT_TRUE(modals.done());
+        EXPECT_TRUE(dialogShown) << c.pageCode;
+    }
+}
+
+TEST_F(ProgramEditors, FirstShowsBindEveryDataTextOfTheTwentyReportBands)
+{
+    showMain();
+    open(savedFolder(QStringLiteral("f"), 0));
+    for (const QString& name : ProgramForms::StartupOrder())
+        if (TFormFill* e = forms->Editor(name)) {
+            e->show();
+            QApplication::processEvents();
+            e->hide();
+        }
+    for (const EditorBindingSpec& b : EditorBindingSpecs()) {
+        const auto& band = forms->Reports->page(QLatin1String(b.form), QLatin1String(b.page))->band(0);
+        const double maxLeft = b.maxLeft < 0 ? band.width : b.maxLeft;
+        int bound = 0;
+        for (int i = 0; i < band.childCount(); ++i) {
+            auto* text = dynamic_cast<const qx::report::ReportDataText*>(&band.child(i));
+            if (!text || text->left < b.minLeft || text->left > maxLeft)
+                continue;
+            EXPECT_NE(text->dataSet, nullptr) << b.form << "." << b.page << " " << text->name.toStdString();
+            ++bound;
+        }
+        EXPECT_GT(bound, 0) << b.form << "." << b.page;
+    }
+    EXPECT_FALSE(messages->codes().contains(QStringLiteral("PS-001")));
+    EXPECT_FALSE(messages->codes().contains(QStringLiteral("PS-002")));
+}
+
+TEST_F(ProgramEditors, ADateButtonOpensTheCalendarWhichWritesTheDateIntoItsEdit)
+{
+    showMain();
+    open(savedFolder(QStringLiteral("f"), 0));
+    TFormFill& m1 = editor("FormFillM1");
+    m1.show();
+    QApplication::processEvents();
+    m1.findChild<QToolButton*>(QStringLiteral("SpeedButton7"))->click();
+    TFormDBEditCalendar& calendar = *forms->FormDBEditCalendar;
+    ASSERT_TRUE(calendar.isVisible());
+    calendar.MonthCalendar->setSelectedDate(QDate(2009, 3, 15));
+    calendar.SpeedButton1->click();
+    EXPECT_FALSE(calendar.isVisible());
+    EXPECT_EQ(dm().cdsM1P1.fieldByName(u"Periodo_de").asDate(), QDate(2009, 3, 15));
+    m1.close();
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+#include "ui/mainwindow/FillEditorWindow.h"
+
+#include "ui/framework/TFormFill.h"
+
+void FillEditorWindow::ShowEditorModal() { editor_.ShowModal(); }
+
+int FillEditorWindow::NextFormCode() const { return editor_.NextFormCode; }
