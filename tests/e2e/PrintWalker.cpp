@@ -104,6 +104,10 @@ int PrintEveryPageToPdf(TFormFill& editor, bool a3, const QString& pdfFolder, st
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(i)).center());
             Settle();
             const int code = PageCodeOfItem(dialog->PageItems(), i);
+            if (!dialog->CurrentReport()) {
+                std::cout << "the print dialog has no report page for " << code << ": nothing printed" << std::endl;
+                continue;
+            }
             const QString pdf = QStringLiteral("%1/%2%3-%4.pdf").arg(pdfFolder, editor.objectName(), a3 ? QStringLiteral("-A3") : QString()).arg(i);
             ModalScript printerScript;
             printerScript.then([&](QWidget& p) { ChoosePdf(p, pdf); });
