@@ -25,6 +25,8 @@ void FillEditorByKeys(TFormFill& editor, std::span<const Entry> rows);
 // alert's field (or flash its text). Returns the number of alerts shown.
 int ClickEveryAlert(TFormFill& editor, int page);
 
+// The dataset a page edits: its list on a list page, else the page's dataset.
+qx::ClientDataSet& ListOrPageDataSet(TFormFill& editor, int page);
 // The field behind a data-aware control; empty for any other widget.
 QString FieldOf(const QWidget* w);
 // True when the field holds what the row says it holds.

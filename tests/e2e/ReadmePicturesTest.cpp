@@ -5,6 +5,7 @@
 #include "EditorWalker.h"
 #include "ProgramRun.h"
 #include "support/ScriptedMessages.h"
+#include "print/dialog/TFormPrnSetup.h"
 #include "ui/framework/TFrameDBGridAlert.h"
 #include "ui/mainwindow/BrowseForFolder.h"
 
@@ -48,7 +49,10 @@ TEST(ReadmePictures, MainWindowEditorWithAlertsPrintDialog)
     // The general sector's declaration, with a period that ends before it starts: the M/1 front
     // page has an error to show.
     for (const Entry& row : DeclarationSector0()) {
-        qx::ClientDataSet& ds = *run.Editor(QString::fromLatin1(row.form))->PageAt(row.page).spec.dataSet;
+        TFormFill* editor = run.Editor(QString::fromLatin1(row.form));
+        if (!editor || row.press == Press::RateRow || row.press == Press::NewRow || row.press == Press::Cell)
+            continue;  // the pages only; the lists stay empty
+        qx::ClientDataSet& ds = *editor->PageAt(row.page).spec.dataSet;
         ds.edit();
         qx::Field& f = ds.fieldByName(QString::fromLatin1(row.field));
         if (row.press == Press::Space)
@@ -70,6 +74,13 @@ TEST(ReadmePictures, MainWindowEditorWithAlertsPrintDialog)
     EXPECT_TRUE(page.FrameDBGridAlert->isVisible()) << "no alert to show";
     EXPECT_TRUE(Save(editor, out, "editor-with-alerts.png"));
     editor.close();
+
+    TFormPrnSetup& dialog = *run.forms().FormPrnSetup;
+    dialog.PageCode = 1011;
+    dialog.M1OnA4 = true;
+    dialog.show();
+    EXPECT_TRUE(Save(dialog, out, "print-dialog.png"));
+    dialog.hide();
     run.main().ActionSaveAndCloseAll->trigger();
     SetFolderBrowser(nullptr);
     root.removeRecursively();
