@@ -13,4 +13,10 @@ void PrnSetupPort::SetPageCode(int pageCode) { dialog_.PageCode = pageCode; }
 
 void PrnSetupPort::SetM1OnA4(bool onA4) { dialog_.M1OnA4 = onA4; }
 
+void PrnSetupPort::SetSheet(int pagNum, int faceNum)
+{
+    dialog_.PagNum = pagNum;
+    dialog_.FaceNum = faceNum;
+}
+
 void PrnSetupPort::ShowModal() { dialog_.exec(); }

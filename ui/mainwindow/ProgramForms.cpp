@@ -7,15 +7,20 @@
 #include "print/binding/TFormAutoMap.h"
 #include "print/dialog/PrintService.h"
 #include "print/dialog/TFormPrnSetup.h"
+#include "print/forms/ReportFormPages.h"
 #include "print/forms/ReportForms.h"
 #include "ui/dialogs/TFormDBEditCalendar.h"
 #include "ui/dialogs/TFormSelectFolder.h"
 #include "ui/dialogs/TFormSelectSector.h"
 #include "ui/dialogs/TFormSelectTaxas.h"
 #include "ui/editors/AnnexVariants.h"
+#include "ui/editors/RateTablePicker.h"
 #include "ui/editors/TFormFillAnexo.h"
 #include "ui/editors/TFormFillM1.h"
+#include "ui/editors/TFormFillM3.h"
+#include "ui/editors/TFormFillM3A.h"
 #include "ui/editors/TFormFillM4.h"
+#include "ui/editors/TListGridPage.h"
 #include "ui/mainwindow/FillEditorWindow.h"
 #include "ui/mainwindow/PrnSetupPort.h"
 #include "ui/mainwindow/TFormAbout.h"
@@ -43,12 +48,6 @@ const std::vector<QString> kUnderSplash = {
     QStringLiteral("FormRpt_M3Cont"),      QStringLiteral("FormRpt_M3"),
 };
 
-// The report pages the print dialog prints through.
-class NoReportPages final : public ReportPages {
-public:
-    ReportPage* reportPage(int, bool) override { return nullptr; }
-};
-
 }  // namespace
 
 // The forms this build has, by name.
@@ -66,6 +65,8 @@ ProgramForms::~ProgramForms()
         SetMessagePresenter(nullptr);
     if (FormDBEditCalendar)
         TFormFill::SetCalendar(nullptr);
+    if (ratePicker_)
+        TListGridPage::SetRatePicker(nullptr);
     if (printPort_) {
         TFormFill::SetPrintDialog(nullptr);
         SetAutoMapPresenter({});
@@ -152,7 +153,12 @@ void ProgramForms::MakeFormDBEditCalendar()
     TFormFill::SetCalendar(FormDBEditCalendar);
 }
 
-void ProgramForms::MakeFormSelectTaxas() { FormSelectTaxas = new TFormSelectTaxas(*dmMain, FormMain); }
+void ProgramForms::MakeFormSelectTaxas()
+{
+    FormSelectTaxas = new TFormSelectTaxas(*dmMain, FormMain);
+    ratePicker_ = std::make_unique<FormSelectTaxasPicker>(*FormSelectTaxas);
+    TListGridPage::SetRatePicker(ratePicker_.get());
+}
 
 void ProgramForms::MakeDataModule()
 {
@@ -177,7 +183,7 @@ void ProgramForms::MakeFormPrnSetup()
 {
     MakeReportForms();
     printService_ = std::make_unique<SystemPrintService>();
-    reportPages_ = std::make_unique<NoReportPages>();
+    reportPages_ = std::make_unique<ReportFormPages>(*Reports);
     FormPrnSetup = new TFormPrnSetup(*dmMain, *reportPages_, *printService_, FormMain);
     FormPrnSetup->setObjectName(QStringLiteral("FormPrnSetup"));
     printPort_ = std::make_unique<PrnSetupPort>(*FormPrnSetup, *Reports);
@@ -230,8 +236,13 @@ const ProgramForms::Maker* ProgramForms::FindMaker(const QString& name)
         {u"FormRpt_AnexoBSeg", [](P& p, const QString&) { p.MakeReportForms(); }, true},
         {u"FormRpt_AnexoBBank", [](P& p, const QString&) { p.MakeReportForms(); }, true},
         {u"FormRpt_M4", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_M3", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_M3Cont", [](P& p, const QString&) { p.MakeReportForms(); }, true},
+        {u"FormRpt_M3A", [](P& p, const QString&) { p.MakeReportForms(); }, true},
         {u"FormFillM1", [](P& p, const QString& n) { p.MakeEditor<TFormFillM1>(n); }, true},
         {u"FormFillM4", [](P& p, const QString& n) { p.MakeEditor<TFormFillM4>(n); }, true},
+        {u"FormFillM3", [](P& p, const QString& n) { p.MakeEditor<TFormFillM3>(n); }, true},
+        {u"FormFillM3A", [](P& p, const QString& n) { p.MakeEditor<TFormFillM3A>(n); }, true},
         {u"FormFillAnexoA", [](P& p, const QString& n) { p.MakeAnnexEditor(n); }, true},
         {u"FormFillAnexoASeg", [](P& p, const QString& n) { p.MakeAnnexEditor(n); }, true},
         {u"FormFillAnexoABank", [](P& p, const QString& n) { p.MakeAnnexEditor(n); }, true},

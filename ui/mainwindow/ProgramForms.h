@@ -5,7 +5,7 @@
 // module and comes before it in the order is made right after it; the single-page report forms
 // are one set, made with the first of them.
 // Here the editors' ports are filled in once: the calendar, the print dialog with its report
-// binding, and the main window's editor windows.
+// binding, the list editors' rate-table picker, and the main window's editor windows.
 
 #include <QString>
 #include <map>
@@ -16,6 +16,7 @@ class EditorWindow;
 class MultiLangMsgDlgPresenter;
 class PrintDialogPort;
 class PrintService;
+class RateTablePicker;
 class ReportForms;
 class ReportPages;
 class TdmMain;
@@ -66,7 +67,7 @@ public:
     TFormSelectTaxas* FormSelectTaxas = nullptr;
     TFormPrnSetup* FormPrnSetup = nullptr;
     TFormAutoMap* FormAutoMap = nullptr;
-    std::unique_ptr<ReportForms> Reports;  // FormRpt_M1, FormRpt_M1_A4, the annexes, FormRpt_M4
+    std::unique_ptr<ReportForms> Reports;  // every FormRpt_...
 
 private:
     struct Maker;
@@ -93,6 +94,7 @@ private:
     std::unique_ptr<PrintService> printService_;
     std::unique_ptr<ReportPages> reportPages_;
     std::unique_ptr<PrintDialogPort> printPort_;
+    std::unique_ptr<RateTablePicker> ratePicker_;
     std::map<QString, TFormFill*> editors_;
     std::vector<std::unique_ptr<EditorWindow>> editorWindows_;
     std::vector<QString> waitingForDataModule_;

@@ -6,6 +6,8 @@
 #include "print/forms/EditorBindings.h"
 #include "print/forms/ReportForms.h"
 #include "ui/dialogs/TFormDBEditCalendar.h"
+#include "ui/editors/RateTablePicker.h"
+#include "ui/editors/TListGridPage.h"
 #include "ui/framework/EditorTabs.h"
 #include "ui/framework/TFormFill.h"
 
@@ -35,7 +37,8 @@ TEST_F(ProgramEditors, EachEditorActionOpensItsEditorTheAnnexesBySector)
     const Case cases[] = {
         {0, &TFormMain::ActionFillM1, "FormFillM1"},          {0, &TFormMain::ActionFillAnexoA, "FormFillAnexoA"},
         {11, &TFormMain::ActionFillAnexoB, "FormFillAnexoBSeg"}, {21, &TFormMain::ActionFillAnexoA, "FormFillAnexoABank"},
-        {11, &TFormMain::ActionFillM4, "FormFillM4"},
+        {11, &TFormMain::ActionFillM4, "FormFillM4"},         {0, &TFormMain::ActionFillM3, "FormFillM3"},
+        {0, &TFormMain::ActionFillM3A, "FormFillM3A"},
     };
     showMain();
     int n = 0;
@@ -60,16 +63,19 @@ TEST_F(ProgramEditors, PrintActionsOpenThePrintDialogOnThePagesCode)
         bool a3;
         int pageCode;
         bool m1OnA4;
+        int pagNum;  // M/3: the sheet
     };
     const Case cases[] = {
-        {&TFormMain::ActionFillM1, 2, true, 1012, false},
-        {&TFormMain::ActionFillM1, 1, false, 1012, true},
-        {&TFormMain::ActionFillAnexoB, 1, false, 3212, false},
+        {&TFormMain::ActionFillM1, 2, true, 1012, false, 0},
+        {&TFormMain::ActionFillM1, 1, false, 1012, true, 0},
+        {&TFormMain::ActionFillAnexoB, 1, false, 3212, false, 0},
+        {&TFormMain::ActionFillM3, 0, false, 4011, false, 1},
     };
     showMain();
     open(savedFolder(QStringLiteral("seg"), 11));
     for (const Case& c : cases) {
         bool dialogShown = false;
+        forms->FormPrnSetup->PagNum = 3;
         modals.then([&](QWidget& w) {
             // The print dialog's own loop runs inside this action: a timer of its own answers it.
             QTimer answer;
@@ -82,6 +88,8 @@ TEST_F(ProgramEditors, PrintActionsOpenThePrintDialogOnThePagesCode)
                 EXPECT_EQ(dialog->PageCode, c.pageCode);
                 if (c.pageCode / 1000 == 1)
                     EXPECT_EQ(dialog->M1OnA4, c.m1OnA4);
+                if (c.pagNum)
+                    EXPECT_EQ(dialog->PagNum, c.pagNum);
                 dialog->reject();
             });
             answer.start();
@@ -94,6 +102,14 @@ TEST_F(ProgramEditors, PrintActionsOpenThePrintDialogOnThePagesCode)
         EXPECT_TRUE(modals.done());
         EXPECT_TRUE(dialogShown) << c.pageCode;
     }
+}
+
+TEST_F(ProgramEditors, TheListPagesPickRatesInFormSelectTaxas)
+{
+    ASSERT_NE(TListGridPage::RatePicker(), nullptr);
+    modals.then([](QWidget& w) { static_cast<QDialog&>(w).reject(); });
+    EXPECT_FALSE(TListGridPage::RatePicker()->ShowModalOk(QString()));
+    EXPECT_EQ(modals.seen, QStringList{QStringLiteral("FormSelectTaxas")});
 }
 
 TEST_F(ProgramEditors, FirstShowsBindEveryDataTextOfTheTwentyReportBands)
