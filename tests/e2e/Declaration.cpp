@@ -7,9 +7,7 @@ constexpr Press X = Press::Space;
 constexpr Press C = Press::CalendarNextDay;
 constexpr Press A = Press::AutoCalc;
 constexpr Press F = Press::AtAlert;
-constexpr Press R = Press::RateRow;
-constexpr Press N = Press::NewRow;
-constexpr Press G = Press::Cell;
+
 
 // M/1 pages 1 and 3 and M/2's typed lines: the same for every sector.
 const std::vector<Entry> kM1Front = {
@@ -59,19 +57,6 @@ const std::vector<Entry> kM4 = {
     {"FormFillM4", 0, "1_R1_Col6_Mop", K, "1500", nullptr},
 };
 
-// Two assets: one from the rate table by Shift+Ins, one typed row by Ctrl+Ins.
-const std::vector<Entry> kM3 = {
-    {"FormFillM3", 1, "Codigo", R, "", "1.1"},
-    {"FormFillM3", 1, "Ano_Aqu", G, "2020", nullptr},
-    {"FormFillM3", 1, "Mes_Ini_de_Util", G, "3", nullptr},
-    {"FormFillM3", 1, "Col1_Mop", G, "400000", nullptr},
-    {"FormFillM3", 1, "Codigo", N, "", "1.2"},
-    {"FormFillM3", 1, "Codigo", G, "1.2", nullptr},
-    {"FormFillM3", 1, "Ano_Aqu", G, "2022", nullptr},
-    {"FormFillM3", 1, "Mes_Ini_de_Util", G, "7", nullptr},
-    {"FormFillM3", 1, "Col1_Mop", G, "250000", nullptr},
-};
-
 std::vector<Entry> Join(std::initializer_list<const std::vector<Entry>*> parts)
 {
     std::vector<Entry> all;
@@ -82,15 +67,10 @@ std::vector<Entry> Join(std::initializer_list<const std::vector<Entry>*> parts)
 
 }  // namespace
 
+// Anexo B comes before Anexo A: the year's result it gives reaches Anexo A's balance sheet.
 const std::vector<Entry>& DeclarationSector0()
 {
     static const std::vector<Entry> annexes = {
-        {"FormFillAnexoA", 0, "I_R1_Mop_Per_Ant", K, "100000", nullptr},
-        {"FormFillAnexoA", 0, "I_R14_Mop", K, "48000", nullptr},
-        {"FormFillAnexoA", 0, "II_R1_Col1_Mop", K, "20000", nullptr},
-        {"FormFillAnexoA", 0, "Criterio_Val_Inv_FIFO", X, "", nullptr},
-        {"FormFillAnexoA", 1, "IV_R111_Mop", K, "30000", nullptr},
-        {"FormFillAnexoA", 1, "IV_R2211_Mop", K, "58000", nullptr},
         {"FormFillAnexoB", 0, "I_R1_Mop", K, "1250000", nullptr},
         {"FormFillAnexoB", 0, "II_R9_Mop", K, "15000", nullptr},
         {"FormFillAnexoB", 0, "II_B_I_True", X, "", nullptr},
@@ -102,6 +82,12 @@ const std::vector<Entry>& DeclarationSector0()
         {"FormFillAnexoB", 0, "III_R7_Mop", K, "7200", nullptr},
         {"FormFillAnexoB", 1, "IV_R1_Mop", K, "3000", nullptr},
         {"FormFillAnexoB", 1, "VIII_R1_Mop", K, "500", nullptr},
+        {"FormFillAnexoA", 0, "I_R1_Mop_Per_Ant", K, "100000", nullptr},
+        {"FormFillAnexoA", 0, "I_R14_Mop", K, "48000", nullptr},
+        {"FormFillAnexoA", 0, "II_R1_Col1_Mop", K, "20000", nullptr},
+        {"FormFillAnexoA", 0, "Criterio_Val_Inv_FIFO", X, "", nullptr},
+        {"FormFillAnexoA", 1, "IV_R111_Mop", K, "30000", nullptr},
+        {"FormFillAnexoA", 1, "IV_R2211_Mop", K, "1326700", nullptr},
     };
     static const std::vector<Entry> m1Calcs = {
         {"FormFillM1", 1, "R6_Mop", A, "", "7200"},
@@ -109,20 +95,20 @@ const std::vector<Entry>& DeclarationSector0()
         {"FormFillM1", 1, "R12_Mop", A, "", "15000"},
         {"FormFillM1", 1, "R23_Mop", A, "", "2000"},
     };
-    static const std::vector<Entry> all = Join({&kM1Front, &annexes, &kM3, &kM4, &m1Calcs});
+    static const std::vector<Entry> all = Join({&kM1Front, &annexes, &kM4, &m1Calcs});
     return all;
 }
 
 const std::vector<Entry>& DeclarationSector11()
 {
     static const std::vector<Entry> annexes = {
-        {"FormFillAnexoASeg", 0, "I_R1_Mop_Per_Ant", K, "80000", nullptr},
-        {"FormFillAnexoASeg", 0, "I_R21_Mop", K, "51000", nullptr},
-        {"FormFillAnexoASeg", 1, "III_R2211_Mop", K, "51000", nullptr},
         {"FormFillAnexoBSeg", 0, "I_R3_Mop", K, "700000", nullptr},
         {"FormFillAnexoBSeg", 0, "II_R9_Mop", K, "12500", nullptr},
         {"FormFillAnexoBSeg", 0, "II_B_I_False", X, "", nullptr},
         {"FormFillAnexoBSeg", 1, "VI_R7_Mop", K, "6400", nullptr},
+        {"FormFillAnexoASeg", 0, "I_R1_Mop_Per_Ant", K, "80000", nullptr},
+        {"FormFillAnexoASeg", 0, "I_R21_Mop", K, "51000", nullptr},
+        {"FormFillAnexoASeg", 1, "III_R2211_Mop", K, "769900", nullptr},
     };
     // M/4's second page shows only for the insurance and banking sectors.
     static const std::vector<Entry> m4Page2 = {
@@ -133,6 +119,6 @@ const std::vector<Entry>& DeclarationSector11()
         {"FormFillM1", 1, "R10_Mop", A, "", "51000"},
         {"FormFillM1", 1, "R12_Mop", A, "", "12500"},
     };
-    static const std::vector<Entry> all = Join({&kM1Front, &annexes, &kM3, &kM4, &m4Page2, &m1Calcs});
+    static const std::vector<Entry> all = Join({&kM1Front, &annexes, &kM4, &m4Page2, &m1Calcs});
     return all;
 }

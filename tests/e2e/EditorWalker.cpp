@@ -5,9 +5,7 @@
 #include "platform/widgets/DataEdit.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/DataText.h"
-#include "support/ModalScript.h"
 #include "ui/dialogs/TFormDBEditCalendar.h"
-#include "ui/dialogs/TFormSelectTaxas.h"
 #include "ui/editors/TFormFillList.h"
 #include "ui/editors/TListGridPage.h"
 #include "ui/framework/EditorTabs.h"
@@ -18,7 +16,6 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -85,15 +82,15 @@ void PickNextDayInCalendar()
 
 // Types over the box's text as a keyboard does; a letter beyond ASCII (ç, é) arrives as its text, as from a
 // keyboard layout that has it.
-void TypeText(QWidget* box, const QString& text, bool overBoxText = true)
+void TypeText(QWidget* box, const QString& text)
 {
-    if (overBoxText)
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);  // over what the box shows (a 0, a year)
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);  // over what the box shows (a 0, a year)
     for (const QChar ch : text) {
+        QWidget* to = box;
         if (ch.unicode() < 0x80)
-            QTest::keyClick(box, char(ch.unicode()));
+            QTest::keyClick(to, char(ch.unicode()));
         else
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, to, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
 
@@ -226,48 +223,6 @@ void FixAtAlerts(TFormFill& editor, int page, std::span<const Entry> fixes)
     }
 }
 
-// A list page: rows added by Shift+Ins (the rate table answered with its first row) or Ctrl+Ins,
-// cells clicked and typed, Enter after each.
-void FillListByKeys(TFormFill& editor, TListGridPage& list, int page, std::span<const Entry> rows)
-{
-    QTabBar* tabs = editor.PageControl->tabBar();
-    Click(tabs, tabs->tabRect(page).center());
-    ASSERT_EQ(editor.ActivePage(), page) << "the tab of page " << page << " is refused";
-    DataGrid& grid = *list.DBGrid;
-    for (const Entry& row : rows) {
-        if (row.press == Press::RateRow) {
-            grid.setFocus();
-            ModalScript picker;
-            picker.then([](QWidget& w) {
-                auto* rates = qobject_cast<TFormSelectTaxas*>(&w);
-                ASSERT_NE(rates, nullptr) << "Shift+Ins opened " << w.metaObject()->className();
-                QTest::mouseClick(rates->btnOK, Qt::LeftButton);
-            });
-            QTest::keyClick(&grid, Qt::Key_Insert, Qt::ShiftModifier);
-            Settle();
-            EXPECT_TRUE(picker.done()) << "Shift+Ins opened no rate table";
-        } else if (row.press == Press::NewRow) {
-            grid.setFocus();
-            QTest::keyClick(&grid, Qt::Key_Insert, Qt::ControlModifier);
-            Settle();
-        } else {
-            int column = -1;
-            for (int c = 0; c < int(list.Spec().columns.size()); ++c)
-                if (QString::fromLatin1(list.Spec().columns[std::size_t(c)].field).compare(QString::fromUtf8(row.field), Qt::CaseInsensitive) == 0)
-                    column = c;
-            ASSERT_GE(column, 0) << "no column " << row.field;
-            const QModelIndex cell = grid.model()->index(grid.currentIndex().row(), column);
-            grid.scrollTo(cell);
-            Click(grid.viewport(), grid.visualRect(cell).center());
-            TypeText(QApplication::focusWidget(), QString::fromUtf8(row.typed), false);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            Settle();
-        }
-    }
-    list.DataSetPost->trigger();
-    Settle();
-}
-
 void FillEditorByKeys(TFormFill& editor, std::span<const Entry> rows)
 {
     std::size_t begin = 0;
@@ -278,10 +233,7 @@ void FillEditorByKeys(TFormFill& editor, std::span<const Entry> rows)
         std::vector<Entry> walk, fixes;
         for (const Entry& row : rows.subspan(begin, end - begin))
             (row.press == Press::AtAlert ? fixes : walk).push_back(row);
-        auto* lists = qobject_cast<TFormFillList*>(&editor);
-        if (TListGridPage* list = lists ? lists->GridPageAt(rows[begin].page) : nullptr)
-            FillListByKeys(editor, *list, rows[begin].page, walk);
-        else if (!walk.empty())
+        if (!walk.empty())
             FillPageByKeys(editor, rows[begin].page, walk);
         if (!fixes.empty() && !::testing::Test::HasFatalFailure())
             FixAtAlerts(editor, rows[begin].page, fixes);

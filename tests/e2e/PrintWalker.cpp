@@ -1,6 +1,8 @@
 #include "PrintWalker.h"
 
 #include "EditorWalker.h"
+#include "core/check/RuleText.h"
+#include "core/module/TdmMain.h"
 #include "platform/data/ClientDataSet.h"
 #include "platform/layout/PageLayout.h"
 #include "print/dialog/TFormPrnSetup.h"
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -67,7 +70,10 @@ void ExpectInBoxes(const QString& pdf, qx::ClientDataSet& ds, std::span<const En
         const qx::Field* f = ds.findField(QString::fromLatin1(row.field));
         if (!f)
             continue;
-        const QString word = f->displayText().section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        // Its first word; of a date, which may print day, month and year apart, its year.
+        const bool date = f->dataType() == qx::FieldType::Date;
+        const QString word = f->displayText().section(QRegularExpression(QStringLiteral("[ /]")), date ? -1 : 0, date ? -1 : 0,
+                                                      QString::SectionSkipEmpty);
         if (word.isEmpty())
             continue;
         bool inBox = false;
@@ -75,12 +81,25 @@ void ExpectInBoxes(const QString& pdf, qx::ClientDataSet& ds, std::span<const En
             if (!box.isBound() || box.field.compare(f->fieldName(), Qt::CaseInsensitive) != 0)
                 continue;
             const QRectF area = box.mm.adjusted(-2, -2, 2, 2);
+            // The word starts in the box and stays on its line (a long date may run past its end).
             for (const PdfWord* w : page.find(word))
-                inBox = inBox || area.contains(QRectF(w->xMin, w->yMin, w->xMax - w->xMin, w->yMax - w->yMin));
+                inBox = inBox || (area.contains(QPointF(w->xMin, w->yMin)) && area.contains(QPointF(w->xMin, w->yMax)));
         }
         EXPECT_TRUE(inBox) << QFileInfo(pdf).fileName().toStdString() << ": " << row.field << " (\""
                            << word.toStdString() << "\") is not printed in its box";
     }
+}
+
+// The error alerts of the declaration, as the print dialog's gate sees them.
+QString ErrorAlerts()
+{
+    QStringList errors;
+    qx::ClientDataSet& alerts = dmMain->cdsAlert;
+    for (alerts.first(); !alerts.eof(); alerts.next())
+        if (alerts.fieldByName(u"Alert_Type").asInteger() == kErrorAlert)
+            errors << alerts.fieldByName(u"Obj_Code").asString() + QLatin1Char(' ') + alerts.fieldByName(u"Field_Name").asString()
+                          + QStringLiteral(": ") + alerts.fieldByName(u"Msg_Por").asString();
+    return errors.join(QStringLiteral("; "));
 }
 
 }  // namespace
@@ -105,7 +124,7 @@ int PrintEveryPageToPdf(TFormFill& editor, bool a3, const QString& pdfFolder, st
             Settle();
             const int code = PageCodeOfItem(dialog->PageItems(), i);
             if (!dialog->CurrentReport()) {
-                std::cout << "the print dialog has no report page for " << code << ": nothing printed" << std::endl;
+                ADD_FAILURE() << "the print dialog has no report page for " << code;
                 continue;
             }
             const QString pdf = QStringLiteral("%1/%2%3-%4.pdf").arg(pdfFolder, editor.objectName(), a3 ? QStringLiteral("-A3") : QString()).arg(i);
@@ -116,7 +135,7 @@ int PrintEveryPageToPdf(TFormFill& editor, bool a3, const QString& pdfFolder, st
             Settle();
             EXPECT_GT(QFileInfo(pdf).size(), 0) << "no test page of item " << i;
             QFile::rename(pdf, QString(pdf).replace(QLatin1String(".pdf"), QLatin1String("-test.pdf")));
-            ASSERT_TRUE(dialog->btnPrint->isEnabled()) << "the final print is refused";
+            ASSERT_TRUE(dialog->btnPrint->isEnabled()) << "the final print is refused: " << ErrorAlerts().toStdString();
             QTest::mouseClick(dialog->btnPrint, Qt::LeftButton);
             Settle();
             EXPECT_GT(QFileInfo(pdf).size(), 0) << "no final page of item " << i;
