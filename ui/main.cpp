@@ -2,6 +2,7 @@
 // until the main window closes. It takes no command-line arguments.
 #include "core/msgdlg/UtilityStartup.h"
 #include "core/util/SystemInfo.h"
+#include "ui/framework/TFormFill.h"
 #include "ui/mainwindow/ProgramForms.h"
 #include "ui/mainwindow/TFormMain.h"
 
@@ -18,9 +19,14 @@ int main(int argc, char* argv[])
 
     ProgramForms forms(GetFileVersionString(QCoreApplication::applicationFilePath()));
     forms.CreateAll();
-    // Maximised; without a window manager to honour that, it covers the screen's available area.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    // The main window and the editors show maximised; without a window manager to honour that,
+    // they cover the screen's available area.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         forms.FormMain->setGeometry(screen->availableGeometry());
+        for (const QString& name : ProgramForms::StartupOrder())
+            if (TFormFill* editor = forms.Editor(name))
+                editor->setGeometry(screen->availableGeometry());
+    }
     forms.FormMain->showMaximized();
     return app.exec();
 }

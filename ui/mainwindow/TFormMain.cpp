@@ -157,6 +157,8 @@ void TFormMain::CreateActions()
 
 void TFormMain::CreateMenus()
 {
+    // Menus keep the system's menu font, as their drop-downs do, not the window's.
+    menuBar()->setFont(QApplication::font("QMenuBar"));
     File1 = menuBar()->addMenu(QStringLiteral("檔案 &Ficheiro"));
     File1->setObjectName(QStringLiteral("File1"));
     File1->addAction(ActionSelectFolder);
