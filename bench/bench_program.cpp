@@ -8,10 +8,18 @@
 #include "e2e/ProgramRun.h"
 #include "support/ProcessStatus.h"
 #include "platform/widgets/DataEdit.h"
+#include "print/dialog/TFormPrnSetup.h"
 #include "ui/framework/EditorTabs.h"
 #include "ui/mainwindow/BrowseForFolder.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QApplication>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -45,7 +53,7 @@ struct OpenProgram {
     ProgramRun run{&yes};
 };
 
-const char* const kEditors[] = {"FormFillM1", "FormFillAnexoA", "FormFillAnexoB", "FormFillM4"};
+const char* const kEditors[] = {"FormFillM1", "FormFillAnexoA", "FormFillAnexoB", "FormFillM3", "FormFillM3A", "FormFillM4"};
 
 void showAndPaint(QWidget& w)
 {
@@ -180,6 +188,34 @@ void BM_PeakMemoryLargeFolderEveryEditor(benchmark::State& state)
     state.counters["peak_MB"] = double(ProcessStatusKb("VmHWM")) / 1024.0;
 }
 
+// M/1 page 1 printed as a test page into a PDF file through the print dialog's own print code
+// (the file chosen once in the system's printer dialog).
+void BM_PrintToPdfThroughDialog(benchmark::State& state)
+{
+    OpenProgram program(int(state.range(0)));
+    TFormPrnSetup& dialog = *program.run.forms().FormPrnSetup;
+    QTemporaryDir out;
+    dialog.PageCode = 1011;
+    dialog.M1OnA4 = true;
+    dialog.show();
+    settle();
+    dialog.CheckListBoxRptPage->setCurrentRow(0);
+    QTimer::singleShot(100, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        w->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(out.filePath(QStringLiteral("m1.pdf")));
+        static_cast<QDialog*>(w)->accept();
+    });
+    dialog.btnSelectPrinter->click();
+    for (auto _ : state) {
+        dialog.btnPrintTestPage->click();
+        settle();
+    }
+    if (QFileInfo(out.filePath(QStringLiteral("m1.pdf"))).size() == 0)
+        state.SkipWithError("nothing printed");
+    dialog.hide();
+    state.SetLabel(nameOf(int(state.range(0))));
+}
+
 void editorArgs(benchmark::internal::Benchmark* b)
 {
     for (int kind : {kTypical, kLarge})
@@ -194,6 +230,7 @@ BENCHMARK(BM_EditorFirstShow)->Apply(editorArgs)->Unit(benchmark::kMillisecond)-
 BENCHMARK(BM_EditorLaterShow)->Apply(editorArgs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EnterToNextBox)->Arg(kTypical)->Arg(kLarge)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PagePostWithAlerts)->Arg(kTypical)->Arg(kLarge)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PrintToPdfThroughDialog)->Arg(kTypical)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PeakMemoryLargeFolderEveryEditor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 int main(int argc, char** argv)
