@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QWheelEvent>
+#include <cstdlib>
 
 namespace {
 
@@ -51,8 +52,11 @@ Monkey::~Monkey()
 
 int Monkey::present(const QString&, const QString& por, const QString& eng, std::uint8_t dlgType, const QString& code)
 {
-    if (code.isEmpty() && dlgType == dtError)
+    if (code.isEmpty() && dlgType == dtError) {
         ++lastResortErrors[eng.isEmpty() ? por : eng];
+        if (qEnvironmentVariableIsSet("QX_MONKEY_ABORT"))
+            std::abort();  // for a debugger: the stack still holds the handler
+    }
     else
         ++messageCodes[code.isEmpty() ? QStringLiteral("(plain)") : code];
     if (dlgType != dtQuestion)
@@ -190,8 +194,13 @@ void Monkey::Click(QWidget& window)
 
 void Monkey::Command(QWidget& window)
 {
+    // The window's own commands: the editors, children of the main window, keep theirs hidden
+    // from it until they are shown.
     QList<QAction*> actions = window.findChildren<QAction*>();
-    actions.removeIf([](QAction* a) { return !a->isEnabled() || a->isSeparator() || a->menu(); });
+    actions.removeIf([&](QAction* a) {
+        auto* owner = qobject_cast<QWidget*>(a->parent());
+        return !owner || owner->window() != &window || !a->isEnabled() || a->isSeparator() || a->menu();
+    });
     if (actions.isEmpty())
         return;
     QAction* a = actions[Pick(int(actions.size()))];
