@@ -4,6 +4,7 @@
 // offsets typed in the dialog. Skipped, saying why, where the daemon cannot start.
 #include "core/util/SystemInfo.h"
 #include "print/dialog/PrintDialogFixture.h"
+#include "support/FolderCopy.h"
 #include "tools/QxFolderRun.h"
 
 #include <QCoreApplication>
@@ -255,7 +256,8 @@ TEST_F(CupsPrint, QxprintPrintsAtTheOffsetsStoredForTheCurrentPrinter)
     const auto boxes = [&](const QStringList& offsets) {
         const qxtest::ToolRun r = qxtest::RunTool(
             QStringLiteral(QX_QXPRINT),
-            QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), dir.path(), QStringLiteral("2011"),
+            QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"),
+                        CopyFolderFiles(dir.path(), work.filePath(QStringLiteral("folder"))), QStringLiteral("2011"),
                         work.filePath(QStringLiteral("out.pdf")), QStringLiteral("--test"), QStringLiteral("--boxes")} +
                 offsets,
             work.path());

@@ -8,6 +8,7 @@
 #include "print/forms/EditorBindings.h"
 #include "print/forms/ReportFormPages.h"
 #include "print/forms/ReportForms.h"
+#include "support/FolderCopy.h"
 #include "support/DmFixture.h"
 #include "support/PdfWords.h"
 #include "tools/QxFolderRun.h"
@@ -96,7 +97,8 @@ protected:
     // qxprint's BOX lines for the test page of item `item` of the list opened on `pageCode`.
     QStringList qxprintBoxes(int pageCode, bool m1OnA4, int item, const QStringList& offsets) const
     {
-        QStringList args{QStringLiteral("--today"), QStringLiteral("2024-03-15"), dir.path(), QString::number(pageCode),
+        const QString copy = CopyFolderFiles(dir.path(), out.filePath(QStringLiteral("folder")));
+        QStringList args{QStringLiteral("--today"), QStringLiteral("2024-03-15"), copy, QString::number(pageCode),
                          out.filePath(QStringLiteral("qxprint.pdf")), QStringLiteral("--test"), QStringLiteral("--boxes"),
                          QStringLiteral("--item"), QString::number(item)};
         if (!m1OnA4)
