@@ -7,6 +7,7 @@
 #include "core/module/TdmMain.h"
 #include "core/robustness/SampleFolder.h"
 #include "core/util/Clock.h"
+#include "support/ProcessStatus.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,20 +33,7 @@ SampleFolderSize sizeOf(int kind) { return kind == kLarge ? kLargeFolder : kTypi
 const char* nameOf(int kind) { return kind == kLarge ? "large" : "typical"; }
 
 // The generated folder of each kind, written once per run; removed at exit.
-const QString& sampleFolder(int kind)
-{
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    auto& dir = dirs[kind];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        TdmMain dm;
-        dmMain = &dm;
-        WriteSampleFolder(dm, dir->path(), sizeOf(kind));
-        dmMain = nullptr;
-    }
-    static std::map<int, QString> paths;
-    return paths[kind] = dir->path() + QLatin1Char('/');
-}
+const QString& sampleFolder(int kind) { return GeneratedSampleFolder(sizeOf(kind)); }
 
 // A data module with the folder of `kind` open, answering every question Yes.
 class OpenFolder {
@@ -186,17 +174,6 @@ void BM_SaveAll(benchmark::State& state)
     state.SetLabel(nameOf(int(state.range(0))));
 }
 
-// Peak resident memory (kB) of this process, from the kernel.
-long peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 // Run in a fresh process (see main): opens and saves the folder, prints the peak in kB.
 int reportPeakMemory(const char* folder)
@@ -211,7 +188,7 @@ int reportPeakMemory(const char* folder)
         QFile::remove(path + QLatin1Char('/') + name);
     if (dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll) != TFolderResult::frDone)
         return 1;
-    std::printf("%ld\n", peakResidentKb());
+    std::printf("%lld\n", ProcessStatusKb("VmHWM"));
     return 0;
 }
 

@@ -105,8 +105,14 @@ bool DataAware::writeFieldText(const QString& text)
         return true;
     } catch (const std::exception& e) {
         ReportWidgetError(e);
-        if (self_)
+        // The focus goes back to the refused box, unless it is on its way back to another refused
+        // box right now: two boxes holding refused text would hand it to each other for ever.
+        static bool returningFocus = false;
+        if (self_ && !returningFocus) {
+            returningFocus = true;
             self_->setFocus(Qt::OtherFocusReason);
+            returningFocus = false;
+        }
         return false;
     }
 }

@@ -3,6 +3,7 @@
 #include "core/catalogue/FieldCatalogue.h"
 #include "platform/data/ClientDataSet.h"
 #include "platform/data/DataPacket.h"
+#include "support/ProcessStatus.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,13 +27,8 @@ constexpr bool kAddressSanitizer = false;
 // The address space this process uses now, in bytes.
 qint64 addressSpaceInUse()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmSize:"))
-            return line.mid(7).trimmed().split(' ').first().toLongLong() * 1024;
-    return -1;
+    const qint64 kb = ProcessStatusKb("VmSize");
+    return kb < 0 ? -1 : kb * 1024;
 }
 
 // Caps the address space of the process at what it uses plus `headroom`; undone when destroyed.

@@ -12,6 +12,9 @@
 
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -198,4 +201,22 @@ inline void WriteSampleFolder(TdmMain& dm, const QString& folder, SampleFolderSi
     writePacket(dir + QStringLiteral("M3AAli.xml"), "cdsM3AAli", m3aRows("cdsM3AAli", size.m3aRows));
     writePacket(dir + QStringLiteral("M3AAba.xml"), "cdsM3AAba", m3aRows("cdsM3AAba", size.m3aRows));
     writePacket(dir + QStringLiteral("M3AObs.xml"), "cdsM3AObs", obsRows("cdsM3AObs", m3aPages(size.m3aRows)));
+}
+
+// The folder of `size`, written once per process into a temporary directory that goes at exit;
+// with its trailing delimiter.
+inline const QString& GeneratedSampleFolder(SampleFolderSize size)
+{
+    static std::map<int, std::pair<std::unique_ptr<QTemporaryDir>, QString>> folders;
+    auto& [dir, path] = folders[size.m3Rows * 100000 + size.m3aRows];
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        TdmMain dm;
+        TdmMain* const previous = dmMain;
+        dmMain = &dm;
+        WriteSampleFolder(dm, dir->path(), size);
+        dmMain = previous;
+        path = dir->path() + QLatin1Char('/');
+    }
+    return path;
 }

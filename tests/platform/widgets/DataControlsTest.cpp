@@ -109,6 +109,21 @@ TEST_F(DataControlsTest, ARefusedTextIsReportedAndKeepsFocusAndText)
     }
 }
 
+// A box keeps refused text when the focus leaves it for another window; coming back to another
+// refused box, each refusal is reported once and the focus settles on one of them.
+TEST_F(DataControlsTest, TwoRefusedBoxesDoNotHandTheFocusToEachOtherForEver)
+{
+    typeInto(edit(1), QStringLiteral("abc"));
+    other->setFocus(Qt::PopupFocusReason);  // a menu took the focus: no field exit
+    typeInto(edit(3), QStringLiteral("100"));
+    errors.clear();
+    edit(1)->setFocus();
+    EXPECT_EQ(errors.size(), 2);
+    EXPECT_TRUE(edit(1)->hasFocus() || edit(3)->hasFocus());
+    EXPECT_EQ(edit(1)->text(), QStringLiteral("abc"));
+    EXPECT_EQ(edit(3)->text(), QStringLiteral("100"));
+}
+
 TEST_F(DataControlsTest, EscGivesBackTheFieldsValue)
 {
     typeInto(edit(0), QStringLiteral("novo"));
