@@ -66,8 +66,9 @@ private:
             } else if (auto* s = dynamic_cast<ReportShape*>(&item)) {
                 list_.shapes.push_back(DisplayShape{s->name, s->kind, box, toMm(s->penWidth)});
             } else if (auto* p = dynamic_cast<ReportPicture*>(&item)) {
-                if (!p->picture.isNull())
-                    list_.pictures.push_back(DisplayPicture{p->name, box, p->picture});
+                QImage picture = p->picture.isNull() && p->load ? p->load() : p->picture;
+                if (!picture.isNull())
+                    list_.pictures.push_back(DisplayPicture{p->name, box, std::move(picture)});
             }
         }
     }

@@ -98,7 +98,8 @@ public:
 
 class ReportPicture : public ReportItem {
 public:
-    QImage picture;  // stretched over the item's box
+    QImage picture;                // stretched over the item's box
+    std::function<QImage()> load;  // else read when the page is laid out (held only while printing)
 };
 
 class ReportBand {

@@ -112,8 +112,9 @@ void buildPage(ReportPage& page, const ReportPageSpec& spec, DataTextNames& name
 
     if (spec.picture) {
         const qx::PageLayout& l = *layouts.front();
-        addPicture(band, QStringLiteral("QRImage%1").arg(spec.picture), qx::reportRect(QRectF(QPointF(0, 0), l.paperMm), first),
-                   qx::pagePicture(l.name));
+        // The page picture is decoded when the page prints, not held by the form for the whole run.
+        addPicture(band, QStringLiteral("QRImage%1").arg(spec.picture), qx::reportRect(QRectF(QPointF(0, 0), l.paperMm), first), {})
+            .load = [name = l.name] { return qx::pagePicture(name); };
     }
     // M/1 page 1 is bound to its dataset from the start; the editors' binding makes the same pairs.
     const bool designBound = QLatin1String(spec.layouts.front()) == QLatin1String("M1P1");

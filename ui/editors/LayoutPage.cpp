@@ -63,7 +63,8 @@ void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxH
     TFormFill::Page& pg = form.PageAt(page);
     const QString first = QStringLiteral("DBEditP%1_First").arg(page + 1);
     const QString last = QStringLiteral("DBEditP%1_Last").arg(page + 1);
-    const QSize picture = pg.spec.picture.isNull() ? l.picturePx : pg.spec.picture.size();
+    const QSize shown = pg.ImageForm ? pg.ImageForm->pixmap().size() : QSize();
+    const QSize picture = shown.isEmpty() ? l.picturePx : shown;
     const QPointF pxPerMm = qx::pixelsPerMm(picture, l.paperMm);
     std::map<QString, DataEdit*> lastEditOf;
     DataEdit* namedFirst = nullptr;

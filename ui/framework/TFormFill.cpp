@@ -154,6 +154,9 @@ void TFormFill::buildPage(int index)
     page.ImageForm = new QLabel(page.Content);
     page.ImageForm->setObjectName(pageName("ImageFormP", index));
     const QPixmap picture = LoadPagePicture(page.spec);
+    // The pixmap holds the page now: one copy of each picture stays in memory.
+    page.spec.picture = QImage();
+    spec_.pages[std::size_t(index)].picture = QImage();
     page.ImageForm->setPixmap(picture);
     page.ImageForm->setGeometry(0, 0, picture.width(), picture.height());
     page.Content->resize(picture.size().expandedTo(QSize(1, 1)));
