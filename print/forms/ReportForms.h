@@ -6,7 +6,7 @@
 // rectangle, printed on a test page only), the date boxes' patterns and, for M/1 on A4, the page
 // picture under the values and the test stamp. It also holds the list forms of M/3 and M/3A.
 
-#include "print/forms/ReportPageSpecs.h"
+#include "print/forms/ReportPageTable.h"
 #include "print/forms/TFormRpt_M3.h"
 #include "print/forms/TFormRpt_M3A.h"
 #include "print/forms/TFormRpt_M3Cont.h"

@@ -4,7 +4,7 @@
 // What differs between editors comes in through the hooks: the header texts' data source, the
 // auto-calc buttons, the click handlers of tick boxes and the names of the date buttons.
 
-#include "ui/framework/EditorSpec.h"
+#include "ui/framework/EditorDescription.h"
 #include "ui/framework/EditorPorts.h"
 
 #include <QString>

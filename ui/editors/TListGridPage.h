@@ -10,7 +10,7 @@
 //   Leaving the Codigo column completes Tipo (and the rate) from a known code; entering a column
 //   brings the totals under it into view; Enter moves to the next column.
 
-#include "ui/editors/ListGridSpec.h"
+#include "ui/editors/ListGridColumns.h"
 
 #include "platform/data/Value.h"
 

@@ -14,7 +14,7 @@
 //   dialog, never while painting. Every handler runs under the last-resort catch.
 
 #include "ui/framework/EditorPorts.h"
-#include "ui/framework/EditorSpec.h"
+#include "ui/framework/EditorDescription.h"
 
 #include <QMainWindow>
 #include <QPointer>

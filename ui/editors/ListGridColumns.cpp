@@ -1,4 +1,4 @@
-#include "ui/editors/ListGridSpec.h"
+#include "ui/editors/ListGridColumns.h"
 
 namespace {
 

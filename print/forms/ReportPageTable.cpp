@@ -1,4 +1,4 @@
-#include "print/forms/ReportPageSpecs.h"
+#include "print/forms/ReportPageTable.h"
 
 using qx::report::Orientation;
 using qx::report::PaperSize;
