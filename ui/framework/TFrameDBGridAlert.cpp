@@ -104,9 +104,8 @@ TFrameDBGridAlert::TFrameDBGridAlert(QWidget* parent) : QFrame(parent), PageData
     bar->addWidget(LabelAtencao_Por);
     bar->addStretch();
     Panel2 = new QWidget(Panel1);
-    Panel2->setMinimumWidth(160);  // at least its design width, wider where the fonts need it
     auto* langs = new QHBoxLayout(Panel2);
-    langs->setContentsMargins(0, 0, 0, 0);
+    langs->setContentsMargins(0, 0, 8, 0);
     RadioButtonChinese = new QRadioButton(QStringLiteral("中文"), Panel2);
     RadioButtonChinese->setFont(chinese);
     RadioButtonChinese->setPalette(Label1->palette());
@@ -120,6 +119,7 @@ TFrameDBGridAlert::TFrameDBGridAlert(QWidget* parent) : QFrame(parent), PageData
     langs->addWidget(RadioButtonChinese);
     langs->addWidget(RadioButtonPortugues);
     langs->addWidget(LabelPortugues);
+    Panel2->setMinimumWidth(qMax(160, langs->sizeHint().width() + 8));  // wider where the fonts need it
     bar->addWidget(Panel2);
     outer->addWidget(Panel1);
 
