@@ -7,8 +7,9 @@ constexpr Press X = Press::Space;
 constexpr Press C = Press::CalendarNextDay;
 constexpr Press A = Press::AutoCalc;
 constexpr Press F = Press::AtAlert;
-
-
+constexpr Press R = Press::RateRow;
+constexpr Press N = Press::NewRow;
+constexpr Press G = Press::Cell;
 // M/1 pages 1 and 3 and M/2's typed lines: the same for every sector.
 const std::vector<Entry> kM1Front = {
     {"FormFillM1", 0, "Ano_Exercicio", K, "2023", nullptr},
@@ -57,6 +58,19 @@ const std::vector<Entry> kM4 = {
     {"FormFillM4", 0, "1_R1_Col6_Mop", K, "1500", nullptr},
 };
 
+// Two assets: one from the rate table by Shift+Ins, one typed row by Ctrl+Ins.
+const std::vector<Entry> kM3 = {
+    {"FormFillM3", 1, "Codigo", R, "", "1.1"},
+    {"FormFillM3", 1, "Ano_Aqu", G, "2020", nullptr},
+    {"FormFillM3", 1, "Mes_Ini_de_Util", G, "3", nullptr},
+    {"FormFillM3", 1, "Col1_Mop", G, "400000", nullptr},
+    {"FormFillM3", 1, "Codigo", N, "", "1.2"},
+    {"FormFillM3", 1, "Codigo", G, "1.2", nullptr},
+    {"FormFillM3", 1, "Ano_Aqu", G, "2022", nullptr},
+    {"FormFillM3", 1, "Mes_Ini_de_Util", G, "7", nullptr},
+    {"FormFillM3", 1, "Col1_Mop", G, "250000", nullptr},
+};
+
 std::vector<Entry> Join(std::initializer_list<const std::vector<Entry>*> parts)
 {
     std::vector<Entry> all;
@@ -95,7 +109,7 @@ const std::vector<Entry>& DeclarationSector0()
         {"FormFillM1", 1, "R12_Mop", A, "", "15000"},
         {"FormFillM1", 1, "R23_Mop", A, "", "2000"},
     };
-    static const std::vector<Entry> all = Join({&kM1Front, &annexes, &kM4, &m1Calcs});
+    static const std::vector<Entry> all = Join({&kM1Front, &annexes, &kM3, &kM4, &m1Calcs});
     return all;
 }
 
@@ -119,6 +133,6 @@ const std::vector<Entry>& DeclarationSector11()
         {"FormFillM1", 1, "R10_Mop", A, "", "51000"},
         {"FormFillM1", 1, "R12_Mop", A, "", "12500"},
     };
-    static const std::vector<Entry> all = Join({&kM1Front, &annexes, &kM4, &m4Page2, &m1Calcs});
+    static const std::vector<Entry> all = Join({&kM1Front, &annexes, &kM3, &kM4, &m4Page2, &m1Calcs});
     return all;
 }

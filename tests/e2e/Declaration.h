@@ -12,6 +12,9 @@ enum class Press {
     CalendarNextDay,  // the text typed, then the date button and the day after it picked
     AutoCalc,         // the box's auto-calc button pressed (its question answered Yes)
     AtAlert,          // after the page is posted: its alert clicked, the text typed where it leads
+    RateRow,          // list page: Shift+Ins, the rate table's first row taken; `field` shows its code
+    NewRow,           // list page: Ctrl+Ins, a new row
+    Cell,             // list page: the cell of `field` in the current row clicked, the text typed
 };
 
 struct Entry {

@@ -1,11 +1,14 @@
 #include "EditorWalker.h"
 
+#include "core/module/TdmMain.h"
 #include "platform/data/ClientDataSet.h"
 #include "platform/widgets/DataCheckBox.h"
 #include "platform/widgets/DataEdit.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/DataText.h"
+#include "support/ModalScript.h"
 #include "ui/dialogs/TFormDBEditCalendar.h"
+#include "ui/dialogs/TFormSelectTaxas.h"
 #include "ui/editors/TFormFillList.h"
 #include "ui/editors/TListGridPage.h"
 #include "ui/framework/EditorTabs.h"
@@ -16,6 +19,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -82,15 +86,15 @@ void PickNextDayInCalendar()
 
 // Types over the box's text as a keyboard does; a letter beyond ASCII (ç, é) arrives as its text, as from a
 // keyboard layout that has it.
-void TypeText(QWidget* box, const QString& text)
+void TypeText(QWidget* box, const QString& text, bool overBoxText = true)
 {
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);  // over what the box shows (a 0, a year)
+    if (overBoxText)
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);  // over what the box shows (a 0, a year)
     for (const QChar ch : text) {
-        QWidget* to = box;
         if (ch.unicode() < 0x80)
-            QTest::keyClick(to, char(ch.unicode()));
+            QTest::keyClick(box, char(ch.unicode()));
         else
-            QTest::sendKeyEvent(QTest::Click, to, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
 
@@ -223,6 +227,61 @@ void FixAtAlerts(TFormFill& editor, int page, std::span<const Entry> fixes)
     }
 }
 
+// A list page: rows added by Shift+Ins (the rate table answered with its first row) or Ctrl+Ins,
+// cells clicked and typed, Enter after each.
+void FillListByKeys(TFormFill& editor, TListGridPage& list, int page, std::span<const Entry> rows)
+{
+    QTabBar* tabs = editor.PageControl->tabBar();
+    Click(tabs, tabs->tabRect(page).center());
+    ASSERT_EQ(editor.ActivePage(), page) << "the tab of page " << page << " is refused";
+    DataGrid& grid = *list.DBGrid;
+    for (const Entry& row : rows) {
+        editor.activateWindow();  // also back from the rate table's window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor, 2000));
+        if (row.press == Press::RateRow) {
+            grid.setFocus();
+            ModalScript picker;
+            picker.then([&row](QWidget& w) {
+                auto* rates = qobject_cast<TFormSelectTaxas*>(&w);
+                ASSERT_NE(rates, nullptr) << "Shift+Ins opened " << w.metaObject()->className();
+                // Down the table to the row of the code asked for (a heading row is refused).
+                const qx::Field& code = dmMain->cdsTaxMaxReintAmor.fieldByName(u"Codigo");
+                for (int i = 0; i < 200 && code.asString() != QString::fromUtf8(row.stored); ++i)
+                    QTest::keyClick(rates->DBGridTaxas, Qt::Key_Down);
+                ASSERT_EQ(code.asString().toStdString(), row.stored) << "the rate table has no row " << row.stored;
+                QTest::mouseClick(rates->btnOK, Qt::LeftButton);
+            });
+            QTest::keyClick(&grid, Qt::Key_Insert, Qt::ShiftModifier);
+            Settle();
+            EXPECT_TRUE(picker.done()) << "Shift+Ins opened no rate table";
+        } else if (row.press == Press::NewRow) {
+            grid.setFocus();
+            QTest::keyClick(&grid, Qt::Key_Insert, Qt::ControlModifier);
+            Settle();
+        } else {
+            int column = -1;
+            for (int c = 0; c < int(list.Spec().columns.size()); ++c)
+                if (QString::fromLatin1(list.Spec().columns[std::size_t(c)].field).compare(QString::fromUtf8(row.field), Qt::CaseInsensitive) == 0)
+                    column = c;
+            ASSERT_GE(column, 0) << "no column " << row.field;
+            const QModelIndex cell = grid.model()->index(grid.currentIndex().row(), column);
+            grid.scrollTo(cell);
+            Click(grid.viewport(), grid.visualRect(cell).center());
+            // The first key opens the cell's edit with it; Enter commits it and moves to the next column.
+            const QString typed = QString::fromUtf8(row.typed);
+            QTest::keyClick(&grid, char(typed.front().unicode()));
+            QWidget* cellEdit = QApplication::focusWidget();
+            ASSERT_NE(cellEdit, nullptr) << "no edit opens in the cell of " << row.field;
+            TypeText(cellEdit, typed.mid(1), false);
+            QTest::keyClick(cellEdit, Qt::Key_Return);
+            Settle();
+            EXPECT_EQ(grid.currentIndex().column(), column + 1) << "Enter after " << row.field << " stays in its column";
+        }
+    }
+    list.DataSetPost->trigger();
+    Settle();
+}
+
 void FillEditorByKeys(TFormFill& editor, std::span<const Entry> rows)
 {
     std::size_t begin = 0;
@@ -233,7 +292,10 @@ void FillEditorByKeys(TFormFill& editor, std::span<const Entry> rows)
         std::vector<Entry> walk, fixes;
         for (const Entry& row : rows.subspan(begin, end - begin))
             (row.press == Press::AtAlert ? fixes : walk).push_back(row);
-        if (!walk.empty())
+        auto* lists = qobject_cast<TFormFillList*>(&editor);
+        if (TListGridPage* list = lists ? lists->GridPageAt(rows[begin].page) : nullptr)
+            FillListByKeys(editor, *list, rows[begin].page, walk);
+        else if (!walk.empty())
             FillPageByKeys(editor, rows[begin].page, walk);
         if (!fixes.empty() && !::testing::Test::HasFatalFailure())
             FixAtAlerts(editor, rows[begin].page, fixes);

@@ -60,35 +60,46 @@ qx::ClientDataSet* DataSetOfPageCode(TFormFill& editor, int pageCode)
     return nullptr;
 }
 
-// Every row of `ds` shows its display text's first word inside one of the field's boxes.
-void ExpectInBoxes(const QString& pdf, qx::ClientDataSet& ds, std::span<const Entry> declaration)
+// Every record of `ds` shows, for each declaration field, its display text's first word inside one of the
+// field's boxes of `layoutName` (a list's rows each in a line of boxes).
+void ExpectInBoxes(const QString& pdf, const QString& layoutName, qx::ClientDataSet& ds, std::span<const Entry> declaration)
 {
     const PdfPage page = ReadPdfWords(pdf);
     ASSERT_TRUE(page.ok) << pdf.toStdString();
-    const qx::PageLayout& layout = qx::pageLayout(ds.name().mid(3));
-    for (const Entry& row : declaration) {
-        const qx::Field* f = ds.findField(QString::fromLatin1(row.field));
-        if (!f)
-            continue;
-        // Its first word; of a date, which may print day, month and year apart, its year.
-        const bool date = f->dataType() == qx::FieldType::Date;
-        const QString word = f->displayText().section(QRegularExpression(QStringLiteral("[ /]")), date ? -1 : 0, date ? -1 : 0,
-                                                      QString::SectionSkipEmpty);
-        if (word.isEmpty())
-            continue;
-        bool inBox = false;
-        for (const qx::Box& box : layout.boxes) {
-            if (!box.isBound() || box.field.compare(f->fieldName(), Qt::CaseInsensitive) != 0)
+    const qx::PageLayout& layout = qx::pageLayout(layoutName);
+    for (ds.first(); !ds.eof(); ds.next()) {
+        for (const Entry& row : declaration) {
+            const qx::Field* f = ds.findField(QString::fromLatin1(row.field));
+            if (!f)
                 continue;
-            const QRectF area = box.mm.adjusted(-2, -2, 2, 2);
-            // The word starts in the box and stays on its line (a long date may run past its end).
-            for (const PdfWord* w : page.find(word))
-                inBox = inBox || (area.contains(QPointF(w->xMin, w->yMin)) && area.contains(QPointF(w->xMin, w->yMax)));
+            // Its first word; of a date, which may print day, month and year apart, its year.
+            const bool date = f->dataType() == qx::FieldType::Date;
+            const QString word = f->displayText().section(QRegularExpression(QStringLiteral("[ /]")), date ? -1 : 0, date ? -1 : 0,
+                                                          QString::SectionSkipEmpty);
+            if (word.isEmpty())
+                continue;
+            bool inBox = false;
+            for (const qx::Box& box : layout.boxes) {
+                if (!box.isBound() || box.field.compare(f->fieldName(), Qt::CaseInsensitive) != 0)
+                    continue;
+                const QRectF area = box.mm.adjusted(-2, -2, 2, 2);
+                // The word starts in the box and stays on its line (a long date may run past its end).
+                for (const PdfWord* w : page.find(word))
+                    inBox = inBox || (area.contains(QPointF(w->xMin, w->yMin)) && area.contains(QPointF(w->xMin, w->yMax)));
+            }
+            EXPECT_TRUE(inBox) << QFileInfo(pdf).fileName().toStdString() << ": " << row.field << " (\""
+                               << word.toStdString() << "\") is not printed in its box";
         }
-        EXPECT_TRUE(inBox) << QFileInfo(pdf).fileName().toStdString() << ": " << row.field << " (\""
-                           << word.toStdString() << "\") is not printed in its box";
     }
 }
+
+// A sheet that prints the rows of an editor's list page, as lines of boxes.
+struct ListSheet {
+    int pageCode;
+    const char* layout;
+    int listPage;
+};
+const ListSheet kListSheets[] = {{4011, "M3Front", 1}};
 
 // The error alerts of the declaration, as the print dialog's gate sees them.
 QString ErrorAlerts()
@@ -141,7 +152,10 @@ int PrintEveryPageToPdf(TFormFill& editor, bool a3, const QString& pdfFolder, st
             EXPECT_GT(QFileInfo(pdf).size(), 0) << "no final page of item " << i;
             ++printed;
             if (qx::ClientDataSet* ds = DataSetOfPageCode(editor, code); ds && !a3)
-                ExpectInBoxes(pdf, *ds, declaration);
+                ExpectInBoxes(pdf, ds->name().mid(3), *ds, declaration);
+            for (const ListSheet& sheet : kListSheets)
+                if (sheet.pageCode == code)
+                    ExpectInBoxes(pdf, QString::fromLatin1(sheet.layout), ListOrPageDataSet(editor, sheet.listPage), declaration);
         }
         dialog->reject();
     });

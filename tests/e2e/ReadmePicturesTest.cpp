@@ -50,8 +50,8 @@ TEST(ReadmePictures, MainWindowEditorWithAlertsPrintDialog)
     // page has an error to show.
     for (const Entry& row : DeclarationSector0()) {
         TFormFill* editor = run.Editor(QString::fromLatin1(row.form));
-        if (!editor)
-            continue;
+        if (!editor || row.press == Press::RateRow || row.press == Press::NewRow || row.press == Press::Cell)
+            continue;  // the pages only; the lists stay empty
         qx::ClientDataSet& ds = *editor->PageAt(row.page).spec.dataSet;
         ds.edit();
         qx::Field& f = ds.fieldByName(QString::fromLatin1(row.field));
