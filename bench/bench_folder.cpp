@@ -35,25 +35,10 @@ const char* nameOf(int kind) { return kind == kLarge ? "large" : "typical"; }
 // The generated folder of each kind, written once per run; removed at exit.
 const QString& sampleFolder(int kind) { return GeneratedSampleFolder(sizeOf(kind)); }
 
-// A data module with the folder of `kind` open, answering every question Yes.
-class OpenFolder {
+// The sample folder of `kind`, open in a data module of its own.
+class OpenFolder : public OpenedSampleFolder {
 public:
-    explicit OpenFolder(int kind) : folder_(sampleFolder(kind))
-    {
-        dmMain = &dm;
-        if (dm.ProcessFormFolder(folder_, ffOpen) != TFolderResult::frDone)
-            std::abort();
-    }
-    ~OpenFolder()
-    {
-        dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose);
-        dmMain = nullptr;
-    }
-    TdmMain dm;
-
-private:
-    sample_folder::YesToEverything yes_;
-    QString folder_;
+    explicit OpenFolder(int kind) : OpenedSampleFolder(sizeOf(kind)) {}
 };
 
 void BM_OpenFolder(benchmark::State& state)

@@ -14,32 +14,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <memory>
 #include "bench/OffscreenMain.h"
 
 namespace {
 
 // The large folder, written once and opened in a data module that answers every question Yes.
-class LargeFolder {
+// The large sample folder, open in a data module of its own.
+class LargeFolder : public OpenedSampleFolder {
 public:
-    LargeFolder()
-    {
-        dmMain = &dm;
-        WriteSampleFolder(dm, dir_.path(), kLargeFolder);
-        if (dm.ProcessFormFolder(dir_.path(), ffOpen) != TFolderResult::frDone)
-            std::abort();
-    }
-    ~LargeFolder()
-    {
-        dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose);
-        dmMain = nullptr;
-    }
-    TdmMain dm;
-
-private:
-    sample_folder::YesToEverything yes_;
-    QTemporaryDir dir_;
+    LargeFolder() : OpenedSampleFolder(kLargeFolder) {}
 };
 
 // Made in main and gone before it returns, while the core's caches still stand.

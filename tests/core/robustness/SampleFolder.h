@@ -10,6 +10,7 @@
 #include "core/util/Messages.h"
 #include "platform/data/DataPacket.h"
 
+#include <cstdlib>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -220,3 +221,26 @@ inline const QString& GeneratedSampleFolder(SampleFolderSize size)
     }
     return path;
 }
+
+// A data module (installed as dmMain) with the generated sample folder of `size` open, every
+// question answered Yes; closed and uninstalled at the end.
+class OpenedSampleFolder {
+public:
+    explicit OpenedSampleFolder(SampleFolderSize size)
+    {
+        dmMain = &dm;
+        if (dm.ProcessFormFolder(GeneratedSampleFolder(size), ffOpen) != TFolderResult::frDone)
+            std::abort();
+    }
+    ~OpenedSampleFolder()
+    {
+        dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose);
+        dmMain = nullptr;
+    }
+    OpenedSampleFolder(const OpenedSampleFolder&) = delete;
+    OpenedSampleFolder& operator=(const OpenedSampleFolder&) = delete;
+    TdmMain dm;
+
+private:
+    sample_folder::YesToEverything yes_;
+};
