@@ -266,7 +266,7 @@ void TFrameDBGridAlert::RadioButtonChineseClick()
     DataGridModel& model = *DBGridAlert->gridModel();
     std::vector<GridColumn> columns = model.columns();
     QFont font = *columns[0].font;
-    font.setFamily(ScreenFontFamily(chinese ? QStringLiteral("新細明體") : QStringLiteral("Arial")));
+    SetDesignFamily(font, chinese ? QStringLiteral("新細明體") : QStringLiteral("Arial"));
     columns[0].fieldName = chinese ? QStringLiteral("Alert_Type_Chn") : QStringLiteral("Alert_Type_Por");
     columns[0].font = font;
     columns[2].fieldName = chinese ? QStringLiteral("Msg_Chn") : QStringLiteral("Msg_Por");
