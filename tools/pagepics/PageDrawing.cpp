@@ -66,9 +66,15 @@ public:
         textCentred(page_.titlePor, QPointF(centre, 16.5), kSubtitleMm, false);
     }
 
+    // Drawn over the boxes on a white ground: a heading over several cells of a list grid's strip
+    // hides the borders between them.
     void marks()
     {
         for (const qx::Mark& m : page_.marks) {
+            const QRectF ink = markTextMm(page_, m);
+            painter_.fillRect(QRectF(ink.x() * scale_.x(), ink.y() * scale_.y(), ink.width() * scale_.x(), ink.height() * scale_.y())
+                                  .adjusted(-1, -1, 1, 1),
+                              Qt::white);
             painter_.setFont(markFont(scale_, m.kind));
             painter_.setPen(Qt::black);
             painter_.drawText(px(m.mm), m.text);
@@ -142,8 +148,8 @@ QImage drawPagePicture(const qx::PageLayout& page)
     {
         Drawing d(page, image);
         d.title();
-        d.marks();
         d.boxes();
+        d.marks();
         d.standInMark();
     }
     return image;

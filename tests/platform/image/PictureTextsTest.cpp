@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 QString described(const qx::Mark& m)
@@ -12,8 +14,29 @@ QString described(const qx::Mark& m)
     return QStringLiteral("line %1 \"%2\"").arg(m.row).arg(m.text);
 }
 
+// Where the heading cells of a list grid's strip let a text reach: from the cell it starts in to
+// the last cell before the next text of its line (a heading over several columns), short of
+// the cells' borders.
+double cellsEnd(const qx::PageLayout& page, const qx::Mark& mark)
+{
+    double nextStart = page.paperMm.width();
+    for (const qx::Mark& m : page.marks)
+        if (qAbs(m.mm.y() - mark.mm.y()) < 0.05 && m.mm.x() > mark.mm.x())
+            nextStart = qMin(nextStart, m.mm.x());
+    double end = 0;
+    for (const qx::Box& b : page.boxes)
+        if (b.kind == qx::BoxKind::Column && b.mm.right() > mark.mm.x() && b.mm.right() <= nextStart + 0.05)
+            end = qMax(end, b.mm.right());
+    return end - 0.5;
+}
+
+bool isStrip(const qx::PageLayout& page)
+{
+    return std::any_of(page.boxes.begin(), page.boxes.end(), [](const qx::Box& b) { return b.kind == qx::BoxKind::Column; });
+}
+
 // Faults of one page: a text off the paper, on a box, or on another text. The cells of a list
-// grid's heading strip hold their headings, so those boxes do not count.
+// grid's heading strip hold their headings: there a text stays within its cells instead.
 QStringList textFaults(const qx::PageLayout& page)
 {
     QStringList faults;
@@ -28,6 +51,8 @@ QStringList textFaults(const qx::PageLayout& page)
         for (const qx::Box& b : page.boxes)
             if (b.kind != qx::BoxKind::Column && ink[i].intersects(b.mm))
                 faults << described(m) + QStringLiteral(": on the box of line %1 (%2)").arg(b.row).arg(b.field);
+        if (isStrip(page) && ink[i].right() > cellsEnd(page, m))
+            faults << described(m) + QStringLiteral(": beyond its heading cell");
         for (size_t j = i + 1; j < page.marks.size(); ++j)
             if (ink[i].intersects(ink[j]))
                 faults << described(m) + QStringLiteral(": on the text of ") + described(page.marks[j]);
@@ -39,7 +64,8 @@ TEST(PictureTexts, EveryTextStaysOnItsPaperClearOfBoxesAndOtherTexts)
 {
     for (const QString& name : qx::pageLayoutNames()) {
         SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(textFaults(qx::pageLayout(name)), QStringList());
+        const QStringList faults = textFaults(qx::pageLayout(name));
+        EXPECT_TRUE(faults.isEmpty()) << qPrintable(faults.join(QLatin1Char('\n')));
     }
 }
 
