@@ -189,7 +189,7 @@ void TFormFill::buildPage(int index)
         page.Panel->addWidget(page.FrameDBGridAlert);
         page.Panel->setStretchFactor(0, 1);
         page.Panel->setStretchFactor(1, 0);
-        page.Panel->setSizes({100000, spec_.alertHeight});
+        page.Panel->setSizes({100000, page.FrameDBGridAlert->HeightForWholeRows(spec_.alertHeight)});
         page.SplitterAlert = page.Panel->handle(1);
         layout->addWidget(page.Panel);
 
