@@ -537,9 +537,9 @@ std::vector<QWidget*> TFormFill::walkStops() const
     const Page& page = pages_[std::size_t(ActivePage())];
     auto* self = const_cast<TFormFill*>(this);
     for (QWidget* w = self->nextInFocusChain(); w && w != self; w = w->nextInFocusChain()) {
-        const bool onPage = page.TabSheet->isAncestorOf(w) && !(page.FrameDBGridAlert && page.FrameDBGridAlert->isAncestorOf(w));
-        if (onPage && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() && w->isEnabled()
-            && !w->focusProxy())
+        const bool inAlerts = page.FrameDBGridAlert && page.FrameDBGridAlert->isAncestorOf(w);
+        const bool tabStop = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy();
+        if (page.TabSheet->isAncestorOf(w) && !inAlerts && tabStop && w->isVisible() && w->isEnabled())
             stops.push_back(w);
     }
     return stops;
