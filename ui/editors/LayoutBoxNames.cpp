@@ -71,10 +71,20 @@ QString continuedLabel(const qx::PageLayout& layout, const qx::Mark& label)
 
 BoxName LayoutBoxName(const qx::PageLayout& layout, const qx::Box& box)
 {
+    // A numbered line is named by its number, whatever text (a formula, a source) stands
+    // between the number and its boxes; other boxes by the nearest label before them.
     const qx::Mark* line = nullptr;
-    for (const qx::Mark& m : layout.marks)
-        if (names(m) && onLineOf(m, box.mm) && m.mm.x() < box.mm.left() && (!line || m.mm.x() > line->mm.x()))
+    const qx::Mark* number = nullptr;
+    for (const qx::Mark& m : layout.marks) {
+        if (!names(m) || !onLineOf(m, box.mm) || m.mm.x() >= box.mm.left())
+            continue;
+        if (!line || m.mm.x() > line->mm.x())
             line = &m;
+        if (m.kind == qx::MarkKind::Number && (!number || m.mm.x() > number->mm.x()))
+            number = &m;
+    }
+    if (number)
+        line = number;
     BoxName name;
     if (line && line->kind == qx::MarkKind::Number)
         name = {QStringLiteral("第 %1 行").arg(line->text), QStringLiteral("linha %1").arg(line->text)};

@@ -73,7 +73,16 @@ BoxName BoxNameOf(const QWidget* control, const QString& fieldName)
 // to both at the text's ends and between the two languages.
 BoxName SplitBilingual(const QString& text)
 {
-    const QStringList words = text.simplified().split(u' ', Qt::SkipEmptyParts);
+    // A column number written against its Chinese name ("(1)購入價值") belongs to both languages.
+    QStringList words;
+    for (const QString& w : text.simplified().split(u' ', Qt::SkipEmptyParts)) {
+        const auto firstLetter = std::find_if(w.begin(), w.end(), [](QChar c) { return c.isLetter(); });
+        const qsizetype at = firstLetter - w.begin();
+        if (at > 0 && at < w.size() && sideOf(w.mid(at)) == Side::Chinese)
+            words << w.left(at) << w.mid(at);
+        else
+            words << w;
+    }
     std::vector<Side> sides;
     for (const QString& w : words)
         sides.push_back(sideOf(w));

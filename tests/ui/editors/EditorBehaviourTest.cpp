@@ -285,6 +285,6 @@ TEST_F(EditorBehaviour, RefusedTextIsToldInBothLanguagesNamingTheBoxAsThePageDoe
     }
     const auto grid = HeadingColumnNames(qx::pageLayout(QStringLiteral("M3Grid")));
     ASSERT_TRUE(grid.count(QStringLiteral("Col1_Mop")));
-    EXPECT_EQ(grid.at(QStringLiteral("Col1_Mop")).chn, QStringLiteral("(1) 購置價值"));
-    EXPECT_EQ(grid.at(QStringLiteral("Col1_Mop")).por, QStringLiteral("(1) Valor aquisição"));
+    EXPECT_EQ(grid.at(QStringLiteral("Col1_Mop")).chn, QStringLiteral("(1) 購入價值"));
+    EXPECT_EQ(grid.at(QStringLiteral("Col1_Mop")).por, QStringLiteral("(1) Valor de aquisição"));
 }
