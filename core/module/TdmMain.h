@@ -73,6 +73,9 @@ public:
     // The lock that keeps other programs out of the open folder (folder/FolderLock.h); held from
     // a successful open to the close. Written only by ProcessFormFolder.
     std::unique_ptr<FolderLock> CurrentFolderLock;
+    // The open folder is one nobody can save into (read-only folder or media): it was opened
+    // without a lock, for reading and printing, and ffSaveAll writes nothing.
+    bool CurrentFolderReadOnly() const;
 
     // Every dataset above, in declaration order; and lookup by component name (case ignored).
     const std::vector<qx::ClientDataSet*>& AllDataSets() const { return all_; }
