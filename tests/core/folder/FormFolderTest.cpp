@@ -500,6 +500,34 @@ TEST_F(FormFolderTest, AFileThatCannotBeWrittenChangesNoFileAndKeepsEveryChangeF
     EXPECT_EQ(amountOf(dm.cdsM4P1, "1_R1_Col1_Mop"), QStringLiteral("7.5"));
 }
 
+TEST_F(FormFolderTest, ARenameThatFailsPutsBackTheFilesRenamedBeforeItAndKeepsEveryChange)
+{
+    makeSavedFolder();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "12");      // renamed before M4P1.xml
+    setAmount(dm.cdsM4P1, "1_R1_Col1_Mop", "34");
+    const QMap<QString, QByteArray> before = snapshot(folder());
+    const QString m4p1 = folder() + QStringLiteral("M4P1.xml");
+    // An immutable file cannot be renamed over; only root can set the flag.
+    if (geteuid() != 0 || QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), m4p1}) != 0)
+        GTEST_SKIP() << "no file can be made immutable here";
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frFailed);
+    QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m4p1});
+    ASSERT_EQ(messages.codes(), (QStringList{QStringLiteral("DM-010"), QStringLiteral("DM-005")}));
+    EXPECT_TRUE(messages.shown[1].chn.contains(QStringLiteral("(M4P1.xml)"))) << qPrintable(messages.shown[1].chn);
+    EXPECT_EQ(snapshot(folder()), before) << "M1P2.xml went back: no file of the save stays";
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 28) << "the files and the lock: no temporary, no journal";
+    EXPECT_GT(dm.cdsM1P2.changeCount(), 0);
+
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(amountOf(dm.cdsM1P2, "R2_Mop"), QStringLiteral("12"));
+    EXPECT_EQ(amountOf(dm.cdsM4P1, "1_R1_Col1_Mop"), QStringLiteral("34"));
+}
+
 TEST_F(FormFolderTest, AFolderThatCannotBeWrittenDamagesNoFileAndTheNextSaveSucceeds)
 {
     makeSavedFolder();
