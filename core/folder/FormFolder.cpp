@@ -124,7 +124,8 @@ std::optional<qx::StagedFile> stageEntry(const TFolderFile& entry)
     }
 }
 
-// Puts the staged files of the entries in place together; false (reported) when nothing changed.
+// Puts the staged files of the entries in place together; false (reported) when they could not
+// all be put in place (the folder is then as it was, or as the next open will finish it).
 bool commitStaged(const QString& folder, std::vector<std::pair<const TFolderFile*, qx::StagedFile>>& staged)
 {
     std::vector<qx::StagedFile*> files;

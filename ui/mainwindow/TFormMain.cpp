@@ -314,7 +314,8 @@ bool TFormMain::SaveAndCloseForOpen()
 {
     const QString folder = dm_->CurrentFormFolder;
     // A save that failed keeps the folder open: closing now would discard what could not be
-    // written. Declined (No to the question) or nothing to save: the close goes on.
+    // written. Declined (No to the question, or a read-only folder) or nothing to save: the close
+    // goes on.
     if (dm_->ProcessFormFolder(folder, ffSaveAll) == TFolderResult::frFailed)
         return false;
     const bool closed = dm_->ProcessFormFolder(folder, ffClose) == TFolderResult::frDone;
