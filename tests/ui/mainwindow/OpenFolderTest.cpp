@@ -5,6 +5,7 @@
 #include "ui/dialogs/TFormSelectFolder.h"
 #include "ui/dialogs/TFormSelectSector.h"
 #include "ui/mainwindow/OpenFolderSteps.h"
+#include "support/ReadOnlyFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -234,6 +235,33 @@ TEST_F(OpenFolder, RefusedOpenStaysInTheNoFolderState)
     open(folderPath(QStringLiteral("empty")));
     EXPECT_EQ(messages->codes(), QStringList{QStringLiteral("DM-008")});
     expectState(false);
+}
+
+TEST_F(OpenFolder, AFolderNobodyCanSaveIntoOpensAfterANoticeWithSaveOffSayingWhy)
+{
+    const QString folder = savedFolder(QStringLiteral("ro"), 0);
+    showMain();
+    qxtest::ReadOnlyFolder readOnly(folder);
+    if (!readOnly.made())
+        GTEST_SKIP() << "running as root without chattr: a read-only folder cannot be produced";
+    open(folder);
+    EXPECT_EQ(messages->codes(), QStringList{QStringLiteral("DM-021")});
+    QAction* save = main().ActionSaveAll;
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_TRUE(save->statusTip().contains(QStringLiteral("唯讀")) && save->statusTip().contains(QStringLiteral("só de leitura")))
+        << qPrintable(save->statusTip());
+    EXPECT_EQ(save->toolTip(), save->statusTip());
+    for (QAction* a : {main().ActionSaveAndCloseAll, main().ActionFillM1, main().ActionFillM3})
+        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString() << ": the folder is there to read and print";
+    EXPECT_FALSE(main().ActionSaveAndCloseAll->statusTip().isEmpty());
+
+    main().ActionSaveAndCloseAll->trigger();
+    expectState(false);
+    readOnly.release();
+    open(folder);
+    expectState(true);
+    EXPECT_TRUE(save->statusTip().isEmpty());
+    main().ActionSaveAndCloseAll->trigger();
 }
 
 TEST_F(OpenFolder, QuittingAsksToSaveThenClosesTheFolderAlsoWhenTheAnswerIsNo)
