@@ -12,6 +12,7 @@
 #include "core/folder/FolderFileTable.h"
 #include "core/folder/FolderLock.h"
 #include "core/folder/FolderMessages.h"
+#include "core/util/FreeMemory.h"
 #include "core/util/Messages.h"
 #include "core/util/Registry.h"
 #include "platform/data/DataPacket.h"
@@ -321,6 +322,7 @@ TFolderResult closeAll(TdmMain& dm)
     }
     dm.CurrentFormFolder.clear();
     dm.CurrentFolderLock.reset();
+    ReturnFreeMemoryToSystem();
     return failed ? TFolderResult::frFailed : TFolderResult::frDone;
 }
 
