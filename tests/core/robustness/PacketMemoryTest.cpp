@@ -85,10 +85,10 @@ TEST(PacketMemory, AMillionRowsStayWithinASmallCeiling)
         qx::PacketShape shape;
         const char* row;
     } cases[] = {
-        {u"cdsM1P2", {1, {}}, "<ROW/>"},                           // one record, 75 fields
-        {u"cdsM3VCLF", {-1, QStringLiteral("Rec_AID")}, "<ROW/>"},  // a list
-        {u"cdsPrnSetup", {}, "<ROW/>"},                            // rows of any number, but empty
-        {u"cdsM1P2", {}, "<ROW R2_Mop=\"1\"/>"},                   // one value of 75
+        {u"cdsM1P2", {1, {}, {}}, "<ROW/>"},                           // one record, 75 fields
+        {u"cdsM3VCLF", {-1, QStringLiteral("Rec_AID"), {}}, "<ROW/>"},  // a list
+        {u"cdsPrnSetup", {}, "<ROW/>"},                                // rows of any number, but empty
+        {u"cdsM1P2", {}, "<ROW R2_Mop=\"1\"/>"},                       // one value of 75
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.dataSet).toStdString() + " " + c.row);
