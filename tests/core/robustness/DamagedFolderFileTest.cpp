@@ -189,6 +189,7 @@ TEST_F(DamagedFolderFileTest, FilesNoDeclarationCanHoldAreRefusedWithinAMemoryCe
         {"M3VCLF.xml", [](const QByteArray& p) { return withRows(p, 300'000, numberedRow); },
          "rows that hold almost no values", 3.5},
     };
+    // The address sanitizer keeps memory of its own; there the refusals alone are checked.
     const bool measured = !kAddressSanitizer && ResetPeakResident();
     for (const Case& c : cases) {
         const FileOfFolder file = fileNamed(c.file);
@@ -198,8 +199,6 @@ TEST_F(DamagedFolderFileTest, FilesNoDeclarationCanHoldAreRefusedWithinAMemoryCe
         if (measured)
             EXPECT_LT(peakKb * 1024, c.timesTheFile * double(bytes.size()) + (32 << 20)) << c.file << ": " << bytes.size() << " bytes";
     }
-    if (!measured)
-        GTEST_SKIP() << "the peak memory cannot be measured here";
 }
 
 TEST_F(DamagedFolderFileTest, ListsAndObservationsWithSeveralRowsStillOpen)
