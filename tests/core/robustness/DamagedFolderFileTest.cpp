@@ -196,8 +196,9 @@ TEST_F(DamagedFolderFileTest, FilesNoDeclarationCanHoldAreRefusedWithinAMemoryCe
         const QByteArray bytes = c.damage(sampleBytes(file));
         qint64 peakKb = -1;
         expectRefused(file, bytes, QString::fromLatin1(c.detail), &peakKb);
-        if (measured)
+        if (measured) {
             EXPECT_LT(peakKb * 1024, c.timesTheFile * double(bytes.size()) + (32 << 20)) << c.file << ": " << bytes.size() << " bytes";
+        }
     }
 }
 
