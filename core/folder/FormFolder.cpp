@@ -15,6 +15,7 @@
 #include "core/folder/FolderFileTable.h"
 #include "core/folder/FolderLock.h"
 #include "core/folder/FolderMessages.h"
+#include "core/util/FreeMemory.h"
 #include "core/util/Messages.h"
 #include "core/util/Registry.h"
 #include "platform/data/DataPacket.h"
@@ -391,6 +392,7 @@ TFolderResult closeAll(TdmMain& dm)
     }
     dm.CurrentFormFolder.clear();
     dm.CurrentFolderLock.reset();
+    ReturnFreeMemoryToSystem();
     return failed ? TFolderResult::frFailed : TFolderResult::frDone;
 }
 

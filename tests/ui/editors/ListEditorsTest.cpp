@@ -462,6 +462,38 @@ TEST_F(M3AEditor, CtrlPOnTheWrittenOffPagePrintsItsCodeAfterRecalculating)
     EXPECT_EQ(printDialog.calls[1].pageCode, 5011);
 }
 
+// On each list page over an empty list: Ctrl+Ins adds an empty row; a code typed into it and
+// Ctrl+Del leave no row. A new row still unfinished (Down on the empty list) gets no second one
+// from Ctrl+Ins.
+TEST_F(M3AEditor, CtrlInsAndCtrlDelOnAnEmptyListLeaveNoRowBehind)
+{
+    for (TListGridPage* page : {m3->ListPage, m3a->AliPage, m3a->AbaPage}) {
+        auto& editor = *static_cast<TFormFill*>(page->parent());
+        qx::ClientDataSet& list = *page->DBGrid->dataSource()->dataSet();
+        SCOPED_TRACE(qPrintable(list.name()));
+        Show(editor);
+        editor.PageControl->setCurrentIndex(page->Spec().page);
+        QApplication::processEvents();
+        page->DBGrid->setFocus();
+        Key(Qt::Key_Insert, Qt::ControlModifier);
+        ASSERT_EQ(list.recordCount(), 1);
+        Cell(*page, 0, Column(*page, "Codigo"));
+        Type(QStringLiteral("1.2"));
+        Key(Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_EQ(list.state(), qx::DataSetState::Browse);
+        EXPECT_EQ(list.recordCount(), 0);
+
+        Key(Qt::Key_Down);
+        ASSERT_EQ(list.state(), qx::DataSetState::Insert);
+        Key(Qt::Key_Insert, Qt::ControlModifier);
+        EXPECT_EQ(list.state(), qx::DataSetState::Insert);
+        EXPECT_EQ(page->DBGrid->model()->rowCount(), 1);
+        dm->CancelWithoutQuestion(list);
+        EXPECT_EQ(list.recordCount(), 0);
+        editor.close();
+    }
+}
+
 TEST_F(M3AEditor, TheTypeEllipsisStartsARowOnAnEmptyListAndEditsTheCurrentOtherwise)
 {
     Show(*m3a);
