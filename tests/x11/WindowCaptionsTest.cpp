@@ -1,9 +1,10 @@
-// The program under a real X server without a window manager: each window's caption reaches the
+// The program under the test's X server (without a window manager unless QX_X11_WM names one): each window's caption reaches the
 // server as the window gives it, without the application's name appended, and the about box (the
 // start-up splash) goes untitled. Skipped where no X server can start.
+#include "support/XServer.h"
+
 #include <QProcess>
 #include <QSize>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -42,15 +43,14 @@ QString Property(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property)
     return text;
 }
 
-// The captions of the top-level windows, by window.
-std::map<xcb_window_t, Caption> Captions(xcb_connection_t* c)
+// The captions of the windows below `parent`, by window: the program's own windows are the root's
+// children, or a window manager's frames' children.
+void CollectCaptions(xcb_connection_t* c, xcb_window_t parent, xcb_atom_t netName, int depth,
+                     std::map<xcb_window_t, Caption>& out)
 {
-    const xcb_atom_t netName = Atom(c, "_NET_WM_NAME");
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    std::map<xcb_window_t, Caption> out;
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr);
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, parent), nullptr);
     if (!tree)
-        return out;
+        return;
     const xcb_window_t* children = xcb_query_tree_children(tree);
     for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
         Caption caption{Property(c, children[i], netName), Property(c, children[i], XCB_ATOM_WM_NAME), {}};
@@ -59,8 +59,16 @@ std::map<xcb_window_t, Caption> Captions(xcb_connection_t* c)
             std::free(g);
         }
         out[children[i]] = caption;
+        if (depth > 1)
+            CollectCaptions(c, children[i], netName, depth - 1, out);
     }
     std::free(tree);
+}
+
+std::map<xcb_window_t, Caption> Captions(xcb_connection_t* c)
+{
+    std::map<xcb_window_t, Caption> out;
+    CollectCaptions(c, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, Atom(c, "_NET_WM_NAME"), 3, out);
     return out;
 }
 
@@ -74,20 +82,11 @@ bool HasCaption(const std::map<xcb_window_t, Caption>& captions, const QString& 
 
 TEST(WindowCaptions, ReachTheXServerAsTheWindowsGiveThem)
 {
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    if (xvfb.isEmpty())
-        GTEST_SKIP() << "no X server: Xvfb is not installed";
-    QProcess server;
-    server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (!server.waitForStarted(5000) || !server.waitForReadyRead(10000))
-        GTEST_SKIP() << "no X server: Xvfb did not start";
-    const QString display = QLatin1Char(':') + QString::fromLatin1(server.readAllStandardOutput()).trimmed();
+    QX_NEED_X_SERVER();
+    const QString display = XServer::current().display();
     xcb_connection_t* c = xcb_connect(display.toLatin1().constData(), nullptr);
     if (xcb_connection_has_error(c)) {
         xcb_disconnect(c);
-        server.kill();
-        server.waitForFinished();
         GTEST_SKIP() << "no X server: cannot connect to " << display.toStdString();
     }
 
@@ -129,8 +128,6 @@ TEST(WindowCaptions, ReachTheXServerAsTheWindowsGiveThem)
     program.kill();
     program.waitForFinished();
     xcb_disconnect(c);
-    server.terminate();
-    server.waitForFinished();
 }
 
 }  // namespace
