@@ -109,7 +109,8 @@ std::optional<qx::WidestValue> WidestOfField(const qx::FieldDef& f, int amountDi
             largest = nines(int(zeros));
         else if (f.name.compare(u"face_num", Qt::CaseInsensitive) == 0)
             largest = 2;
-        return qx::WidestValue{pattern.isEmpty() ? QString::number(largest) : widestNumber(pattern, largest)};
+        // Years, counts and numbers: the checks refuse negative ones.
+        return qx::WidestValue{pattern.isEmpty() ? QString::number(largest) : qx::formatNumber(pattern, largest)};
     }
     case FieldType::Date:
     case FieldType::DateTime:

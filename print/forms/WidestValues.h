@@ -5,8 +5,9 @@
 //                  record) in the field's display pattern, positive and negative (separators,
 //                  parentheses and the blank behind a positive value): "(9,999,999,999)"
 //   rates          100 %: "100.00%"; the reduction percentage of M/1 0 to 100 with four decimals
-//   numbers        their bound ("99999999" for the taxpayer number), the digits of a zero-padded
-//                  pattern (the year), one digit for a face, four for counts (sheets, months)
+//   numbers        never negative: their bound ("99999999" for the taxpayer number), the digits
+//                  of a zero-padded pattern (the year), one digit for a face, four for counts
+//                  (sheets, months)
 //   dates          on screen the field's pattern; on paper the pattern of the box's date box
 //                  ("yyyy     mm    dd") where it has one
 //   ticks          "X" on paper
