@@ -151,9 +151,9 @@ TEST(LayoutCheck, TheM3HeaderPageHasItsInputsAndTheTotalsOfItsDataSet)
 TEST(LayoutCheck, HeadingStripsFollowTheGridColumns)
 {
     const std::pair<const char*, std::vector<int>> strips[] = {
-        {"M3Grid", {46, 223, 47, 46, 109, 109, 110, 109, 47, 54, 109, 105, 115, 101}},
-        {"M3AAliGrid", {50, 218, 46, 46, 112, 113, 112, 113, 113, 112, 113, 135}},
-        {"M3AAbaGrid", {55, 221, 49, 47, 118, 118, 119, 118, 118, 118, 118, 142}},
+        {"M3Grid", {64, 223, 47, 46, 122, 122, 122, 122, 60, 54, 142, 122, 122, 122}},
+        {"M3AAliGrid", {64, 218, 46, 46, 122, 122, 122, 122, 122, 122, 122, 135}},
+        {"M3AAbaGrid", {64, 221, 49, 47, 122, 122, 122, 122, 122, 122, 122, 142}},
     };
     for (const auto& [name, widths] : strips) {
         const qx::PageLayout& page = qx::pageLayout(QLatin1String(name));
