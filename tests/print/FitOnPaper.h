@@ -61,6 +61,13 @@ inline FitCounts ExpectValuesFitTheirBoxes(const qx::report::DisplayList& list, 
     }
     for (size_t i = 0; i < pdf.words.size(); ++i) {
         const PdfWord& a = pdf.words[i];
+        // No value runs sideways across a printed upright line (a calibration stroke of a test page).
+        for (const DisplayShape& s : list.shapes) {
+            const double x = s.box.center().x();
+            const bool crosses = s.kind == ReportShape::Kind::VerticalLine && a.xMin < x && x < a.xMax
+                              && a.yMin < s.box.bottom() && s.box.top() < a.yMax;
+            EXPECT_FALSE(crosses) << qPrintable(where) << " " << qPrintable(a.text) << " crosses " << qPrintable(s.name);
+        }
         EXPECT_TRUE(a.xMin >= -tol && a.yMin >= -tol && a.xMax <= pdf.widthMm + tol && a.yMax <= pdf.heightMm + tol)
             << qPrintable(where) << " off the sheet: " << qPrintable(a.text);
         // The box of the text the word belongs to: the one its middle lies in.

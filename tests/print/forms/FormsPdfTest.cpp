@@ -144,8 +144,9 @@ protected:
 
 }  // namespace
 
-// Each report page, M/1 on A4 and on A3, printed with every box at its widest: in the PDF no two
-// values overlap, each lies within its box and on the sheet and at its anchor. The inputs at the
+// Each report page, M/1 on A4 and on A3, printed as a test page with every box at its widest: in
+// the PDF no two values overlap, each lies within its box, on the sheet, inside the calibration
+// frame and at its anchor. The inputs at the
 // bound print at their box's font; the sums past it shrink; the long texts reach the floor and are
 // cut there.
 TEST_F(WidestValuesPdfTest, EveryValueStaysInItsBoxOnTheSheet)
@@ -156,6 +157,7 @@ TEST_F(WidestValuesPdfTest, EveryValueStaysInItsBoxOnTheSheet)
     for (const ReportPageSpec& spec : ReportPageSpecs()) {
         const QString where = QStringLiteral("%1.%2").arg(QLatin1String(spec.form), QLatin1String(spec.page));
         ReportPage& page = *forms->page(QString::fromLatin1(spec.form), QString::fromLatin1(spec.page));
+        page.tag = 10;  // a test page: its calibration marks print too
         const FitCounts c = PrintAndExpectValuesFit(page, where, keep.isEmpty() ? QString() : keep + QLatin1Char('/') + where + QStringLiteral(".pdf"));
         if (spec.picture != 4) {
             EXPECT_GT(c.texts, 20) << qPrintable(where);
