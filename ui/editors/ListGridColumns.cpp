@@ -3,8 +3,8 @@
 namespace {
 
 constexpr ListColumn kM3Columns[] = {
-    {"pag_num", 36, kListPink},         {"face_num", 13, kListOrange},
-    {"Codigo", 64, kListInput, true},   {"Tipo", 223, kListInput, true},
+    {"pag_num", 37, kListPink},         {"face_num", 13, kListOrange},
+    {"Codigo", 64, kListInput, true},   {"Tipo", 260, kListInput, true},
     {"Ano_Aqu", 47, kListInput},        {"Mes_Ini_de_Util", 46, kListInput},
     {"Col1_Mop", 122, kListInput},      {"Col2_Mop", 122, kListInput},
     {"col3_mop", 122, kListWindow},     {"Col4_Mop", 122, kListInput},
@@ -16,7 +16,7 @@ constexpr const char* kM3Totals[] = {"COL1_TTL", "COL2_TTL", "COL3_TTL", "COL4_T
                                      nullptr,    "COL5_TTL", "COL6_TTL", "COL7_TTL", "COL8_TTL"};
 
 constexpr ListColumn kAliColumns[] = {
-    {"pag_num", 36, kListPink},       {"Codigo", 64, kListInput, true}, {"Tipo", 218, kListInput, true},
+    {"pag_num", 37, kListPink},       {"Codigo", 64, kListInput, true}, {"Tipo", 260, kListInput, true},
     {"Ano_Aqu", 46, kListInput},      {"Mes_Venda", 46, kListInput},    {"Col1_Mop", 122, kListInput},
     {"Col2_Mop", 122, kListInput},    {"Col3_Mop", 122, kListInput},    {"Col4_Mop", 122, kListInput},
     {"Col5_Mop", 122, kListInput},    {"col6_mop", 122, kListWindow},   {"col7_mop", 122, kListWindow},
@@ -26,7 +26,7 @@ constexpr const char* kAliTotals[] = {"COL1_TTL", "COL2_TTL", "COL3_TTL", "COL4_
                                       "COL5_TTL", "COL6_TTL", "COL7_TTL", "COL8_TTL"};
 
 constexpr ListColumn kAbaColumns[] = {
-    {"pag_num", 36, kListPink},       {"Codigo", 64, kListInput, true}, {"Tipo", 221, kListInput, true},
+    {"pag_num", 37, kListPink},       {"Codigo", 64, kListInput, true}, {"Tipo", 260, kListInput, true},
     {"Ano_Aqu", 49, kListInput},      {"Mes_Abate", 47, kListInput},    {"Col1_Mop", 122, kListInput},
     {"Col2_Mop", 122, kListInput},    {"Col3_Mop", 122, kListInput},    {"Col4_Mop", 122, kListInput},
     {"col5_mop", 122, kListWindow},   {"col6_mop", 122, kListWindow},   {"col7_mop", 122, kListWindow},

@@ -13,14 +13,16 @@
 #include "print/forms/WidestValues.h"
 #include "ui/editors/AnnexVariants.h"
 #include "ui/editors/LayoutPage.h"
+#include "ui/framework/EditorTabs.h"
 
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
-// Pixels of `text` in `font` as a line edit or a label lays it out.
+// Pixels of `text` in `font` as a line edit, a label or a cell lays it out.
 int Advance(const QFont& font, const QString& text)
 {
     return qRound(QFontMetricsF(font).horizontalAdvance(text));
@@ -111,6 +113,8 @@ TEST_F(ListFit, TheM3HeaderPageAndEveryGridColumnShowTheirWidestWhole)
     Show(*m3a);
     for (TListGridPage* page : {m3->ListPage, m3a->AliPage, m3a->AbaPage}) {
         const ListGridSpec& spec = page->Spec();
+        static_cast<TFormFill*>(page->parent())->PageControl->setCurrentIndex(spec.page);
+        QApplication::processEvents();
         const DataGrid& grid = *page->DBGrid;
         // The cell's text keeps the delegate's margin on each side; the ellipsis button sits beside it.
         const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
@@ -118,12 +122,22 @@ TEST_F(ListFit, TheM3HeaderPageAndEveryGridColumnShowTheirWidestWhole)
             const ListColumn& column = spec.columns[std::size_t(c)];
             const qx::Field* f = page->List().findField(QString::fromLatin1(column.field));
             ASSERT_TRUE(f) << column.field;
-            const auto widest = WidestOfField(f->def(), qx::kAmountDigits);
-            if (!widest)
-                continue;  // the type's text: 30 characters, the cell scrolls while typed in
+            // A text its whole length (the type's 30 characters, the reason's 14).
+            const qx::WidestValue widest = WidestOfField(f->def(), qx::kAmountDigits).value_or(qx::WidestValue{{}, f->size()});
             const int room = grid.columnWidth(c) - 2 * margin - (column.ellipsis ? DataGrid::kEllipsisWidth : 0);
-            EXPECT_LE(Advance(grid.font(), widest->text), room)
-                << spec.heading << " " << column.field << " \"" << widest->text.toStdString() << "\"";
+            EXPECT_LE(std::ceil(TextWidthIn(grid.font(), widest)), room)
+                << spec.heading << " " << column.field << " \"" << widest.text.toStdString() << "\" " << widest.characters;
+            // The total under the column, in its panel.
+            if (c < spec.headColumns || !spec.totals[std::size_t(c - spec.headColumns)])
+                continue;
+            auto* editor = static_cast<TFormFill*>(page->parent());
+            const auto* panel = editor->findChild<QWidget*>(QString::fromLatin1(spec.panelPrefix) + QString::number(c + 1));
+            const DataText* total = panel ? panel->findChild<DataText*>() : nullptr;
+            ASSERT_TRUE(total && total->field()) << spec.heading << " " << column.field;
+            const auto sum = WidestOfField(total->field()->def(), qx::kAmountDigits);
+            ASSERT_TRUE(sum);
+            EXPECT_LE(Advance(total->font(), sum->text), total->contentsRect().width())
+                << spec.heading << " total of " << column.field << " \"" << sum->text.toStdString() << "\" " << Advance(total->font(), sum->text) << " in " << total->contentsRect().width();
         }
     }
 }
