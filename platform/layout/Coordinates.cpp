@@ -2,6 +2,7 @@
 
 #include "platform/layout/PageLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qx {
@@ -27,6 +28,12 @@ QRect editorRect(const QRectF& mm, QPointF pxPerMm)
     const QPoint topLeft = editorPoint(mm.topLeft(), pxPerMm);
     const QPoint bottomRight = editorPoint(mm.bottomRight(), pxPerMm);
     return {topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())};
+}
+
+int editorFontPx(int printPx, QPointF pxPerMm)
+{
+    const double onPicture = printPx * pxPerMm.y() * kMmPerInch / kReportPxPerInch;
+    return std::min(kEditorFontPx, int(std::floor(onPicture + 1e-9)));
 }
 
 QPoint reportPoint(QPointF mm, const ReportPlacement& placement)

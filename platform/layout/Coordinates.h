@@ -26,6 +26,11 @@ QPointF pixelsPerMm(QSize picture, QSizeF paperMm);
 QRect editorRect(const QRectF& mm, QPointF pxPerMm);
 QPoint editorPoint(QPointF mm, QPointF pxPerMm);
 
+// The editors' font height in pixels, and the one of a box printed at `printPx` report pixels:
+// the printed height as the page's picture shows it, never above the editors' font.
+inline constexpr int kEditorFontPx = 13;
+int editorFontPx(int printPx, QPointF pxPerMm);
+
 // Report band: pixel = (millimetres on the sheet − default margin) × 96 / 25.4, rounded; the
 // page's millimetres are moved by its offset on the sheet first (the right half of an A3 sheet).
 QRect reportRect(const QRectF& mm, const ReportPlacement& placement);

@@ -25,10 +25,14 @@ std::vector<Box> boundBoxes(const PageLayout& page)
 
 void checkOnPaper(const PageLayout& page, QStringList& faults)
 {
-    const QRectF paper(QPointF(0, 0), page.paperMm);
-    for (const Box& b : page.boxes)
-        if (b.mm.isEmpty() || !paper.contains(b.mm))
+    // To the tenth of a millimetre the tables are written in: sums of tenths need not be exact.
+    const QRectF paper = QRectF(QPointF(0, 0), page.paperMm).adjusted(-0.01, -0.01, 0.01, 0.01);
+    for (const Box& b : page.boxes) {
+        if (b.mm.width() <= 0 || b.mm.height() <= 0)
+            faults << where(page, b) + QStringLiteral(": has no width or no height");
+        else if (!paper.contains(b.mm))
             faults << where(page, b) + QStringLiteral(": outside the paper");
+    }
 }
 
 void checkInBands(const PageLayout& page, QStringList& faults)

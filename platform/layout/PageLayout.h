@@ -11,6 +11,8 @@
 //                                                   field, mm (QRectF on the paper), align,
 //                                                   fontPx, column, name, band
 //   box.isBound() / box.isTabStop()                 paired by the report binding / walked by Enter
+//   box.cut                                         a long text that may be cut on paper
+//   layout.amountDigits                             digits every amount box shows whole (0: default)
 //   layout.report("A4") / layout.reports            report placements: margins, band size,
 //                                                   the page's offset on a two-page sheet and its
 //                                                   Left range of a shared band (minLeftPx, maxLeft())
@@ -21,7 +23,8 @@
 //   qx::editorRect(box.mm, pxPerMm)                 editor pixel = mm × picture px/mm
 //   qx::reportRect(box.mm, placement)               band pixel = (mm − default margin) × 96/25.4
 //   qx::bandRect(box.mm, placement, band)           the same within a band of a list face
-// The layout check (LayoutCheck.h): qx::checkLayout(layout) lists every fault of one table.
+// The layout check (LayoutCheck.h): qx::checkLayout(layout) lists every fault of one table;
+// qx::checkBoxFits (BoxFit.h) the boxes too narrow for their widest value.
 // The page's picture: qx::pagePicture("M1P1") of platform/image/PagePicture.h (lib qx_image).
 
 #include <QPointF>
@@ -65,6 +68,7 @@ struct Box {
     QString name;      // component name where one is fixed (DBEditP1_First, ...), else empty
     QString band;      // report band of the row on a multi-band face, else empty
     int row = 0;       // line of the table it came from
+    bool cut = false;  // a long text that may be cut on paper (the row ends with `cut`)
 
     // Data-aware controls, the ones the report binding pairs by position.
     bool isBound() const;
@@ -114,6 +118,9 @@ struct PageLayout {
     std::vector<Box> boxes;    // in tab order
     std::vector<Mark> marks;
     std::vector<ReportBand> bands;
+    // The largest amount every amount box of the page shows whole, in digits (`amounts` record;
+    // 0: the program's bound, kAmountDigits of BoxFit.h).
+    int amountDigits = 0;
 
     // The band named `name`, or nullptr.
     const ReportBand* band(const QString& name) const;

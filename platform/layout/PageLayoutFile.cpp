@@ -138,10 +138,16 @@ Box boxOf(const RowReader& r, BoxKind kind, const QString& band, int row)
     b.align = alignOfWord(r, 7);
     b.fontPx = r.integer(8);
     b.column = r.integer(9);
-    if (r.count() > 10)
-        b.name = r.word(10);
-    if (r.count() > 11)
-        r.fail(QStringLiteral("too many words"));
+    // Then an optional component name and an optional `cut` mark, in this order.
+    int next = 10;
+    if (r.count() > next && r.word(next) != QLatin1String("cut"))
+        b.name = r.word(next++);
+    if (r.count() > next && r.word(next) == QLatin1String("cut")) {
+        b.cut = true;
+        ++next;
+    }
+    if (r.count() > next)
+        r.fail(QStringLiteral("\"%1\" after the box's words is neither a name nor cut").arg(r.word(next)));
     b.band = band;
     b.row = row;
     return b;
@@ -211,6 +217,10 @@ PageLayout parsePageLayout(const QString& text, const QString& name)
             page.boxes.push_back(boxOf(r, *kind, band, row));
         } else if (key == QLatin1String("paper")) {
             page.paperMm = paperOf(r);
+        } else if (key == QLatin1String("amounts")) {
+            page.amountDigits = r.integer(1);
+            if (page.amountDigits < 1 || page.amountDigits > 15)
+                r.fail(QStringLiteral("amounts of %1 digits: 1 to 15 digits").arg(page.amountDigits));
         } else if (key == QLatin1String("picture")) {
             page.picturePx = QSize(r.integer(1), r.integer(2));
         } else if (key == QLatin1String("title")) {

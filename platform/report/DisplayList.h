@@ -12,9 +12,9 @@ namespace qx::report {
 
 struct DisplayText {
     QString name;  // the item's name
-    QString text;
+    QString text;  // as printed: fitted to the box's width
     QRectF box;    // the item's box on the paper; the text starts at its top
-    ReportFont font;
+    ReportFont font;  // as printed: shrunk where the text needed it
     TextAlignment alignment = TextAlignment::Left;
     bool dataText = false;  // from a data text (else a label)
     QString field;          // a data text's field name

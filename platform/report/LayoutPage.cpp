@@ -2,6 +2,8 @@
 // with their child chains), page footers at the paper's bottom; items placed in millimetres.
 #include "platform/report/ReportOutput.h"
 
+#include "platform/report/FitText.h"
+
 #include <limits>
 
 namespace qx::report {
@@ -9,6 +11,15 @@ namespace qx::report {
 namespace {
 
 double toMm(double reportPixels) { return reportPixels * kMmPerReportPixel; }
+
+// A text shrunk, or at last cut, to the width of its item.
+DisplayText fitted(DisplayText t, double widthPx)
+{
+    FittedText f = FitText(t.text, t.font, widthPx);
+    t.text = std::move(f.text);
+    t.font = f.font;
+    return t;
+}
 
 class PageLayout {
 public:
@@ -60,9 +71,9 @@ private:
                 DisplayText t{d->name, d->fieldText(), box, d->font, d->alignment, true, d->dataField};
                 if (d->onPrint)
                     d->onPrint(*d, t.text, t.font);
-                list_.texts.push_back(std::move(t));
+                list_.texts.push_back(fitted(std::move(t), item.width));
             } else if (auto* l = dynamic_cast<ReportLabel*>(&item)) {
-                list_.texts.push_back(DisplayText{l->name, l->caption, box, l->font, l->alignment, false, {}});
+                list_.texts.push_back(fitted(DisplayText{l->name, l->caption, box, l->font, l->alignment, false, {}}, item.width));
             } else if (auto* s = dynamic_cast<ReportShape*>(&item)) {
                 list_.shapes.push_back(DisplayShape{s->name, s->kind, box, toMm(s->penWidth)});
             } else if (auto* p = dynamic_cast<ReportPicture*>(&item)) {

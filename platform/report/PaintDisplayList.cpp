@@ -1,6 +1,8 @@
 // Draws a display list with a painter whose origin is the paper's top left corner.
 #include "platform/report/ReportOutput.h"
 
+#include "platform/report/FitText.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPen>
@@ -8,17 +10,6 @@
 namespace qx::report {
 
 namespace {
-
-QFont qtFont(const ReportFont& f)
-{
-    QFont font(f.family);
-    font.setPixelSize(f.pixelHeight);
-    font.setBold(f.bold);
-    // Unhinted advances: right-aligned text ends where the layout says on every device.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setKerning(false);
-    return font;
-}
 
 QRectF scaled(const QRectF& mm, double dotsPerMm)
 {
@@ -47,12 +38,12 @@ void paintShape(const DisplayShape& s, QPainter& painter, double dotsPerMm)
 // whatever the device's resolution.
 void paintText(const DisplayText& t, QPainter& painter, double dotsPerMm)
 {
-    constexpr double wide = 100000.0;  // no clipping, no wrapping: the anchor decides
+    constexpr double wide = 100000.0;  // no wrapping: the text was fitted to its box when laid out
     const QPointF a = t.anchor() * dotsPerMm;
     painter.save();
     painter.translate(a);
     painter.scale(dotsPerMm * kMmPerReportPixel, dotsPerMm * kMmPerReportPixel);
-    painter.setFont(qtFont(t.font));
+    painter.setFont(PrintFont(t.font));
     painter.setPen(Qt::black);
     const double h = std::max(t.box.height() / kMmPerReportPixel, double(t.font.pixelHeight) * 2);
     QRectF r(0, 0, wide, h);

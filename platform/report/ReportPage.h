@@ -16,7 +16,9 @@
 //                     nothing without a dataset or field. Event: onPrint (may replace text/font).
 //     ReportShape     rectangle, horizontal or vertical line (drawn through the box's middle).
 //     ReportPicture   an image stretched over its box.
-//   LayoutPage(page)          -> DisplayList in millimetres on the paper (ReportOutput.h)
+//   LayoutPage(page)          -> DisplayList in millimetres on the paper (ReportOutput.h), every
+//                                text fitted to its item's width: shrunk down to 6 points, then
+//                                cut after its last whole character (FitText.h)
 //   PaintDisplayList(list, painter, dotsPerMm) draws it; PrintToPdf / PrintToPrinter /
 //   RenderToImage put a page on a device: full page, no device margins, never scaled.
 // One print is one sheet: bands that do not fit above the page's bottom are left out (the first

@@ -5,6 +5,7 @@
 #include "platform/widgets/WidgetColor.h"
 #include "platform/widgets/WidgetErrors.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
@@ -29,6 +30,34 @@ public:
     }
     void setEditorData(QWidget*, const QModelIndex&) const override {}
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+    // A column with an ellipsis button: the cell's background across it, its text left of the
+    // button's place, in every row, so that the button never covers a value.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (!hasEllipsis(index.column())) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        QStyleOptionViewItem blank = cell;
+        blank.text.clear();
+        blank.features &= ~QStyleOptionViewItem::HasDisplay;
+        style->drawControl(QStyle::CE_ItemViewItem, &blank, painter, widget);
+        QStyleOptionViewItem text = cell;
+        text.rect.setRight(cell.rect.right() - DataGrid::kEllipsisWidth);
+        text.state &= ~QStyle::State_HasFocus;
+        style->drawControl(QStyle::CE_ItemViewItem, &text, painter, widget);
+    }
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+        if (hasEllipsis(index.column()))
+            editor->setGeometry(editor->geometry().adjusted(0, 0, -DataGrid::kEllipsisWidth, 0));
+    }
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
@@ -62,6 +91,12 @@ protected:
     }
 
 private:
+    bool hasEllipsis(int column) const
+    {
+        const auto& columns = grid_->gridModel()->columns();
+        return column >= 0 && column < int(columns.size()) && columns[std::size_t(column)].ellipsis;
+    }
+
     DataGrid* grid_;
 };
 
@@ -206,8 +241,7 @@ void DataGrid::placeEllipsis()
         return;
     }
     const QRect cell = visualRect(cur);
-    const int w = qMin(cell.height(), 20);
-    ellipsis_->setGeometry(cell.right() - w + 1, cell.top(), w, cell.height());
+    ellipsis_->setGeometry(cell.right() - kEllipsisWidth + 1, cell.top(), kEllipsisWidth, cell.height());
     ellipsis_->show();
     ellipsis_->raise();
 }

@@ -5,7 +5,8 @@
 //   Down on the last row appends a row; leaving an untouched new row drops it.
 //   In-place editing uses a DataEdit on the cell's field, so the edit rules hold in cells.
 //   setReadOnly(on): no editing and no appending. Ellipsis buttons: a column with `ellipsis`
-//   shows a button in its current cell; a click emits ellipsisClicked(column).
+//   shows a button in its current cell; a click emits ellipsisClicked(column). The button has
+//   the cell's right end to itself: the column's values and its edit stay left of it.
 //   model()->cellStyle colours cells; setGridColor(c) sets the grid's background.
 
 #include "platform/widgets/DataGridModel.h"
@@ -19,6 +20,9 @@ class DataGrid : public QTableView {
     Q_OBJECT
 public:
     explicit DataGrid(QWidget* parent = nullptr);
+
+    // The width of the ellipsis button, kept free at the right end of a column that has one.
+    static constexpr int kEllipsisWidth = 20;
 
     DataGridModel* gridModel() const { return model_; }
     void setDataSource(DataSource* source);

@@ -6,6 +6,7 @@
 #include "ProgramRun.h"
 #include "support/ScriptedMessages.h"
 #include "print/dialog/TFormPrnSetup.h"
+#include "ui/framework/EditorTabs.h"
 #include "ui/framework/TFrameDBGridAlert.h"
 #include "ui/mainwindow/BrowseForFolder.h"
 
@@ -81,6 +82,57 @@ TEST(ReadmePictures, MainWindowEditorWithAlertsPrintDialog)
     dialog.show();
     EXPECT_TRUE(Save(dialog, out, "print-dialog.png"));
     dialog.hide();
+
+    // M/4's front with seven-digit amounts in every box of its first table.
+    qx::ClientDataSet& m4 = run.dm().cdsM4P1;
+    m4.edit();
+    const auto amount = [&](const QString& field, int units) { m4.fieldByName(field).setAsString(QString::number(units)); };
+    for (int line = 1; line <= 4; ++line)
+        for (int column = 1; column <= 8; ++column)
+            amount(QStringLiteral("1_R%1_Col%2_Mop").arg(line).arg(column), 1000000 + (line * 8 + column) * 123457 % 8000000);
+    for (int line = 5; line <= 7; ++line)
+        for (int column = 2; column <= 8; column += 2)
+            amount(QStringLiteral("1_R%1_Col%2_Mop").arg(line).arg(column), 2000000 + (line * 8 + column) * 234567 % 7000000);
+    m4.fieldByName(u"1_R4_Desc_1").setAsString(QStringLiteral("Garantias a clientes"));
+    m4.fieldByName(u"1_R5_Desc").setAsString(QStringLiteral("Litígios em curso"));
+    m4.fieldByName(u"1_R6_Desc").setAsString(QStringLiteral("Reestruturação"));
+    m4.fieldByName(u"1_R7_Desc").setAsString(QStringLiteral("Outras provisões"));
+    m4.post();
+    TFormFill& m4Editor = *run.Editor(QStringLiteral("FormFillM4"));
+    m4Editor.resize(1400, 760);
+    m4Editor.show();
+    Settle();
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->clearFocus();
+    Settle();
+    TFormFill::Page& m4Front = m4Editor.PageAt(0);
+    EXPECT_TRUE(m4Front.Content->grab(QRect(0, 170, m4Front.Content->width(), 310))
+                    .save(out + QStringLiteral("/m4-editor.png")));
+    m4Editor.close();
+
+    // The M/3 list with ten-digit amounts, a long type and sheet numbers past 9.
+    qx::ClientDataSet& list = run.dm().cdsM3VCLF;
+    for (int row = 1; row <= 400; ++row) {
+        list.append();
+        list.fieldByName(u"Codigo").setAsString(QStringLiteral("1.2"));
+        list.fieldByName(u"Tipo").setAsString(row % 2 ? QStringLiteral("Edifícios comerciais e armazéns") .left(30)
+                                                      : QStringLiteral("Edifícios"));
+        list.fieldByName(u"Ano_Aqu").setAsString(QStringLiteral("2019"));
+        list.fieldByName(u"Mes_Ini_de_Util").setAsString(QStringLiteral("7"));
+        list.fieldByName(u"Col1_Mop").setAsString(QString::number(qint64(1234567890) + row * 1111));
+        list.fieldByName(u"DA_Taxas").setAsString(QStringLiteral("20"));
+        list.fieldByName(u"DA_Meses").setAsString(QStringLiteral("12"));
+        list.fieldByName(u"Col5_Mop").setAsString(QString::number((qint64(1234567890) + row * 1111) / 5));
+        list.post();
+    }
+    TFormFill& m3Editor = *run.Editor(QStringLiteral("FormFillM3"));
+    m3Editor.resize(1640, 700);
+    m3Editor.show();
+    m3Editor.PageControl->setCurrentIndex(1);
+    list.setRecNo(list.recordCount());
+    Settle();
+    EXPECT_TRUE(Save(m3Editor, out, "m3-list.png"));
+    m3Editor.close();
     run.main().ActionSaveAndCloseAll->trigger();
     SetFolderBrowser(nullptr);
     root.removeRecursively();

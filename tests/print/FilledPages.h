@@ -52,3 +52,32 @@ inline void AppendAssets(qx::ClientDataSet& list, int count)
         list.post();
     }
 }
+
+// Every input field of the page at its widest: texts their whole length of a wide letter, amounts
+// the negative of the largest of `amountDigits` digits (parentheses), numbers their largest,
+// dates 28/12/2099, ticks True. The sums computed from them run past the bound.
+inline void FillEveryInputFieldWidest(qx::ClientDataSet& ds, int amountDigits)
+{
+    std::int64_t largest = 0;
+    for (int i = 0; i < amountDigits; ++i)
+        largest = largest * 10 + 9;
+    ds.edit();
+    for (int i = 0; i < ds.fieldCount(); ++i) {
+        qx::Field& f = ds.field(i);
+        if (!f.isData() || f.readOnly() || f.fieldName() == u"overflow_fields")
+            continue;
+        switch (f.dataType()) {
+        case qx::FieldType::String: f.setAsString(QString(f.size(), u'W')); break;
+        case qx::FieldType::Currency:
+            // The reduction percentage has no display pattern: 0 to 100 with four decimals.
+            f.setAsCurrency(f.displayFormat().isEmpty() ? qx::Currency::fromRaw(999999) : qx::Currency::fromUnits(-largest));
+            break;
+        case qx::FieldType::LargeInt: f.setValue(qx::Value(std::int64_t(-largest))); break;
+        case qx::FieldType::Boolean: f.setAsBoolean(true); break;
+        case qx::FieldType::Date: f.setAsDate(QDate(2099, 12, 28)); break;
+        case qx::FieldType::Integer: f.setAsInteger(f.fieldName() == u"Ano_Exercicio" ? 9999 : 99999999); break;
+        default: break;
+        }
+    }
+    ds.post();
+}

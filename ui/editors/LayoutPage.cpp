@@ -33,6 +33,17 @@ QString nameOr(const qx::Box& box, const char* prefix)
     return box.name.isEmpty() ? QString::fromLatin1(prefix) + box.field : box.name;
 }
 
+// A box printed smaller than the editors' font shows its text as small on the page's picture.
+void followPrintedSize(QWidget& control, const qx::Box& box, QPointF pxPerMm)
+{
+    const int px = qx::editorFontPx(box.fontPx, pxPerMm);
+    if (px == control.font().pixelSize())
+        return;
+    QFont font = control.font();
+    font.setPixelSize(px);
+    control.setFont(font);
+}
+
 }  // namespace
 
 EditorPageSpec LayoutPageSpec(const QString& layout, int tab, qx::ClientDataSet* dataSet, int pageCode,
@@ -81,6 +92,7 @@ void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxH
             edit->setObjectName(nameOr(box, "DBEdit"));
             if (const BoxName named = LayoutBoxName(l, box); !named.chn.isEmpty())
                 SetBoxName(*edit, named);
+            followPrintedSize(*edit, box, pxPerMm);
             const qx::Field* f = pg.spec.dataSet ? pg.spec.dataSet->findField(box.field) : nullptr;
             if (hooks.dateHint && f && f->dataType() == qx::FieldType::Date)
                 edit->setToolTip(QStringLiteral("日/月/年 d/m/a"));
@@ -105,6 +117,7 @@ void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxH
             const bool header = box.kind == qx::BoxKind::HeaderText;
             DataText* text = form.AddText(page, box.field, rect, header ? hooks.header : nullptr);
             text->setObjectName(nameOr(box, "DBText"));
+            followPrintedSize(*text, box, pxPerMm);
             text->setAlignment(alignmentOf(box.align));
             // An auto-sized text is as high as its font: centred on its box's line.
             text->move(text->x(), rect.top() + qMax(0, (rect.height() - text->sizeHint().height()) / 2));

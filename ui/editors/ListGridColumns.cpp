@@ -3,33 +3,33 @@
 namespace {
 
 constexpr ListColumn kM3Columns[] = {
-    {"pag_num", 20, kListPink},         {"face_num", 12, kListOrange},
-    {"Codigo", 46, kListInput, true},   {"Tipo", 223, kListInput, true},
+    {"pag_num", 37, kListPink},         {"face_num", 13, kListOrange},
+    {"Codigo", 64, kListInput, true},   {"Tipo", 260, kListInput, true},
     {"Ano_Aqu", 47, kListInput},        {"Mes_Ini_de_Util", 46, kListInput},
-    {"Col1_Mop", 109, kListInput},      {"Col2_Mop", 109, kListInput},
-    {"col3_mop", 110, kListWindow},     {"Col4_Mop", 109, kListInput},
-    {"DA_Taxas", 47, kListInput},       {"DA_Meses", 54, kListInput},
-    {"Col5_Mop", 109, kListInput, true}, {"Col6_Mop", 105, kListInput},
-    {"col7_mop", 115, kListWindow},     {"col8_mop", 101, kListWindow},
+    {"Col1_Mop", 122, kListInput},      {"Col2_Mop", 122, kListInput},
+    {"col3_mop", 122, kListWindow},     {"Col4_Mop", 122, kListInput},
+    {"DA_Taxas", 60, kListInput},       {"DA_Meses", 54, kListInput},
+    {"Col5_Mop", 142, kListInput, true}, {"Col6_Mop", 122, kListInput},
+    {"col7_mop", 122, kListWindow},     {"col8_mop", 122, kListWindow},
 };
 constexpr const char* kM3Totals[] = {"COL1_TTL", "COL2_TTL", "COL3_TTL", "COL4_TTL", nullptr,
                                      nullptr,    "COL5_TTL", "COL6_TTL", "COL7_TTL", "COL8_TTL"};
 
 constexpr ListColumn kAliColumns[] = {
-    {"pag_num", 30, kListPink},       {"Codigo", 50, kListInput, true}, {"Tipo", 218, kListInput, true},
-    {"Ano_Aqu", 46, kListInput},      {"Mes_Venda", 46, kListInput},    {"Col1_Mop", 112, kListInput},
-    {"Col2_Mop", 113, kListInput},    {"Col3_Mop", 112, kListInput},    {"Col4_Mop", 113, kListInput},
-    {"Col5_Mop", 113, kListInput},    {"col6_mop", 112, kListWindow},   {"col7_mop", 113, kListWindow},
+    {"pag_num", 37, kListPink},       {"Codigo", 64, kListInput, true}, {"Tipo", 260, kListInput, true},
+    {"Ano_Aqu", 46, kListInput},      {"Mes_Venda", 46, kListInput},    {"Col1_Mop", 122, kListInput},
+    {"Col2_Mop", 122, kListInput},    {"Col3_Mop", 122, kListInput},    {"Col4_Mop", 122, kListInput},
+    {"Col5_Mop", 122, kListInput},    {"col6_mop", 122, kListWindow},   {"col7_mop", 122, kListWindow},
     {"col8_mop", 135, kListWindow},
 };
 constexpr const char* kAliTotals[] = {"COL1_TTL", "COL2_TTL", "COL3_TTL", "COL4_TTL",
                                       "COL5_TTL", "COL6_TTL", "COL7_TTL", "COL8_TTL"};
 
 constexpr ListColumn kAbaColumns[] = {
-    {"pag_num", 30, kListPink},       {"Codigo", 55, kListInput, true}, {"Tipo", 221, kListInput, true},
-    {"Ano_Aqu", 49, kListInput},      {"Mes_Abate", 47, kListInput},    {"Col1_Mop", 118, kListInput},
-    {"Col2_Mop", 118, kListInput},    {"Col3_Mop", 119, kListInput},    {"Col4_Mop", 118, kListInput},
-    {"col5_mop", 118, kListWindow},   {"col6_mop", 118, kListWindow},   {"col7_mop", 118, kListWindow},
+    {"pag_num", 37, kListPink},       {"Codigo", 64, kListInput, true}, {"Tipo", 260, kListInput, true},
+    {"Ano_Aqu", 49, kListInput},      {"Mes_Abate", 47, kListInput},    {"Col1_Mop", 122, kListInput},
+    {"Col2_Mop", 122, kListInput},    {"Col3_Mop", 122, kListInput},    {"Col4_Mop", 122, kListInput},
+    {"col5_mop", 122, kListWindow},   {"col6_mop", 122, kListWindow},   {"col7_mop", 122, kListWindow},
     {"Motivo_Abate", 142, kListWindow},
 };
 constexpr const char* kAbaTotals[] = {"COL1_TTL", "COL2_TTL", "COL3_TTL", "COL4_TTL",

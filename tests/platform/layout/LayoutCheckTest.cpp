@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -149,9 +151,9 @@ TEST(LayoutCheck, TheM3HeaderPageHasItsInputsAndTheTotalsOfItsDataSet)
 TEST(LayoutCheck, HeadingStripsFollowTheGridColumns)
 {
     const std::pair<const char*, std::vector<int>> strips[] = {
-        {"M3Grid", {46, 223, 47, 46, 109, 109, 110, 109, 47, 54, 109, 105, 115, 101}},
-        {"M3AAliGrid", {50, 218, 46, 46, 112, 113, 112, 113, 113, 112, 113, 135}},
-        {"M3AAbaGrid", {55, 221, 49, 47, 118, 118, 119, 118, 118, 118, 118, 142}},
+        {"M3Grid", {64, 260, 47, 46, 122, 122, 122, 122, 60, 54, 142, 122, 122, 122}},
+        {"M3AAliGrid", {64, 260, 46, 46, 122, 122, 122, 122, 122, 122, 122, 135}},
+        {"M3AAbaGrid", {64, 260, 49, 47, 122, 122, 122, 122, 122, 122, 122, 142}},
     };
     for (const auto& [name, widths] : strips) {
         const qx::PageLayout& page = qx::pageLayout(QLatin1String(name));
@@ -255,6 +257,61 @@ TEST_F(LayoutCheckFaults, ABoxOutsideThePaper)
     boxOf("VIII_R10_Mop").mm.moveTop(296);
     const QStringList faults = pageFaults(page, expected);
     EXPECT_TRUE(faults.join(QLatin1Char(' ')).contains(QLatin1String("outside the paper"))) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+// Slips the reader and the check must catch, each named where it is.
+TEST(LayoutSlips, BoxesOffTheirBandOrWithoutSizeAreReported)
+{
+    struct Slip {
+        const char* page;
+        const char* field;
+        std::function<void(QRectF&)> change;
+        const char* said;
+    };
+    const Slip slips[] = {
+        {"M3Front", "Col5_Mop", [](QRectF& r) { r.moveTop(r.top() + 3); }, "outside its band QRChildBand_A"},
+        {"M1P3", "Data_Assi_Contrib", [](QRectF& r) { r.moveTop(289); }, "outside the A4 band"},
+        {"AnexoBP2", "IV_R1_Mop", [](QRectF& r) { r.setWidth(0); }, "has no width or no height"},
+        {"AnexoBP2", "IV_R2_Mop", [](QRectF& r) { r.setHeight(0); }, "has no width or no height"},
+    };
+    for (const Slip& s : slips) {
+        qx::PageLayout page = qx::pageLayout(QLatin1String(s.page));
+        const auto box = std::find_if(page.boxes.begin(), page.boxes.end(),
+                                      [&](const qx::Box& b) { return b.field == QLatin1String(s.field); });
+        ASSERT_NE(box, page.boxes.end()) << s.field;
+        s.change(box->mm);
+        const QString faults = qx::checkLayout(page).join(QLatin1Char('\n'));
+        EXPECT_TRUE(faults.contains(QStringLiteral("line %1 (%2 %3): %4").arg(box->row).arg(qx::boxKindName(box->kind), box->field, QLatin1String(s.said))))
+            << s.page << " " << s.field << "\n" << faults.toStdString();
+    }
+}
+
+TEST(LayoutSlips, TheReaderNamesTheLineOfABadRowAndReadsTheMarks)
+{
+    const QString head = QStringLiteral("paper A4 portrait\npicture 950 1350\n");
+    const std::pair<const char*, const char*> bad[] = {
+        {"edit cdsM1P1 Telefone 40.0 -3.0 32.0 4.2 left 11 1", "line 3: \"-3.0\" is not a number"},
+        {"edit cdsM1P1 Telefone 40.0 80.0 32.0 4.2 left 11 1 Name trim", "line 3: \"trim\" after the box's words"},
+        {"amounts 0", "line 3: amounts of 0 digits"},
+    };
+    for (const auto& [row, said] : bad) {
+        try {
+            qx::parsePageLayout(head + QLatin1String(row), QStringLiteral("T"));
+            ADD_FAILURE() << "read: " << row;
+        } catch (const qx::LayoutError& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QLatin1String(said))) << e.what();
+        }
+    }
+    const qx::PageLayout page = qx::parsePageLayout(
+        head + QStringLiteral("amounts 7\nedit cdsM1P2 R14_Desc 20 40 90 4.2 left 12 1 cut\n"
+                              "edit cdsM1P2 R15_Desc 20 46 90 4.2 left 12 1 DBEditP1_Last cut\n"
+                              "edit cdsM1P2 R16_Desc 20 52 90 4.2 left 12 1 DBEditP1_First\n"),
+        QStringLiteral("T"));
+    EXPECT_EQ(page.amountDigits, 7);
+    ASSERT_EQ(page.boxes.size(), 3u);
+    EXPECT_TRUE(page.boxes[0].cut && page.boxes[1].cut && !page.boxes[2].cut);
+    EXPECT_EQ(page.boxes[1].name, QStringLiteral("DBEditP1_Last"));
+    EXPECT_EQ(page.boxes[2].name, QStringLiteral("DBEditP1_First"));
 }
 
 TEST(LineNumbers, FivePixelsApartIsOneLineSixIsTwoAndDriftCountsFromTheFirst)

@@ -1,4 +1,5 @@
 #include "platform/data/ClientDataSet.h"
+#include "platform/report/FitText.h"
 #include "platform/report/ReportOutput.h"
 #include "support/PdfWords.h"
 
@@ -224,6 +225,61 @@ TEST(ReportPdf, TextsLandAtTheirAnchorsOnAnUnscaledSheet)
             EXPECT_NEAR(words[0]->yMin, t->anchor().y(), 0.25) << name;
         }
     }
+}
+
+// A text wider than its box shrinks by whole pixels down to the floor, then loses what still does
+// not fit, whole characters only; the PDF holds the text as fitted, within its box.
+TEST(ReportFit, TextsShrinkToTheirBoxThenAreCutAtTheFloor)
+{
+    const QString mono = QStringLiteral("Liberation Mono");  // 0.6 of the height a character
+    struct Case {
+        QString text;
+        int px;
+        double width;
+        QString printed;
+        int printedPx;
+    };
+    const Case cases[] = {
+        {QStringLiteral("1,234,567 "), 11, 66.0, QStringLiteral("1,234,567 "), 11},  // exactly as wide
+        {QStringLiteral("1,234,567 "), 11, 65.9, QStringLiteral("1,234,567 "), 10},
+        {QStringLiteral("1,234,567 "), 11, 48.0, QStringLiteral("1,234,567 "), 8},
+        {QStringLiteral("1,234,567 "), 11, 47.9, QStringLiteral("1,234,567"), 8},
+        {QStringLiteral("1,234,567 "), 11, 47.9 - 4.8, QStringLiteral("1,234,56"), 8},
+        {QStringLiteral("Sociedade Ltd."), 6, 18.0, QStringLiteral("Socie"), 6},  // below the floor: cut only
+    };
+    for (const Case& c : cases) {
+        const FittedText f = FitText(c.text, ReportFont{mono, c.px, false}, c.width);
+        EXPECT_EQ(f.text, c.printed) << c.text.toStdString() << " in " << c.width;
+        EXPECT_EQ(f.font.pixelHeight, c.printedPx) << c.text.toStdString() << " in " << c.width;
+        EXPECT_LE(PrintedWidth(f.text, f.font), c.width + 1e-6);
+    }
+
+    ReportPage page;
+    page.topMargin = 10;
+    ReportBand& band = page.addBand(ReportBand::Kind::Title, QStringLiteral("T"));
+    band.height = 40;
+    auto& label = band.add<ReportLabel>(QStringLiteral("Long"));
+    label.caption = QStringLiteral("Avenida da Praia Grande n.o 123, 4.o andar");
+    label.font = ReportFont{mono, 12, false};
+    label.left = 20;
+    label.width = 100;
+    label.height = 16;
+    const DisplayList list = LayoutPage(page);
+    const DisplayText* t = list.findText(QStringLiteral("Long"));
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->font.pixelHeight, kFloorPixelHeight);
+    EXPECT_EQ(t->text, QStringLiteral("Avenida da Praia Gra"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(WritePdf(list, page, dir.filePath(QStringLiteral("fit.pdf"))));
+    const PdfPage pdf = ReadPdfWords(dir.filePath(QStringLiteral("fit.pdf")));
+    ASSERT_TRUE(pdf.ok);
+    QStringList words;
+    for (const PdfWord& w : pdf.words) {
+        words << w.text;
+        EXPECT_GE(w.xMin, t->box.left() - 0.05);
+        EXPECT_LE(w.xMax, t->box.right() + 0.05);
+    }
+    EXPECT_EQ(words.join(QLatin1Char(' ')), t->text.trimmed());
 }
 
 TEST(ReportPdf, ACancelledPageWritesNoFile)

@@ -1,7 +1,10 @@
 // The report forms printed from a filled folder, measured in the PDF itself.
 #include "FormsFixture.h"
 #include "platform/layout/PageLayout.h"
+#include "platform/layout/BoxFit.h"
+#include "platform/report/FitText.h"
 #include "print/FilledPages.h"
+#include "print/FitOnPaper.h"
 #include "support/PdfWords.h"
 
 using namespace qx::report;
@@ -119,4 +122,58 @@ TEST_F(FormsPdfTest, EveryValueLandsOnItsBoxAndOffsetsMoveItAll)
             EXPECT_LE(distanceToNearest(moved, shifted, e.fontPx), kTolerance) << qPrintable(where) << " moved " << qPrintable(e.text);
         }
     }
+}
+
+namespace {
+
+// Every input of every single page at its widest value (the amounts of M/4's front at its seven
+// digits), the sums computed from them past the bound.
+class WidestValuesPdfTest : public FormsFixture {
+protected:
+    void FillFolder() override
+    {
+        for (const char* name : {"M1P1", "M1P2", "M1P3", "AnexoAP1", "AnexoAP2", "AnexoASegP1", "AnexoASegP2",
+                                 "AnexoABankP1", "AnexoABankP2", "AnexoBP1", "AnexoBP2", "AnexoBSegP1", "AnexoBSegP2",
+                                 "AnexoBBankP1", "AnexoBBankP2", "M4P1", "M4P2"}) {
+            const qx::PageLayout& layout = qx::pageLayout(QLatin1String(name));
+            FillEveryInputFieldWidest(*dm->DataSetByName(QStringLiteral("cds") + QLatin1String(name)),
+                                      layout.amountDigits > 0 ? layout.amountDigits : qx::kAmountDigits);
+        }
+    }
+};
+
+}  // namespace
+
+// Each report page, M/1 on A4 and on A3, printed as a test page with every box at its widest: in
+// the PDF no two values overlap, each lies within its box, on the sheet, inside the calibration
+// frame and at its anchor. The inputs at the
+// bound print at their box's font; the sums past it shrink; the long texts reach the floor and are
+// cut there.
+TEST_F(WidestValuesPdfTest, EveryValueStaysInItsBoxOnTheSheet)
+{
+    ASSERT_TRUE(bound);
+    const QString keep = qEnvironmentVariable("QX_KEEP_PDF_DIR");
+    int atFloor = 0;
+    for (const ReportPageSpec& spec : ReportPageSpecs()) {
+        const QString where = QStringLiteral("%1.%2").arg(QLatin1String(spec.form), QLatin1String(spec.page));
+        ReportPage& page = *forms->page(QString::fromLatin1(spec.form), QString::fromLatin1(spec.page));
+        page.tag = 10;  // a test page: its calibration marks print too
+        const FitCounts c = PrintAndExpectValuesFit(page, where, keep.isEmpty() ? QString() : keep + QLatin1Char('/') + where + QStringLiteral(".pdf"));
+        if (spec.picture != 4) {
+            EXPECT_GT(c.texts, 20) << qPrintable(where);
+        }
+        atFloor += c.atFloor;
+    }
+    EXPECT_GT(atFloor, 50);
+    // A description of 150 characters is cut after the last whole one that fits its box at the floor.
+    const DisplayList list = LayoutPage(page("FormRpt_M1_A4", "QuickRepP2"));
+    int cut = 0;
+    for (const DisplayText& t : list.texts)
+        if (t.field.endsWith(u"_Desc") && !t.field.startsWith(u"R35") && t.text.startsWith(u"WWW")) {
+            EXPECT_LT(t.text.size(), 150);
+            ++cut;
+            EXPECT_EQ(t.font.pixelHeight, kFloorPixelHeight);
+            EXPECT_GT(PrintedWidth(t.text + QLatin1Char('W'), t.font) * kMmPerReportPixel, t.box.width());
+        }
+    EXPECT_EQ(cut, 12);
 }

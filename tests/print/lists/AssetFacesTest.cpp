@@ -6,6 +6,7 @@
 #include "print/forms/TFormRpt_M3A.h"
 #include "print/forms/TFormRpt_M3Cont.h"
 #include "print/lists/AssetRows.h"
+#include "print/FitOnPaper.h"
 #include "print/lists/PrintedFace.h"
 #include "support/DmFixture.h"
 
@@ -351,3 +352,42 @@ TEST_F(AssetFacesTest, SumsAreCheckedAndPrintAsTheirLabelsShowThem)
     EXPECT_EQ(rows.text(1), QStringLiteral("(2)"));
 }
 
+
+// Every face with rows at their widest (codes and types their whole length, amounts at the faces'
+// nine digits, the rate 100 %): read back from the PDF, no two values overlap, each stays within
+// its box, on the sheet and at its anchor; the sums past the bound print smaller.
+TEST_F(AssetFacesTest, WidestRowsStayInTheirBoxes)
+{
+    const auto widest = [](int) {
+        const qx::Currency nine = Units(999999999);
+        RowValues v;
+        for (const char* f : {"codigo", "ano_aqu", "mes_ini_de_util", "mes_venda", "mes_abate"})
+            v[QLatin1String(f)] = QStringLiteral("WWWWW");
+        v[QStringLiteral("tipo")] = QString(30, u'W');
+        v[QStringLiteral("motivo_abate")] = QString(14, u'W');
+        for (const char* f : {"col1_mop", "col2_mop", "col3_mop", "col4_mop", "col5_mop", "col6_mop"})
+            v[QLatin1String(f)] = nine;
+        v[QStringLiteral("da_taxas")] = Units(100);
+        v[QStringLiteral("da_meses")] = std::int32_t(9999);
+        return v;
+    };
+    LoadRows(dm->cdsM3VCLF, 69, widest);
+    LoadObs(dm->cdsM3Obs, 2, 2);
+    LoadRows(dm->cdsM3AAli, 20, widest);
+    LoadRows(dm->cdsM3AAba, 20, widest);
+    LoadObs(dm->cdsM3AObs, 1, 1);
+    const QString keep = qEnvironmentVariable("QX_KEEP_PDF_DIR");
+    const auto keepAs = [&](const char* name) { return keep.isEmpty() ? QString() : keep + QLatin1Char('/') + QLatin1String(name); };
+    for (ReportPage* page : {&m3->QuickRepP1, &m3->QuickRepP2, &cont->QuickRepP1, &cont->QuickRepP2, &m3a->QuickRepP1, &m3a->QuickRepP2})
+        page->tag = 10;  // test pages: the calibration frame prints too
+    int shrunk = 0;
+    shrunk += PrintAndExpectValuesFit(m3->QuickRepP1, QStringLiteral("M3Front"), keepAs("M3Front.pdf")).shrunk;
+    shrunk += PrintAndExpectValuesFit(m3->QuickRepP2, QStringLiteral("M3Back"), keepAs("M3Back.pdf")).shrunk;
+    cont->PagNum = 2;
+    shrunk += PrintAndExpectValuesFit(cont->QuickRepP1, QStringLiteral("M3ContFront"), keepAs("M3ContFront.pdf")).shrunk;
+    shrunk += PrintAndExpectValuesFit(cont->QuickRepP2, QStringLiteral("M3ContBack"), keepAs("M3ContBack.pdf")).shrunk;
+    m3a->PagNum = 1;
+    shrunk += PrintAndExpectValuesFit(m3a->QuickRepP1, QStringLiteral("M3AFront"), keepAs("M3AFront.pdf")).shrunk;
+    shrunk += PrintAndExpectValuesFit(m3a->QuickRepP2, QStringLiteral("M3ABack"), keepAs("M3ABack.pdf")).shrunk;
+    EXPECT_GT(shrunk, 20);
+}
