@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,6 +37,19 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setAlignment(align);
     return label;
 }
+
+// The main window's empty area: its picture painted at the label's size.
+class BackgroundLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        PaintBackground(painter, rect());
+    }
+};
 
 QLabel* chineseCaption(QWidget* parent, const QString& text)
 {
@@ -183,10 +197,8 @@ void TFormMain::BuildHeadingBand(QWidget* central)
     row->addStretch(1);
     client->addWidget(Panel17);
 
-    ImageBackground = new QLabel(central);
+    ImageBackground = new BackgroundLabel(central);
     ImageBackground->setObjectName(QStringLiteral("ImageBackground"));
-    ImageBackground->setScaledContents(true);
     ImageBackground->setMinimumSize(1, 1);
-    ImageBackground->setPixmap(BackgroundPicture(QSize(640, 480)));
     client->addWidget(ImageBackground, 1);
 }

@@ -41,19 +41,16 @@ QPixmap LogoPicture(int size)
     return pixmap;
 }
 
-QPixmap BackgroundPicture(QSize size)
+void PaintBackground(QPainter& p, const QRect& area)
 {
-    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
-    QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 0, pixmap.height());
+    QLinearGradient g(0, area.top(), 0, area.bottom() + 1);
     g.setColorAt(0, QColor(236, 240, 248));
     g.setColorAt(1, QColor(200, 210, 228));
-    p.fillRect(pixmap.rect(), g);
+    p.fillRect(area, g);
     // Faint ruled lines, as on a form.
     p.setPen(QColor(255, 255, 255, 90));
-    for (int y = 24; y < pixmap.height(); y += 24)
-        p.drawLine(0, y, pixmap.width(), y);
-    return pixmap;
+    for (int y = area.top() + 24; y <= area.bottom(); y += 24)
+        p.drawLine(area.left(), y, area.right(), y);
 }
 
 QPixmap AboutPicture(QSize size)

@@ -3,13 +3,17 @@
 // the main window's actions (kept as PNG files among the program's resources).
 
 #include <QIcon>
+#include <QRect>
 #include <QPixmap>
 #include <array>
 
+class QPainter;
+
 // The logo of the heading band.
 QPixmap LogoPicture(int size);
-// The picture behind the main window's empty area, for a client area of `size`.
-QPixmap BackgroundPicture(QSize size);
+// Paints the picture behind the main window's empty area over `area` (painted at its size, not
+// scaled from a stored picture: a screen-sized copy would be kept by the label showing it).
+void PaintBackground(QPainter& painter, const QRect& area);
 // The about box's picture.
 QPixmap AboutPicture(QSize size);
 

@@ -1,0 +1,14 @@
+#include "core/util/FreeMemory.h"
+
+#include <cstdlib>  // defines __GLIBC__ where the C library is glibc
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+void ReturnFreeMemoryToSystem()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
