@@ -91,6 +91,7 @@ TEST(JpegDecoder, DataThatIsNoJpegGivesANullPictureAndTheReason)
         QString error;
         EXPECT_TRUE(qx::decodeJpeg(data, &error).isNull());
         EXPECT_FALSE(error.isEmpty());
+        EXPECT_TRUE(qx::jpegSize(data).isEmpty());
     }
 }
 
