@@ -7,12 +7,12 @@
 #include "platform/widgets/DataText.h"
 #include "platform/widgets/PlatformColor.h"
 #include "platform/widgets/ScreenFonts.h"
+#include "ui/mainwindow/PaintedLabel.h"
 #include "ui/mainwindow/ProgramPictures.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,19 +37,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setAlignment(align);
     return label;
 }
-
-// The main window's empty area: its picture painted at the label's size.
-class BackgroundLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        PaintBackground(painter, rect());
-    }
-};
 
 QLabel* chineseCaption(QWidget* parent, const QString& text)
 {
@@ -197,7 +184,7 @@ void TFormMain::BuildHeadingBand(QWidget* central)
     row->addStretch(1);
     client->addWidget(Panel17);
 
-    ImageBackground = new BackgroundLabel(central);
+    ImageBackground = new PaintedLabel(PaintBackground, central);
     ImageBackground->setObjectName(QStringLiteral("ImageBackground"));
     ImageBackground->setMinimumSize(1, 1);
     client->addWidget(ImageBackground, 1);

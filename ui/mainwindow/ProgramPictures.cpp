@@ -53,19 +53,16 @@ void PaintBackground(QPainter& p, const QRect& area)
         p.drawLine(area.left(), y, area.right(), y);
 }
 
-QPixmap AboutPicture(QSize size)
+void PaintAboutPicture(QPainter& p, const QRect& area)
 {
-    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
+    p.fillRect(area, Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, pixmap.width(), 0);
+    QLinearGradient g(area.left(), 0, area.right() + 1, 0);
     g.setColorAt(0, QColor(255, 196, 196));
     g.setColorAt(1, Qt::white);
-    p.fillRect(QRect(0, pixmap.height() - 8, pixmap.width(), 8), g);
-    const int emblem = qMin(pixmap.height() / 2, 120);
-    drawEmblem(p, QRectF(16, pixmap.height() - emblem - 16, emblem, emblem));
-    return pixmap;
+    p.fillRect(QRect(area.left(), area.bottom() + 1 - 8, area.width(), 8), g);
+    const int emblem = qMin(area.height() / 2, 120);
+    drawEmblem(p, QRectF(area.left() + 16, area.bottom() + 1 - emblem - 16, emblem, emblem));
 }
 
 ImageList24x24 LoadIconSet(IconSet set)
