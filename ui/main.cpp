@@ -14,7 +14,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Corvel"));
     QApplication::setApplicationName(QStringLiteral("Quendrix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Corvel．Quendrix"));
+    // No display name: on X11 Qt would append it to every window's caption. The program's title
+    // is ApplicationTitle().
     InitializeUtilities();
 
     ProgramForms forms(GetFileVersionString(QCoreApplication::applicationFilePath()));

@@ -15,6 +15,12 @@ inline constexpr int kM3FaceRows = 19;
 inline constexpr int kM3SheetRows = 2 * kM3FaceRows;
 inline constexpr int kM3ARowsPerPage = 20;
 
+// The most sheets (M/3) or pages (M/3A) a list prints on: sheet numbers of four digits. No
+// declaration comes near (an M/3 of 379,955 assets); a folder file beyond it is damaged.
+inline constexpr int kMaxListSheets = 9999;
+inline constexpr int kM3MaxRows = kM3FirstSheetRows + (kMaxListSheets - 1) * kM3SheetRows;
+inline constexpr int kM3AMaxRows = kMaxListSheets * kM3ARowsPerPage;
+
 // Sheet and face of row `row` (from 1); nothing for a row below 1.
 constexpr M3Place M3PlaceOfRow(int row)
 {
@@ -46,3 +52,7 @@ constexpr int M3APagesForRows(int rows)
 {
     return rows < 1 ? 0 : M3APageOfRow(rows);
 }
+
+// The bounds are the last rows of the last sheet and page.
+static_assert(M3PlaceOfRow(kM3MaxRows) == M3Place{kMaxListSheets, 2} && M3PlaceOfRow(kM3MaxRows + 1).sheet == kMaxListSheets + 1);
+static_assert(M3APageOfRow(kM3AMaxRows) == kMaxListSheets && M3APageOfRow(kM3AMaxRows + 1) == kMaxListSheets + 1);

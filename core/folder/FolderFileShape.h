@@ -1,9 +1,10 @@
 #pragma once
 // What a folder file must hold beyond well-formed values: a page of one record holds at most one,
-// and every row of a numbered dataset (the lists and observations pages) carries its own row
-// number. A file that breaks this was damaged or edited by hand; opening it would show or save a
-// declaration other than the one on paper. The reader checks it row by row, so such a file is
-// refused at its first wrong row.
+// every row of a numbered dataset (the lists and observations pages) carries its own row number,
+// and a list or observations page holds no more rows than its sheets can print. A file that
+// breaks this was damaged or edited by hand; opening it would show or save a declaration other
+// than the one on paper, or take more memory than the machine has. The reader checks it row by
+// row, so such a file is refused at its first wrong row.
 
 #include "core/module/TdmMain.h"
 #include "platform/data/PacketShape.h"

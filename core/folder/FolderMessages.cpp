@@ -2,15 +2,49 @@
 
 #include "core/util/Messages.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
+
+QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// A system error named in the three languages, with the system's own text beside it.
+struct Cause {
+    QString chn, por, eng;
+};
+
+Cause causeOf(int error)
+{
+    struct Known {
+        int error;
+        const char16_t* chn;
+        const char16_t* por;
+        const char16_t* eng;
+    };
+    static const Known known[] = {
+        {ENOSPC, u"磁碟已滿", u"o disco está cheio", u"the disk is full"},
+        {EDQUOT, u"已超出磁碟配額", u"a quota do disco foi excedida", u"the disk quota is exceeded"},
+        {EIO, u"磁碟讀寫錯誤", u"erro de leitura ou escrita no disco", u"an input/output error on the disk"},
+        {EACCES, u"沒有存取權限", u"sem permissão de acesso", u"no permission"},
+        {EPERM, u"沒有存取權限", u"sem permissão de acesso", u"no permission"},
+    };
+    const QString system = systemText(error);
+    for (const Known& k : known)
+        if (k.error == error) {
+            const QString aside = QStringLiteral(" (") + system + QLatin1Char(')');
+            return {QString::fromUtf16(k.chn) + aside, QString::fromUtf16(k.por) + aside, QString::fromUtf16(k.eng) + aside};
+        }
+    return {system, system, system};
+}
 
 }  // namespace
 
 int ShowFolderMessage(const FolderMessage& message)
 {
-    return ShowMultiLangMsg(message.chn, message.por, QString(), message.dlgType, message.code);
+    return ShowMultiLangMsg(message.chn, message.por, message.eng, message.dlgType, message.code);
 }
 
 FolderMessage CannotOpenFileMsg(const QString& titleChn, const QString& fileName, const QString& error)
@@ -19,7 +53,7 @@ FolderMessage CannotOpenFileMsg(const QString& titleChn, const QString& fileName
             QStringLiteral("開啟資料表「") + titleChn + QStringLiteral("」(") + fileName
                 + QStringLiteral(")時發生以下故障：") + crlf + error,
             QStringLiteral("Houve a seguinte falha quando abriu a tabela de informações '") + fileName
-                + QStringLiteral("':") + crlf + error};
+                + QStringLiteral("':") + crlf + error, QString()};
 }
 
 FolderMessage CannotInitFileMsg(const QString& titleChn, const QString& titlePor, const QString& fileName,
@@ -29,7 +63,7 @@ FolderMessage CannotInitFileMsg(const QString& titleChn, const QString& titlePor
             QStringLiteral("初始化「") + titleChn + QStringLiteral("」(") + fileName
                 + QStringLiteral(")時發生以下故障：") + crlf + error,
             QStringLiteral("Houve a seguinte falha quando fez a inicialização do '") + titlePor
-                + QStringLiteral(" (") + fileName + QStringLiteral(")':") + crlf + error};
+                + QStringLiteral(" (") + fileName + QStringLiteral(")':") + crlf + error, QString()};
 }
 
 FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName, SaveStep step,
@@ -42,7 +76,7 @@ FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName
             QStringLiteral("表格「") + titleChn + QStringLiteral("」(") + fileName + QStringLiteral(")於")
                 + stepChn + QStringLiteral("時出現以下故障：") + crlf + error,
             QStringLiteral("Houve a seguinte falha quando armazenou o ficheiro '") + titleChn
-                + QStringLiteral("' ") + stepPor + QStringLiteral(" rígido:") + crlf + error};
+                + QStringLiteral("' ") + stepPor + QStringLiteral(" rígido:") + crlf + error, QString()};
 }
 
 FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileName, const QString& error)
@@ -51,13 +85,13 @@ FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileNam
             QStringLiteral("關閉表格「") + titleChn + QStringLiteral("」(") + fileName
                 + QStringLiteral(")時出現以下故障：") + crlf + error,
             QStringLiteral("Houve a seguinte falha quando fechou o ficheiro '") + titleChn
-                + QStringLiteral(" (") + fileName + QStringLiteral(")':") + crlf + error};
+                + QStringLiteral(" (") + fileName + QStringLiteral(")':") + crlf + error, QString()};
 }
 
 FolderMessage CloseOtherFolderMsg()
 {
     return {QStringLiteral("DM-007"), dtError,
-            QStringLiteral("不能關閉一個與當前開啟中的資料夾不相同的資料夾．"), QString()};
+            QStringLiteral("不能關閉一個與當前開啟中的資料夾不相同的資料夾．"), QString(), QString()};
 }
 
 FolderMessage NoFilesInFolderMsg(const QString& folder)
@@ -66,7 +100,7 @@ FolderMessage NoFilesInFolderMsg(const QString& folder)
             QStringLiteral("資料夾") + crlf + folder + crlf
                 + QStringLiteral("中沒有表格檔案，是否存入一套空白表格？"),
             QStringLiteral("Não existe ficheiro na pasta ") + crlf + folder + crlf
-                + QStringLiteral(". Quer introduzir um conjunto de ficheiros em branco?")};
+                + QStringLiteral(". Quer introduzir um conjunto de ficheiros em branco?"), QString()};
 }
 
 FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor)
@@ -75,14 +109,14 @@ FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, c
             QStringLiteral("資料夾") + crlf + folder + crlf
                 + QStringLiteral("中欠缺下列檔案，是否以空白表格補充？") + crlf + titlesChn,
             QStringLiteral("Não existem os seguintes ficheiros na pasta ") + crlf + folder + crlf
-                + QStringLiteral(". Quer adicionar ficheiros em branco?") + crlf + titlesPor};
+                + QStringLiteral(". Quer adicionar ficheiros em branco?") + crlf + titlesPor, QString()};
 }
 
 FolderMessage SaveAllFilesMsg(const QString& folder)
 {
     return {QStringLiteral("DM-010"), dtQuestion,
             QStringLiteral("是否儲存資料夾 \"") + folder + QStringLiteral("\" 中的全部表格檔案？"),
-            QStringLiteral("Armazenar todos os ficheiros da pasta '") + folder + QStringLiteral("'?")};
+            QStringLiteral("Armazenar todos os ficheiros da pasta '") + folder + QStringLiteral("'?"), QString()};
 }
 
 FolderMessage FolderInUseMsg(const QString& folder, const QString& computer, qint64 processId)
@@ -92,7 +126,7 @@ FolderMessage FolderInUseMsg(const QString& folder, const QString& computer, qin
             QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("正由電腦「") + computer
                 + QStringLiteral("」上的程式(進程 ") + pid + QStringLiteral(")開啟中，不能同時開啟．"),
             QStringLiteral("A pasta ") + crlf + folder + crlf + QStringLiteral("está aberta pelo programa no computador '")
-                + computer + QStringLiteral("' (processo ") + pid + QStringLiteral(") e não pode ser aberta ao mesmo tempo.")};
+                + computer + QStringLiteral("' (processo ") + pid + QStringLiteral(") e não pode ser aberta ao mesmo tempo."), QString()};
 }
 
 FolderMessage FolderNotUsableMsg(const QString& folder, FolderPathFault fault)
@@ -100,13 +134,13 @@ FolderMessage FolderNotUsableMsg(const QString& folder, FolderPathFault fault)
     if (fault == FolderPathFault::NotAFolder)
         return {QStringLiteral("DM-018"), dtError,
                 crlf + folder + crlf + QStringLiteral("不是一個資料夾，不能開啟．"),
-                crlf + folder + crlf + QStringLiteral("não é uma pasta e não pode ser aberta.")};
+                crlf + folder + crlf + QStringLiteral("não é uma pasta e não pode ser aberta."), QString()};
     return {QStringLiteral("DM-018"), dtError,
             QStringLiteral("資料夾") + crlf + folder + crlf
                 + QStringLiteral("的名稱含有系統編碼不能表示的字元，不能開啟．請先將資料夾改名．"),
             QStringLiteral("O nome da pasta ") + crlf + folder + crlf
                 + QStringLiteral("tem caracteres que a codificação do sistema não representa e não pode ser aberta. "
-                                 "Mude primeiro o nome da pasta.")};
+                                 "Mude primeiro o nome da pasta."), QString()};
 }
 
 FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileName)
@@ -116,5 +150,126 @@ FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileNam
                 + QStringLiteral(")不是一個普通檔案(例如是一個連結)，儲存時可能寫到資料夾以外，不能開啟此資料夾．"),
             QStringLiteral("O ficheiro '") + fileName
                 + QStringLiteral("' não é um ficheiro normal (por exemplo, é uma ligação); gravá-lo poderia escrever "
-                                 "fora da pasta, pelo que a pasta não pode ser aberta.")};
+                                 "fora da pasta, pelo que a pasta não pode ser aberta."), QString()};
+}
+
+FolderMessage CannotLockFolderMsg(const QString& folder, int error)
+{
+    const Cause cause = causeOf(error);
+    return {QStringLiteral("DM-020"), dtError,
+            QStringLiteral("不能在資料夾") + crlf + folder + crlf + QStringLiteral("中建立鎖定檔案 .quendrix.lock：")
+                + cause.chn + QStringLiteral("．為免兩個程式同時修改同一份申報，此資料夾不能開啟．"),
+            QStringLiteral("Não foi possível criar o ficheiro de bloqueio .quendrix.lock na pasta ") + crlf + folder
+                + crlf + QStringLiteral(": ") + cause.por
+                + QStringLiteral(". Para que dois programas não alterem a mesma declaração ao mesmo tempo, a pasta não "
+                                 "pode ser aberta."),
+            QStringLiteral("The lock file .quendrix.lock cannot be created in the folder ") + crlf + folder + crlf
+                + QStringLiteral(": ") + cause.eng
+                + QStringLiteral(". So that two programs never change one declaration at the same time, the folder "
+                                 "is not opened.")};
+}
+
+FolderMessage ReadOnlyFolderMsg(const QString& folder)
+{
+    return {QStringLiteral("DM-021"), dtInformation,
+            QStringLiteral("資料夾") + crlf + folder + crlf
+                + QStringLiteral("是唯讀的(資料夾或其所在的磁碟不能寫入)：可以閱讀及列印其中的申報，但所作的修改都不能儲存．"),
+            QStringLiteral("A pasta ") + crlf + folder + crlf
+                + QStringLiteral("é só de leitura (a pasta ou o seu disco não pode ser escrito): pode ler e imprimir a "
+                                 "declaração, mas nenhuma alteração pode ser gravada."),
+            QStringLiteral("The folder ") + crlf + folder + crlf
+                + QStringLiteral("is read-only (the folder or its disk cannot be written): the declaration can be read "
+                                 "and printed, but no change can be saved.")};
+}
+
+FolderMessage FolderUnreadableMsg(const QString& folder, int error)
+{
+    const Cause cause = causeOf(error);
+    return {QStringLiteral("DM-022"), dtError,
+            QStringLiteral("不能讀取資料夾") + crlf + folder + crlf + QStringLiteral("(") + cause.chn
+                + QStringLiteral(")，不能開啟．請檢查資料夾的存取權限．"),
+            QStringLiteral("Não é possível ler a pasta ") + crlf + folder + crlf + QStringLiteral("(") + cause.por
+                + QStringLiteral(") e ela não pode ser aberta. Verifique as permissões de acesso da pasta."),
+            QStringLiteral("The folder ") + crlf + folder + crlf + QStringLiteral("cannot be read (") + cause.eng
+                + QStringLiteral(") and is not opened. Check the folder's access permissions.")};
+}
+
+FolderMessage InterruptedSaveFinishedMsg(const QString& folder)
+{
+    return {QStringLiteral("DM-023"), dtInformation,
+            QStringLiteral("上次在資料夾 ") + folder + QStringLiteral(" 中被中斷的儲存已經完成：全部表格檔案都是該次儲存的內容．"),
+            QStringLiteral("A gravação interrompida na pasta ") + folder
+                + QStringLiteral(" foi concluída: todos os ficheiros estão como essa gravação os deixou."),
+            QStringLiteral("The interrupted save in the folder ") + folder
+                + QStringLiteral(" was finished: every file is as that save wrote it.")};
+}
+
+FolderMessage InterruptedSaveUndoneMsg(const QString& folder)
+{
+    return {QStringLiteral("DM-024"), dtInformation,
+            QStringLiteral("上次在資料夾 ") + folder
+                + QStringLiteral(" 中的儲存未能完成，已被撤銷：全部表格檔案都是之前儲存的內容，該次儲存的修改已遺失．"),
+            QStringLiteral("A última gravação na pasta ") + folder
+                + QStringLiteral(" não chegou ao fim e foi anulada: todos os ficheiros estão como antes dela e as "
+                                 "alterações dessa gravação perderam-se."),
+            QStringLiteral("The last save in the folder ") + folder
+                + QStringLiteral(" did not finish and was undone: every file is as it was before it, and the changes "
+                                 "of that save are lost.")};
+}
+
+FolderMessage InterruptedSaveStuckMsg(const QString& folder, const QString& error)
+{
+    const bool readOnly = error.isEmpty();
+    const QString chn = readOnly ? QStringLiteral("資料夾是唯讀的；請在可以寫入此資料夾的地方再開啟一次") : error;
+    const QString por = readOnly ? QStringLiteral("a pasta é só de leitura; abra-a uma vez onde possa ser escrita") : error;
+    const QString eng = readOnly ? QStringLiteral("the folder is read-only; open it once where it can be written") : error;
+    return {QStringLiteral("DM-025"), dtError,
+            QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("中有一次被中斷的儲存，不能完成也不能撤銷(") + chn
+                + QStringLiteral(")，所以不能開啟．"),
+            QStringLiteral("A pasta ") + crlf + folder + crlf
+                + QStringLiteral("tem uma gravação interrompida que não pode ser concluída nem anulada (") + por
+                + QStringLiteral("), pelo que não pode ser aberta."),
+            QStringLiteral("The folder ") + crlf + folder + crlf
+                + QStringLiteral("holds an interrupted save that can be neither finished nor undone (") + eng
+                + QStringLiteral("), so it is not opened.")};
+}
+
+FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& computer, qint64 processId,
+                                     const QString& lockPath)
+{
+    const bool known = !computer.isEmpty() || processId > 0;
+    const QString pid = QString::number(processId);
+    const QString byChn = known ? QStringLiteral("電腦「") + computer + QStringLiteral("」上的程式(進程 ") + pid + QStringLiteral(")")
+                                : QStringLiteral("另一個程式(鎖定檔案不能讀取)");
+    const QString byPor = known ? QStringLiteral("pelo programa no computador '") + computer + QStringLiteral("' (processo ")
+                                      + pid + QStringLiteral(")")
+                                : QStringLiteral("por outro programa (o ficheiro de bloqueio não pode ser lido)");
+    const QString byEng = known ? QStringLiteral("the program on computer '") + computer + QStringLiteral("' (process ")
+                                      + pid + QStringLiteral(")")
+                                : QStringLiteral("another program (the lock file cannot be read)");
+    return {QStringLiteral("DM-026"), dtError,
+            QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("已被") + byChn
+                + QStringLiteral("鎖定，但不能判斷該程式是否仍在使用它．如確定沒有程式正在使用此資料夾，請刪除檔案") + crlf
+                + lockPath + crlf + QStringLiteral("後再開啟．"),
+            QStringLiteral("A pasta ") + crlf + folder + crlf + QStringLiteral("está bloqueada ") + byPor
+                + QStringLiteral(", mas não é possível saber se ele ainda a usa. Se tiver a certeza de que nenhum "
+                                 "programa usa a pasta, apague o ficheiro ")
+                + crlf + lockPath + crlf + QStringLiteral("e abra-a de novo."),
+            QStringLiteral("The folder ") + crlf + folder + crlf + QStringLiteral("is locked by ") + byEng
+                + QStringLiteral(", and whether it still uses the folder cannot be told. Once you are sure that no "
+                                 "program uses the folder, delete the file ")
+                + crlf + lockPath + crlf + QStringLiteral("and open it again.")};
+}
+
+FolderMessage CannotWriteSaveJournalMsg(const QString& folder, const QString& error)
+{
+    return {QStringLiteral("DM-027"), dtError,
+            QStringLiteral("儲存時不能在資料夾") + crlf + folder + crlf
+                + QStringLiteral("中寫入儲存日誌 .quendrix.journal；沒有檔案被修改，所作的修改仍然保留，可以再儲存：") + crlf + error,
+            QStringLiteral("Ao gravar, não foi possível escrever o registo de gravação .quendrix.journal na pasta ")
+                + crlf + folder + crlf
+                + QStringLiteral("; nenhum ficheiro foi alterado e as alterações continuam por gravar:") + crlf + error,
+            QStringLiteral("The save journal .quendrix.journal cannot be written in the folder ") + crlf + folder
+                + crlf + QStringLiteral("; no file was changed and the changes are kept for the next save:") + crlf
+                + error};
 }

@@ -10,9 +10,10 @@ struct FolderMessage {
     std::uint8_t dlgType = 0;
     QString chn;
     QString por;
+    QString eng;  // empty in the messages up to DM-019
 };
 
-// Shows the message (no English text) and returns the button pressed.
+// Shows the message and returns the button pressed.
 int ShowFolderMessage(const FolderMessage& message);
 
 // A file that cannot be read or created.
@@ -38,3 +39,21 @@ FolderMessage FolderNotUsableMsg(const QString& folder, FolderPathFault fault);
 // A file of the folder that is a symbolic link or no regular file: writing it could change
 // something outside the folder.
 FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileName);
+// The lock file cannot be written (`error`: the system's error number), so the folder is not opened.
+FolderMessage CannotLockFolderMsg(const QString& folder, int error);
+// Nobody can save into the folder: it opens for reading and printing only.
+FolderMessage ReadOnlyFolderMsg(const QString& folder);
+// The folder exists but cannot be listed or entered.
+FolderMessage FolderUnreadableMsg(const QString& folder, int error);
+// What the open did with a save that was interrupted: finished it, or undone it (one line each).
+FolderMessage InterruptedSaveFinishedMsg(const QString& folder);
+FolderMessage InterruptedSaveUndoneMsg(const QString& folder);
+// An interrupted save that can be neither finished nor undone: the folder is read-only (`error`
+// empty), or the reason.
+FolderMessage InterruptedSaveStuckMsg(const QString& folder, const QString& error);
+// A lock whose holder cannot be judged (another computer, or a lock that cannot be read: the
+// holder's computer empty): how to release the folder.
+FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& computer, qint64 processId,
+                                     const QString& lockPath);
+// The save journal cannot be written: no file was changed.
+FolderMessage CannotWriteSaveJournalMsg(const QString& folder, const QString& error);

@@ -1,24 +1,32 @@
 // Opening, saving and closing a form folder: one XML data packet per dataset.
 //
-// Opening writes no file but the folder's lock, which keeps a second program out until the close.
-// Saving is all or nothing: every changed dataset is written to a temporary file first, and only
-// when all are written are they renamed into place, so a failure leaves the folder as it was and
-// keeps every change for the next save. Closing discards unsaved changes without asking and never
-// writes a file. A failed open closes what it opened, so no half-open folder remains. No file of
-// the folder is ever written through a symbolic link.
+// Opening writes no file but the folder's lock, which keeps a second program out until the close,
+// and what finishes or undoes a save that a crash interrupted. A folder nobody can save into
+// opens without a lock, for reading and printing, and says so at once; any other folder that
+// cannot be locked is not opened. Saving is all or nothing: every changed dataset is written to a
+// temporary file first, and only when all are written are they renamed into place under a
+// journal, so a failure leaves the folder as it was and keeps every change for the next save, and
+// a crash leaves it, after the next open, entirely old or entirely new. Closing discards unsaved
+// changes without asking and never writes a file. A failed open closes what it opened, so no
+// half-open folder remains. No file of the folder is ever written through a symbolic link.
 #include "core/module/TdmMain.h"
 
 #include "core/folder/FolderFileShape.h"
 #include "core/folder/FolderFileTable.h"
 #include "core/folder/FolderLock.h"
 #include "core/folder/FolderMessages.h"
+#include "core/util/FreeMemory.h"
 #include "core/util/Messages.h"
 #include "core/util/Registry.h"
 #include "platform/data/DataPacket.h"
+#include "platform/data/SaveJournal.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -117,15 +125,24 @@ std::optional<qx::StagedFile> stageEntry(const TFolderFile& entry)
     }
 }
 
-// Puts a staged file in place; the reason when it cannot be renamed.
-std::optional<QString> commitFailure(qx::StagedFile& file)
+// Puts the staged files of the entries in place together; false (reported) when they could not
+// all be put in place (the folder is then as it was, or as the next open will finish it).
+bool commitStaged(const QString& folder, std::vector<std::pair<const TFolderFile*, qx::StagedFile>>& staged)
 {
+    std::vector<qx::StagedFile*> files;
+    for (auto& [entry, file] : staged)
+        files.push_back(&file);
     try {
-        file.commit();
-        return std::nullopt;
+        if (const std::optional<qx::SaveJournal::Failure> failure = qx::SaveJournal::commitTogether(folder, files)) {
+            const TFolderFile& entry = *staged[failure->index].first;
+            ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, failure->reason));
+            return false;
+        }
     } catch (const std::exception& e) {
-        return errorText(e);
+        ShowFolderMessage(CannotWriteSaveJournalMsg(folder, errorText(e)));
+        return false;
     }
+    return true;
 }
 
 // The file table with the alert list last: posting the pages may change the findings.
@@ -158,6 +175,61 @@ std::optional<FolderPathFault> folderPathFault(const QString& folder)
     return std::nullopt;
 }
 
+// The system's error when the folder exists but cannot be listed or entered, else 0: its files
+// would all seem missing and a blank declaration would be offered.
+int folderReadError(const QString& folder)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? 0 : errno;
+    ::close(fd);
+    return ::faccessat(AT_FDCWD, name.constData(), X_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+// Takes the folder's lock; nothing (reported) when the folder may not be opened.
+std::unique_ptr<FolderLock> lockFolder(const QString& folder)
+{
+    FolderLock::Attempt attempt = FolderLock::take(folder);
+    switch (attempt.outcome) {
+    case FolderLock::Outcome::Taken:
+    case FolderLock::Outcome::ReadOnly:
+    case FolderLock::Outcome::NoFolder: return std::move(attempt.lock);
+    case FolderLock::Outcome::HeldByRunning:
+        ShowFolderMessage(FolderInUseMsg(folder, attempt.holder.computer, attempt.holder.processId));
+        break;
+    case FolderLock::Outcome::HolderUnknown:
+        ShowFolderMessage(FolderLockUndecidedMsg(folder, attempt.holder.computer, attempt.holder.processId,
+                                                 folder + FolderLock::kFileName));
+        break;
+    case FolderLock::Outcome::Failed: ShowFolderMessage(CannotLockFolderMsg(folder, attempt.error)); break;
+    }
+    return nullptr;
+}
+
+// Finishes or undoes a save that a crash interrupted, telling the user which; false (reported)
+// when it can do neither, as in a folder nobody can save into.
+bool settleInterruptedSave(const QString& folder, bool readOnly)
+{
+    if (readOnly) {
+        if (!qx::SaveJournal::isPending(folder))
+            return true;  // temporaries alone never changed a file
+        ShowFolderMessage(InterruptedSaveStuckMsg(folder, QString()));
+        return false;
+    }
+    try {
+        switch (qx::SaveJournal::recover(folder)) {
+        case qx::SaveJournal::Recovery::None: break;
+        case qx::SaveJournal::Recovery::Finished: ShowFolderMessage(InterruptedSaveFinishedMsg(folder)); break;
+        case qx::SaveJournal::Recovery::Undone: ShowFolderMessage(InterruptedSaveUndoneMsg(folder)); break;
+        }
+        return true;
+    } catch (const std::exception& e) {
+        ShowFolderMessage(InterruptedSaveStuckMsg(folder, errorText(e)));
+        return false;
+    }
+}
+
 // The first entry whose file is a symbolic link or no regular file, if any.
 const TFolderFile* firstIrregularFile(const TdmMain& dm)
 {
@@ -175,17 +247,21 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
         ShowFolderMessage(FolderNotUsableMsg(folder, *fault));
         return TFolderResult::frFailed;
     }
-    // The lock comes first, so that a second program is refused before it asks anything.
+    if (const int error = folderReadError(folder)) {
+        ShowFolderMessage(FolderUnreadableMsg(folder, error));
+        return TFolderResult::frFailed;
+    }
+    // The lock comes first, so that a second program is refused before it asks anything, and no
+    // save of another program runs while an interrupted one is settled.
     std::unique_ptr<FolderLock> lock;
     const bool lockHeld = dm.CurrentFolderLock && dm.CurrentFolderLock->folder() == folder;
-    if (!lockHeld) {
-        FolderLock::Holder holder;
-        lock = FolderLock::take(folder, &holder);
-        if (!lock) {
-            ShowFolderMessage(FolderInUseMsg(folder, holder.computer, holder.processId));
-            return TFolderResult::frFailed;
-        }
-    }
+    if (!lockHeld && !(lock = lockFolder(folder)))
+        return TFolderResult::frFailed;
+    const bool readOnly = lockHeld ? dm.CurrentFolderLock->readOnly() : lock->readOnly();
+    if (!settleInterruptedSave(folder, readOnly))
+        return TFolderResult::frFailed;
+    if (readOnly && !lockHeld)
+        ShowFolderMessage(ReadOnlyFolderMsg(folder));  // before anything is typed
     if (const TFolderFile* entry = firstIrregularFile(dm)) {
         ShowFolderMessage(NotARegularFileMsg(entry->TitleChn, entry->FileName));
         return TFolderResult::frFailed;
@@ -248,8 +324,6 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
         undo();
         throw;
     }
-    // Temporaries of a save that was killed: no save of this folder runs while we hold its lock.
-    qx::StagedFile::removeLeftovers(folder);
     return TFolderResult::frDone;
 }
 
@@ -262,6 +336,15 @@ TFolderResult saveAll(TdmMain& dm, const QString& folder)
         anyChange = anyChange || needsSaving(*entry.DataSet);
     if (!anyChange)
         return TFolderResult::frNothingToSave;
+    if (dm.CurrentFolderReadOnly() && folder == dm.CurrentFormFolder) {
+        // Nothing can be written: the open said so, and changes typed since are named once more.
+        bool typed = false;
+        for (const TFolderFile& entry : dm.FolderFiles())
+            typed = typed || (entry.ObjCode != kAlertListCode && hasUnsavedChanges(*entry.DataSet));
+        if (typed)
+            ShowFolderMessage(ReadOnlyFolderMsg(folder));
+        return TFolderResult::frDeclined;
+    }
     if (ShowFolderMessage(SaveAllFilesMsg(folder)) != mrYes)
         return TFolderResult::frDeclined;
 
@@ -279,23 +362,11 @@ TFolderResult saveAll(TdmMain& dm, const QString& folder)
             return TFolderResult::frFailed;  // the temporaries go with `staged`
         staged.emplace_back(entry, std::move(*file));
     }
-    // The renames follow one another with nothing in between, so the burst in which a crash
-    // would leave some files new and the rest old stays as short as it can be.
-    std::vector<std::pair<const TFolderFile*, QString>> refused;
-    std::vector<const TFolderFile*> renamed;
-    for (auto& [entry, file] : staged) {
-        if (std::optional<QString> failure = commitFailure(file))
-            refused.emplace_back(entry, *failure);
-        else
-            renamed.push_back(entry);
-    }
-    qx::StagedFile::syncFolder(folder);
-    for (const auto& [entry, error] : refused)
-        ShowFolderMessage(CannotSaveFileMsg(entry->TitleChn, entry->FileName, SaveStep::Disk, error));
-    for (const TFolderFile* entry : renamed)
+    if (!commitStaged(folder, staged))
+        return TFolderResult::frFailed;
+    for (const auto& [entry, file] : staged)
         entry->DataSet->mergeChangeLog();
-    const bool failed = !refused.empty();
-    return failed ? TFolderResult::frFailed : TFolderResult::frDone;
+    return TFolderResult::frDone;
 }
 
 TFolderResult closeAll(TdmMain& dm)
@@ -321,10 +392,13 @@ TFolderResult closeAll(TdmMain& dm)
     }
     dm.CurrentFormFolder.clear();
     dm.CurrentFolderLock.reset();
+    ReturnFreeMemoryToSystem();
     return failed ? TFolderResult::frFailed : TFolderResult::frDone;
 }
 
 }  // namespace
+
+bool TdmMain::CurrentFolderReadOnly() const { return CurrentFolderLock && CurrentFolderLock->readOnly(); }
 
 TFolderResult TdmMain::ProcessFormFolder(const QString& folder, TFormFolderMode mode)
 {
@@ -400,10 +474,10 @@ bool TdmMain::SaveFolderFile(const TFolderFile& entry)
     std::optional<qx::StagedFile> file = stageEntry(entry);
     if (!file)
         return false;
-    if (const std::optional<QString> failure = commitFailure(*file)) {
-        ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, *failure));
+    std::vector<std::pair<const TFolderFile*, qx::StagedFile>> staged;
+    staged.emplace_back(&entry, std::move(*file));
+    if (!commitStaged(QFileInfo(entry.DataSet->fileName()).path(), staged))
         return false;
-    }
     entry.DataSet->mergeChangeLog();
     return true;
 }

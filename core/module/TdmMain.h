@@ -18,7 +18,9 @@ class FolderLock;
 enum TFormFolderMode : std::uint8_t { ffOpen = 0, ffSaveAll = 1, ffClose = 2 };
 
 // What ProcessFormFolder did. Only frDone means the mode ran to its end; frFailed means a file
-// could not be opened, written or closed (already reported), so no caller may go on as if saved.
+// could not be opened, written or closed (already reported), so no caller may go on as if saved;
+// frDeclined also answers a save in a folder nobody can save into (nothing written, nothing lost
+// that the user was not told of at the open).
 enum class TFolderResult { frDone, frDeclined, frNothingToSave, frFailed };
 
 // One entry of the folder's file table.
@@ -73,6 +75,9 @@ public:
     // The lock that keeps other programs out of the open folder (folder/FolderLock.h); held from
     // a successful open to the close. Written only by ProcessFormFolder.
     std::unique_ptr<FolderLock> CurrentFolderLock;
+    // The open folder is one nobody can save into (read-only folder or media): it was opened
+    // without a lock, for reading and printing, and ffSaveAll writes nothing.
+    bool CurrentFolderReadOnly() const;
 
     // Every dataset above, in declaration order; and lookup by component name (case ignored).
     const std::vector<qx::ClientDataSet*>& AllDataSets() const { return all_; }

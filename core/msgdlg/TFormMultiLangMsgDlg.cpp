@@ -1,5 +1,7 @@
 #include "core/msgdlg/TFormMultiLangMsgDlg.h"
 
+#include "core/util/SystemInfo.h"
+
 #include "core/msgdlg/DialogPictures.h"
 #include "core/msgdlg/MessageText.h"
 #include "platform/widgets/PlatformColor.h"
@@ -9,6 +11,7 @@
 #include "core/util/Clock.h"
 #include "core/util/Messages.h"
 #include "core/util/MsgLanguage.h"
+#include "core/util/SystemInfo.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -238,7 +241,7 @@ void TFormMultiLangMsgDlg::btnPrintMessageClick()
         return;
     const QStringList lines = BuildMessagePrintLines(MemoText(MemoChinese), MemoText(MemoPortugues), MemoText(MemoEnglish));
     try {
-        PrintTextLines(*printer_, QApplication::applicationDisplayName() + QStringLiteral(" - Message"), lines,
+        PrintTextLines(*printer_, ApplicationTitle() + QStringLiteral(" - Message"), lines,
                        MemoChinese->font());
     } catch (const std::exception&) {
         // A failing printer is not reported by the message dialog.
@@ -247,7 +250,7 @@ void TFormMultiLangMsgDlg::btnPrintMessageClick()
 
 void TFormMultiLangMsgDlg::btnEmailClick()
 {
-    const QByteArray link = BuildMessageMailLink(QStringLiteral(QX_SUPPORT_EMAIL), QApplication::applicationDisplayName(),
+    const QByteArray link = BuildMessageMailLink(QStringLiteral(QX_SUPPORT_EMAIL), ApplicationTitle(),
                                                  Now(), MemoText(MemoChinese), MemoText(MemoPortugues),
                                                  MemoText(MemoEnglish));
     if (openMailLink)

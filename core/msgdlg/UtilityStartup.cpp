@@ -3,6 +3,7 @@
 #include "core/util/Clock.h"
 #include "core/util/MsgLanguage.h"
 #include "core/util/PlainMessage.h"
+#include "core/util/SystemInfo.h"
 #include "platform/widgets/ScreenFonts.h"
 
 #include <QApplication>
@@ -14,6 +15,6 @@ void InitializeUtilities()
     // Refusals without a message sound the desktop's own beep, not a bell on a terminal.
     SetBeepHandler([] { QApplication::beep(); });
     SetPlainMessageHandler([](const QString& text) {
-        QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(), text);
+        QMessageBox::information(QApplication::activeWindow(), ApplicationTitle(), text);
     });
 }

@@ -6,3 +6,5 @@
 QString GetLocalComputerName() { return qx::computerName(); }
 
 QString GetFileVersionString(const QString& fileName) { return qx::fileVersionOf(fileName); }
+
+QString ApplicationTitle() { return QStringLiteral("Corvel．Quendrix"); }

@@ -1,5 +1,5 @@
 #pragma once
-// The computer's name and the version built into a program file.
+// The computer's name, the version built into a program file and the program's title.
 
 #include <QString>
 
@@ -9,3 +9,7 @@ QString GetLocalComputerName();
 // file that cannot be read. Callers pass the program's own path
 // (QCoreApplication::applicationFilePath()).
 QString GetFileVersionString(const QString& fileName);
+
+// "Corvel．Quendrix": the name the message dialog's print-out, its mail and the plain message
+// box give the program. Window captions do not carry it (each shows its own caption only).
+QString ApplicationTitle();

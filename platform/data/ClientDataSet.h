@@ -31,6 +31,26 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A value a field refuses for a field of its type: what() is the English text naming the dataset
+// and the field; the fault and its figures let a caller word it for the person who typed it.
+enum class ValueFault { NotADate, NotADateTime, NotAnAmount, NotAnInteger, NotABoolean, OutOfRange, TooLong, BadCharacter };
+
+class FieldValueError : public DataSetError {
+public:
+    FieldValueError(const QString& message, ValueFault fault, QString fieldName, QString value)
+        : DataSetError(message.toStdString()), fault(fault), fieldName(std::move(fieldName)), value(std::move(value))
+    {
+    }
+
+    ValueFault fault;
+    QString fieldName;
+    QString value;              // the refused value as text
+    std::int64_t low = 0;       // OutOfRange: the range allowed
+    std::int64_t high = 0;
+    int maxBytes = 0;           // TooLong: the field's size in bytes
+    QString character;          // BadCharacter: "U+0001"
+};
+
 // Raised by an event handler to stop the operation silently; the operation leaves the dataset
 // as it was (a refused post stays in edit, a refused cancel or delete does not happen).
 class SilentAbort : public std::exception {

@@ -97,6 +97,37 @@ QByteArray declaredEncoding(const QByteArray& bytes, qsizetype start, bool* vali
     return name;
 }
 
+// A run of bytes without '<' or '>' longer than this is no packet a declaration can have: the
+// longest row of any table, every character of its texts written as the longest reference the
+// reader takes, is about 100 KB. Refusing it before the text is decoded keeps a damaged file with
+// a huge value from taking three times its size in memory. ('<' and '>' are never part of a
+// multi-byte character of the encodings a packet comes in.)
+constexpr qsizetype kMaxMarkupRun = 1 << 20;
+
+// "line L, column C" of byte `offset` of `bytes`.
+QString placeOfByte(const QByteArray& bytes, qsizetype offset)
+{
+    const QByteArrayView before(bytes.constData(), offset);
+    const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+    return QStringLiteral("line %1, column %2").arg(before.count('\n') + 1).arg(offset - lineStart + 1);
+}
+
+void checkMarkupRuns(const QByteArray& bytes, const QString& sourceName)
+{
+    const char* const data = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (data[i] == '<' || data[i] == '>')
+            runStart = i + 1;
+        else if (i - runStart >= kMaxMarkupRun)
+            fail(QStringLiteral("File \"%1\", %2: a value or text of more than %3 MB, longer than any field can hold "
+                                "(a damaged file?)")
+                     .arg(sourceName, placeOfByte(bytes, runStart))
+                     .arg(kMaxMarkupRun >> 20));
+    }
+}
+
 // The packet's text: in the declared encoding, UTF-8 after a byte order mark, CP950 otherwise.
 QString decodePacket(const QByteArray& bytes, const QString& sourceName)
 {
@@ -144,13 +175,15 @@ std::vector<std::vector<Value>> parse(const QByteArray& bytes, const std::vector
 
 namespace qx {
 
-std::vector<std::vector<Value>> parsePacketRows(const QByteArray& bytes, const std::vector<FieldDef>& defs,
+std::vector<std::vector<Value>> parsePacketRows(QByteArray bytes, const std::vector<FieldDef>& defs,
                                                const QString& sourceName, const PacketShape& shape)
 {
     using namespace DataPacket;
     if (bytes.isEmpty())
         failAt(sourceName, {}, 0, QStringLiteral("the file is empty"));
-    const QString text = decodePacket(bytes, sourceName);
+    checkMarkupRuns(bytes, sourceName);
+    QString text = decodePacket(bytes, sourceName);
+    bytes = QByteArray();  // the text alone is read on
     try {
         return readPacket(text, defs, shape);
     } catch (const PacketFault& fault) {

@@ -43,7 +43,8 @@ QByteArray serialize(const std::vector<FieldDef>& defs, const std::vector<std::v
 // `sourceName` for bad input: malformed XML, an element out of its place, unknown fieldtype, a
 // FIELD whose type disagrees with the definition, a row value of an undeclared field of `defs`, a
 // value not of its field's type, text over its width or holding a character text cannot hold, rows
-// that break `shape`. Amounts with more than four decimals or in exponent form are read rounded to
+// that break `shape`, a value or text of more than a megabyte, rows that would take many times the
+// packet's size in memory. Amounts with more than four decimals or in exponent form are read rounded to
 // four decimals, halves away from zero.
 std::vector<std::vector<Value>> parse(const QByteArray& bytes, const std::vector<FieldDef>& defs,
                                       const QString& sourceName, const PacketShape& shape = {});

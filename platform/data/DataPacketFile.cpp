@@ -5,6 +5,7 @@
 #include "PacketReader.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QFile>
 
@@ -41,13 +42,13 @@ void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape)
         fail(QStringLiteral("The file \"%1\" is too large for a data packet (%2 bytes)").arg(path).arg(file.size()));
     // Read what the file holds (one byte more shows a file that grew past the limit): reading
     // the limit itself would reserve the whole limit in memory for every file.
-    const QByteArray bytes = file.read(std::min(file.size(), kMaxPacketBytes) + 1);
+    QByteArray bytes = file.read(std::min(file.size(), kMaxPacketBytes) + 1);
     if (file.error() != QFileDevice::NoError)
         fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, file.errorString()));
     if (bytes.size() > kMaxPacketBytes)
         fail(QStringLiteral("The file \"%1\" is too large for a data packet").arg(path));
     // Empty rows stay empty: the dataset gives them all one row of nulls.
-    std::vector<std::vector<Value>> rows = parsePacketRows(bytes, dataSet.fieldDefs(), path, shape);
+    std::vector<std::vector<Value>> rows = parsePacketRows(std::move(bytes), dataSet.fieldDefs(), path, shape);
     try {
         dataSet.loadRows(std::move(rows));
     } catch (const std::exception& e) {

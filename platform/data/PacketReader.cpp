@@ -14,6 +14,14 @@ namespace qx {
 
 namespace {
 
+// What a row takes in memory once loaded (the dataset keeps a slot for every field, calculated
+// ones too), roughly: the row and its pointers, its slots, and each text's own block.
+constexpr qint64 kEmptyRowBytes = 96;
+constexpr qint64 kValuesBytes = 48;
+constexpr qint64 kTextBytes = 32;
+constexpr qint64 kMemoryPerCharacter = 12;
+constexpr qint64 kMemoryAllowance = 16LL << 20;
+
 enum class Context { Document, DataPacket, Metadata, Fields, Field, RowData, Row, Ignored };
 
 bool is(QStringView name, QLatin1StringView expected)
@@ -41,6 +49,7 @@ public:
             fields_.push_back(&def);
         }
         fromFile_.assign(fields_.size(), false);
+        rowBytes_ = kEmptyRowBytes + kValuesBytes + static_cast<qint64>(defs.size() * sizeof(Value));
         seenInRow_.assign(fields_.size(), -1);
         if (!shape.keyField.isEmpty()) {
             keyField_ = defIndexByName_.value(shape.keyField.toLower(), -1);
@@ -213,32 +222,44 @@ private:
     void readRow()
     {
         const int rowNumber = static_cast<int>(rows_.size());
-        if (shape_.maxRows >= 0 && rowNumber >= shape_.maxRows)
-            fail(scanner_.offset(), QStringLiteral("more than %1 record(s) in a table that holds %1").arg(shape_.maxRows));
-        // A row without values stays empty and costs next to nothing. Any other row takes a full
-        // row of values in memory, so a file of rows that hold next to nothing would take many
-        // times its size: the rows may hold no more values than the file has characters up to
-        // them (the field list alone pays for a first row). No file the program writes comes near.
+        if (shape_.maxRows >= 0 && rowNumber >= shape_.maxRows) {
+            if (shape_.maxRowsWhy.isEmpty())
+                fail(scanner_.offset(), QStringLiteral("more than %1 record(s) in a table that holds %1").arg(shape_.maxRows));
+            fail(scanner_.offset(), QStringLiteral("more than %1 records: %2").arg(shape_.maxRows).arg(shape_.maxRowsWhy));
+        }
         std::vector<Value> row;
+        qint64 textBytes = 0;
         nextFileField_ = 0;
         for (const ScannedAttribute& a : scanner_.attributes()) {
             const int f = fieldOfAttribute(a.name, a.valueOffset);
             if (f < 0)
                 continue;  // RowState and anything unknown
-            if (row.empty()) {
-                slotsUsed_ += static_cast<qint64>(fields_.size());
-                if (slotsUsed_ > a.valueOffset + static_cast<qint64>(fields_.size()))
-                    fail(scanner_.offset(), QStringLiteral("%1 rows that hold almost no values (a damaged file?)").arg(rowNumber + 1));
+            if (row.empty())
                 row.resize(fields_.size());
-            }
             if (seenInRow_[f] == rowNumber)
                 fail(a.valueOffset, QStringLiteral("field \"%1\" is given twice in the row").arg(a.name));
             seenInRow_[f] = rowNumber;
             row[f] = readValue(*fields_[f], a);
+            if (const auto* text = std::get_if<QString>(&row[f]))
+                textBytes += kTextBytes + 2 * text->size();
         }
         if (keyField_ >= 0)
             checkKey(row.empty() ? Value() : row[std::size_t(keyField_)], rowNumber);
+        chargeMemory(row.empty() ? kEmptyRowBytes : rowBytes_ + textBytes, rowNumber);
         rows_.push_back(std::move(row));
+    }
+
+    // The rows of a file may take no more memory than kMemoryPerCharacter times the characters of
+    // the file up to them, beyond a small allowance: a file of rows that hold next to nothing
+    // (each still takes a whole row in memory) would otherwise take many times its size. The
+    // leanest rows the program writes in number, list rows of zero amounts, take about nine.
+    void chargeMemory(qint64 bytes, int rowNumber)
+    {
+        memoryUsed_ += bytes;
+        if (memoryUsed_ > kMemoryPerCharacter * scanner_.offset() + kMemoryAllowance)
+            fail(scanner_.offset(), QStringLiteral("%1 rows that hold almost no values would take %2 MB of memory (a damaged file?)")
+                                        .arg(rowNumber + 1)
+                                        .arg(memoryUsed_ >> 20));
     }
 
     void checkKey(const Value& key, int rowNumber)
@@ -285,7 +306,8 @@ private:
     const PacketShape& shape_;
     int keyField_ = -1;                        // index in fields_ of the row key, -1: none
     QSet<std::int32_t> keys_;                  // row keys read so far
-    qint64 slotsUsed_ = 0;                     // values held by the rows read so far
+    qint64 rowBytes_ = 0;                      // memory of a row with values, its texts aside
+    qint64 memoryUsed_ = 0;                    // memory the rows read so far take once loaded
     std::vector<const FieldDef*> fields_;     // data fields of the dataset
     QHash<QString, int> defIndexByName_;       // lower-case name -> index in fields_
     std::vector<bool> fromFile_;               // field listed by the file

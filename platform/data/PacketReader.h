@@ -22,8 +22,9 @@ std::vector<std::vector<Value>> readPacket(QStringView text, const std::vector<F
                                            const PacketShape& shape = {});
 
 // The rows of a packet's bytes as readPacket gives them (DataPacket::parse fills the empty rows
-// out). Throws DataPacketError as DataPacket::parse does.
-std::vector<std::vector<Value>> parsePacketRows(const QByteArray& bytes, const std::vector<FieldDef>& defs,
+// out). Throws DataPacketError as DataPacket::parse does. The bytes are let go once decoded, so a
+// caller that moves them in holds no copy while the rows are read.
+std::vector<std::vector<Value>> parsePacketRows(QByteArray bytes, const std::vector<FieldDef>& defs,
                                                const QString& sourceName, const PacketShape& shape);
 
 }  // namespace qx

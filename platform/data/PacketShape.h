@@ -9,6 +9,7 @@ namespace qx {
 struct PacketShape {
     int maxRows = -1;  // at most this many rows; -1: any number
     QString keyField;  // when set: an integer field every row gives, no two rows alike
+    QString maxRowsWhy;  // why no more rows can be, for the message ("one per printed sheet, ...")
 };
 
 }  // namespace qx

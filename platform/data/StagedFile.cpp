@@ -2,6 +2,7 @@
 
 #include "DataPacket.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -92,45 +93,88 @@ StagedFile::StagedFile(const QString& path, const QByteArray& bytes)
                                                      : systemReason(error));
     }
     temp_ = temp;
+    present_ = true;
+    size_ = bytes.size();
+    digest_ = digestOf(bytes);
 }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : path_(std::move(other.path_))
-    , temp_(std::exchange(other.temp_, {}))
+    , temp_(std::move(other.temp_))
+    , present_(std::exchange(other.present_, false))
+    , size_(other.size_)
+    , digest_(std::move(other.digest_))
 {
 }
 
-StagedFile::~StagedFile()
+StagedFile::~StagedFile() { discard(); }
+
+void StagedFile::discard()
 {
-    if (!temp_.isEmpty())
+    if (std::exchange(present_, false))
         ::unlink(temp_.constData());
 }
 
-void StagedFile::commit()
+QString StagedFile::temporaryPath() const { return QFile::decodeName(temp_); }
+
+QByteArray StagedFile::digestOf(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256).toHex();
+}
+
+StagedFile::Placed StagedFile::commit()
 {
     // Both replace the entry itself: a link that appeared meanwhile is moved aside, never followed.
     // Exchanging the two entries is much faster than a rename over the old file, which frees the
-    // old file's blocks on the spot; the old bytes then stay under the temporary's name until the
-    // destructor removes them, after the burst of renames.
+    // old file's blocks on the spot; the old bytes then stay under the temporary's name until
+    // discard() or the destructor removes them, after the burst of renames.
     const QByteArray target = QFile::encodeName(path_);
     if (::renameat2(AT_FDCWD, temp_.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0)
-        return;
-    if (::rename(temp_.constData(), target.constData()) != 0) {
-        const int error = errno;
-        ::unlink(temp_.constData());
-        temp_.clear();
-        fail(path_, systemReason(error));
+        return Placed::Exchanged;
+    const int exchangeError = errno;  // ENOENT: no file yet; EINVAL: the file system cannot swap
+    if (::rename(temp_.constData(), target.constData()) != 0)
+        fail(path_, systemReason(errno));
+    present_ = false;
+    return exchangeError == ENOENT ? Placed::Created : Placed::Replaced;
+}
+
+bool StagedFile::putBack(Placed how)
+{
+    const QByteArray target = QFile::encodeName(path_);
+    switch (how) {
+    case Placed::Exchanged:
+        return ::renameat2(AT_FDCWD, temp_.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0;
+    case Placed::Created:
+        if (::rename(target.constData(), temp_.constData()) != 0)
+            return false;
+        present_ = true;
+        return true;
+    case Placed::Replaced: break;
     }
-    temp_.clear();
+    return false;
+}
+
+QStringList StagedFile::leftovers(const QString& folder)
+{
+    const QDir dir(folder);
+    const QString pattern = QLatin1Char('*') + QLatin1String(kTempInfix) + QLatin1Char('*');
+    QStringList paths;
+    for (const QFileInfo& left : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
+        if (!left.isSymLink())
+            paths << left.filePath();
+    return paths;
+}
+
+bool StagedFile::isTemporaryOf(const QString& name, const QString& of)
+{
+    const QString prefix = of + QLatin1String(kTempInfix);
+    return !of.isEmpty() && name.size() == prefix.size() + 6 && name.startsWith(prefix);
 }
 
 void StagedFile::removeLeftovers(const QString& folder)
 {
-    const QDir dir(folder);
-    const QString pattern = QLatin1Char('*') + QLatin1String(kTempInfix) + QLatin1Char('*');
-    for (const QFileInfo& left : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
-        if (!left.isSymLink())
-            QFile::remove(left.filePath());
+    for (const QString& path : leftovers(folder))
+        QFile::remove(path);
 }
 
 void StagedFile::syncFolder(const QString& folder)

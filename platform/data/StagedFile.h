@@ -2,11 +2,12 @@
 // A file replaced in two steps: its new bytes are written and flushed to a temporary file beside
 // it, then the temporary is renamed over it. Until the rename the old file is untouched, so files
 // staged together and renamed together change a folder all at once but for the short burst of
-// renames. The file is never written through a symbolic link: a link, or anything else that is
-// not a regular file, in its place is refused.
+// renames (SaveJournal makes that burst recoverable). The file is never written through a
+// symbolic link: a link, or anything else that is not a regular file, in its place is refused.
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace qx {
 
@@ -22,20 +23,47 @@ public:
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 
-    // Puts the new bytes in place by one rename. Throws DataPacketError; the temporary is then removed.
-    void commit();
+    // How commit() put the new bytes in place, which decides how it is undone.
+    enum class Placed {
+        Exchanged,  // the two entries swapped: the temporary now holds the old bytes
+        Created,    // there was no file: the temporary's name is gone
+        Replaced,   // renamed over the old file (a file system that cannot swap): the old bytes are gone
+    };
+    // Puts the new bytes in place by one rename. Throws DataPacketError; nothing changed then and
+    // the temporary still holds the new bytes.
+    Placed commit();
+    // Undoes commit() where the old bytes are still at hand (not after Replaced); false when it cannot.
+    bool putBack(Placed how);
+    // Removes the temporary now (the new bytes before commit(), the old ones after an exchange).
+    void discard();
+    // Leaves the temporary on disk for the next open to find (see SaveJournal).
+    void keep() { present_ = false; }
+
     const QString& path() const { return path_; }
+    // The temporary's path (whatever it holds now).
+    QString temporaryPath() const;
+    // The size and digest (hex) of the new bytes, which tell them from any other version of the file.
+    qint64 size() const { return size_; }
+    const QByteArray& digest() const { return digest_; }
+    // The digest of any bytes, computed as for the new bytes.
+    static QByteArray digestOf(const QByteArray& bytes);
 
     // Flushes the folder's entries after a burst of renames, so they survive a power cut.
     static void syncFolder(const QString& folder);
-    // Removes the temporaries a killed program left behind in `folder`.
+    // The temporaries a killed program left behind in `folder` (their paths), and their removal.
+    static QStringList leftovers(const QString& folder);
     static void removeLeftovers(const QString& folder);
+    // Whether `name` (a file name without folder) is the name of a temporary of the file `of`.
+    static bool isTemporaryOf(const QString& name, const QString& of);
     // Why `path` may not be replaced (a link, a directory, a device); empty when it may.
     static QString placeFault(const QString& path);
 
 private:
     QString path_;
-    QByteArray temp_;  // the temporary's name; empty once nothing is left under it
+    QByteArray temp_;       // the temporary's name
+    bool present_ = false;  // something of ours is under that name, removed by the destructor
+    qint64 size_ = 0;
+    QByteArray digest_;
 };
 
 }  // namespace qx

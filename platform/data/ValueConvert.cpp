@@ -9,15 +9,28 @@ namespace qx::detail {
 
 namespace {
 
-[[noreturn]] void fail(const QString& dataSetName, const QString& message)
+QString withDataSet(const QString& dataSetName, const QString& message)
 {
-    const QString text = dataSetName.isEmpty() ? message : dataSetName + QStringLiteral(": ") + message;
-    throw DataSetError(text.toStdString());
+    return dataSetName.isEmpty() ? message : dataSetName + QStringLiteral(": ") + message;
 }
 
-[[noreturn]] void notValid(const QString& ds, const FieldDef& def, const QString& shown, const char* typeName)
+// The type named in the English text of a value the field refuses.
+const char* typeNameOf(ValueFault fault)
 {
-    fail(ds, QStringLiteral("'%1' is not a valid %2 value for field '%3'").arg(shown, QLatin1String(typeName), def.name));
+    switch (fault) {
+    case ValueFault::NotADate: return "date";
+    case ValueFault::NotADateTime: return "date and time";
+    case ValueFault::NotAnAmount: return "currency";
+    case ValueFault::NotABoolean: return "boolean";
+    default: return "integer";
+    }
+}
+
+[[noreturn]] void notValid(const QString& ds, const FieldDef& def, const QString& shown, ValueFault fault)
+{
+    throw FieldValueError(withDataSet(ds, QStringLiteral("'%1' is not a valid %2 value for field '%3'")
+                                              .arg(shown, QLatin1String(typeNameOf(fault)), def.name)),
+                          fault, def.name, shown);
 }
 
 // Whole units of a currency, rounded half away from zero.
@@ -43,10 +56,10 @@ std::int64_t integerOf(const FieldDef& def, const Value& v, const QString& ds)
     if (const auto* s = std::get_if<QString>(&v)) {
         std::int64_t n = 0;
         if (!parseIntegerText(*s, &n))
-            notValid(ds, def, *s, "integer");
+            notValid(ds, def, *s, ValueFault::NotAnInteger);
         return n;
     }
-    notValid(ds, def, plainText(v), "integer");
+    notValid(ds, def, plainText(v), ValueFault::NotAnInteger);
 }
 
 std::int64_t checkedBounds(const FieldDef& def, std::int64_t n, std::int64_t lo, std::int64_t hi, const QString& ds,
@@ -56,9 +69,14 @@ std::int64_t checkedBounds(const FieldDef& def, std::int64_t n, std::int64_t lo,
         lo = *def.minValue;
     if (bounds == Bounds::Checked && def.maxValue && *def.maxValue < hi)
         hi = *def.maxValue;
-    if (n < lo || n > hi)
-        fail(ds, QStringLiteral("%1 is not a valid value for field '%2'. The allowed range is %3 to %4")
-                     .arg(n).arg(def.name).arg(lo).arg(hi));
+    if (n < lo || n > hi) {
+        FieldValueError error(withDataSet(ds, QStringLiteral("%1 is not a valid value for field '%2'. The allowed range is %3 to %4")
+                                                  .arg(n).arg(def.name).arg(lo).arg(hi)),
+                              ValueFault::OutOfRange, def.name, QString::number(n));
+        error.low = lo;
+        error.high = hi;
+        throw error;
+    }
     return n;
 }
 
@@ -66,7 +84,7 @@ Currency currencyOf(const FieldDef& def, const Value& v, const QString& ds)
 {
     if (const std::optional<Currency> c = currencyValue(v))
         return *c;
-    notValid(ds, def, plainText(v), "currency");
+    notValid(ds, def, plainText(v), ValueFault::NotAnAmount);
 }
 
 bool booleanOf(const FieldDef& def, const Value& v, const QString& ds)
@@ -84,16 +102,16 @@ bool booleanOf(const FieldDef& def, const Value& v, const QString& ds)
             return true;
         if (shown.size() > 1 && !shown.value(1).isEmpty() && t == shown.value(1))
             return false;
-        notValid(ds, def, *s, "boolean");
+        notValid(ds, def, *s, ValueFault::NotABoolean);
     }
-    notValid(ds, def, plainText(v), "boolean");
+    notValid(ds, def, plainText(v), ValueFault::NotABoolean);
 }
 
 QDate dateOf(const FieldDef& def, const Value& v, const QString& ds)
 {
     if (const std::optional<QDate> d = dateValue(v))
         return *d;
-    notValid(ds, def, plainText(v), "date");
+    notValid(ds, def, plainText(v), ValueFault::NotADate);
 }
 
 QDateTime dateTimeOf(const FieldDef& def, const Value& v, const QString& ds)
@@ -111,10 +129,10 @@ QDateTime dateTimeOf(const FieldDef& def, const Value& v, const QString& ds)
                 dt = QDateTime(d, QTime(0, 0));
         }
         if (!dt.isValid())
-            notValid(ds, def, *s, "date and time");
+            notValid(ds, def, *s, ValueFault::NotADateTime);
         return dt;
     }
-    notValid(ds, def, plainText(v), "date and time");
+    notValid(ds, def, plainText(v), ValueFault::NotADateTime);
 }
 
 }  // namespace
@@ -225,10 +243,20 @@ Value toFieldType(const FieldDef& def, const Value& v, const QString& ds, Bounds
     switch (def.type) {
     case FieldType::String: {
         QString text = std::holds_alternative<QString>(v) ? std::get<QString>(v) : plainText(v);
-        if (def.kind == FieldKind::Data && def.size > 0 && big5Width(text) > def.size)
-            fail(ds, QStringLiteral("Text too long for field '%1' (at most %2 bytes): '%3'").arg(def.name).arg(def.size).arg(text));
-        if (const qsizetype bad = badTextCharacter(text); bad >= 0)
-            fail(ds, QStringLiteral("Field '%1' cannot hold the character %2").arg(def.name, characterCode(text, bad)));
+        if (def.kind == FieldKind::Data && def.size > 0 && big5Width(text) > def.size) {
+            FieldValueError error(withDataSet(ds, QStringLiteral("Text too long for field '%1' (at most %2 bytes): '%3'")
+                                                      .arg(def.name).arg(def.size).arg(text)),
+                                  ValueFault::TooLong, def.name, text);
+            error.maxBytes = def.size;
+            throw error;
+        }
+        if (const qsizetype bad = badTextCharacter(text); bad >= 0) {
+            const QString code = characterCode(text, bad);
+            FieldValueError error(withDataSet(ds, QStringLiteral("Field '%1' cannot hold the character %2").arg(def.name, code)),
+                                  ValueFault::BadCharacter, def.name, text);
+            error.character = code;
+            throw error;
+        }
         return text;
     }
     case FieldType::Integer:

@@ -104,7 +104,7 @@ bool DataAware::writeFieldText(const QString& text)
         field->setAsString(text);
         return true;
     } catch (const std::exception& e) {
-        ReportWidgetError(e);
+        ReportWidgetError(e, self_);
         // The focus goes back to the refused box, unless it is on its way back to another refused
         // box right now: two boxes holding refused text would hand it to each other for ever.
         static bool returningFocus = false;

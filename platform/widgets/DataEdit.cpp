@@ -4,6 +4,7 @@
 #include "platform/widgets/FieldAlignment.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 bool ChangesText(const QKeyEvent* event)
 {
@@ -90,10 +91,46 @@ void DataEdit::focusInEvent(QFocusEvent* event)
     if (!pendingInput())
         showFieldText();
     QLineEdit::focusInEvent(event);
+    focusedByPress_ = event->reason() == Qt::MouseFocusReason;
+}
+
+// The press that gives the focus selects the whole text instead of placing the caret; the rest
+// of that click (a drag, the release) leaves the selection alone. Later clicks place the caret.
+void DataEdit::mousePressEvent(QMouseEvent* event)
+{
+    const bool entering = focusedByPress_ && event->button() == Qt::LeftButton;
+    focusedByPress_ = false;
+    if (!entering) {
+        QLineEdit::mousePressEvent(event);
+        return;
+    }
+    selectAll();
+    pressSelectedAll_ = true;
+    event->accept();
+}
+
+void DataEdit::mouseMoveEvent(QMouseEvent* event)
+{
+    if (pressSelectedAll_) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void DataEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (pressSelectedAll_ && event->button() == Qt::LeftButton) {
+        pressSelectedAll_ = false;
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void DataEdit::focusOutEvent(QFocusEvent* event)
 {
+    focusedByPress_ = pressSelectedAll_ = false;
     QLineEdit::focusOutEvent(event);
     if (IsFieldExit(event) && commit()) {
         showFieldText();

@@ -4,8 +4,11 @@
 //   key that changes the text puts the dataset into edit (automatic edit only; otherwise the key
 //   does nothing). The text is written into the field on leaving and before every post; a text
 //   the field refuses is reported and the edit keeps the focus and the text as typed. Esc gives
-//   back the field's value. The maximum length comes from a text field; calculated and read-only
-//   fields make the edit read-only. Colours follow SetEnterColors/SetExitColors (DataControl).
+//   back the field's value. A click that gives the edit the focus selects its whole text, as
+//   entering it by the keys does, so that typing replaces the value (a 0 would otherwise keep
+//   the caret before it and a typed 7 become 70). The maximum length comes from a text field;
+//   calculated and read-only fields make the edit read-only. Colours follow
+//   SetEnterColors/SetExitColors (DataControl).
 //   commit(): writes pending text now; false when refused.
 
 #include "platform/widgets/DataAware.h"
@@ -42,10 +45,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void showFieldText();
     bool readOnlyFlag_ = false;
+    bool focusedByPress_ = false;   // the focus came with a mouse press not yet delivered
+    bool pressSelectedAll_ = false; // that press selected the text; its drag and release are its own
 };
 
 // True for a key press that would change a text control's text.

@@ -6,26 +6,36 @@
 
 namespace {
 
-WidgetErrorReporter& reporter()
+WidgetErrorHandler& handler()
 {
-    static WidgetErrorReporter installed;
+    static WidgetErrorHandler installed;
     return installed;
 }
 
 }  // namespace
 
-void SetWidgetErrorReporter(WidgetErrorReporter reporter_)
+void SetWidgetErrorHandler(WidgetErrorHandler handler_)
 {
-    reporter() = std::move(reporter_);
+    handler() = std::move(handler_);
 }
 
-void ReportWidgetError(const std::exception& error)
+void SetWidgetErrorReporter(WidgetErrorReporter reporter)
+{
+    if (!reporter) {
+        handler() = nullptr;
+        return;
+    }
+    handler() = [reporter = std::move(reporter)](const std::exception& error, QWidget*) {
+        reporter(QString::fromUtf8(error.what()));
+    };
+}
+
+void ReportWidgetError(const std::exception& error, QWidget* control)
 {
     if (dynamic_cast<const qx::SilentAbort*>(&error))
         return;
-    const QString message = QString::fromUtf8(error.what());
-    if (reporter())
-        reporter()(message);
+    if (handler())
+        handler()(error, control);
     else
-        qWarning().noquote() << message;
+        qWarning().noquote() << QString::fromUtf8(error.what());
 }

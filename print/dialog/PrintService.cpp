@@ -1,6 +1,8 @@
 #include "print/dialog/PrintService.h"
 
+#include <QDialogButtonBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -17,7 +19,18 @@ bool PreparePrinter(QPrinter& printer, const ReportPage& page)
     return printer.setPageLayout(layout);
 }
 
+// The system's print dialog serves to choose here, not to print: its title and button say so.
+void SayItChooses(QPrintDialog& dialog)
+{
+    dialog.setWindowTitle(QStringLiteral("轉換印表機"));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("選擇 &Escolher"));
+}
+
 }  // namespace
+
+QString PdfFilePrinterName() { return QStringLiteral("Print to File (PDF)"); }
 
 QStringList SystemPrintService::printerNames() { return QPrinterInfo::availablePrinterNames(); }
 
@@ -41,6 +54,7 @@ bool SystemPrintService::setupPrinter(QWidget* parent, const ReportPage& page, P
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    SayItChooses(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {

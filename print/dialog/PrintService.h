@@ -18,6 +18,10 @@ struct PrinterChoice {
     QString pdfFile;
 };
 
+// How the print dialog names a PDF file chosen as the printer, the name the system's printer
+// dialog gives that choice: its offsets are kept under it.
+QString PdfFilePrinterName();
+
 enum class PrintOutcome { Printed, NothingToPrint, Failed };
 
 class PrintService {
@@ -26,7 +30,8 @@ public:
     virtual QStringList printerNames() = 0;
     // Index of the system's current (default) printer; -1 when there is none.
     virtual int currentPrinterIndex() = 0;
-    // Lets the user choose the printer for a page; false when cancelled (choice unchanged).
+    // Lets the user choose the printer for a page (the system's printer dialog, its button saying
+    // that it chooses); false when cancelled (choice unchanged).
     virtual bool setupPrinter(QWidget* parent, const ReportPage& page, PrinterChoice& choice) = 0;
     // Prints the page on the chosen printer; on failure `error` says why.
     virtual PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& choice,

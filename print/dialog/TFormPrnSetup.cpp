@@ -296,7 +296,7 @@ void TFormPrnSetup::UpdateControls()
     EditTopMargin->setEnabled(selected);
     EditLeftMargin->setEnabled(selected);
     btnSelectPrinter->setEnabled(selected);
-    btnSaveSetting->setEnabled(selected && PanelPrinterNameTag >= 0 && dm_.cdsPrnSetup.active());
+    btnSaveSetting->setEnabled(selected && PrinterShown() && dm_.cdsPrnSetup.active());
     btnPrintTestPage->setEnabled(SelectedItemPrints());
     btnPrint->setEnabled(SelectedItemPrints() && gate_.canPrint);
 }
@@ -317,27 +317,32 @@ void TFormPrnSetup::LoadPrinterSettings()
     if (!currentReport_)
         return;
     PageSettings& page = SettingsOf(*currentReport_);
-    int index = page.printer.index;
-    if (index < 0 && page.printer.pdfFile.isEmpty())
-        index = printService_.currentPrinterIndex();
-    if (!PanelPrinterName->text().isEmpty() && PanelPrinterNameTag == index && LabelRpt_IDTag == PageCode &&
-        page.printer.pdfFile.isEmpty())
-        return;
+    const bool toFile = !page.printer.pdfFile.isEmpty();
     const QStringList names = printService_.printerNames();
-    const bool known = index >= 0 && index < names.size();
-    if (!known)
+    int index = toFile ? -1 : page.printer.index < 0 ? printService_.currentPrinterIndex() : page.printer.index;
+    if (index >= names.size())
         index = -1;
-    PanelPrinterName->setText(known ? names[index] : page.printer.pdfFile.isEmpty() ? kNoPrinter : page.printer.pdfFile);
+    // A PDF file is shown, and keeps its offsets, under the name the system's dialog gives it.
+    const QString name = toFile ? PdfFilePrinterName() : index >= 0 ? names[index] : kNoPrinter;
+    PanelPrinterName->setToolTip(toFile ? page.printer.pdfFile : QString());
+    if (PanelPrinterName->text() == name && PanelPrinterNameTag == index && LabelRpt_IDTag == PageCode)
+        return;
+    PanelPrinterName->setText(name);
     PanelPrinterNameTag = index;
     LabelRpt_IDTag = PageCode;
-    if (known) {
-        const OffsetOwner owner{PageCode, M1OnA4, PanelComputerName->text(), names[index]};
+    if (PrinterShown()) {
+        const OffsetOwner owner{PageCode, M1OnA4, PanelComputerName->text(), name};
         if (const auto stored = FindStoredOffsets(dm_.cdsPrnSetup, owner, SharedDefaults()))
             page.margins = *stored;
     }
     EditTopMargin->setText(FormatOffset(page.margins.top, decimalSeparator_));
     EditLeftMargin->setText(FormatOffset(page.margins.left, decimalSeparator_));
     UpdateControls();
+}
+
+bool TFormPrnSetup::PrinterShown() const
+{
+    return PanelPrinterNameTag >= 0 || PanelPrinterName->text() == PdfFilePrinterName();
 }
 
 std::optional<qx::Currency> TFormPrnSetup::ReadOffset(QLineEdit& edit, const OffsetError& error, bool quiet)
@@ -379,7 +384,7 @@ bool TFormPrnSetup::ApplyPrinterSettings(bool quiet)
 void TFormPrnSetup::SavePrinterSettings()
 {
     // Without a printer there is no row that a later show could find again.
-    if (!currentReport_ || PanelPrinterNameTag < 0 || !dm_.cdsPrnSetup.active())
+    if (!currentReport_ || !PrinterShown() || !dm_.cdsPrnSetup.active())
         return;
     if (!ApplyPrinterSettings(false))
         return;
@@ -422,8 +427,10 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
         outcome = printService_.print(*currentReport_, request, page.printer, error);
     }
     if (outcome == PrintOutcome::Failed) {
-        ShowMultiLangMsg(QStringLiteral("列印失敗：") + error, QStringLiteral("Falha na impressão: ") + error,
-                         QStringLiteral("Printing failed: ") + error, dtError, QStringLiteral("PS-006"));
+        // The print service's own text (in the system's language) on a line of its own.
+        const QString detail = QStringLiteral("\r\n") + error;
+        ShowMultiLangMsg(QStringLiteral("列印失敗。") + detail, QStringLiteral("Falha na impressão.") + detail,
+                         QStringLiteral("Printing failed.") + detail, dtError, QStringLiteral("PS-006"));
         return;
     }
     if (outcome == PrintOutcome::Printed && !testPage)

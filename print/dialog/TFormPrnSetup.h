@@ -90,6 +90,8 @@ private:
     SharedKeyDefaults SharedDefaults() const;
     void FillPageList();
     void UpdateControls();
+    // A printer (or a PDF file) is shown, under whose name offsets can be saved.
+    bool PrinterShown() const;
     bool SelectedItemPrints() const;
     int SelectedItem() const;
     template <typename Handler> void Guarded(Handler handler);

@@ -107,7 +107,7 @@ void Monkey::Step()
     }
     if (CloseForeignDialog(*window))
         return;
-    ++windows[window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className()) : window->objectName()];
+    ++windows[NameOf(*window)];
     // In the main window a person mostly picks a command; clicks on its empty band do little.
     if (window == home_.data()) {
         if (Pick(2) == 0) {
@@ -219,8 +219,13 @@ void Monkey::Wheel(QWidget& window)
     QApplication::sendEvent(w, &wheel);
 }
 
+QString Monkey::NameOf(const QWidget& window)
+{
+    return window.objectName().isEmpty() ? QString::fromLatin1(window.metaObject()->className()) : window.objectName();
+}
+
 // Closes the top window a person left open: a popup, a modal dialog, an editor (its pages
-// cancelled when a post refuses the close).
+// cancelled when a post refuses the close). One that keeps refusing is noted and hidden.
 void Monkey::CloseModals()
 {
     if (QWidget* popup = QApplication::activePopupWidget()) {
@@ -230,6 +235,16 @@ void Monkey::CloseModals()
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal)
         return;
+    if (modal != closing_) {
+        closing_ = modal;
+        closeTries_ = 0;
+    }
+    if (++closeTries_ > kCloseTries) {
+        refusedToClose[NameOf(*modal)] += kCloseTries;
+        closeTries_ = 0;
+        modal->hide();
+        return;
+    }
     if (auto* editor = qobject_cast<TFormFill*>(modal)) {
         for (int p = 0; p < editor->PageCount(); ++p)
             if (QAction* cancel = editor->PageAt(p).DataSetCancel; cancel && !editor->close())

@@ -20,8 +20,10 @@ public:
     ~Monkey() override;
 
     // Runs `events` steps from the event loop (modal windows open and close meanwhile), then
-    // closes every modal window the monkey left open.
+    // closes every modal window the monkey left open. A window that refuses kCloseTries closes
+    // in a row is noted in refusedToClose and hidden, so that the run always ends.
     void Run(int events);
+    static constexpr int kCloseTries = 200;
 
     // What a person met: refused input reported by the controls, messages by code, and errors
     // that reached the last-resort handler (message text → count).
@@ -30,6 +32,7 @@ public:
     std::map<QString, int> lastResortErrors;
     std::map<QString, int> eventsByKind;
     std::map<QString, int> windows;  // events per window they went to
+    std::map<QString, int> refusedToClose;  // windows that would not close: the closes refused
 
     int present(const QString& chn, const QString& por, const QString& eng, std::uint8_t dlgType,
                 const QString& code) override;
@@ -46,8 +49,11 @@ private:
     bool CloseForeignDialog(QWidget& window);
     void CloseModals();
     int Pick(int n) { return int(rng_() % unsigned(n)); }
+    static QString NameOf(const QWidget& window);
 
     QPointer<QWidget> home_;
+    QPointer<QWidget> closing_;  // the window being closed at the end, and the tries so far
+    int closeTries_ = 0;
     std::mt19937 rng_;
     QTimer timer_;
     int left_ = 0;

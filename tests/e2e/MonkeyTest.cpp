@@ -1,8 +1,10 @@
 // A seeded monkey over a filled folder: random keys, clicks and wheel turns in the main window,
 // the editors and the dialogs, the message dialog answered at random. Nothing may crash, nothing
-// a person could not cause may reach the last-resort handler, and the folder must save, open
-// again and hold only values its fields take.
-//   QX_MONKEY_EVENTS (default 3000) and QX_MONKEY_SEED (default 21) choose the run.
+// a person could not cause may reach the last-resort handler, every window closes at the end
+// (one that keeps refusing fails the test with its name), and the folder must save, open again
+// and hold only values its fields take.
+//   One run per seed of kSeeds, QX_MONKEY_EVENTS events each (default 3000); QX_MONKEY_SEED runs
+//   that seed alone.
 #include "Monkey.h"
 #include "ProgramRun.h"
 #include "support/ScriptedMessages.h"
@@ -10,8 +12,12 @@
 #include "ui/mainwindow/BrowseForFolder.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <iterator>
+#include <string>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,10 +29,21 @@ int EnvInt(const char* name, int fallback)
     return ok ? v : fallback;
 }
 
-TEST(Monkey, RandomKeysClicksAndWheelOverAFilledFolder)
+const unsigned kSeeds[] = {21, 505, 3};
+
+std::vector<unsigned> Seeds()
+{
+    bool given = false;
+    const int seed = qEnvironmentVariableIntValue("QX_MONKEY_SEED", &given);
+    return given ? std::vector<unsigned>{unsigned(seed)} : std::vector<unsigned>(std::begin(kSeeds), std::end(kSeeds));
+}
+
+class MonkeyRun : public testing::TestWithParam<unsigned> {};
+
+TEST_P(MonkeyRun, RandomKeysClicksAndWheelOverAFilledFolder)
 {
     const int events = EnvInt("QX_MONKEY_EVENTS", 3000);
-    const unsigned seed = unsigned(EnvInt("QX_MONKEY_SEED", 21));
+    const unsigned seed = GetParam();
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
     const QString folder = root.path() + QStringLiteral("/filled");
@@ -68,6 +85,8 @@ TEST(Monkey, RandomKeysClicksAndWheelOverAFilledFolder)
         std::cout << std::endl;
         for (const auto& [text, n] : monkey.lastResortErrors)
             ADD_FAILURE() << "reached the last-resort handler " << n << " times: " << text.toStdString();
+        for (const auto& [window, n] : monkey.refusedToClose)
+            ADD_FAILURE() << window.toStdString() << " refused to close " << n << " times in a row";
     }
 
     ScriptedMessages messages;
@@ -79,5 +98,28 @@ TEST(Monkey, RandomKeysClicksAndWheelOverAFilledFolder)
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
     SetFolderBrowser(nullptr);
 }
+
+// The closing at the end of a run never hangs: a window that refuses every close is named and
+// put away, and the run ends.
+TEST(MonkeyClosing, AWindowThatKeepsRefusingIsNamedAndTheRunEnds)
+{
+    class Stubborn final : public QDialog {
+    public:
+        void done(int) override {}
+    };
+    QWidget home;
+    home.show();
+    Stubborn stubborn;
+    stubborn.setObjectName(QStringLiteral("Stubborn"));
+    stubborn.setWindowModality(Qt::ApplicationModal);
+    stubborn.show();
+    Monkey monkey(1, home);
+    monkey.Run(0);
+    EXPECT_EQ(monkey.refusedToClose, (std::map<QString, int>{{QStringLiteral("Stubborn"), Monkey::kCloseTries}}));
+    EXPECT_FALSE(stubborn.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, MonkeyRun, testing::ValuesIn(Seeds()),
+                         [](const testing::TestParamInfo<unsigned>& info) { return "seed" + std::to_string(info.param); });
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "platform/layout/Coordinates.h"
 #include "platform/widgets/ScreenFonts.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace {
@@ -18,10 +19,36 @@ constexpr double kTextMm = 2.5;
 constexpr double kMarkMm = 2.2;
 constexpr double kStripMaxMm = 50;
 
+QPointF scaleOf(const qx::PageLayout& page)
+{
+    return qx::pixelsPerMm(page.picturePx, page.paperMm);
+}
+
+QFont fontOf(QPointF scale, double mm, bool bold)
+{
+    QFont f = DesignFontPixels(kMingStyle, qMax(8, int(mm * scale.y() + 0.5)));
+    f.setBold(bold);
+    return f;
+}
+
+// The text height and weight of a mark.
+QFont markFont(QPointF scale, qx::MarkKind kind)
+{
+    switch (kind) {
+    case qx::MarkKind::Heading:
+        return fontOf(scale, kHeadingMm, true);
+    case qx::MarkKind::Number:
+        return fontOf(scale, kTextMm, true);
+    case qx::MarkKind::Label:
+        break;
+    }
+    return fontOf(scale, kTextMm, false);
+}
+
 class Drawing {
 public:
     Drawing(const qx::PageLayout& page, QImage& image)
-        : page_(page), scale_(qx::pixelsPerMm(page.picturePx, page.paperMm)), painter_(&image)
+        : page_(page), scale_(scaleOf(page)), painter_(&image)
     {
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -39,22 +66,21 @@ public:
         textCentred(page_.titlePor, QPointF(centre, 16.5), kSubtitleMm, false);
     }
 
+    // Drawn over the boxes on a white ground: a heading over several cells of a list grid's strip
+    // hides the borders between them.
     void marks()
     {
         for (const qx::Mark& m : page_.marks) {
-            switch (m.kind) {
-            case qx::MarkKind::Heading: {
-                text(m.text, m.mm, kHeadingMm, true);
+            const QRectF ink = markTextMm(page_, m);
+            painter_.fillRect(QRectF(ink.x() * scale_.x(), ink.y() * scale_.y(), ink.width() * scale_.x(), ink.height() * scale_.y())
+                                  .adjusted(-1, -1, 1, 1),
+                              Qt::white);
+            painter_.setFont(markFont(scale_, m.kind));
+            painter_.setPen(Qt::black);
+            painter_.drawText(px(m.mm), m.text);
+            if (m.kind == qx::MarkKind::Heading) {
                 painter_.setPen(QPen(QColor(150, 150, 150), 1));
                 painter_.drawLine(px(QPointF(m.mm.x(), m.mm.y() + 1.2)), px(QPointF(page_.paperMm.width() - 12, m.mm.y() + 1.2)));
-                break;
-            }
-            case qx::MarkKind::Number:
-                text(m.text, m.mm, kTextMm, true);
-                break;
-            case qx::MarkKind::Label:
-                text(m.text, m.mm, kTextMm, false);
-                break;
             }
         }
     }
@@ -89,19 +115,7 @@ public:
 private:
     QPoint px(QPointF mm) const { return qx::editorPoint(mm, scale_); }
 
-    QFont font(double mm, bool bold) const
-    {
-        QFont f = DesignFontPixels(kMingStyle, qMax(8, int(mm * scale_.y() + 0.5)));
-        f.setBold(bold);
-        return f;
-    }
-
-    void text(const QString& s, QPointF baseLeft, double mm, bool bold)
-    {
-        painter_.setFont(font(mm, bold));
-        painter_.setPen(Qt::black);
-        painter_.drawText(px(baseLeft), s);
-    }
+    QFont font(double mm, bool bold) const { return fontOf(scale_, mm, bold); }
 
     void textCentred(const QString& s, QPointF baseCentre, double mm, bool bold)
     {
@@ -118,6 +132,15 @@ private:
 
 }  // namespace
 
+QRectF markTextMm(const qx::PageLayout& page, const qx::Mark& mark)
+{
+    const QPointF scale = scaleOf(page);
+    const QFontMetricsF metrics(markFont(scale, mark.kind));
+    const QPointF at = qx::editorPoint(mark.mm, scale);
+    const QRectF px = metrics.tightBoundingRect(mark.text).translated(at);
+    return QRectF(px.x() / scale.x(), px.y() / scale.y(), px.width() / scale.x(), px.height() / scale.y());
+}
+
 QImage drawPagePicture(const qx::PageLayout& page)
 {
     QImage image(page.picturePx, QImage::Format_RGB888);
@@ -125,8 +148,8 @@ QImage drawPagePicture(const qx::PageLayout& page)
     {
         Drawing d(page, image);
         d.title();
-        d.marks();
         d.boxes();
+        d.marks();
         d.standInMark();
     }
     return image;

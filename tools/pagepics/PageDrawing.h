@@ -6,5 +6,9 @@
 #include "platform/layout/PageLayout.h"
 
 #include <QImage>
+#include <QRectF>
 
 QImage drawPagePicture(const qx::PageLayout& page);
+
+// The ink of a mark's text on the paper, in millimetres, as the picture draws it.
+QRectF markTextMm(const qx::PageLayout& page, const qx::Mark& mark);

@@ -82,6 +82,10 @@ int printPage(TdmMain& dm, const PrintInvocation& inv)
 
     const PageList& list = dialog.PageItems();
     printItems(list);
+    if (list.items.empty()) {  // an empty M/3A list: the dialog's print buttons stay disabled
+        printLine({QStringLiteral("NOTHING"), QString::number(dialog.PageCode)});
+        return 0;
+    }
     const int item = inv.item < 0 ? list.initial : inv.item;
     if (item < 0 || item >= int(list.items.size())) {
         fail(QStringLiteral("no report page for page code %1 and that item").arg(inv.pageCode));

@@ -73,6 +73,9 @@ TFormDBEditCalendar::TFormDBEditCalendar(QWidget* parent) : QWidget(parent, Qt::
     MonthCalendar->setObjectName(QStringLiteral("MonthCalendar"));
     MonthCalendar->setFirstDayOfWeek(Qt::Sunday);
     MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // No typed date: the key preview below takes Enter and Esc, so a date typed into Qt's pop-up
+    // would never be taken, and the pop-up's memory would outlive a calendar closed meanwhile.
+    MonthCalendar->setDateEditEnabled(false);
     MonthCalendar->setFont(DesignFontPixels(QStringLiteral("Arial"), 13));
     QPalette aqua = MonthCalendar->palette();
     aqua.setColor(QPalette::Base, PlatformColor(clAqua));

@@ -7,6 +7,7 @@
 #include "platform/data/ClientDataSet.h"
 #include "platform/widgets/ScreenFonts.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -89,6 +90,10 @@ TFormSelectSector::TFormSelectSector(TdmMain& dm, QWidget* parent) : QDialog(par
                                     "Label1", QStringLiteral("&Outros")));
     group->addLayout(choices);
     layout->addWidget(GroupBox1);
+    // Each button sits in a column of its own with its label: one group keeps them exclusive.
+    auto* exclusive = new QButtonGroup(this);
+    for (QRadioButton* radio : {RadioButtonSegurador, RadioButtonBank, RadioButtonGeral})
+        exclusive->addButton(radio);
     RadioButtonGeral->setChecked(true);
 
     auto* buttons = new QHBoxLayout;

@@ -27,13 +27,13 @@ namespace {
 
 enum Column { ColCodigo = 0, ColTipoChn = 1, ColTipoPor = 2, ColTaxa = 3, ColAnos = 4 };
 
-// A lowered heading cell: the Chinese caption over the Portuguese one.
+// A lowered heading cell: the Chinese caption over the Portuguese one, `width` wide or as wide as
+// its captions need at the program's fonts.
 QLabel* headingCell(QWidget* parent, int width, const QString& chn, QLabel** porLabel, const QString& por)
 {
     auto* cell = new QLabel(parent);
     cell->setFrameShape(QFrame::Panel);
     cell->setFrameShadow(QFrame::Sunken);
-    cell->setFixedWidth(width);
     auto* column = new QVBoxLayout(cell);
     column->setContentsMargins(1, 1, 1, 1);
     column->setSpacing(0);
@@ -43,6 +43,8 @@ QLabel* headingCell(QWidget* parent, int width, const QString& chn, QLabel** por
     bottom->setAlignment(Qt::AlignCenter);
     column->addWidget(top);
     column->addWidget(bottom);
+    const int captions = qMax(top->sizeHint().width(), bottom->sizeHint().width());
+    cell->setFixedWidth(qMax(width, captions + 2 * (cell->frameWidth() + 1) + 4));
     if (porLabel)
         *porLabel = bottom;
     return cell;
@@ -93,7 +95,8 @@ TFormSelectTaxas::TFormSelectTaxas(TdmMain& dm, QWidget* parent) : QDialog(paren
 {
     setObjectName(QStringLiteral("FormSelectTaxas"));
     setWindowTitle(QStringLiteral("請選擇 ..."));
-    resize(639, 515);
+    // A dialog border: a title and a close box, no maximising, a fixed size (set below).
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -123,8 +126,9 @@ TFormSelectTaxas::TFormSelectTaxas(TdmMain& dm, QWidget* parent) : QDialog(paren
     auto* heading = new QHBoxLayout(panel3);
     heading->setContentsMargins(0, 0, 0, 0);
     heading->setSpacing(0);
-    heading->addWidget(headingCell(panel3, 50, QStringLiteral("編號"), &LabelCodigo,
-                                   QStringLiteral("C") + AC(QStringLiteral("o/")) + QStringLiteral("digo")));
+    QLabel* headCodigo = headingCell(panel3, 50, QStringLiteral("編號"), &LabelCodigo,
+                                     QStringLiteral("C") + AC(QStringLiteral("o/")) + QStringLiteral("digo"));
+    heading->addWidget(headCodigo);
     PanelTipo_Chn = new QLabel(QStringLiteral("類別"), panel3);
     PanelTipo_Chn->setObjectName(QStringLiteral("PanelTipo_Chn"));
     PanelTipo_Chn->setFrameShape(QFrame::Panel);
@@ -140,9 +144,11 @@ TFormSelectTaxas::TFormSelectTaxas(TdmMain& dm, QWidget* parent) : QDialog(paren
     fill->setContentsMargins(1, 1, 1, 1);
     fill->addWidget(PanelTipo_Por);
     heading->addWidget(PanelTipo_Chn);
-    heading->addWidget(headingCell(panel3, 63, QStringLiteral("攤折率"), nullptr, QStringLiteral("Taxas")));
-    heading->addWidget(headingCell(panel3, 67, QStringLiteral("年數"), &LabelNo_de_Anos,
-                                   QStringLiteral("N") + AC(QStringLiteral("o_")) + QStringLiteral(". de Anos")));
+    QLabel* headTaxa = headingCell(panel3, 63, QStringLiteral("攤折率"), nullptr, QStringLiteral("Taxas"));
+    QLabel* headAnos = headingCell(panel3, 67, QStringLiteral("年數"), &LabelNo_de_Anos,
+                                   QStringLiteral("N") + AC(QStringLiteral("o_")) + QStringLiteral(". de Anos"));
+    heading->addWidget(headTaxa);
+    heading->addWidget(headAnos);
     heading->addStretch(1);
     layout->addWidget(panel3);
 
@@ -163,16 +169,19 @@ TFormSelectTaxas::TFormSelectTaxas(TdmMain& dm, QWidget* parent) : QDialog(paren
     DBGridTaxas->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGridTaxas->setShowGrid(true);
     QFont turkishCourier = DesignFontPixels(QStringLiteral("Courier New"), 13);
+    // Each column under its heading cell (the cells a column line wider).
+    const int widths[] = {headCodigo->minimumWidth() - 2, PanelTipo_Chn->minimumWidth() - 1, PanelTipo_Chn->minimumWidth() - 1,
+                          headTaxa->minimumWidth() - 2, headAnos->minimumWidth() - 2};
     DBGridTaxas->setColumns({
-        gridColumn(u"Codigo", 48),
-        gridColumn(u"Tipo_Chn", 430),
-        gridColumn(u"Tipo_Por", 430, turkishCourier),
-        gridColumn(u"Taxa", 61),
-        gridColumn(u"No_de_Anos", 65),
+        gridColumn(u"Codigo", widths[ColCodigo]),
+        gridColumn(u"Tipo_Chn", widths[ColTipoChn]),
+        gridColumn(u"Tipo_Por", widths[ColTipoPor], turkishCourier),
+        gridColumn(u"Taxa", widths[ColTaxa]),
+        gridColumn(u"No_de_Anos", widths[ColAnos]),
     });
     DBGridTaxas->setDataSource(DataSourceTaxas);
-    for (const auto& [column, width] : {std::pair{ColCodigo, 48}, {ColTipoChn, 430}, {ColTaxa, 61}, {ColAnos, 65}})
-        DBGridTaxas->setColumnWidth(column, width);
+    for (int column : {ColCodigo, ColTipoChn, ColTaxa, ColAnos})
+        DBGridTaxas->setColumnWidth(column, widths[column]);
     DBGridTaxas->setColumnHidden(ColTipoPor, true);
     // The current row in the highlight colour, aqua where the grid draws it without focus;
     // the group heading rows in the button-face grey.
@@ -241,6 +250,10 @@ TFormSelectTaxas::TFormSelectTaxas(TdmMain& dm, QWidget* parent) : QDialog(paren
     panel1->setMinimumHeight(150);
     Splitter1->setSizes({300, 150});
     layout->addWidget(Splitter1, 1);
+
+    // 639 × 515, wider by what the headings needed beyond their design widths.
+    const int widened = headCodigo->minimumWidth() - 50 + headTaxa->minimumWidth() - 63 + headAnos->minimumWidth() - 67;
+    setFixedSize(639 + widened, 515);
 
     connect(RadioButtonChinese, &QRadioButton::clicked, this, &TFormSelectTaxas::RadioButtonChineseClick);
     connect(RadioButtonPortugues, &QRadioButton::clicked, this, &TFormSelectTaxas::RadioButtonPortuguesClick);

@@ -7,6 +7,8 @@
 #include "platform/widgets/DataCheckBox.h"
 #include "platform/widgets/DataEdit.h"
 #include "platform/widgets/DataText.h"
+#include "ui/editors/LayoutBoxNames.h"
+#include "ui/framework/BoxNames.h"
 #include "ui/framework/PagePictureLabel.h"
 #include "ui/framework/TFormFill.h"
 
@@ -79,6 +81,8 @@ void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxH
         case qx::BoxKind::Edit: {
             DataEdit* edit = form.AddEdit(page, box.field, rect);
             edit->setObjectName(nameOr(box, "DBEdit"));
+            if (const BoxName named = LayoutBoxName(l, box); !named.chn.isEmpty())
+                SetBoxName(*edit, named);
             const qx::Field* f = pg.spec.dataSet ? pg.spec.dataSet->findField(box.field) : nullptr;
             if (hooks.dateHint && f && f->dataType() == qx::FieldType::Date)
                 edit->setToolTip(QStringLiteral("日/月/年 d/m/a"));

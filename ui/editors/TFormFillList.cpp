@@ -191,11 +191,6 @@ void TFormFillList::ShowPrintDialog(DataSource& quiet, int pageCode, int pagNum,
 void TFormFillList::pointFileMenu(bool toObservations)
 {
     observationsEntered_ = toObservations;
-    for (int i = 0; i < PageCount(); ++i) {
-        const bool observed = toObservations && i == ActivePage() && GridPageAt(i);
-        PageAt(i).DataSetPost = observed ? DataSetPostP3 : ownPosts_[std::size_t(i)];
-        PageAt(i).DataSetCancel = observed ? DataSetCancelP3 : ownCancels_[std::size_t(i)];
-    }
     RefreshListActions();
 }
 
@@ -213,6 +208,14 @@ void TFormFillList::RefreshListActions()
     const bool observing = DataSourceP3->editing() || observations_.editing();
     DataSetPostP3->setEnabled(observing);
     DataSetCancelP3->setEnabled(observing);
+    // With an observation edit entered the File menu acts on the observations; its cancel only
+    // while they have an edit to cancel, else on the page's list, so that a row its checks
+    // refuse can always be cancelled (and the editor closed).
+    for (int i = 0; i < PageCount(); ++i) {
+        const bool observed = observationsEntered_ && i == ActivePage() && GridPageAt(i);
+        PageAt(i).DataSetPost = observed ? DataSetPostP3 : ownPosts_[std::size_t(i)];
+        PageAt(i).DataSetCancel = observed && observing ? DataSetCancelP3 : ownCancels_[std::size_t(i)];
+    }
     const int active = ActivePage();
     if (active < 0)
         return;

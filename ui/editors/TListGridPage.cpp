@@ -5,6 +5,7 @@
 #include "core/util/Clock.h"
 #include "core/util/RowMoves.h"
 #include "platform/image/PagePicture.h"
+#include "platform/layout/PageLayout.h"
 #include "platform/widgets/DataEdit.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/DataNavigator.h"
@@ -14,8 +15,10 @@
 #include "platform/widgets/ScreenFonts.h"
 #include "platform/widgets/WidgetColor.h"
 #include "ui/editors/DepreciationProposal.h"
+#include "ui/editors/LayoutBoxNames.h"
 #include "ui/editors/RateTablePicker.h"
 #include "ui/editors/TypeColumnLine.h"
+#include "ui/framework/BoxNames.h"
 #include "ui/framework/EditorTabs.h"
 #include "ui/framework/HandlerGuard.h"
 #include "ui/framework/PagePictureLabel.h"
@@ -166,6 +169,7 @@ void TListGridPage::buildGrid(QBoxLayout& canvas)
 {
     DBGrid = new DataGrid(canvas_);
     DBGrid->setObjectName(QStringLiteral("DBGrid") + QString::fromLatin1(spec_.suffix));
+    SetFieldBoxNames(*DBGrid, HeadingColumnNames(qx::pageLayout(QString::fromLatin1(spec_.heading))));
     DBGrid->setFrameShape(QFrame::NoFrame);
     DBGrid->horizontalHeader()->hide();
     DBGrid->horizontalHeader()->setMinimumSectionSize(1);  // the face column is 13 pixels wide
@@ -324,6 +328,7 @@ void TListGridPage::buildObservations()
         edit->setDataSource(&obsSource_);
         edit->setFixedWidth(editWidth);
         edit->setObjectName(r == 5 ? QString::fromLatin1(spec_.lastObsEdit) : QStringLiteral("DBEditObs%1").arg(r));
+        SetBoxName(*edit, {QStringLiteral("備註 第%1行").arg(r), QStringLiteral("Observação, linha %1").arg(r)});
         obs->addWidget(edit, r, 0, 1, 6);
         ObsEdits.push_back(edit);
     }

@@ -2,7 +2,9 @@
 // The last-resort catch of the user interface: no exception crosses the Qt event loop.
 //   RunGuarded(f)             runs f; a SilentAbort ends it quietly, any other error is shown in
 //                             the message dialog as an error; false when f did not finish
-//   InstallWidgetErrorShow()  the data-aware controls report refused input the same way
+//   InstallWidgetErrorShow()  the data-aware controls report their errors the same way; a text a
+//                             box refuses in the words of RefusedInputMsg, naming the box as its
+//                             page does (BoxNames)
 
 #include <exception>
 #include <utility>

@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CalendarPort* TFormFill::calendar_ = nullptr;
 PrintDialogPort* TFormFill::printDialog_ = nullptr;
@@ -151,8 +152,11 @@ void TFormFill::buildPage(int index)
     page.ScrollBox->setFrameShape(QFrame::NoFrame);
     SetWidgetColor(*page.ScrollBox, QPalette::Window, page.spec.background);
     page.ScrollBox->setBackgroundRole(QPalette::Window);
+    // A click on the bare page or on one of its buttons leaves the focus where it is: neither the
+    // canvas nor the scroll box takes it (an auto-calc button hands it to the canvas itself).
+    page.ScrollBox->setFocusPolicy(Qt::NoFocus);
     page.Content = new QWidget;
-    page.Content->setFocusPolicy(Qt::ClickFocus);  // an auto-calc button hands the focus here
+    page.Content->setFocusPolicy(Qt::NoFocus);
     // A picture given decoded is held by its loader alone (its pixmap shares the pixels).
     const QImage given = std::exchange(page.spec.picture, QImage());
     spec_.pages[std::size_t(index)].picture = QImage();
@@ -192,7 +196,7 @@ void TFormFill::buildPage(int index)
         page.Panel->addWidget(page.FrameDBGridAlert);
         page.Panel->setStretchFactor(0, 1);
         page.Panel->setStretchFactor(1, 0);
-        page.Panel->setSizes({100000, spec_.alertHeight});
+        page.Panel->setSizes({100000, page.FrameDBGridAlert->HeightForWholeRows(spec_.alertHeight)});
         page.SplitterAlert = page.Panel->handle(1);
         layout->addWidget(page.Panel);
 
@@ -519,8 +523,9 @@ bool TFormFill::eventFilter(QObject* watched, QEvent* event)
         return isWindowKey(key);  // left unaccepted: the window's shortcut runs
     bool moved = false;
     RunGuarded([&] { moved = FormKeyDown(key); });
-    // An edit has no use for the walking keys; a grid still moves its row.
-    return moved && (qobject_cast<DataEdit*>(widget) || qobject_cast<DataCheckBox*>(widget)) && !isInGrid(widget);
+    // The control the walk left has no use for the key (a scroll box would scroll the page by
+    // it); a grid still moves its row.
+    return moved && !isInGrid(widget);
 }
 
 bool TFormFill::isPageBoundary(const QWidget* w, bool forward) const
@@ -531,6 +536,27 @@ bool TFormFill::isPageBoundary(const QWidget* w, bool forward) const
     return false;
 }
 
+// The controls the keys walk on the active page, in tab order: every control of the page that
+// Tab would stop at, outside the page's alert frame.
+std::vector<QWidget*> TFormFill::walkStops() const
+{
+    std::vector<QWidget*> stops;
+    if (ActivePage() < 0)
+        return stops;
+    const Page& page = pages_[std::size_t(ActivePage())];
+    auto* self = const_cast<TFormFill*>(this);
+    for (QWidget* w = self->nextInFocusChain(); w && w != self; w = w->nextInFocusChain()) {
+        const bool inAlerts = page.FrameDBGridAlert && page.FrameDBGridAlert->isAncestorOf(w);
+        const bool tabStop = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy();
+        if (page.TabSheet->isAncestorOf(w) && !inAlerts && tabStop && w->isVisible() && w->isEnabled())
+            stops.push_back(w);
+    }
+    return stops;
+}
+
+// Forward and back along the page's controls, stopping at the page's first and last box; from
+// anywhere else in the window (a button or the bare page clicked, the alert list) the walk
+// enters the page at its first box forward and at its last box back, and never leaves it.
 bool TFormFill::FormKeyDown(QKeyEvent* event)
 {
     QWidget* focused = QApplication::focusWidget();
@@ -542,9 +568,22 @@ bool TFormFill::FormKeyDown(QKeyEvent* event)
     const bool forward = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Down;
     if (!forward && k != Qt::Key_Up)
         return false;
-    if (isPageBoundary(focused, forward))
+    const std::vector<QWidget*> stops = walkStops();
+    if (stops.empty())
         return false;
-    focusNextPrevChild(forward);
+    const auto at = std::find(stops.begin(), stops.end(), focused);
+    QWidget* next = nullptr;
+    if (at == stops.end())
+        next = forward ? stops.front() : stops.back();
+    else if (isPageBoundary(focused, forward))
+        return false;
+    else if (forward && at + 1 != stops.end())
+        next = *(at + 1);
+    else if (!forward && at != stops.begin())
+        next = *(at - 1);
+    if (!next)
+        return false;
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
@@ -555,9 +594,10 @@ void TFormFill::onFocusChanged(QWidget* old, QWidget* now)
             DataControlExit(old);
         if (ownsWidget(now) && takesEnterExitColors(now))
             DataControlEnter(now);
+        // The page follows a box that takes the focus; the canvas itself never scrolls it.
         if (ownsWidget(now) && ActivePage() >= 0) {
             Page& page = pages_[std::size_t(ActivePage())];
-            if (page.Content->isAncestorOf(now))
+            if (now != page.Content && page.Content->isAncestorOf(now))
                 page.ScrollBox->ensureWidgetVisible(now, 0, 0);
         }
     });
@@ -752,9 +792,14 @@ void TFormFill::ResetScrollBars(QScrollArea* scrollBox)
 
 // ---------------------------------------------------------------- buttons
 
+// The button takes no focus, so the text being typed is written here, as leaving its box writes
+// it: the calendar opens on the date typed, and a refused text keeps its box and stops here.
 void TFormFill::DateButtonClick(DataEdit* edit)
 {
     edit->setFocus(Qt::OtherFocusReason);
+    QWidget* focused = QApplication::focusWidget();
+    if ((focused && focused != edit && ownsWidget(focused)) || !edit->commit())
+        return;
     if (calendar_)
         calendar_->ShowFor(*edit);
 }

@@ -147,6 +147,7 @@ TFrameDBGridAlert::TFrameDBGridAlert(QWidget* parent) : QFrame(parent), PageData
         style.text = alertTextColor(type ? intOf(values[std::size_t(type->index())]) : 0);
     };
     SetWidgetColor(*DBGridAlert->horizontalHeader(), QPalette::ButtonText, Qt::blue);
+    fitColumnTitles();
     outer->addWidget(DBGridAlert);
 
     connect(DataSourceCur_DB_Alert, &DataSource::dataChanged, this, [this] { RunGuarded([this] { UpdateAlertFrameVisibility(); }); });
@@ -277,6 +278,26 @@ void TFrameDBGridAlert::RadioButtonChineseClick()
     for (int c = 0; c < int(columns.size()); ++c)
         columns[std::size_t(c)].width = widths[std::size_t(c)];
     DBGridAlert->setColumns(std::move(columns));
+    fitColumnTitles();
+    FrameResize();
+}
+
+// The column titles (the field names) show whole: the type and code columns are widened to
+// their titles where the fonts need more than the design widths; the message column fills the rest.
+void TFrameDBGridAlert::fitColumnTitles()
+{
+    QHeaderView* titles = DBGridAlert->horizontalHeader();
+    for (int c : {0, 1})
+        DBGridAlert->setColumnWidth(c, qMax(DBGridAlert->columnWidth(c), titles->sectionSizeHint(c)));
+}
+
+int TFrameDBGridAlert::HeightForWholeRows(int designHeight) const
+{
+    const int row = qMax(1, DBGridAlert->verticalHeader()->defaultSectionSize());
+    const int besidesRows = Panel1->minimumHeight() + 2 * DBGridAlert->frameWidth()
+                            + DBGridAlert->horizontalHeader()->sizeHint().height();
+    const int rows = qMax(1, (designHeight - besidesRows + row - 1) / row);
+    return besidesRows + rows * row;
 }
 
 void TFrameDBGridAlert::LabelPortuguesClick()

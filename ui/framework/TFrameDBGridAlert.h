@@ -54,12 +54,16 @@ public:
 
     // The current alert's field name; empty without one.
     QString CurrentFieldName() const;
+    // The frame's height that shows whole rows: as many as begin within `designHeight` at the
+    // frame's fonts, the last one no longer cut.
+    int HeightForWholeRows(int designHeight) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitColumnTitles();
     bool cloneHasRows() const;
     bool hasAlertType(int type) const;
 };

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/OpenFolderSteps.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 QString DefaultFormsFolder(const QString& programPath)
@@ -11,13 +12,25 @@ QString DefaultFormsFolder(const QString& programPath)
     return parent + QStringLiteral("Forms");
 }
 
+QString NearestExistingFolder(const QString& path)
+{
+    if (QFileInfo(path).isDir())
+        return path;
+    QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            return QDir::rootPath();
+        folder = parent;
+    }
+    return folder;
+}
+
 QString OpenStartFolder(const QString& currentFolder, const QString& remembered, const QString& programPath)
 {
     if (!currentFolder.isEmpty())
         return currentFolder;
-    if (!remembered.isEmpty())
-        return remembered;
-    return DefaultFormsFolder(programPath);
+    return NearestExistingFolder(remembered.isEmpty() ? DefaultFormsFolder(programPath) : remembered);
 }
 
 QString VersionLogEntry(const QDateTime& now, const QString& oldVersion, const QString& newVersion)

@@ -3,6 +3,7 @@
 #include "platform/widgets/ScreenFonts.h"
 #include "ui/mainwindow/PaintedLabel.h"
 #include "ui/mainwindow/ProgramPictures.h"
+#include "ui/mainwindow/X11Caption.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -99,6 +100,13 @@ void TFormAbout::ShowSplash()
 }
 
 void TFormAbout::btnOKClick() { accept(); }
+
+// Untitled on every platform: X11 would otherwise show the application's name.
+void TFormAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    SendEmptyX11Caption(*this);
+}
 
 void TFormAbout::resizeEvent(QResizeEvent* event)
 {

@@ -59,6 +59,10 @@ const ActionSpec kActions[] = {
     {&TFormMain::Sobre1, "Sobre1", u"關於 Sobre ...", 10, &TFormMain::Sobre1Click},
 };
 
+// Why Save is off, and what Close does instead, in a folder nobody can save into.
+const char16_t kReadOnlySaveTip[] = u"資料夾是唯讀的，不能儲存 A pasta é só de leitura: nada pode ser gravado";
+const char16_t kReadOnlyCloseTip[] = u"關閉資料夾，不儲存(資料夾是唯讀的) Fecha a pasta sem gravar (a pasta é só de leitura)";
+
 // Enabled only while a folder is open.
 constexpr QAction* TFormMain::*kFolderActions[] = {
     &TFormMain::ActionFillM1, &TFormMain::ActionFillAnexoA, &TFormMain::ActionFillAnexoB, &TFormMain::ActionFillM3,
@@ -170,6 +174,7 @@ void TFormMain::CreateMenus()
     File1->addAction(ActionSaveAndCloseAll);
     File1->addSeparator();
     File1->addAction(ActionQuit);
+    File1->setToolTipsVisible(true);  // only the read-only tips are set
 
     miFillForm = menuBar()->addMenu(QStringLiteral("填表 &Editar"));
     miFillForm->setObjectName(QStringLiteral("miFillForm"));
@@ -277,6 +282,15 @@ void TFormMain::ActionSetEditModeExecute()
     miFillForm->setEnabled(hasFolder);
     for (QAction* TFormMain::*action : kFolderActions)
         (this->*action)->setEnabled(hasFolder);
+    // A folder nobody can save into is open for reading and printing: Save is off and says why.
+    const bool readOnly = hasFolder && dm_->CurrentFolderReadOnly();
+    const QString saveTip = readOnly ? QString::fromUtf16(kReadOnlySaveTip) : QString();
+    const QString closeTip = readOnly ? QString::fromUtf16(kReadOnlyCloseTip) : QString();
+    ActionSaveAll->setEnabled(hasFolder && !readOnly);
+    ActionSaveAll->setStatusTip(saveTip);
+    ActionSaveAll->setToolTip(saveTip);
+    ActionSaveAndCloseAll->setStatusTip(closeTip);
+    ActionSaveAndCloseAll->setToolTip(closeTip);
     ActionSelectFolder->setEnabled(true);
     ActionQuit->setEnabled(true);
     Sobre1->setEnabled(true);
@@ -301,7 +315,8 @@ bool TFormMain::SaveAndCloseForOpen()
 {
     const QString folder = dm_->CurrentFormFolder;
     // A save that failed keeps the folder open: closing now would discard what could not be
-    // written. Declined (No to the question) or nothing to save: the close goes on.
+    // written. Declined (No to the question, or a read-only folder) or nothing to save: the close
+    // goes on.
     if (dm_->ProcessFormFolder(folder, ffSaveAll) == TFolderResult::frFailed)
         return false;
     const bool closed = dm_->ProcessFormFolder(folder, ffClose) == TFolderResult::frDone;

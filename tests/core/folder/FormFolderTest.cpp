@@ -5,6 +5,7 @@
 #include "core/util/SystemInfo.h"
 #include "core/util/Registry.h"
 #include "support/FileBytes.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/ScriptedMessages.h"
 
 #include <QDir>
@@ -23,6 +24,7 @@ namespace {
 const QString kRegValue = QStringLiteral("DefaultFormFolder");
 
 using qxtest::readBytes;
+using qxtest::ReadOnlyFolder;
 using qxtest::snapshot;
 using qxtest::writeBytes;
 
@@ -234,7 +236,7 @@ TEST_F(FormFolderTest, AnOpenFolderIsRefusedToASecondProgramUntilItIsClosed)
     const QString lockPath = folder() + FolderLock::kFileName;
     const QString computer = GetLocalComputerName();
     ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
-    EXPECT_EQ(readBytes(lockPath), computer.toUtf8() + '\n' + QByteArray::number(qint64(getpid())) + '\n');
+    EXPECT_TRUE(readBytes(lockPath).startsWith(computer.toUtf8() + '\n' + QByteArray::number(qint64(getpid())) + '\n'));
     const QMap<QString, QByteArray> files = snapshot(folder());
 
     {
@@ -258,22 +260,6 @@ TEST_F(FormFolderTest, AnOpenFolderIsRefusedToASecondProgramUntilItIsClosed)
     EXPECT_FALSE(QFile::exists(lockPath));
     EXPECT_EQ(snapshot(folder()), files);
 
-    // A lock left by a process that no longer runs on this computer is taken over; one of another
-    // computer is respected.
-    QProcess gone;
-    gone.start(QStringLiteral("true"));
-    ASSERT_TRUE(gone.waitForFinished());
-    ASSERT_TRUE(writeBytes(lockPath, computer.toUtf8() + '\n' + QByteArray::number(gone.processId()) + '\n'));
-    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
-    EXPECT_TRUE(readBytes(lockPath).endsWith('\n' + QByteArray::number(qint64(getpid())) + '\n'));
-    ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
-    ASSERT_TRUE(writeBytes(lockPath, "OUTRO-PC\n1\n"));
-    messages.clear();
-    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
-    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-017")});
-    EXPECT_TRUE(messages.shown[0].chn.contains(QStringLiteral("OUTRO-PC")));
-    ASSERT_TRUE(QFile::remove(lockPath));
-
     // A failed or declined open keeps no lock.
     ASSERT_TRUE(writeBytes(folder() + QStringLiteral("M1P2.xml"), "damaged"));
     EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
@@ -282,6 +268,81 @@ TEST_F(FormFolderTest, AnOpenFolderIsRefusedToASecondProgramUntilItIsClosed)
     messages.answer(QStringLiteral("DM-008"), mrNo);
     EXPECT_EQ(dm.ProcessFormFolder(empty.path(), ffOpen), TFolderResult::frDeclined);
     EXPECT_FALSE(QFile::exists(empty.path() + QLatin1Char('/') + FolderLock::kFileName));
+}
+
+// A lock file with one line changed.
+QByteArray withLine(const QByteArray& lock, const char* key, const QByteArray& value)
+{
+    QList<QByteArray> lines = lock.split('\n');
+    for (QByteArray& line : lines)
+        if (line.startsWith(key))
+            line = key + value;
+    return lines.join('\n');
+}
+
+TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseTheMessageSaysHowToRelease)
+{
+    makeSavedFolder();
+    const QString lockPath = folder() + FolderLock::kFileName;
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    const QByteArray ours = readBytes(lockPath);  // this process: running, on this computer
+    ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    ASSERT_FALSE(ours.contains("\nstart=\n") || ours.contains("\nboot=\n")) << ours.constData();
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    ASSERT_TRUE(ended.waitForStarted());
+    const QByteArray gonePid = QByteArray::number(ended.processId());
+    ASSERT_TRUE(ended.waitForFinished());
+    const QByteArray computer = GetLocalComputerName().toUtf8();
+    const QByteArray pid = QByteArray::number(qint64(getpid()));
+    QByteArray ofGoneProcess = ours;
+    ofGoneProcess.replace('\n' + pid + '\n', '\n' + gonePid + '\n');
+
+    struct Case {
+        const char* what;
+        QByteArray lock;
+        const char* refusal;  // nullptr: taken over
+    };
+    const Case cases[] = {
+        {"its holder runs", ours, "DM-017"},
+        {"its number now names a process started at another time", withLine(ours, "start=", "1"), nullptr},
+        {"its holder is gone", ofGoneProcess, nullptr},
+        {"an earlier lock of a process gone", computer + '\n' + gonePid + '\n', nullptr},
+        {"an earlier lock naming a running process", computer + '\n' + pid + '\n', "DM-026"},
+        {"another computer", "OUTRO-PC\n1\n", "DM-026"},
+        {"a computer of the same name", withLine(ours, "machine=", "0123456789abcdef"), "DM-026"},
+        {"a lock that cannot be read", "\x01\x02", "DM-026"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(writeBytes(lockPath, c.lock));
+        messages.clear();
+        if (!c.refusal) {
+            EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+            EXPECT_EQ(messages.codes(), QStringList());
+            EXPECT_EQ(readBytes(lockPath), ours);
+            ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+            continue;
+        }
+        TdmMain second;  // as another program
+        dmMain = &second;
+        EXPECT_EQ(second.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
+        dmMain = &dm;
+        ASSERT_EQ(messages.codes(), QStringList{QString::fromLatin1(c.refusal)});
+        EXPECT_EQ(readBytes(lockPath), c.lock) << "a lock that is not provably stale stays";
+        const ShownMessage& m = messages.shown[0];
+        if (QLatin1String(c.refusal) == QLatin1String("DM-026")) {
+            for (const QString& text : {m.chn, m.por, m.eng})
+                EXPECT_TRUE(text.contains(lockPath)) << "names the file to delete: " << qPrintable(text);
+        }
+    }
+    // A lock after a restart of this computer: the same number, a process of the earlier boot.
+    if (!ours.contains("\nmachine=\n")) {
+        ASSERT_TRUE(writeBytes(lockPath, withLine(ours, "boot=", "00000000-0000-0000-0000-000000000000")));
+        EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+        EXPECT_EQ(readBytes(lockPath), ours);
+        ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    }
 }
 
 // ---- symbolic links ----
@@ -439,32 +500,33 @@ TEST_F(FormFolderTest, AFileThatCannotBeWrittenChangesNoFileAndKeepsEveryChangeF
     EXPECT_EQ(amountOf(dm.cdsM4P1, "1_R1_Col1_Mop"), QStringLiteral("7.5"));
 }
 
-// Makes the folder refuse new entries; undone by the destructor.
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(const QString& path) : path_(path)
-    {
-        if (geteuid() != 0) {
-            made_ = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-            undo_ = [p = path] { QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); };
-        } else if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0) {
-            made_ = true;  // root ignores permissions, not the immutable flag
-            undo_ = [p = path] { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), p}); };
-        }
-    }
-    ~ReadOnlyFolder() { release(); }
-    void release()
-    {
-        if (undo_)
-            std::exchange(undo_, nullptr)();
-    }
-    bool made() const { return made_; }
+TEST_F(FormFolderTest, ARenameThatFailsPutsBackTheFilesRenamedBeforeItAndKeepsEveryChange)
+{
+    makeSavedFolder();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "12");      // renamed before M4P1.xml
+    setAmount(dm.cdsM4P1, "1_R1_Col1_Mop", "34");
+    const QMap<QString, QByteArray> before = snapshot(folder());
+    const QString m4p1 = folder() + QStringLiteral("M4P1.xml");
+    // An immutable file cannot be renamed over; only root can set the flag.
+    if (geteuid() != 0 || QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), m4p1}) != 0)
+        GTEST_SKIP() << "no file can be made immutable here";
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frFailed);
+    QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m4p1});
+    ASSERT_EQ(messages.codes(), (QStringList{QStringLiteral("DM-010"), QStringLiteral("DM-005")}));
+    EXPECT_TRUE(messages.shown[1].chn.contains(QStringLiteral("(M4P1.xml)"))) << qPrintable(messages.shown[1].chn);
+    EXPECT_EQ(snapshot(folder()), before) << "M1P2.xml went back: no file of the save stays";
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 28) << "the files and the lock: no temporary, no journal";
+    EXPECT_GT(dm.cdsM1P2.changeCount(), 0);
 
-private:
-    QString path_;
-    bool made_ = false;
-    std::function<void()> undo_;
-};
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(amountOf(dm.cdsM1P2, "R2_Mop"), QStringLiteral("12"));
+    EXPECT_EQ(amountOf(dm.cdsM4P1, "1_R1_Col1_Mop"), QStringLiteral("34"));
+}
 
 TEST_F(FormFolderTest, AFolderThatCannotBeWrittenDamagesNoFileAndTheNextSaveSucceeds)
 {
@@ -488,6 +550,36 @@ TEST_F(FormFolderTest, AFolderThatCannotBeWrittenDamagesNoFileAndTheNextSaveSucc
     ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frDone);
     ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
     EXPECT_EQ(amountOf(dm.cdsM1P2, "R2_Mop"), QStringLiteral("99.0001"));
+}
+
+TEST_F(FormFolderTest, AFolderNobodyCanSaveIntoOpensForReadingWithANoticeAndWritesNothing)
+{
+    makeSavedFolder();
+    const QMap<QString, QByteArray> before = snapshot(folder());
+    ReadOnlyFolder readOnly(dir.path());
+    if (!readOnly.made())
+        GTEST_SKIP() << "running as root without chattr: a read-only folder cannot be produced";
+
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-021")}) << "said at the open, before anything is typed";
+    EXPECT_EQ(messages.shown[0].dlgType, dtInformation);
+    for (const QString& text : {messages.shown[0].chn, messages.shown[0].por, messages.shown[0].eng})
+        EXPECT_TRUE(text.contains(folder())) << qPrintable(text);
+    EXPECT_TRUE(dm.CurrentFolderReadOnly());
+    EXPECT_TRUE(dm.cdsM1P2.active());
+    setAmount(dm.cdsM1P2, "R2_Mop", "5");
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDeclined);
+    EXPECT_EQ(messages.codes(), QStringList{QStringLiteral("DM-021")}) << "no save question, no write that fails";
+    EXPECT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    readOnly.release();
+    EXPECT_EQ(snapshot(folder()), before);
+
+    messages.clear();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    EXPECT_EQ(messages.codes(), QStringList());
+    EXPECT_FALSE(dm.CurrentFolderReadOnly());
+    EXPECT_TRUE(QFile::exists(folder() + FolderLock::kFileName));
 }
 
 // ---- closing ----

@@ -7,6 +7,7 @@
 #include "core/folder/FolderFileTable.h"
 #include "core/module/TdmMain.h"
 #include "core/util/Clock.h"
+#include "support/ProcessStatus.h"
 #include "support/ScriptedMessages.h"
 
 #include <QDir>
@@ -43,8 +44,10 @@ protected:
         return dir;
     }
 
-    // Damages `file` of a fresh copy with `bytes`, opens the folder and checks the refusal.
-    void expectRefused(const FileOfFolder& file, const QByteArray& bytes)
+    // Damages `file` of a fresh copy with `bytes`, opens the folder and checks the refusal, which
+    // names `detail` when given. With `peakKb`, the memory the open took at its peak.
+    void expectRefused(const FileOfFolder& file, const QByteArray& bytes, const QString& detail = {},
+                       qint64* peakKb = nullptr)
     {
         SCOPED_TRACE(qPrintable(file.fileName));
         const auto dir = copyOfSample();
@@ -54,9 +57,13 @@ protected:
         ScriptedMessages messages;
         TdmMain dm;
         dmMain = &dm;
+        const qint64 inUse = peakKb && ResetPeakResident() ? ProcessStatusKb("VmRSS") : -1;
         EXPECT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frFailed);
+        if (peakKb)
+            *peakKb = inUse < 0 ? -1 : ProcessStatusKb("VmHWM") - inUse;
         ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-003")});
         const ShownMessage& m = messages.shown.front();
+        EXPECT_TRUE(m.chn.contains(detail) && m.por.contains(detail)) << qPrintable(m.por);
         EXPECT_EQ(m.dlgType, dtError);
         EXPECT_TRUE(m.chn.startsWith(QStringLiteral("開啟資料表「%1」(%2)時發生以下故障：\r\n").arg(file.titleChn, file.fileName)))
             << qPrintable(m.chn);
@@ -73,6 +80,15 @@ protected:
     static QByteArray sampleBytes(const FileOfFolder& file)
     {
         return damage::readBytes(sample_->path() + QLatin1Char('/') + file.fileName);
+    }
+
+    static FileOfFolder fileNamed(const char* fileName)
+    {
+        for (const FileOfFolder& file : readFiles())
+            if (file.fileName == QLatin1StringView(fileName))
+                return file;
+        ADD_FAILURE() << fileName;
+        return {};
     }
 
 };
@@ -141,21 +157,69 @@ TEST_F(DamagedFolderFileTest, AListRowWithoutItsNumberOrRepeatingOneIsRefused)
     }
 }
 
+// The packet with its rows replaced by `count` rows, row i made by `row`.
+QByteArray withRows(const QByteArray& packet, int count, const std::function<QByteArray(int)>& row)
+{
+    const qsizetype start = packet.indexOf("<ROWDATA>") + 9;
+    QByteArray rows;
+    for (int i = 1; i <= count; ++i)
+        rows += row(i);
+    return packet.left(start) + rows + packet.mid(packet.indexOf("</ROWDATA>"));
+}
+
+QByteArray numberedRow(int i) { return "<ROW Rec_AID=\"" + QByteArray::number(i) + "\"/>\n"; }
+
+// Files no declaration can hold are refused naming the bound, and reading one takes little more
+// than its size in memory: a value longer than any field, more observation records than their
+// list has sheets, a list whose rows hold next to nothing (each would still take a whole row).
+TEST_F(DamagedFolderFileTest, FilesNoDeclarationCanHoldAreRefusedWithinAMemoryCeiling)
+{
+    struct Case {
+        const char* file;
+        std::function<QByteArray(const QByteArray&)> damage;
+        const char* detail;
+        double timesTheFile;  // memory ceiling: this many times the file, and 32 MB
+    } cases[] = {
+        {"M1P1.xml", [](const QByteArray& p) { return *damage::setAttribute(p, QStringLiteral("Nome_Contribuinte_1"), QByteArray(64 << 20, 'A')); },
+         "longer than any field can hold", 1.2},
+        {"M3AObs.xml", [](const QByteArray& p) { return withRows(p, 2'000'000, numberedRow); },
+         "more than 9999 records: one per printed M/3A page", 3.5},
+        {"M3Obs.xml", [](const QByteArray& p) { return withRows(p, 10'000, numberedRow); },
+         "more than 9999 records: one per printed M/3 sheet", 3.5},
+        {"M3VCLF.xml", [](const QByteArray& p) { return withRows(p, 300'000, numberedRow); },
+         "rows that hold almost no values", 3.5},
+    };
+    // The address sanitizer keeps memory of its own; there the refusals alone are checked.
+    const bool measured = !kAddressSanitizer && ResetPeakResident();
+    for (const Case& c : cases) {
+        const FileOfFolder file = fileNamed(c.file);
+        const QByteArray bytes = c.damage(sampleBytes(file));
+        qint64 peakKb = -1;
+        expectRefused(file, bytes, QString::fromLatin1(c.detail), &peakKb);
+        if (measured) {
+            EXPECT_LT(peakKb * 1024, c.timesTheFile * double(bytes.size()) + (32 << 20)) << c.file << ": " << bytes.size() << " bytes";
+        }
+    }
+}
+
 TEST_F(DamagedFolderFileTest, ListsAndObservationsWithSeveralRowsStillOpen)
 {
     // The shape check must not refuse what the program writes: several numbered rows, printer
-    // offsets for several pages.
+    // offsets for several pages, an observation record for each of the most pages a list can have.
     const auto dir = copyOfSample();
     const QString prn = dir->path() + QStringLiteral("/PrnSetup.xml");
     const auto twoOffsets = damage::duplicateFirstRow(damage::readBytes(prn));
     ASSERT_TRUE(twoOffsets.has_value());
     ASSERT_TRUE(damage::writeBytes(prn, *twoOffsets));
+    const QString obs = dir->path() + QStringLiteral("/M3AObs.xml");
+    ASSERT_TRUE(damage::writeBytes(obs, withRows(damage::readBytes(obs), 9999, numberedRow)));
     ScriptedMessages messages;
     TdmMain dm;
     dmMain = &dm;
     ASSERT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frDone);
     EXPECT_EQ(dm.cdsPrnSetup.recordCount(), 2);
     EXPECT_GT(dm.cdsM3Obs.recordCount(), 1);
+    EXPECT_EQ(dm.cdsM3AObs.recordCount(), 9999);
     dmMain = nullptr;
 }
 

@@ -383,8 +383,8 @@ TEST(DataPacketRead, TheShapeOfTheRowsIsCheckedAsTheyAreRead)
         }
         return {};
     };
-    const PacketShape onePage{1, {}};
-    const PacketShape list{-1, QStringLiteral("rec_aid")};
+    const PacketShape onePage{1, {}, {}};
+    const PacketShape list{-1, QStringLiteral("rec_aid"), {}};
     EXPECT_EQ(shapeError("<ROW Rec_AID=\"1\"/>", onePage), "");
     EXPECT_NE(shapeError("<ROW Rec_AID=\"1\"/><ROW/>", onePage).find("more than 1 record"), std::string::npos);
     EXPECT_EQ(shapeError("<ROW Rec_AID=\"2\"/><ROW Rec_AID=\"1\"/>", list), "");

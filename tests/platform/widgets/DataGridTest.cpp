@@ -64,6 +64,48 @@ TEST_F(DataGridTest, DownOnTheLastRowAppendsAndAnUntouchedNewRowIsDropped)
     EXPECT_EQ(row(), 19);
 }
 
+TEST_F(DataGridTest, DownOnTheRowBeforeTheLastMovesOntoTheLast)
+{
+    ds->setRecNo(19);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(ds->recNo(), 20);
+    EXPECT_EQ(row(), 19);
+    EXPECT_EQ(ds->state(), qx::DataSetState::Browse);
+    EXPECT_EQ(grid.gridModel()->rowCount(), 20);
+}
+
+// Where nothing may be typed no cell editor opens, and a key changes nothing: a calculated
+// column, a read-only field, a read-only grid.
+TEST_F(DataGridTest, NoCellEditorOpensOnACalculatedOrReadOnlyCell)
+{
+    qx::ClientDataSet fixedName(QStringLiteral("cdsFixedName"));
+    std::vector<qx::FieldDef> defs = ds->fieldDefs();
+    defs[0].readOnly = true;
+    fixedName.setFieldDefs(defs);
+    fixedName.loadRows(ds->dataRows());
+    const struct {
+        const char* what;
+        qx::ClientDataSet* data;
+        int column;
+        bool gridReadOnly;
+    } cases[] = {
+        {"a calculated column", ds.get(), 2, false},
+        {"a read-only field", &fixedName, 0, false},
+        {"a read-only grid", ds.get(), 1, true},
+    };
+    for (const auto& c : cases) {
+        source.setDataSet(c.data);
+        grid.setReadOnly(c.gridReadOnly);
+        grid.setCurrentIndex(grid.gridModel()->index(1, c.column));
+        QTest::keyClicks(&grid, "5");
+        QTest::keyClick(&grid, Qt::Key_F2);
+        const auto* cell = grid.findChild<DataEdit*>();
+        EXPECT_TRUE(!cell || !cell->isVisible()) << c.what;
+        EXPECT_FALSE(c.data->editing()) << c.what;
+    }
+    source.setDataSet(ds.get());
+}
+
 TEST_F(DataGridTest, ARefusedPostKeepsTheRow)
 {
     ds->beforePost = [](qx::ClientDataSet&) { throw qx::SilentAbort(); };

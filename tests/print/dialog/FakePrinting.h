@@ -100,6 +100,10 @@ public:
     int currentPrinterIndex() override { return current; }
     bool setupPrinter(QWidget*, const ReportPage&, PrinterChoice& choice) override
     {
+        if (!setupPdfFile.isEmpty()) {
+            choice = {-1, setupPdfFile};
+            return true;
+        }
         if (setupChoice < 0)
             return false;
         choice = {setupChoice, QString()};
@@ -121,6 +125,7 @@ public:
     QStringList names{QStringLiteral("Office Laser"), QStringLiteral("Back Room")};
     int current = 0;
     int setupChoice = -1;  // printer the setup dialog "chooses"; -1 cancels it
+    QString setupPdfFile;  // when set, the setup dialog "chooses" printing into this PDF file
     QString failure;       // a print fails with this text when set
     std::vector<Print> prints;
 };

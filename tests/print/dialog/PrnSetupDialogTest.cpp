@@ -3,11 +3,14 @@
 // send to the printer and tick.
 #include "print/dialog/PrintDialogFixture.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -215,6 +218,27 @@ TEST_F(PrnSetupDialog, SavedOffsetsServeOnlyTheirPrinterAndComputer)
     EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Back Room"));
     EXPECT_EQ(Offsets(), QStringLiteral("22/2"));
     EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 3);
+
+    // A PDF file chosen: the printer line names it as the system's dialog does, and its offsets
+    // are saved and found again under that name like a printer's.
+    printers.setupPdfFile = QStringLiteral("/tmp/page.pdf");
+    dlg->btnSelectPrinterClick();
+    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Print to File (PDF)"));
+    EXPECT_EQ(dlg->PanelPrinterName->toolTip(), QStringLiteral("/tmp/page.pdf"));
+    EXPECT_TRUE(dlg->btnSaveSetting->isEnabled());
+    SetOffsets("8", "4");
+    dlg->SavePrinterSettings();
+    EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 4);
+    Reopen(6011);
+    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Print to File (PDF)"));
+    EXPECT_EQ(Offsets(), QStringLiteral("8/4"));
+    dlg->btnPrintClick(true);
+    ASSERT_EQ(printers.prints.size(), 1u);
+    EXPECT_EQ(printers.prints[0].printer.pdfFile, QStringLiteral("/tmp/page.pdf"));
+    printers.setupPdfFile.clear();
+    dlg->btnSelectPrinterClick();  // back to a printer: its own offsets
+    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Back Room"));
+    EXPECT_EQ(Offsets(), QStringLiteral("22/2"));
 }
 
 TEST_F(PrnSetupDialog, WithoutAPrinterNothingIsSavedAndAPrintFailsVisibly)
@@ -231,7 +255,10 @@ TEST_F(PrnSetupDialog, WithoutAPrinterNothingIsSavedAndAPrintFailsVisibly)
     printers.failure = QStringLiteral("No printer is available.");
     dlg->btnPrintClick(true);
     ASSERT_EQ(messages.codes(), QStringList{"PS-006"});
-    EXPECT_TRUE(messages.shown[0].por.endsWith(QStringLiteral("No printer is available.")));
+    // The print service's own text on a line of its own under each language's sentence.
+    const QString detail = QStringLiteral("\r\nNo printer is available.");
+    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("列印失敗。") + detail);
+    EXPECT_EQ(messages.shown[0].por, QStringLiteral("Falha na impressão.") + detail);
     EXPECT_FALSE(dlg->ItemTicked(0));
 }
 
@@ -288,6 +315,32 @@ TEST_F(PrnSetupDialog, DrawsTheSheetListAndTheLinks)
         }
     EXPECT_TRUE(blue);
     EXPECT_EQ(dlg->CheckListBoxRptPage->count(), 4);
+}
+
+// 轉換印表機 opens the system's printer dialog only to choose a printer: its button says so
+// rather than "Print".
+TEST(SystemPrinterChoice, TheDialogsButtonSaysItChoosesAndNotPrint)
+{
+    FakeReportPage page(PaperOf(QPageSize::A4, QPageLayout::Portrait), "10", "10");
+    SystemPrintService service;
+    QString title;
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        title = dialog->windowTitle();
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            if (b->isVisible())
+                buttons << b->text();
+        dialog->reject();
+    });
+    PrinterChoice choice{3, QString()};
+    EXPECT_FALSE(service.setupPrinter(nullptr, page, choice));
+    EXPECT_EQ(choice.index, 3) << "cancelled: the choice stays";
+    EXPECT_EQ(title, QStringLiteral("轉換印表機"));
+    EXPECT_TRUE(buttons.contains(QStringLiteral("選擇 &Escolher"))) << buttons.join(u'|').toStdString();
+    EXPECT_FALSE(buttons.contains(QStringLiteral("&Print"))) << buttons.join(u'|').toStdString();
 }
 
 }  // namespace

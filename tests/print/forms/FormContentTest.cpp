@@ -3,6 +3,8 @@
 #include "FormsFixture.h"
 #include "print/forms/CalibrationMarks.h"
 #include "print/forms/DateBoxes.h"
+#include "print/forms/ReportPageTable.h"
+#include "platform/layout/PageLayout.h"
 
 using namespace qx::report;
 
@@ -139,4 +141,17 @@ TEST_F(FormContentTest, MarksAndStampsOnTestPagesOnly)
         }
     }
     EXPECT_FALSE(forms->page(QStringLiteral("FormRpt_M1_A4"), QStringLiteral("QuickRepP4"))->beforePrint);
+}
+
+// A page picture that prints (M/1 on A4) carries no text the editor means for the screen only:
+// the auto-calculate buttons say "自動計算" as their tooltip, never on paper.
+TEST(PrintedPagePictures, CarryNoScreenOnlyHint)
+{
+    for (const ReportPageSpec& spec : ReportPageSpecs()) {
+        if (!spec.picture)
+            continue;
+        for (const char* name : spec.layouts)
+            for (const qx::Mark& m : qx::pageLayout(QLatin1String(name)).marks)
+                EXPECT_FALSE(m.text.contains(QStringLiteral("自動計算"))) << name << " line " << m.row;
+    }
 }

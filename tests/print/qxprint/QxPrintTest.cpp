@@ -97,6 +97,8 @@ TEST_F(QxPrintTest, PageCodeAndItemChooseTheReportPage)
         {"6011", Words("--item 1"), 1, nullptr},  // the back item is for insurers only
         {"1011", Words("--a3 --item 2"), 1, nullptr},
         {"4011", Words("--item 2"), 1, nullptr},  // an empty list has one sheet, ending on its front
+        {"5011", {}, 0, "NOTHING\t5011"},          // empty M/3A lists have no page
+        {"5012", Words("--test --item 0"), 0, "NOTHING\t5012"},
     };
     for (const Case& c : cases) {
         const ToolRun r = printPage(c.code, c.options);

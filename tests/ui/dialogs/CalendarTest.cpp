@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -112,6 +113,20 @@ TEST_F(Calendar, EscCancelAndAClickElsewhereWriteNothing)
         EXPECT_EQ(ds.fieldByName(u"D").asDate(), QDate(2020, 5, 1)) << way;
         EXPECT_FALSE(ds.editing()) << way;
     }
+}
+
+// The calendar is moved by its arrows and clicks only: a digit typed into it shows no date of its
+// own, which Enter (taken by the calendar's key preview) would ignore.
+TEST_F(Calendar, ADigitTypedShowsNoDateThatEnterWouldIgnore)
+{
+    addRow(QDate(2020, 5, 1));
+    calendar.ShowFor(edit);
+    QKeyEvent digit(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
+    QApplication::sendEvent(calendar.MonthCalendar->focusProxy(), &digit);
+    for (const QLabel* label : calendar.MonthCalendar->findChildren<QLabel*>())
+        EXPECT_FALSE(label->isVisible()) << qPrintable(label->text());
+    press(Qt::Key_Return);
+    EXPECT_EQ(ds.fieldByName(u"D").asDate(), QDate(2020, 5, 1));
 }
 
 TEST_F(Calendar, AnEmptyDatasetGetsARecordBeforeTheDate)

@@ -102,4 +102,24 @@ TEST_F(RateTablePicker, PortugueseShowsItsTypeColumnHeadingAndNotesTabOnly)
     EXPECT_EQ(picker->PageControl->currentWidget(), picker->TabSheetObs_Chn);
 }
 
+// A dialog border: one size, nothing to maximise; every caption shows whole at the program's
+// fonts ("Nº. de Anos" in its heading cell among them), in either language.
+TEST_F(RateTablePicker, FixedSizeAndEveryCaptionWhole)
+{
+    picker->show();
+    EXPECT_EQ(picker->minimumSize(), picker->maximumSize());
+    EXPECT_GE(picker->width(), 639);
+    EXPECT_FALSE(picker->windowFlags() & Qt::WindowMaximizeButtonHint);
+    for (bool portuguese : {false, true}) {
+        (portuguese ? picker->RadioButtonPortugues : picker->RadioButtonChinese)->click();
+        for (QLabel* label : picker->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            const QRect room = label->contentsRect();
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), room.width()) << label->text().toStdString();
+        }
+    }
+    EXPECT_TRUE(picker->LabelNo_de_Anos->isVisible());
+}
+
 }  // namespace

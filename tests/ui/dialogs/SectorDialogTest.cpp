@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <vector>
 
 namespace {
 
@@ -16,25 +18,41 @@ TEST_F(SectorDialog, OpensOnTheStoredSectorAndWritesTheChoiceOnOkOnly)
     struct Case {
         int stored;
         const char* opensOn;
-        const char* choose;  // nullptr: leave the choice
+        std::vector<const char*> clicks;  // radio buttons clicked in this order
         Close close;
         int expected;
     };
-    const Case cases[] = {
-        {-1, "RadioButtonGeral", nullptr, Ok, 0},
-        {-1, "RadioButtonGeral", nullptr, Cancel, 0},
-        {-1, "RadioButtonGeral", "RadioButtonBank", Ok, 21},
-        {5, "RadioButtonGeral", "RadioButtonBank", CloseBox, 0},
-        {11, "RadioButtonSegurador", "RadioButtonGeral", Cancel, 11},
-        {21, "RadioButtonBank", "RadioButtonSegurador", Ok, 11},
-    };
     TFormSelectSector dialog(*dm);
+    const Case cases[] = {
+        {-1, "RadioButtonGeral", {}, Ok, 0},
+        {-1, "RadioButtonGeral", {}, Cancel, 0},
+        {-1, "RadioButtonGeral", {"RadioButtonBank"}, Ok, 21},
+        {5, "RadioButtonGeral", {"RadioButtonBank"}, CloseBox, 0},
+        {11, "RadioButtonSegurador", {"RadioButtonGeral"}, Cancel, 11},
+        {21, "RadioButtonBank", {"RadioButtonSegurador"}, Ok, 11},
+        // One choice at a time: the last click is the one saved, and the next showing starts
+        // from the stored sector with no tick left over.
+        {-1, "RadioButtonGeral", {"RadioButtonSegurador", "RadioButtonBank"}, Ok, 21},
+        {21, "RadioButtonBank", {"RadioButtonSegurador", "RadioButtonGeral"}, Ok, 0},
+        {0, "RadioButtonGeral", {"RadioButtonBank", "RadioButtonSegurador"}, Cancel, 0},
+        {0, "RadioButtonGeral", {"RadioButtonBank", "RadioButtonGeral", "RadioButtonSegurador"}, Ok, 11},
+    };
+    const auto ticked = [&] {
+        QStringList names;
+        for (QRadioButton* r : {dialog.RadioButtonSegurador, dialog.RadioButtonBank, dialog.RadioButtonGeral})
+            if (r->isChecked())
+                names << r->objectName();
+        return names.join(QLatin1Char(' ')).toStdString();
+    };
     for (const Case& c : cases) {
         PostFields(dm->cdsSys, {{"Sector_ID", QByteArray::number(c.stored).constData()}});
         dialog.show();
-        EXPECT_TRUE(dialog.findChild<QRadioButton*>(QLatin1String(c.opensOn))->isChecked()) << c.stored;
-        if (c.choose)
-            dialog.findChild<QRadioButton*>(QLatin1String(c.choose))->setChecked(true);
+        EXPECT_EQ(ticked(), c.opensOn) << c.stored;
+        for (const char* name : c.clicks) {
+            auto* radio = dialog.findChild<QRadioButton*>(QLatin1String(name));
+            QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+            EXPECT_EQ(ticked(), name);
+        }
         switch (c.close) {
         case Ok: dialog.BitBtn1->click(); break;
         case Cancel: dialog.BitBtn2->click(); break;

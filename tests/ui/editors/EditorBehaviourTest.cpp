@@ -2,9 +2,13 @@
 // sector and their values, print codes, M/4's second page by sector.
 #include "EditorFixture.h"
 
+#include "platform/layout/PageLayout.h"
 #include "platform/widgets/DataCheckBox.h"
 #include "ui/editors/AnnexVariants.h"
+#include "ui/editors/LayoutBoxNames.h"
 #include "ui/framework/EditorTabs.h"
+
+#include <QClipboard>
 
 namespace {
 
@@ -213,3 +217,74 @@ TEST_F(EditorBehaviour, DateBoxesOfOneFieldShowTheSameDateAndTheirButtonsOpenThe
 }
 
 }  // namespace
+
+// A text a box refuses is told in Chinese and Portuguese, naming the box as its page does (its
+// label, or its line and column), with the field's English text kept and one code per kind of
+// fault; the box keeps the focus and nothing is stored.
+TEST_F(EditorBehaviour, RefusedTextIsToldInBothLanguagesNamingTheBoxAsThePageDoes)
+{
+    struct Case {
+        int editor;  // 0 M/1, 1 Anexo A
+        const char* field;
+        const char* typed;  // pasted: it may hold what no key types
+        const char* code;
+        const char* chn;
+        const char* por;
+        const char* eng;
+    };
+    const Case cases[] = {
+        {0, "Data_da_Constituicao", "31/02/2001", "DM-035",
+         "「成立日期」不接受「31/02/2001」：沒有這個日期．請以 日/月/年 輸入，例如 31/12/2001．",
+         "'31/02/2001' não é uma data válida para 'Data da constituição'. Escreva-a como dia/mês/ano, por exemplo 31/12/2001.",
+         "cdsM1P1: '31/02/2001' is not a valid date value for field 'Data_da_Constituicao'"},
+        {1, "I_R5_Mop_Per_Ant", "12x", "DM-036", "「第 I.5 行 上期」不接受「12x」：金額只可由數字組成，負數前加減號．",
+         "'12x' não é um montante válido para 'linha I.5 Período anterior'. Escreva só algarismos, com o sinal menos à frente "
+         "se for negativo.",
+         "cdsAnexoAP1: '12x' is not a valid currency value for field 'I_R5_Mop_Per_Ant'"},
+        {0, "Ano_Exercicio", "20x3", "DM-037", "「年度」不接受「20x3」：只可輸入整數．",
+         "'20x3' não é um número inteiro válido para 'Ano'.",
+         "cdsM1P1: '20x3' is not a valid integer value for field 'Ano_Exercicio'"},
+        {0, "Ano_Exercicio", "-99999999999", "DM-037", "「年度」不接受 -99999999999：數值不可小於 -2147483648．",
+         "-99999999999 não é aceite em 'Ano': o menor valor aceite é -2147483648.",
+         "cdsM1P1: -99999999999 is not a valid value for field 'Ano_Exercicio'. The allowed range is -2147483648 to "
+         "2147483647"},
+        {0, "Telefone", "電話電話電話電話", "DM-038",
+         "「電話」最多可容納 14 個字元（每個中文字佔兩個），「電話電話電話電話」太長，請縮短．",
+         "'Telefone' leva no máximo 14 caracteres (cada carácter chinês conta por dois); '電話電話電話電話' é demasiado "
+         "longo e tem de ser encurtado.",
+         "cdsM1P1: Text too long for field 'Telefone' (at most 14 bytes): '電話電話電話電話'"},
+        {0, "Telefone", "28\x01" "12", "DM-039",
+         "「電話」不能存入字元 U+0001（控制字元或非字元，檔案不能保存），請把它刪除．",
+         "'Telefone' não pode guardar o carácter U+0001 (um carácter de controlo ou um não-carácter, que o ficheiro "
+         "não guarda). Apague-o.",
+         "cdsM1P1: Field 'Telefone' cannot hold the character U+0001"},
+    };
+    TFormFill* editors_[] = {editors->FormFillM1.get(), editors->FormFillAnexoA.get()};
+    for (const Case& c : cases) {
+        TFormFill& editor = *editors_[c.editor];
+        Show(editor);
+        DataEdit& box = EditOf(editor, 0, c.field);
+        const QString held = box.boundField()->asString();
+        box.setFocus();
+        box.selectAll();
+        QApplication::clipboard()->setText(QString::fromUtf8(c.typed));
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        messages.clear();
+        EXPECT_FALSE(box.commit()) << c.field;
+        ASSERT_EQ(messages.shown.size(), 1u) << c.field;
+        const ShownMessage& m = messages.shown.front();
+        EXPECT_EQ(m.code.toStdString(), c.code) << c.field;
+        EXPECT_EQ(m.chn.toStdString(), c.chn);
+        EXPECT_EQ(m.por.toStdString(), c.por);
+        EXPECT_EQ(m.eng.toStdString(), c.eng);
+        EXPECT_EQ(m.dlgType, dtError);
+        EXPECT_EQ(Focused(), &box);
+        EXPECT_EQ(box.boundField()->asString(), held) << c.field;
+        box.reset();
+        editor.hide();
+    }
+    const auto grid = HeadingColumnNames(qx::pageLayout(QStringLiteral("M3Grid")));
+    ASSERT_TRUE(grid.count(QStringLiteral("Col1_Mop")));
+    EXPECT_EQ(grid.at(QStringLiteral("Col1_Mop")).chn, QStringLiteral("(1) 購入價值"));
+    EXPECT_EQ(grid.at(QStringLiteral("Col1_Mop")).por, QStringLiteral("(1) Valor de aquisição"));
+}

@@ -30,17 +30,41 @@ TEST_F(TickGroupRules, GroupsCoverTheirPagesFieldsAndAreDisjoint)
     EXPECT_EQ(M1TickGroupOf(1, QStringLiteral("Enderecados_ao_ACT")), nullptr);
 }
 
-TEST(M1CalcRules, SourceBySector)
+// The auto-calc buttons of M/1 page 2: the target and its source for the general, insurance and
+// banking sectors (one source for all three where the sector plays no part).
+const struct {
+    const char* button;
+    const char* target;
+    const char* general;
+    const char* insurance;
+    const char* banking;
+} kM1CalcButtons[] = {
+    {"SpeedButton1", "R2_Mop", "cdsM3P1.1_r3_col6_mop", nullptr, nullptr},
+    {"SpeedButton2", "R3_Mop", "cdsM4P1.1_r8_col8_mop", nullptr, nullptr},
+    {"SpeedButton3", "R6_Mop", "cdsAnexoBP1.III_R7_Mop", "cdsAnexoBSegP2.VI_R7_Mop", "cdsAnexoBBankP2.V_R7_Mop"},
+    {"SpeedButton4", "R10_Mop", "cdsAnexoAP1.I_R14_Mop", "cdsAnexoASegP1.I_R21_Mop", "cdsAnexoABankP1.I_R15_Mop"},
+    {"SpeedButton5", "R12_Mop", "cdsAnexoBP1.II_R9_Mop", "cdsAnexoBSegP1.II_R9_Mop", "cdsAnexoBBankP1.II_R9_Mop"},
+    {"SpeedButton6", "R23_Mop", "cdsM4P1.1_r8_col4_mop", nullptr, nullptr},
+    {"SpeedButton14", "R24_Mop", "cdsM4P1.1_r8_col6_mop", nullptr, nullptr},
+};
+
+// A sector-dependent button has no source without a sector.
+TEST(M1CalcRules, EachButtonTakesItsSourceBySector)
 {
-    const M1CalcButton* b4 = M1CalcButtonFor(QStringLiteral("R10_Mop"));
-    ASSERT_NE(b4, nullptr);
-    EXPECT_STREQ(b4->button, "SpeedButton4");
-    EXPECT_EQ(M1CalcSource(*b4, 21), (FieldSource{"cdsAnexoABankP1", "I_R15_Mop"}));
-    EXPECT_EQ(M1CalcSource(*b4, 11), (FieldSource{"cdsAnexoASegP1", "I_R21_Mop"}));
-    EXPECT_EQ(M1CalcSource(*b4, -1), std::nullopt);
-    const M1CalcButton* b1 = M1CalcButtonFor(QStringLiteral("R2_Mop"));
-    EXPECT_EQ(M1CalcSource(*b1, -1), (FieldSource{"cdsM3P1", "1_r3_col6_mop"}));
-    EXPECT_EQ(M1CalcButtons().size(), 7u);
+    const auto text = [](const std::optional<FieldSource>& s) {
+        return s ? (s->dataSet + QLatin1Char('.') + s->field).toStdString() : std::string("none");
+    };
+    for (const auto& row : kM1CalcButtons) {
+        const M1CalcButton* b = M1CalcButtonFor(QString::fromLatin1(row.target));
+        ASSERT_NE(b, nullptr) << row.target;
+        EXPECT_STREQ(b->button, row.button);
+        const bool bySector = row.insurance != nullptr;
+        EXPECT_EQ(text(M1CalcSource(*b, 0)), row.general);
+        EXPECT_EQ(text(M1CalcSource(*b, 11)), bySector ? row.insurance : row.general);
+        EXPECT_EQ(text(M1CalcSource(*b, 21)), bySector ? row.banking : row.general);
+        EXPECT_EQ(text(M1CalcSource(*b, -1)), bySector ? "none" : row.general);
+    }
+    EXPECT_EQ(M1CalcButtons().size(), std::size(kM1CalcButtons));
 }
 
 TEST(M1PrintRules, PageCodesOnA4AndA3)

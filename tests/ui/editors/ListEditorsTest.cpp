@@ -312,6 +312,78 @@ TEST_F(M3Editor, ARefusedRowKeepsTheUserInTheGridOnEveryWayOut)
     EXPECT_EQ(m3->NextFormCode, 1011);  // a refused jump keeps the form asked for
 }
 
+// Ctrl+Alt+C (File → Cancelar) cancels what is being edited where the user is: the header page,
+// the list's row, the observations; an edit is asked for first (DM-016), and No keeps it. A new
+// row its checks refuse is reached also when an observation edit was entered last, so that the
+// editor can close.
+TEST_F(M3Editor, CtrlAltCCancelsTheEditWhereTheUserIs)
+{
+    AddM3Row();
+    qx::ClientDataSet& l = dm->cdsM3VCLF;
+    struct Case {
+        const char* name;
+        std::function<void()> edit;
+        qx::ClientDataSet* cancelled;
+        bool asks;  // an edit asks DM-016, a new row goes without a question
+    };
+    const Case cases[] = {
+        {"the header page",
+         [&] {
+             m3->PageControl->setCurrentIndex(0);
+             QApplication::processEvents();
+             m3->PageAt(0).First->setFocus();
+             Type(QStringLiteral("7"));
+         },
+         &dm->cdsM3P1, true},
+        {"the list's row",
+         [&] {
+             ShowList();
+             Cell(List(), 0, Column(List(), "Ano_Aqu"));
+             Type(QStringLiteral("2019"));
+         },
+         &l, true},
+        {"the observations",
+         [&] {
+             ShowList();
+             List().ObsEdits.front()->setFocus();
+             Type(QStringLiteral("x"));
+         },
+         &dm->cdsM3Obs, true},
+        {"a refused row, an observation edit entered after it",
+         [&] {
+             ShowList();
+             List().ObsEdits.front()->setFocus();
+             QApplication::processEvents();
+             StartRefusedRow(l);
+         },
+         &l, false},
+    };
+    const auto cancelKey = [] { Key(Qt::Key_C, Qt::ControlModifier | Qt::AltModifier); };
+    for (const Case& c : cases) {
+        Show(*m3);
+        c.edit();
+        QApplication::processEvents();
+        ASSERT_TRUE(c.cancelled->editing()) << c.name;
+        EXPECT_TRUE(m3->miCancel->isEnabled()) << c.name;
+        messages.clear();
+        if (c.asks) {
+            messages.answer(QStringLiteral("DM-016"), mrNo);
+            cancelKey();
+            EXPECT_EQ(messages.codes(), QStringList{"DM-016"}) << c.name;
+            EXPECT_TRUE(c.cancelled->editing()) << c.name;
+            messages.answer(QStringLiteral("DM-016"), mrYes);
+        }
+        cancelKey();
+        EXPECT_FALSE(c.cancelled->editing()) << c.name;
+        EXPECT_FALSE(l.editing()) << c.name;
+        EXPECT_EQ(l.recordCount(), 1) << c.name;
+        m3->ActionClose->trigger();
+        EXPECT_FALSE(m3->isVisible()) << c.name << ": the editor closes";
+    }
+    EXPECT_EQ(Text(l, "Ano_Aqu"), QString());
+    EXPECT_EQ(Text(dm->cdsM3Obs, "R1_Obs"), QString());
+}
+
 class M3AEditor : public ListEditorFixture {};
 
 // The heading picture's column boxes stand over the grid's columns, and each totals panel under
@@ -388,6 +460,38 @@ TEST_F(M3AEditor, CtrlPOnTheWrittenOffPagePrintsItsCodeAfterRecalculating)
     EXPECT_EQ(printDialog.calls[0].pageCode, 5012);
     EXPECT_EQ(printDialog.calls[0].pagNum, 0);  // no sheet is chosen for M/3A
     EXPECT_EQ(printDialog.calls[1].pageCode, 5011);
+}
+
+// On each list page over an empty list: Ctrl+Ins adds an empty row; a code typed into it and
+// Ctrl+Del leave no row. A new row still unfinished (Down on the empty list) gets no second one
+// from Ctrl+Ins.
+TEST_F(M3AEditor, CtrlInsAndCtrlDelOnAnEmptyListLeaveNoRowBehind)
+{
+    for (TListGridPage* page : {m3->ListPage, m3a->AliPage, m3a->AbaPage}) {
+        auto& editor = *static_cast<TFormFill*>(page->parent());
+        qx::ClientDataSet& list = *page->DBGrid->dataSource()->dataSet();
+        SCOPED_TRACE(qPrintable(list.name()));
+        Show(editor);
+        editor.PageControl->setCurrentIndex(page->Spec().page);
+        QApplication::processEvents();
+        page->DBGrid->setFocus();
+        Key(Qt::Key_Insert, Qt::ControlModifier);
+        ASSERT_EQ(list.recordCount(), 1);
+        Cell(*page, 0, Column(*page, "Codigo"));
+        Type(QStringLiteral("1.2"));
+        Key(Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_EQ(list.state(), qx::DataSetState::Browse);
+        EXPECT_EQ(list.recordCount(), 0);
+
+        Key(Qt::Key_Down);
+        ASSERT_EQ(list.state(), qx::DataSetState::Insert);
+        Key(Qt::Key_Insert, Qt::ControlModifier);
+        EXPECT_EQ(list.state(), qx::DataSetState::Insert);
+        EXPECT_EQ(page->DBGrid->model()->rowCount(), 1);
+        dm->CancelWithoutQuestion(list);
+        EXPECT_EQ(list.recordCount(), 0);
+        editor.close();
+    }
 }
 
 TEST_F(M3AEditor, TheTypeEllipsisStartsARowOnAnEmptyListAndEditsTheCurrentOtherwise)

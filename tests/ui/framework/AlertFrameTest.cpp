@@ -4,6 +4,7 @@
 #include "core/util/Messages.h"
 #include "platform/widgets/DataGrid.h"
 
+#include <QHeaderView>
 #include <QRadioButton>
 #include <QSplitter>
 #include <QTimer>
@@ -78,6 +79,28 @@ TEST_F(AlertFrameTest, TheLanguageSwitchAndBack)
     EXPECT_EQ(cell(0, 0, 0), QStringLiteral("錯誤"));
     EXPECT_EQ(cell(0, 0, 2), QStringLiteral("中文訊息5"));
     EXPECT_NE(f.DBGridAlert->gridModel()->columns()[2].font->family(), portuguese.family());
+}
+
+// At the program's fonts the rows are taller than the design's: the frame opens on whole rows,
+// and the column titles (the field names) show whole in either language.
+TEST_F(AlertFrameTest, OpensOnWholeRowsWithEveryColumnTitleWhole)
+{
+    for (int no = 1; no <= 6; ++no)
+        addAlert(5011, "Nome", 10, no);
+    QApplication::processEvents();
+    TFrameDBGridAlert& f = frame(0);
+    const int row = f.DBGridAlert->verticalHeader()->defaultSectionSize();
+    const int rowsArea = f.DBGridAlert->viewport()->height();
+    EXPECT_EQ(rowsArea % row, 0) << rowsArea << " for rows of " << row;
+    EXPECT_GE(rowsArea / row, 2);
+    for (bool portuguese : {false, true}) {
+        if (portuguese)
+            f.LabelPortuguesClick();
+        QHeaderView* titles = f.DBGridAlert->horizontalHeader();
+        for (int c = 0; c < 3; ++c)
+            EXPECT_GE(f.DBGridAlert->columnWidth(c), titles->sectionSizeHint(c))
+                << f.DBGridAlert->gridModel()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toStdString();
+    }
 }
 
 TEST_F(AlertFrameTest, AClickFocusesTheFieldsEditAndADoubleClickShowsTheAlert)

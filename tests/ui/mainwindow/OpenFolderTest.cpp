@@ -5,13 +5,17 @@
 #include "ui/dialogs/TFormSelectFolder.h"
 #include "ui/dialogs/TFormSelectSector.h"
 #include "ui/mainwindow/OpenFolderSteps.h"
+#include "support/ReadOnlyFolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 namespace {
@@ -98,7 +102,12 @@ TEST_F(OpenFolder, StartFolderIsTheOpenOneElseTheRememberedOneElseFormsBesideThe
 {
     open(QString());  // cancelled: nothing remembered yet
     ASSERT_EQ(browsed.size(), 1u);
-    EXPECT_EQ(browsed[0].startFolder, DefaultFormsFolder(QCoreApplication::applicationFilePath()));
+    // "Forms" beside the program's folder does not exist on a first run: the chooser starts in
+    // the nearest folder above it that does.
+    const QString forms = DefaultFormsFolder(QCoreApplication::applicationFilePath());
+    ASSERT_FALSE(QFileInfo::exists(forms));
+    EXPECT_TRUE(QFileInfo(browsed[0].startFolder).isDir()) << browsed[0].startFolder.toStdString();
+    EXPECT_TRUE(forms.startsWith(browsed[0].startFolder)) << browsed[0].startFolder.toStdString();
 
     const QString first = savedFolder(QStringLiteral("first"), 0);
     const QString second = savedFolder(QStringLiteral("second"), 0);
@@ -112,12 +121,33 @@ TEST_F(OpenFolder, StartFolderIsTheOpenOneElseTheRememberedOneElseFormsBesideThe
     main().ActionSaveAndCloseAll->trigger();
     open(QString());
     EXPECT_EQ(browsed.back().startFolder, second + QLatin1Char('/')) << "the registry's folder";
+
+    // The remembered folder deleted since: the chooser starts in the folder that held it.
+    ASSERT_TRUE(QDir(second).removeRecursively());
+    open(QString());
+    EXPECT_EQ(browsed.back().startFolder, QFileInfo(second).absolutePath());
 }
 
-TEST_F(OpenFolder, DefaultFormsFolderIsBesideTheProgramsFolder)
+TEST_F(OpenFolder, DefaultFormsFolderIsBesideTheProgramsFolderAndTheChooserStartsWhereAFolderIs)
 {
     EXPECT_EQ(DefaultFormsFolder(QStringLiteral("/opt/app/bin/quendrix")), QStringLiteral("/opt/app/Forms"));
     EXPECT_EQ(DefaultFormsFolder(QStringLiteral("/quendrix")), QStringLiteral("/Forms"));
+
+    QTemporaryDir top;
+    ASSERT_TRUE(QDir(top.path()).mkpath(QStringLiteral("app/bin")));
+    const QString app = top.path() + QStringLiteral("/app");
+    const struct {
+        QString path, start;
+    } cases[] = {
+        {app, app},
+        {app + QStringLiteral("/Forms"), app},
+        {app + QStringLiteral("/Forms/2008/decl"), app},
+        {QStringLiteral("/no-such-folder-qx/Forms"), QStringLiteral("/")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NearestExistingFolder(c.path), c.start) << c.path.toStdString();
+    EXPECT_EQ(OpenStartFolder(QString(), QString(), app + QStringLiteral("/bin/quendrix")), app)
+        << "no Forms beside bin yet";
 }
 
 TEST_F(OpenFolder, CancelledChooserLeavesNoFolderOpenAfterTheOldOneWasClosed)
@@ -205,6 +235,33 @@ TEST_F(OpenFolder, RefusedOpenStaysInTheNoFolderState)
     open(folderPath(QStringLiteral("empty")));
     EXPECT_EQ(messages->codes(), QStringList{QStringLiteral("DM-008")});
     expectState(false);
+}
+
+TEST_F(OpenFolder, AFolderNobodyCanSaveIntoOpensAfterANoticeWithSaveOffSayingWhy)
+{
+    const QString folder = savedFolder(QStringLiteral("ro"), 0);
+    showMain();
+    qxtest::ReadOnlyFolder readOnly(folder);
+    if (!readOnly.made())
+        GTEST_SKIP() << "running as root without chattr: a read-only folder cannot be produced";
+    open(folder);
+    EXPECT_EQ(messages->codes(), QStringList{QStringLiteral("DM-021")});
+    QAction* save = main().ActionSaveAll;
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_TRUE(save->statusTip().contains(QStringLiteral("唯讀")) && save->statusTip().contains(QStringLiteral("só de leitura")))
+        << qPrintable(save->statusTip());
+    EXPECT_EQ(save->toolTip(), save->statusTip());
+    for (QAction* a : {main().ActionSaveAndCloseAll, main().ActionFillM1, main().ActionFillM3})
+        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString() << ": the folder is there to read and print";
+    EXPECT_FALSE(main().ActionSaveAndCloseAll->statusTip().isEmpty());
+
+    main().ActionSaveAndCloseAll->trigger();
+    expectState(false);
+    readOnly.release();
+    open(folder);
+    expectState(true);
+    EXPECT_TRUE(save->statusTip().isEmpty());
+    main().ActionSaveAndCloseAll->trigger();
 }
 
 TEST_F(OpenFolder, QuittingAsksToSaveThenClosesTheFolderAlsoWhenTheAnswerIsNo)

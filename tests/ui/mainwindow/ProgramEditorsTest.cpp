@@ -2,18 +2,24 @@
 // print actions open FormPrnSetup, their first shows bind the report forms, their date buttons
 // open FormDBEditCalendar.
 #include "MainWindowFixture.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/DataSource.h"
+#include "print/binding/TFormAutoMap.h"
 #include "print/dialog/TFormPrnSetup.h"
 #include "print/forms/EditorBindings.h"
 #include "print/forms/ReportForms.h"
 #include "ui/dialogs/TFormDBEditCalendar.h"
+#include "ui/dialogs/TFormSelectTaxas.h"
 #include "ui/editors/RateTablePicker.h"
 #include "ui/editors/TListGridPage.h"
 #include "ui/framework/EditorTabs.h"
 #include "ui/framework/PagePictureLabel.h"
 #include "ui/framework/TFormFill.h"
+#include "ui/framework/TFrameDBGridAlert.h"
 
 #include <QBackingStore>
 #include <QCalendarWidget>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QToolButton>
 
@@ -156,6 +162,44 @@ TEST_F(ProgramEditors, ADateButtonOpensTheCalendarWhichWritesTheDateIntoItsEdit)
     EXPECT_FALSE(calendar.isVisible());
     EXPECT_EQ(dm().cdsM1P1.fieldByName(u"Periodo_de").asDate(), QDate(2009, 3, 15));
     m1.close();
+}
+
+// The program's read-only grids, an editor's alerts, the rate picker and the two tables of the
+// report binding: Down on the row before the last moves onto the last, Down on the last adds no row.
+TEST_F(ProgramEditors, ReadOnlyGridsMoveDownToTheirLastRowAndAddNone)
+{
+    open(savedFolder(QStringLiteral("f"), 0));
+    for (qx::ClientDataSet* table : {&dm().cdsFormField, &dm().cdsRptField}) {
+        table->createDataSet();
+        for (int line = 1; line <= 2; ++line) {
+            table->append();
+            table->fieldByName(u"Line").setAsInteger(line);
+            table->post();
+        }
+    }
+    auto downToTheLastRow = [](DataGrid* grid) {
+        SCOPED_TRACE(qPrintable(grid->objectName()));
+        qx::ClientDataSet& ds = *grid->dataSource()->dataSet();
+        const int rows = ds.recordCount();
+        ASSERT_GE(rows, 2);
+        grid->setCurrentIndex(grid->model()->index(rows - 2, 0));
+        for (int press = 0; press < 2; ++press) {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QApplication::sendEvent(grid, &down);
+            EXPECT_EQ(ds.recNo(), rows);
+            EXPECT_EQ(grid->currentIndex().row(), rows - 1);
+        }
+        EXPECT_EQ(ds.state(), qx::DataSetState::Browse);
+        EXPECT_EQ(grid->model()->rowCount(), rows);
+    };
+    for (DataGrid* grid : {forms->FormSelectTaxas->DBGridTaxas, forms->FormAutoMap->DBGrid1, forms->FormAutoMap->DBGrid2})
+        downToTheLastRow(grid);
+    modals.then([&](QWidget& w) {
+        downToTheLastRow(editor("FormFillM1").PageAt(0).FrameDBGridAlert->DBGridAlert);  // a new folder's M/1 alerts
+        w.close();
+    });
+    main().ActionFillM1->trigger();
+    EXPECT_TRUE(modals.done());
 }
 
 // Every editor is made at start-up, but a page picture is decoded only when its page first shows

@@ -1,0 +1,143 @@
+// The open of a folder on a full disk, on read-only media, and of a folder the user may not read,
+// through qxfolder as the user meets them: a small memory file system is mounted in a mount
+// namespace of the tool's own (unshare), and the unreadable folder is opened as an unprivileged
+// user (setpriv) where the tests run as root, which reads any folder.
+#include "QxFolderRun.h"
+#include "core/folder/FolderLock.h"
+#include "support/FileBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+using qxtest::ToolRun;
+using qxtest::Words;
+
+// Mounts a memory file system with OPTIONS on MOUNT, copies the folder SAVED into it as "folder",
+// fills it (blocks, inodes) or makes it read-only as STATE says, then runs the rest of the words.
+const char kOnMountedFolder[] = R"(set -e
+options=$1; state=$2; mnt=$3; saved=$4; shift 4
+mount -t tmpfs -o "$options" tmpfs "$mnt"
+mkdir "$mnt/folder"
+cp "$saved"/* "$mnt/folder/"
+case "$state" in
+  blocks) dd if=/dev/zero of="$mnt/fill" bs=4k 2>/dev/null || true ;;
+  inodes) i=0; while true 2>/dev/null > "$mnt/f$i"; do i=$((i+1)); done ;;
+  readonly) mount -o remount,ro "$mnt" ;;
+esac
+exec "$@")";
+
+class DiskState : public qxtest::QxFolderFixture {
+protected:
+    void SetUp() override
+    {
+        QxFolderFixture::SetUp();
+        ASSERT_EQ(onFolder(Words("open save")).status, 0);
+        ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("mnt")));
+    }
+
+    // qxfolder with `commands` on the saved folder copied into a memory file system; nothing when
+    // no file system can be mounted here.
+    std::optional<ToolRun> onMountedFolder(const QString& options, const QString& state, const QStringList& commands)
+    {
+        const QString mnt = work.path() + QStringLiteral("/mnt");
+        const ToolRun probe = qxtest::RunTool(QStringLiteral("unshare"),
+                                              {QStringLiteral("-rm"), QStringLiteral("mount"), QStringLiteral("-t"),
+                                               QStringLiteral("tmpfs"), QStringLiteral("tmpfs"), mnt},
+                                              configHome());
+        if (probe.status != 0)
+            return std::nullopt;
+        return qxtest::RunTool(QStringLiteral("unshare"),
+                               QStringList{QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                           QString::fromLatin1(kOnMountedFolder), QStringLiteral("sh"), options, state,
+                                           mnt, folder(), QStringLiteral(QX_QXFOLDER), QStringLiteral("--today"),
+                                           QStringLiteral("2024-03-15"), mnt + QStringLiteral("/folder")}
+                                   + commands,
+                               configHome());
+    }
+};
+
+TEST_F(DiskState, AFolderThatCannotBeLockedOnAFullDiskIsRefusedNamingTheCause)
+{
+    // Out of blocks the lock file is made but cannot be written; out of inodes it cannot be made.
+    for (const char* state : {"blocks", "inodes"}) {
+        SCOPED_TRACE(state);
+        const std::optional<ToolRun> r =
+            onMountedFolder(QStringLiteral("size=2m,nr_inodes=64"), QString::fromLatin1(state),
+                            Words("open set cdsM1P2.R2_Mop=1 save"));
+        if (!r)
+            GTEST_SKIP() << "no memory file system can be mounted here (unshare -rm mount -t tmpfs)";
+        ASSERT_TRUE(r->finished);
+        EXPECT_EQ(r->status, 1) << qPrintable(r->lines.join(u'\n') + r->err);
+        const QStringList m = r->lineStarting(QStringLiteral("MSG\tDM-020\t1\t"));
+        ASSERT_EQ(m.size(), 5) << qPrintable(r->lines.join(u'\n') + r->err);
+        EXPECT_TRUE(m[3].contains(QStringLiteral("磁碟已滿"))) << qPrintable(m[3]);
+        EXPECT_TRUE(m[4].contains(QStringLiteral("o disco está cheio"))) << qPrintable(m[4]);
+        EXPECT_EQ(r->lines.filter(QStringLiteral("MSG\t")).size(), 1) << "refused before any question";
+        EXPECT_TRUE(r->lines.contains(QStringLiteral("FAILED\topen")));
+    }
+}
+
+TEST_F(DiskState, AFolderOnReadOnlyMediaOpensForReadingAfterANoticeAndSavesNothing)
+{
+    const std::optional<ToolRun> r = onMountedFolder(QStringLiteral("size=2m"), QStringLiteral("readonly"),
+                                                     Words("open set cdsM1P2.R2_Mop=77 dump cdsM1P2 R2_Mop save close"));
+    if (!r)
+        GTEST_SKIP() << "no memory file system can be mounted here (unshare -rm mount -t tmpfs)";
+    ASSERT_TRUE(r->finished);
+    EXPECT_EQ(r->status, 1) << qPrintable(r->lines.join(u'\n') + r->err);
+    // The notice comes first, before anything is typed; the save then only repeats it.
+    ASSERT_GE(r->lines.size(), 2);
+    EXPECT_TRUE(r->lines[0].startsWith(QStringLiteral("MSG\tDM-021\t2\t"))) << qPrintable(r->lines[0]);
+    EXPECT_EQ(r->lines.mid(1), (QStringList{QStringLiteral("R2_Mop=77"), r->lines[0], QStringLiteral("FAILED\tsave")}));
+}
+
+TEST_F(DiskState, AFolderTheUserMayNotReadIsRefusedAndNeverOfferedAsEmpty)
+{
+    // A folder without permissions, and one of another owner open to its owner only.
+    struct Case {
+        const char* what;
+        QFile::Permissions permissions;
+    };
+    const Case cases[] = {{"mode 000", {}},
+                          {"another owner's", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner}};
+    const bool root = geteuid() == 0;
+    ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                       | QFile::ReadOther | QFile::ExeOther));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!root && c.permissions != QFile::Permissions())
+            continue;  // only root can give the folder to another owner
+        ASSERT_TRUE(QFile::setPermissions(folder(), c.permissions));
+        QStringList args = QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), folder()}
+            + Words("open dump cdsM1P1");
+        QString program = QStringLiteral(QX_QXFOLDER);
+        if (root) {
+            args.prepend(program);
+            args = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                               QStringLiteral("--clear-groups")}
+                + args;
+            program = QStringLiteral("setpriv");
+        }
+        const ToolRun r = qxtest::RunTool(program, args, configHome());
+        QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(r.finished);
+        if (root && r.status != 1 && r.lines.isEmpty())
+            GTEST_SKIP() << "qxfolder cannot run as the user nobody here: " << qPrintable(r.err);
+        EXPECT_EQ(r.status, 1);
+        const QStringList m = r.lineStarting(QStringLiteral("MSG\tDM-022\t1\t"));
+        ASSERT_EQ(m.size(), 5) << qPrintable(r.lines.join(u'\n') + r.err);
+        EXPECT_TRUE(m[3].startsWith(QStringLiteral("不能讀取資料夾"))) << qPrintable(m[3]);
+        EXPECT_TRUE(m[4].startsWith(QStringLiteral("Não é possível ler a pasta"))) << qPrintable(m[4]);
+        EXPECT_EQ(r.lines, (QStringList{m.join(u'\t'), QStringLiteral("FAILED\topen"), QStringLiteral("FAILED\tdump cdsM1P1")}))
+            << "no blank declaration offered";
+    }
+    EXPECT_EQ(qxtest::snapshot(folder()).size(), 27);
+}
+
+}  // namespace
