@@ -6,12 +6,25 @@
 
 namespace qx {
 
-QImage pagePicture(const QString& page)
+namespace {
+
+QByteArray pictureFile(const QString& page)
 {
     QFile file(QStringLiteral(":/pages/%1.jpg").arg(page));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return decodeJpeg(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+QImage pagePicture(const QString& page)
+{
+    const QByteArray jpeg = pictureFile(page);
+    return jpeg.isEmpty() ? QImage() : decodeJpeg(jpeg);
+}
+
+QSize pagePictureSize(const QString& page)
+{
+    return jpegSize(pictureFile(page));
 }
 
 }  // namespace qx

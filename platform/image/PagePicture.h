@@ -7,7 +7,10 @@
 
 namespace qx {
 
-// Null when the program holds no picture of that name.
+// Null when the program holds no picture of that name. A grey page decodes to 8-bit grey.
 QImage pagePicture(const QString& page);
+
+// Its size, without decoding it; empty when there is no such picture.
+QSize pagePictureSize(const QString& page);
 
 }  // namespace qx

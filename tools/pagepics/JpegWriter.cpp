@@ -10,19 +10,21 @@
 
 namespace {
 
-bool compress(jpeg_compress_struct& info, const QImage& rgb, int quality, qx::JpegErrorJump& err)
+// `pixels`: Format_Grayscale8 or Format_RGB888.
+bool compress(jpeg_compress_struct& info, const QImage& pixels, int quality, qx::JpegErrorJump& err)
 {
     if (setjmp(err.back))
         return false;
-    info.image_width = JDIMENSION(rgb.width());
-    info.image_height = JDIMENSION(rgb.height());
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
+    const bool grey = pixels.format() == QImage::Format_Grayscale8;
+    info.image_width = JDIMENSION(pixels.width());
+    info.image_height = JDIMENSION(pixels.height());
+    info.input_components = grey ? 1 : 3;
+    info.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uchar*>(rgb.constScanLine(int(info.next_scanline)));
+        JSAMPROW row = const_cast<uchar*>(pixels.constScanLine(int(info.next_scanline)));
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);
@@ -33,7 +35,8 @@ bool compress(jpeg_compress_struct& info, const QImage& rgb, int quality, qx::Jp
 
 bool writeJpeg(const QImage& image, const QString& path, int quality, QString* error)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    // A page without colour is written grey, and the program keeps it grey.
+    const QImage pixels = image.convertToFormat(image.allGray() ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
     jpeg_compress_struct info{};
     qx::JpegErrorJump err{};
     info.err = qx::installJpegErrorJump(err);
@@ -41,7 +44,7 @@ bool writeJpeg(const QImage& image, const QString& path, int quality, QString* e
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&info, &buffer, &size);
-    const bool ok = compress(info, rgb, quality, err);
+    const bool ok = compress(info, pixels, quality, err);
     jpeg_destroy_compress(&info);
     const QByteArray data(reinterpret_cast<const char*>(buffer), qsizetype(size));
     std::free(buffer);

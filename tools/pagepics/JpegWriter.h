@@ -1,5 +1,5 @@
 #pragma once
-// A picture written as a JPEG file with libjpeg.
+// A picture written as a JPEG file with libjpeg: grey when it has no colour, else RGB.
 
 #include <QImage>
 #include <QString>

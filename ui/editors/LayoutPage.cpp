@@ -9,6 +9,7 @@
 #include "platform/widgets/DataText.h"
 #include "ui/editors/LayoutBoxNames.h"
 #include "ui/framework/BoxNames.h"
+#include "ui/framework/PagePictureLabel.h"
 #include "ui/framework/TFormFill.h"
 
 #include <QToolButton>
@@ -54,7 +55,8 @@ EditorPageSpec LayoutPageSpec(const QString& layout, int tab, qx::ClientDataSet*
     spec.tab = QString::number(tab);
     spec.dataSet = dataSet;
     spec.pageCode = pageCode;
-    spec.picture = qx::pagePicture(layout);
+    spec.pictureSize = qx::pagePictureSize(layout);
+    spec.loadPicture = [layout] { return qx::pagePicture(layout); };
     const QString first = QStringLiteral("DBEditP%1_First").arg(tab);
     const QString last = QStringLiteral("DBEditP%1_Last").arg(tab);
     for (const qx::Box& box : l.boxes) {
@@ -76,7 +78,7 @@ void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxH
     TFormFill::Page& pg = form.PageAt(page);
     const QString first = QStringLiteral("DBEditP%1_First").arg(page + 1);
     const QString last = QStringLiteral("DBEditP%1_Last").arg(page + 1);
-    const QSize shown = pg.ImageForm ? pg.ImageForm->pixmap().size() : QSize();
+    const QSize shown = pg.ImageForm ? pg.ImageForm->size() : QSize();
     const QSize picture = shown.isEmpty() ? l.picturePx : shown;
     const QPointF pxPerMm = qx::pixelsPerMm(picture, l.paperMm);
     std::map<QString, DataEdit*> lastEditOf;

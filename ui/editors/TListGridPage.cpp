@@ -21,6 +21,7 @@
 #include "ui/framework/BoxNames.h"
 #include "ui/framework/EditorTabs.h"
 #include "ui/framework/HandlerGuard.h"
+#include "ui/framework/PagePictureLabel.h"
 #include "ui/framework/TFormFill.h"
 #include "ui/framework/TFrameDBGridAlert.h"
 
@@ -155,7 +156,7 @@ void TListGridPage::buildHeading(QBoxLayout& canvas)
     pagLabels->addWidget(label(pagPanel, QStringLiteral("Pág."), QString::fromLatin1(spec_.labelPagPor)));
     header->addWidget(pagPanel);
     ImageGridHeader = label(PanelGridHeader, {}, QStringLiteral("Image") + n + QStringLiteral("GridHeader"));
-    ImageGridHeader->setPixmap(QPixmap::fromImage(heading));
+    ImageGridHeader->setPixmap(QPixmap::fromImage(heading, Qt::NoFormatConversion));  // a grey heading stays grey
     ImageGridHeader->setFixedSize(heading.size());
     header->addWidget(ImageGridHeader);
     header->addStretch(1);

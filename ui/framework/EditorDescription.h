@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace qx {
@@ -22,6 +23,9 @@ struct EditorPageSpec {
     int minLeft = 0;
     int maxLeft = -1;                       // -1: the band's width
     bool printable = true;
+    // In place of `picture`: the paper page decoded when the page first shows, and its size.
+    std::function<QImage()> loadPicture;
+    QSize pictureSize;
 };
 
 struct EditorSpec {

@@ -11,10 +11,12 @@
 #include "platform/widgets/WidgetColor.h"
 #include "ui/framework/EditorTabs.h"
 #include "ui/framework/HandlerGuard.h"
+#include "ui/framework/PagePictureLabel.h"
 #include "ui/framework/TFrameDBGridAlert.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -155,15 +157,16 @@ void TFormFill::buildPage(int index)
     page.ScrollBox->setFocusPolicy(Qt::NoFocus);
     page.Content = new QWidget;
     page.Content->setFocusPolicy(Qt::NoFocus);
-    page.ImageForm = new QLabel(page.Content);
-    page.ImageForm->setObjectName(pageName("ImageFormP", index));
-    const QPixmap picture = LoadPagePicture(page.spec);
-    // The pixmap holds the page now: one copy of each picture stays in memory.
-    page.spec.picture = QImage();
+    // A picture given decoded is held by its loader alone (its pixmap shares the pixels).
+    const QImage given = std::exchange(page.spec.picture, QImage());
     spec_.pages[std::size_t(index)].picture = QImage();
-    page.ImageForm->setPixmap(picture);
-    page.ImageForm->setGeometry(0, 0, picture.width(), picture.height());
-    page.Content->resize(picture.size().expandedTo(QSize(1, 1)));
+    const QSize pictureSize = given.isNull() ? page.spec.pictureSize : given.size();
+    std::function<QImage()> load = page.spec.loadPicture;
+    if (!given.isNull())
+        load = [given] { return given; };
+    page.ImageForm = new PagePictureLabel(std::move(load), pictureSize, page.Content);
+    page.ImageForm->setObjectName(pageName("ImageFormP", index));
+    page.Content->resize(pictureSize.expandedTo(QSize(1, 1)));
     page.ScrollBox->setWidget(page.Content);
 
     if (!page.spec.dataSet) {
@@ -354,9 +357,10 @@ int TFormFill::PrintPageCode(int page, bool) const
     return pages_[std::size_t(page)].spec.pageCode;
 }
 
-QPixmap TFormFill::LoadPagePicture(const EditorPageSpec& page)
+void TFormFill::ReleasePagePictures()
 {
-    return QPixmap::fromImage(page.picture);
+    for (Page& page : pages_)
+        page.ImageForm->ReleasePicture();
 }
 
 int TFormFill::ActivePage() const
@@ -373,6 +377,11 @@ int TFormFill::ShowModal()
     if (isVisible())
         loop.exec(QEventLoop::DialogExec);
     loop_ = nullptr;
+    // A closed window would keep its backing store, as large as the screen (on X11 a segment
+    // shared with the server): it shrinks to a pixel, and the next show sizes it again.
+    if (!isVisible())
+        if (QBackingStore* store = backingStore())
+            store->resize(QSize(1, 1));
     return NextFormCode;
 }
 

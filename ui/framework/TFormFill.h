@@ -25,9 +25,9 @@ class DataEdit;
 class DataSource;
 class DataText;
 class EditorTabs;
+class PagePictureLabel;
 class QAction;
 class QEventLoop;
-class QLabel;
 class QMenu;
 class QScrollArea;
 class QSplitter;
@@ -44,7 +44,7 @@ public:
         QSplitter* Panel = nullptr;
         QScrollArea* ScrollBox = nullptr;
         QWidget* Content = nullptr;        // the scroll box's canvas: the picture and the controls
-        QLabel* ImageForm = nullptr;
+        PagePictureLabel* ImageForm = nullptr;  // decoded when the page first shows
         QWidget* SplitterAlert = nullptr;  // the splitter's handle above the alert frame
         TFrameDBGridAlert* FrameDBGridAlert = nullptr;
         DataSource* Source = nullptr;
@@ -93,6 +93,10 @@ public:
     // A further data source (the header boxes' DataSourceM1P1): disabled until the first show.
     DataSource* AddDataSource(qx::ClientDataSet* dataSet);
 
+    // Lets go of the decoded page pictures of the pages not on screen (the folder has closed);
+    // each is decoded again when its page next shows.
+    void ReleasePagePictures();
+
     // Shows the window modally in its own event loop; returns NextFormCode.
     int ShowModal();
 
@@ -122,8 +126,6 @@ protected:
     virtual void RecalcPage(qx::ClientDataSet& dataSet);
     // The page code the print dialog opens on for a print from `page` (by default the page's own).
     virtual int PrintPageCode(int page, bool a3) const;
-    // The page picture, shown behind the controls.
-    virtual QPixmap LoadPagePicture(const EditorPageSpec& page);
 
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -5,3 +5,5 @@
 void FillEditorWindow::ShowEditorModal() { editor_.ShowModal(); }
 
 int FillEditorWindow::NextFormCode() const { return editor_.NextFormCode; }
+
+void FillEditorWindow::ReleaseShownPictures() { editor_.ReleasePagePictures(); }

@@ -10,6 +10,7 @@ public:
     explicit FillEditorWindow(TFormFill& editor) : editor_(editor) {}
     void ShowEditorModal() override;
     int NextFormCode() const override;
+    void ReleaseShownPictures() override;
 
 private:
     TFormFill& editor_;

@@ -7,6 +7,7 @@
 #include "platform/widgets/DataText.h"
 #include "platform/widgets/PlatformColor.h"
 #include "platform/widgets/ScreenFonts.h"
+#include "ui/mainwindow/PaintedLabel.h"
 #include "ui/mainwindow/ProgramPictures.h"
 
 #include <QGridLayout>
@@ -183,10 +184,8 @@ void TFormMain::BuildHeadingBand(QWidget* central)
     row->addStretch(1);
     client->addWidget(Panel17);
 
-    ImageBackground = new QLabel(central);
+    ImageBackground = new PaintedLabel(PaintBackground, central);
     ImageBackground->setObjectName(QStringLiteral("ImageBackground"));
-    ImageBackground->setScaledContents(true);
     ImageBackground->setMinimumSize(1, 1);
-    ImageBackground->setPixmap(BackgroundPicture(QSize(640, 480)));
     client->addWidget(ImageBackground, 1);
 }

@@ -41,34 +41,28 @@ QPixmap LogoPicture(int size)
     return pixmap;
 }
 
-QPixmap BackgroundPicture(QSize size)
+void PaintBackground(QPainter& p, const QRect& area)
 {
-    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
-    QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 0, pixmap.height());
+    QLinearGradient g(0, area.top(), 0, area.bottom() + 1);
     g.setColorAt(0, QColor(236, 240, 248));
     g.setColorAt(1, QColor(200, 210, 228));
-    p.fillRect(pixmap.rect(), g);
+    p.fillRect(area, g);
     // Faint ruled lines, as on a form.
     p.setPen(QColor(255, 255, 255, 90));
-    for (int y = 24; y < pixmap.height(); y += 24)
-        p.drawLine(0, y, pixmap.width(), y);
-    return pixmap;
+    for (int y = area.top() + 24; y <= area.bottom(); y += 24)
+        p.drawLine(area.left(), y, area.right(), y);
 }
 
-QPixmap AboutPicture(QSize size)
+void PaintAboutPicture(QPainter& p, const QRect& area)
 {
-    QPixmap pixmap(size.expandedTo(QSize(1, 1)));
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
+    p.fillRect(area, Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, pixmap.width(), 0);
+    QLinearGradient g(area.left(), 0, area.right() + 1, 0);
     g.setColorAt(0, QColor(255, 196, 196));
     g.setColorAt(1, Qt::white);
-    p.fillRect(QRect(0, pixmap.height() - 8, pixmap.width(), 8), g);
-    const int emblem = qMin(pixmap.height() / 2, 120);
-    drawEmblem(p, QRectF(16, pixmap.height() - emblem - 16, emblem, emblem));
-    return pixmap;
+    p.fillRect(QRect(area.left(), area.bottom() + 1 - 8, area.width(), 8), g);
+    const int emblem = qMin(area.height() / 2, 120);
+    drawEmblem(p, QRectF(area.left() + 16, area.bottom() + 1 - emblem - 16, emblem, emblem));
 }
 
 ImageList24x24 LoadIconSet(IconSet set)

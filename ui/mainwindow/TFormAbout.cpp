@@ -1,6 +1,7 @@
 #include "ui/mainwindow/TFormAbout.h"
 
 #include "platform/widgets/ScreenFonts.h"
+#include "ui/mainwindow/PaintedLabel.h"
 #include "ui/mainwindow/ProgramPictures.h"
 #include "ui/mainwindow/X11Caption.h"
 
@@ -47,7 +48,7 @@ TFormAbout::TFormAbout(const QString& programVersion, QWidget* parent) : QDialog
     white.setColor(QPalette::Window, Qt::white);
     Panel1->setPalette(white);
 
-    Image1 = new QLabel(Panel1);
+    Image1 = new PaintedLabel(PaintAboutPicture, Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(Panel1->rect());
 
@@ -87,7 +88,6 @@ TFormAbout::TFormAbout(const QString& programVersion, QWidget* parent) : QDialog
     row->addWidget(btnOK);
     connect(btnOK, &QPushButton::clicked, this, &TFormAbout::btnOKClick);
 
-    Image1->setPixmap(AboutPicture(Image1->size()));
     Image1->lower();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

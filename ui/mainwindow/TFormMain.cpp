@@ -4,6 +4,7 @@
 #include "core/check/StoredText.h"
 #include "core/msgdlg/MonitorFit.h"
 #include "core/util/Clock.h"
+#include "core/util/FreeMemory.h"
 #include "core/util/PlainMessage.h"
 #include "core/util/Registry.h"
 #include "platform/widgets/DataSource.h"
@@ -319,8 +320,17 @@ bool TFormMain::SaveAndCloseForOpen()
     if (dm_->ProcessFormFolder(folder, ffSaveAll) == TFolderResult::frFailed)
         return false;
     const bool closed = dm_->ProcessFormFolder(folder, ffClose) == TFolderResult::frDone;
+    if (closed)
+        ReleaseFolderMemory();
     ActionSetEditModeExecute();
     return closed;
+}
+
+void TFormMain::ReleaseFolderMemory()
+{
+    for (const auto& [name, editor] : Editors)
+        editor->ReleaseShownPictures();
+    ReturnFreeMemoryToSystem();
 }
 
 void TFormMain::ActionSelectFolderExecute()
@@ -412,8 +422,10 @@ void TFormMain::ActionSaveAndCloseAllExecute()
     const QString folder = dm_->CurrentFormFolder;
     if (dm_->ProcessFormFolder(folder, ffSaveAll) == TFolderResult::frFailed)
         return;  // the folder stays open with what could not be written
-    if (dm_->ProcessFormFolder(folder, ffClose) == TFolderResult::frDone)
+    if (dm_->ProcessFormFolder(folder, ffClose) == TFolderResult::frDone) {
+        ReleaseFolderMemory();
         ActionSetEditModeExecute();
+    }
 }
 
 void TFormMain::ActionQuitExecute() { close(); }

@@ -123,6 +123,8 @@ private:
     void ApplyIconSet(const ImageList24x24& images);
     // Saves and closes the open folder before another is opened; false when it stays open.
     bool SaveAndCloseForOpen();
+    // After a folder closed: the editors' pictures and the freed memory go back to the system.
+    void ReleaseFolderMemory();
     void LogVersionChange();
     void CheckSector();
     int SectorId() const;

@@ -13,9 +13,11 @@
 #include "ui/editors/RateTablePicker.h"
 #include "ui/editors/TListGridPage.h"
 #include "ui/framework/EditorTabs.h"
+#include "ui/framework/PagePictureLabel.h"
 #include "ui/framework/TFormFill.h"
 #include "ui/framework/TFrameDBGridAlert.h"
 
+#include <QBackingStore>
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QTimer>
@@ -198,6 +200,42 @@ TEST_F(ProgramEditors, ReadOnlyGridsMoveDownToTheirLastRowAndAddNone)
     });
     main().ActionFillM1->trigger();
     EXPECT_TRUE(modals.done());
+}
+
+// Every editor is made at start-up, but a page picture is decoded only when its page first shows
+// (grey, a byte a pixel), kept while the folder stays open, and let go when the folder closes; a
+// closed editor keeps no backing store of the screen's size, and has one again when it shows.
+TEST_F(ProgramEditors, PagePicturesAreDecodedWhenTheirPageShowsAndLetGoWhenTheFolderCloses)
+{
+    auto pictureOf = [](TFormFill& e, int page) { return e.PageAt(page).ImageForm->pixmap(); };
+    for (const QString& name : ProgramForms::StartupOrder())
+        if (TFormFill* e = forms->Editor(name))
+            for (int page = 0; page < e->PageCount(); ++page)
+                EXPECT_TRUE(pictureOf(*e, page).isNull()) << name.toStdString() << " page " << page + 1;
+
+    showMain();
+    TFormFill& m1 = editor("FormFillM1");
+    for (int opening = 0; opening < 2; ++opening) {
+        open(savedFolder(QStringLiteral("f%1").arg(opening), 0));
+        modals.then([&](QWidget&) {
+            QApplication::processEvents();
+            EXPECT_EQ(m1.backingStore()->size(), m1.size());
+            EXPECT_EQ(pictureOf(m1, 0).depth(), 8);
+            EXPECT_TRUE(pictureOf(m1, 1).isNull());
+            m1.PageControl->setCurrentIndex(1);
+            EXPECT_EQ(pictureOf(m1, 1).depth(), 8);
+            m1.PageControl->setCurrentIndex(0);
+            m1.close();
+        });
+        main().ActionFillM1->trigger();
+        ASSERT_TRUE(modals.done());
+        EXPECT_LE(m1.backingStore()->size().width(), 1);
+        EXPECT_FALSE(pictureOf(m1, 1).isNull());
+        main().ActionSaveAndCloseAll->trigger();
+        ASSERT_TRUE(dm().CurrentFormFolder.isEmpty());
+        for (int page = 0; page < m1.PageCount(); ++page)
+            EXPECT_TRUE(pictureOf(m1, page).isNull()) << "page " << page + 1;
+    }
 }
 
 }  // namespace
