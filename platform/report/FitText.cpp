@@ -21,6 +21,18 @@ double PrintedWidth(const QString& text, const ReportFont& font)
     return QFontMetricsF(PrintFont(font)).horizontalAdvance(text);
 }
 
+bool IsNumberText(const QString& text)
+{
+    bool digit = false;
+    for (const QChar c : text) {
+        if (c.isDigit())
+            digit = true;
+        else if (!QStringView(u" ,.-+()%/*").contains(c))
+            return false;
+    }
+    return digit;
+}
+
 FittedText FitText(const QString& text, const ReportFont& font, double widthPx)
 {
     // A hair of tolerance: a text measured exactly as wide as its box fits.
@@ -35,8 +47,19 @@ FittedText FitText(const QString& text, const ReportFont& font, double widthPx)
     out.font.pixelHeight = floor;
     if (PrintedWidth(text, out.font) <= room)
         return out;
-    // Whole characters only (a base letter keeps its marks, a surrogate pair stays together).
     const QFontMetricsF metrics(PrintFont(out.font));
+    // A number cut to its first digits would print a wrong amount: it prints as marks instead.
+    // Only its trailing blank (the display pattern's) may go.
+    if (IsNumberText(text)) {
+        qsizetype end = text.size();
+        while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+            --end;
+        out.text = metrics.horizontalAdvance(text.left(end)) <= room
+                       ? text.left(end)
+                       : QString(qMax(1, int(room / metrics.horizontalAdvance(QLatin1Char('#')))), QLatin1Char('#'));
+        return out;
+    }
+    // Whole characters only (a base letter keeps its marks, a surrogate pair stays together).
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
     qsizetype kept = 0;
     for (qsizetype end = graphemes.toNextBoundary(); end > 0; end = graphemes.toNextBoundary()) {

@@ -2,6 +2,7 @@
 
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/FieldAlignment.h"
+#include "platform/widgets/WholeOrMarks.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -34,9 +35,39 @@ void DataEdit::showFieldText()
     const qx::Field* f = boundField();
     QString shown;
     if (f)
-        shown = hasFocus() ? f->text() : f->displayText();
-    if (shown != text())
-        setText(shown);
+        shown = hasFocus() ? f->text() : unfocusedText(*f);
+    showsDisplayText_ = !hasFocus();
+    if (shown == text())
+        return;
+    setText(shown);
+    if (!hasFocus())
+        setCursorPosition(0);  // a text longer than the box shows its beginning
+}
+
+// The display text, or marks where a number or a date is wider than the room the line edit
+// gives its text: the box less its text margins, 2 pixels on each side and the cursor's one.
+QString DataEdit::unfocusedText(const qx::Field& field) const
+{
+    const QString display = field.displayText();
+    if (!ShowsWhole(field.dataType()))
+        return display;
+    const QMargins m = textMargins();
+    const int room = contentsRect().width() - m.left() - m.right() - 4 - 1;
+    return WholeOrMarks(display, fontMetrics(), room);
+}
+
+void DataEdit::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    if (showsDisplayText_ && !hasFocus() && !pendingInput())
+        showFieldText();
+}
+
+void DataEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && showsDisplayText_ && !hasFocus() && !pendingInput())
+        showFieldText();
 }
 
 void DataEdit::refresh()
@@ -81,6 +112,7 @@ void DataEdit::selectEditText()
     const qx::Field* f = boundField();
     if (f && !pendingInput())
         setText(f->text());
+    showsDisplayText_ = false;
     selectAll();
 }
 
@@ -88,8 +120,11 @@ void DataEdit::selectEditText()
 // apply to it.
 void DataEdit::focusInEvent(QFocusEvent* event)
 {
-    if (!pendingInput())
+    if (!pendingInput()) {
+        if (showsDisplayText_)
+            end(false);  // the caret after the text, as a line edit leaves it, not where the display put it
         showFieldText();
+    }
     QLineEdit::focusInEvent(event);
     focusedByPress_ = event->reason() == Qt::MouseFocusReason;
 }

@@ -7,8 +7,9 @@
 //   back the field's value. A click that gives the edit the focus selects its whole text, as
 //   entering it by the keys does, so that typing replaces the value (a 0 would otherwise keep
 //   the caret before it and a typed 7 become 70). The maximum length comes from a text field;
-//   calculated and read-only fields make the edit read-only. Colours follow
-//   SetEnterColors/SetExitColors (DataControl).
+//   calculated and read-only fields make the edit read-only. Unfocused, a number or a date too
+//   wide for the box shows as '#' marks (never cut), and a long text shows its beginning.
+//   Colours follow SetEnterColors/SetExitColors (DataControl).
 //   commit(): writes pending text now; false when refused.
 
 #include "platform/widgets/DataAware.h"
@@ -48,10 +49,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void showFieldText();
+    QString unfocusedText(const qx::Field& field) const;
     bool readOnlyFlag_ = false;
+    bool showsDisplayText_ = false; // the unfocused display text is shown (a new width may change it)
     bool focusedByPress_ = false;   // the focus came with a mouse press not yet delivered
     bool pressSelectedAll_ = false; // that press selected the text; its drag and release are its own
 };

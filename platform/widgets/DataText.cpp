@@ -1,5 +1,6 @@
 #include "platform/widgets/DataText.h"
 
+#include "platform/widgets/WholeOrMarks.h"
 #include "platform/widgets/WidgetColor.h"
 
 DataText::DataText(QWidget* parent) : QLabel(parent), DataAware(this)
@@ -33,7 +34,9 @@ QColor DataText::backgroundColor() const
 void DataText::refresh()
 {
     const qx::Field* f = boundField();
-    const QString shown = f ? f->displayText() : QString();
+    QString shown = f ? f->displayText() : QString();
+    if (f && ShowsWhole(f->dataType()) && maximumWidth() < QWIDGETSIZE_MAX)
+        shown = WholeOrMarks(shown, fontMetrics(), maximumWidth() - 2 * margin() - 2);
     if (shown == text())
         return;
     setText(shown);
@@ -44,7 +47,8 @@ void DataText::fitToText()
 {
     if (!autoSize_)
         return;
-    const QSize wanted(qMax(1, fontMetrics().horizontalAdvance(text()) + 2 * margin() + 2), sizeHint().height());
+    const int width = fontMetrics().horizontalAdvance(text()) + 2 * margin() + 2;
+    const QSize wanted(qBound(1, width, maximumWidth()), sizeHint().height());
     QRect g = geometry();
     if (alignment() & Qt::AlignRight)
         g.setLeft(g.right() + 1 - wanted.width());

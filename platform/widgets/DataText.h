@@ -1,6 +1,8 @@
 #pragma once
 // A data-aware text: the field's display text, never editable and never focused.
-//   setAutoSize(on)       the box fits its text; a right-aligned box keeps its right edge
+//   setAutoSize(on)       the box fits its text, up to its maximum width; a right-aligned box
+//                         keeps its right edge. A number or a date wider than the maximum width
+//                         shows as '#' marks, never cut and never over its neighbour.
 //   setTransparent(on)    transparent (what lies under it shows) or opaque in backgroundColor()
 //   setBackgroundColor(c) the colour shown while opaque (used by the flash)
 

@@ -311,6 +311,8 @@ DataText* TFormFill::AddText(int page, const QString& field, const QRect& box, D
     SetWidgetColor(*text, QPalette::WindowText, Qt::blue);
     text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     text->setGeometry(box);
+    if (box.width() > 0)
+        text->setMaximumWidth(box.width());  // grows with its value up to its box, never over the next
     text->setDataSource(source ? source : pg.Source);
     text->setDataField(field);
     return text;

@@ -8,6 +8,7 @@
 #include "platform/widgets/DataText.h"
 #include "platform/widgets/WidgetErrors.h"
 
+#include <QRegularExpression>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -160,6 +161,39 @@ TEST_F(DataControlsTest, ARightAlignedTextKeepsItsRightEdge)
     EXPECT_EQ(text.geometry().right(), 149);
     EXPECT_GT(text.width(), 50);
     EXPECT_TRUE(text.transparent());
+}
+
+// A number or a date too wide for its box shows as marks, never cut to some of its digits, while
+// unfocused; focused, the edit shows it to be mended; a long text shows its beginning.
+TEST_F(DataControlsTest, ANumberShowsWholeOrAsMarksAndALongTextFromItsStart)
+{
+    DataText total(&window);
+    total.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int room = QFontMetrics(total.font()).horizontalAdvance(QStringLiteral("2,469,134")) + 2;
+    total.setGeometry(100, 100, room, 16);
+    total.setMaximumWidth(room);
+    total.setDataSource(&source);
+    total.setDataField(QStringLiteral("dobro_mop"));
+    edit(1)->resize(QFontMetrics(edit(1)->font()).horizontalAdvance(QStringLiteral("1,234,567")) + 4 + 1, 20);
+    ds->edit();
+    ds->fieldByName("Valor_Mop").setAsString(QStringLiteral("1234567"));
+    EXPECT_EQ(edit(1)->text(), QStringLiteral("1,234,567"));  // exactly as wide as its room
+    EXPECT_EQ(total.text(), QStringLiteral("2,469,134"));
+    ds->fieldByName("Valor_Mop").setAsString(QStringLiteral("123456789"));
+    EXPECT_TRUE(edit(1)->text().contains(QRegularExpression(QStringLiteral("^#+$")))) << edit(1)->text().toStdString();
+    EXPECT_TRUE(total.text().contains(QRegularExpression(QStringLiteral("^#+$")))) << total.text().toStdString();
+    EXPECT_EQ(total.geometry().right(), 100 + room - 1);  // not grown over its neighbour
+    EXPECT_LE(total.width(), room);
+    edit(1)->setFocus();
+    EXPECT_EQ(edit(1)->text(), QStringLiteral("123456789"));
+    other->setFocus();
+    edit(1)->resize(200, 20);
+    EXPECT_EQ(edit(1)->text(), QStringLiteral("123,456,789"));
+
+    edit(0)->resize(20, 20);
+    ds->fieldByName("Nome").setAsString(QStringLiteral("Sociedade"));
+    EXPECT_EQ(edit(0)->text(), QStringLiteral("Sociedade"));
+    EXPECT_EQ(edit(0)->cursorPosition(), 0);
 }
 
 TEST_F(DataControlsTest, CheckBoxShowsNullAsPartlyCheckedAndWritesAtOnce)

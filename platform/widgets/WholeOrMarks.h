@@ -1,0 +1,16 @@
+#pragma once
+// A number or a date shows whole or not at all: a value wider than the room its control has is
+// replaced by a run of '#' as wide as that room (as a spreadsheet shows a number its column cannot
+// hold), never cut to its last or first digits. Texts may scroll or be cut instead.
+
+#include "platform/data/FieldDef.h"
+
+#include <QString>
+
+class QFontMetrics;
+
+// True for the field types whose values must show whole: amounts, whole numbers, dates.
+bool ShowsWhole(qx::FieldType type);
+
+// `text` where it fits `room` pixels in `metrics`, else the marks that fill the room.
+QString WholeOrMarks(const QString& text, const QFontMetrics& metrics, int room);
