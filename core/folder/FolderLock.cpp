@@ -1,6 +1,7 @@
 #include "core/folder/FolderLock.h"
 
 #include "core/util/SystemInfo.h"
+#include "platform/data/WriteAll.h"
 
 #include <QFile>
 #include <QList>
@@ -162,23 +163,6 @@ bool nobodyCanSave(const QString& folder, int error)
     return (error == EACCES || error == EPERM) && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0;
 }
 
-// Writes the whole text; the system's error number, or 0.
-int writeAll(int fd, const QByteArray& text)
-{
-    const char* data = text.constData();
-    qsizetype left = text.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, std::size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n < 0 ? errno : ENOSPC;
-        data += n;
-        left -= n;
-    }
-    return 0;
-}
-
 }  // namespace
 
 FolderLock::Attempt FolderLock::take(const QString& folder)
@@ -189,7 +173,7 @@ FolderLock::Attempt FolderLock::take(const QString& folder)
     for (int round = 0; round < 2; ++round) {
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd >= 0) {
-            int error = writeAll(fd, lockText());
+            int error = qx::WriteAll(fd, lockText());
             if (::close(fd) != 0 && error == 0)
                 error = errno;
             if (error != 0) {

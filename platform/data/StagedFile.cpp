@@ -1,6 +1,7 @@
 #include "StagedFile.h"
 
 #include "DataPacket.h"
+#include "WriteAll.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -38,24 +39,6 @@ mode_t permissionsFor(const QByteArray& path)
     return 0666 & ~mask;
 }
 
-bool writeAll(int fd, const QByteArray& bytes, int* error)
-{
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, std::size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            *error = n < 0 ? errno : ENOSPC;
-            return false;
-        }
-        data += n;
-        left -= n;
-    }
-    return true;
-}
-
 }  // namespace
 
 QString StagedFile::placeFault(const QString& path)
@@ -81,7 +64,7 @@ StagedFile::StagedFile(const QString& path, const QByteArray& bytes)
     if (fd < 0)
         fail(path, systemReason(errno));
     int error = 0;
-    const bool written = ::fchmod(fd, permissionsFor(target)) == 0 && writeAll(fd, bytes, &error)
+    const bool written = ::fchmod(fd, permissionsFor(target)) == 0 && (error = WriteAll(fd, bytes)) == 0
         && (::fsync(fd) == 0 || (error = errno, false));
     if (!written && error == 0)
         error = errno;
