@@ -5,6 +5,23 @@
 
 namespace qx::report {
 
+namespace {
+
+// A printed number or date: digits with separators, signs, parentheses, blanks, '%', '/'.
+bool IsNumberText(const QString& text)
+{
+    bool digit = false;
+    for (const QChar c : text) {
+        if (c.isDigit())
+            digit = true;
+        else if (!QStringView(u" ,.-+()%/*").contains(c))
+            return false;
+    }
+    return digit;
+}
+
+}  // namespace
+
 QFont PrintFont(const ReportFont& f)
 {
     QFont font(f.family);
@@ -19,18 +36,6 @@ QFont PrintFont(const ReportFont& f)
 double PrintedWidth(const QString& text, const ReportFont& font)
 {
     return QFontMetricsF(PrintFont(font)).horizontalAdvance(text);
-}
-
-bool IsNumberText(const QString& text)
-{
-    bool digit = false;
-    for (const QChar c : text) {
-        if (c.isDigit())
-            digit = true;
-        else if (!QStringView(u" ,.-+()%/*").contains(c))
-            return false;
-    }
-    return digit;
 }
 
 FittedText FitText(const QString& text, const ReportFont& font, double widthPx)

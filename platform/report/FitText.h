@@ -28,9 +28,6 @@ struct FittedText {
     ReportFont font;
 };
 
-// True for a printed number or date: digits with separators, signs, parentheses, blanks, '%', '/'.
-bool IsNumberText(const QString& text);
-
 // `text` in `font` fitted to a box `widthPx` report pixels wide (nothing changes for a box
 // without width). A font already below the floor keeps its size.
 FittedText FitText(const QString& text, const ReportFont& font, double widthPx);

@@ -56,18 +56,24 @@ QString DataEdit::unfocusedText(const qx::Field& field) const
     return WholeOrMarks(display, fontMetrics(), room);
 }
 
+// A new width or font may let a number show whole, or no longer.
+void DataEdit::measureDisplayTextAgain()
+{
+    if (showsDisplayText_ && !hasFocus() && !pendingInput())
+        showFieldText();
+}
+
 void DataEdit::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
-    if (showsDisplayText_ && !hasFocus() && !pendingInput())
-        showFieldText();
+    measureDisplayTextAgain();
 }
 
 void DataEdit::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange && showsDisplayText_ && !hasFocus() && !pendingInput())
-        showFieldText();
+    if (event->type() == QEvent::FontChange)
+        measureDisplayTextAgain();
 }
 
 void DataEdit::refresh()

@@ -55,6 +55,7 @@ protected:
 private:
     void showFieldText();
     QString unfocusedText(const qx::Field& field) const;
+    void measureDisplayTextAgain();
     bool readOnlyFlag_ = false;
     bool showsDisplayText_ = false; // the unfocused display text is shown (a new width may change it)
     bool focusedByPress_ = false;   // the focus came with a mouse press not yet delivered

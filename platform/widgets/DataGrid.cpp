@@ -53,21 +53,6 @@ public:
         text.state &= ~QStyle::State_HasFocus;
         style->drawControl(QStyle::CE_ItemViewItem, &text, painter, widget);
     }
-protected:
-    // A number or a date too wide for its cell shows as marks, not elided to its first digits.
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (!showsWhole(index.column()))
-            return;
-        const QWidget* widget = option->widget;
-        QStyle* style = widget ? widget->style() : QApplication::style();
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-        const int room = option->rect.width() - 2 * margin - (hasEllipsis(index.column()) ? DataGrid::kEllipsisWidth : 0);
-        option->text = WholeOrMarks(option->text, option->fontMetrics, room);
-    }
-
-public:
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::updateEditorGeometry(editor, option, index);
@@ -76,6 +61,20 @@ public:
     }
 
 protected:
+    // A number or a date too wide for its cell shows as marks, not elided to its first digits.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const qx::Field* f = grid_->gridModel()->columnField(index.column());
+        if (!f || !ShowsWhole(f->dataType()))
+            return;
+        const QWidget* widget = option->widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const int room = option->rect.width() - 2 * margin - (hasEllipsis(index.column()) ? DataGrid::kEllipsisWidth : 0);
+        option->text = WholeOrMarks(option->text, option->fontMetrics, room);
+    }
+
     bool eventFilter(QObject* object, QEvent* event) override
     {
         auto* edit = qobject_cast<DataEdit*>(object);
@@ -107,15 +106,6 @@ protected:
     }
 
 private:
-    bool showsWhole(int column) const
-    {
-        const auto& columns = grid_->gridModel()->columns();
-        const DataSource* source = grid_->dataSource();
-        if (column < 0 || column >= int(columns.size()) || !source || !source->dataSet())
-            return false;
-        const qx::Field* f = source->dataSet()->findField(columns[std::size_t(column)].fieldName);
-        return f && ShowsWhole(f->dataType());
-    }
     bool hasEllipsis(int column) const
     {
         const auto& columns = grid_->gridModel()->columns();

@@ -6,9 +6,9 @@
 //   Controls are added with AddEdit/AddText/AddCheckBox/AddDateButton/AddAutoCalcButton in tab
 //   order. Shown modally with ShowModal() (no QDialog: Esc and Enter keep their walk meaning);
 //   NextFormCode tells the main window which form to open next.
-//   Protocols: the key walk (Enter and Down forward, Up back, along the active page's boxes only,
-//   stopping at a page's first and last box), enter and exit colours, the page change (post; refused while the page stays in edit or
-//   insert), the close (every page posted), the jumps, the print (up to the print dialog), the
+//   Protocols: the key walk (Enter and Down forward, Up back, along the active page's boxes
+//   only, stopping at a page's first and last box), enter and exit colours, the page change
+//   (post; refused while the page stays in edit or insert), the close (every page posted), the jumps, the print (up to the print dialog), the
 //   alert click with the flash, date and auto-calc buttons.
 //   Pages are brought up to date on show, on activation, on page change and on return from a
 //   dialog, never while painting. Every handler runs under the last-resort catch.
