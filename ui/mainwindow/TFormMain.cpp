@@ -4,7 +4,6 @@
 #include "core/check/StoredText.h"
 #include "core/msgdlg/MonitorFit.h"
 #include "core/util/Clock.h"
-#include "core/util/FreeMemory.h"
 #include "core/util/PlainMessage.h"
 #include "core/util/Registry.h"
 #include "platform/widgets/DataSource.h"
@@ -311,7 +310,7 @@ int TFormMain::SectorId() const
 
 // ---- folder commands ----
 
-bool TFormMain::SaveAndCloseForOpen()
+bool TFormMain::SaveAndCloseFolder()
 {
     const QString folder = dm_->CurrentFormFolder;
     // A save that failed keeps the folder open: closing now would discard what could not be
@@ -319,18 +318,13 @@ bool TFormMain::SaveAndCloseForOpen()
     // goes on.
     if (dm_->ProcessFormFolder(folder, ffSaveAll) == TFolderResult::frFailed)
         return false;
-    const bool closed = dm_->ProcessFormFolder(folder, ffClose) == TFolderResult::frDone;
-    if (closed)
-        ReleaseFolderMemory();
-    ActionSetEditModeExecute();
-    return closed;
-}
-
-void TFormMain::ReleaseFolderMemory()
-{
+    // The editors let go of their pictures first, so that the close gives their memory back to
+    // the system with the folder's.
     for (const auto& [name, editor] : Editors)
         editor->ReleaseShownPictures();
-    ReturnFreeMemoryToSystem();
+    const bool closed = dm_->ProcessFormFolder(folder, ffClose) == TFolderResult::frDone;
+    ActionSetEditModeExecute();
+    return closed;
 }
 
 void TFormMain::ActionSelectFolderExecute()
@@ -340,7 +334,7 @@ void TFormMain::ActionSelectFolderExecute()
     QString startFolder;
     if (!dm_->CurrentFormFolder.isEmpty()) {
         startFolder = dm_->CurrentFormFolder;
-        if (!SaveAndCloseForOpen())
+        if (!SaveAndCloseFolder())
             return;
     } else {
         startFolder = OpenStartFolder(QString(), ReadRegString(QString(), QStringLiteral("DefaultFormFolder")),
@@ -401,7 +395,7 @@ void TFormMain::OpenFormFolder21Click()
 {
     if (!dm_)
         return;
-    if (!dm_->CurrentFormFolder.isEmpty() && !SaveAndCloseForOpen())
+    if (!dm_->CurrentFormFolder.isEmpty() && !SaveAndCloseFolder())
         return;
     if (!FormSelectFolder || FormSelectFolder->exec() != QDialog::Accepted || FormSelectFolder->SelectedFolder.isEmpty())
         return;
@@ -419,13 +413,7 @@ void TFormMain::ActionSaveAndCloseAllExecute()
 {
     if (!dm_ || dm_->CurrentFormFolder.isEmpty())
         return;
-    const QString folder = dm_->CurrentFormFolder;
-    if (dm_->ProcessFormFolder(folder, ffSaveAll) == TFolderResult::frFailed)
-        return;  // the folder stays open with what could not be written
-    if (dm_->ProcessFormFolder(folder, ffClose) == TFolderResult::frDone) {
-        ReleaseFolderMemory();
-        ActionSetEditModeExecute();
-    }
+    SaveAndCloseFolder();
 }
 
 void TFormMain::ActionQuitExecute() { close(); }

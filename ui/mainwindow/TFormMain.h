@@ -122,9 +122,8 @@ private:
     void BuildHeadingBand(QWidget* central);  // MainWindowBand.cpp
     void ApplyIconSet(const ImageList24x24& images);
     // Saves and closes the open folder before another is opened; false when it stays open.
-    bool SaveAndCloseForOpen();
-    // After a folder closed: the editors' pictures and the freed memory go back to the system.
-    void ReleaseFolderMemory();
+    // Saves and closes the open folder, the editors' pictures let go; false when it stays open.
+    bool SaveAndCloseFolder();
     void LogVersionChange();
     void CheckSector();
     int SectorId() const;
