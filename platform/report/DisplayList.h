@@ -18,6 +18,8 @@ struct DisplayText {
     TextAlignment alignment = TextAlignment::Left;
     bool dataText = false;  // from a data text (else a label)
     QString field;          // a data text's field name
+    QString value;          // the text before it was fitted: what the box holds
+    bool marks = false;     // a number or a date too wide for its box, printed as a row of '#'
     // Where the text is anchored: the box's left edge for left-aligned text, its right edge for
     // right-aligned text, its middle for centred text; y is the box's top.
     QPointF anchor() const;

@@ -5,23 +5,6 @@
 
 namespace qx::report {
 
-namespace {
-
-// A printed number or date: digits with separators, signs, parentheses, blanks, '%', '/'.
-bool IsNumberText(const QString& text)
-{
-    bool digit = false;
-    for (const QChar c : text) {
-        if (c.isDigit())
-            digit = true;
-        else if (!QStringView(u" ,.-+()%/*").contains(c))
-            return false;
-    }
-    return digit;
-}
-
-}  // namespace
-
 QFont PrintFont(const ReportFont& f)
 {
     QFont font(f.family);
@@ -38,7 +21,7 @@ double PrintedWidth(const QString& text, const ReportFont& font)
     return QFontMetricsF(PrintFont(font)).horizontalAdvance(text);
 }
 
-FittedText FitText(const QString& text, const ReportFont& font, double widthPx)
+FittedText FitText(const QString& text, const ReportFont& font, double widthPx, Overflow overflow)
 {
     // A hair of tolerance: a text measured exactly as wide as its box fits.
     const double room = widthPx + 1e-6;
@@ -55,13 +38,13 @@ FittedText FitText(const QString& text, const ReportFont& font, double widthPx)
     const QFontMetricsF metrics(PrintFont(out.font));
     // A number cut to its first digits would print a wrong amount: it prints as marks instead.
     // Only its trailing blank (the display pattern's) may go.
-    if (IsNumberText(text)) {
+    if (overflow == Overflow::Marks) {
         qsizetype end = text.size();
         while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
             --end;
-        out.text = metrics.horizontalAdvance(text.left(end)) <= room
-                       ? text.left(end)
-                       : QString(qMax(1, int(room / metrics.horizontalAdvance(QLatin1Char('#')))), QLatin1Char('#'));
+        out.marks = metrics.horizontalAdvance(text.left(end)) > room;
+        out.text = out.marks ? QString(qMax(1, int(room / metrics.horizontalAdvance(QLatin1Char('#')))), QLatin1Char('#'))
+                             : text.left(end);
         return out;
     }
     // Whole characters only (a base letter keeps its marks, a surrogate pair stays together).

@@ -12,12 +12,14 @@ namespace {
 
 double toMm(double reportPixels) { return reportPixels * kMmPerReportPixel; }
 
-// A text shrunk, or at last cut, to the width of its item.
-DisplayText fitted(DisplayText t, double widthPx)
+// A text shrunk, or at last cut or marked, to the width of its item.
+DisplayText fitted(DisplayText t, double widthPx, Overflow overflow)
 {
-    FittedText f = FitText(t.text, t.font, widthPx);
+    FittedText f = FitText(t.text, t.font, widthPx, overflow);
+    t.value = std::move(t.text);
     t.text = std::move(f.text);
     t.font = f.font;
+    t.marks = f.marks;
     return t;
 }
 
@@ -71,9 +73,10 @@ private:
                 DisplayText t{d->name, d->fieldText(), box, d->font, d->alignment, true, d->dataField};
                 if (d->onPrint)
                     d->onPrint(*d, t.text, t.font);
-                list_.texts.push_back(fitted(std::move(t), item.width));
+                list_.texts.push_back(fitted(std::move(t), item.width, d->overflow()));
             } else if (auto* l = dynamic_cast<ReportLabel*>(&item)) {
-                list_.texts.push_back(fitted(DisplayText{l->name, l->caption, box, l->font, l->alignment, false, {}}, item.width));
+                list_.texts.push_back(
+                    fitted(DisplayText{l->name, l->caption, box, l->font, l->alignment, false, {}}, item.width, l->overflow));
             } else if (auto* s = dynamic_cast<ReportShape*>(&item)) {
                 list_.shapes.push_back(DisplayShape{s->name, s->kind, box, toMm(s->penWidth)});
             } else if (auto* p = dynamic_cast<ReportPicture*>(&item)) {

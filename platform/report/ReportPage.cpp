@@ -21,6 +21,26 @@ QString ReportDataText::fieldText() const
     return field->displayText();
 }
 
+Overflow ReportDataText::overflow() const
+{
+    const Field* field = this->field();
+    if (!field)
+        return Overflow::Cut;
+    switch (field->dataType()) {
+    case FieldType::String:
+    case FieldType::Boolean:
+        return Overflow::Cut;
+    case FieldType::Integer:
+    case FieldType::LargeInt:
+    case FieldType::Currency:
+    case FieldType::Date:
+    case FieldType::DateTime:
+    case FieldType::AutoInc:
+        return Overflow::Marks;
+    }
+    return Overflow::Cut;
+}
+
 ReportItem* ReportBand::findChild(const QString& itemName) const
 {
     for (const auto& item : items_)

@@ -10,15 +10,17 @@
 //                   disabled band is left out, the bands chained after it still print); owns its
 //                   items, in child order (childIndex). Event: beforePrint (may skip the band).
 //   ReportItem      left/top/width/height in report pixels relative to the band; name; enabled.
-//     ReportLabel     fixed caption.
+//     ReportLabel     fixed caption; what it does when too wide for its box (`overflow`).
 //     ReportDataText  dataset + field given while the program runs; prints the field's display
 //                     text (so an overflowed sum shows its asterisks), "X" for a True Boolean,
-//                     nothing without a dataset or field. Event: onPrint (may replace text/font).
+//                     nothing without a dataset or field; too wide for its box, it is cut or
+//                     printed as marks by its field's type. Event: onPrint (may replace text/font).
 //     ReportShape     rectangle, horizontal or vertical line (drawn through the box's middle).
 //     ReportPicture   an image stretched over its box.
 //   LayoutPage(page)          -> DisplayList in millimetres on the paper (ReportOutput.h), every
 //                                text fitted to its item's width: shrunk down to 6 points, then
-//                                cut after its last whole character (FitText.h)
+//                                cut after its last whole character, or a number or a date
+//                                printed as a row of '#' (FitText.h)
 //   PaintDisplayList(list, painter, dotsPerMm) draws it; PrintToPdf / PrintToPrinter /
 //   RenderToImage put a page on a device: full page, no device margins, never scaled.
 // One print is one sheet: bands that do not fit above the page's bottom are left out (the first
@@ -44,6 +46,9 @@ inline constexpr double kMmPerReportPixel = 25.4 / kReportPixelsPerInch;
 enum class PaperSize { A4, A3 };
 enum class Orientation { Portrait, Landscape };
 enum class TextAlignment { Left, Center, Right };
+// What a text still too wide for its box at the smallest font prints: a text loses its end; a
+// number or a date prints as a row of '#' across its box, never as a wrong amount.
+enum class Overflow { Cut, Marks };
 
 struct ReportFont {
     QString family = QStringLiteral("Liberation Mono");
@@ -72,6 +77,7 @@ public:
     QString caption;
     ReportFont font;
     TextAlignment alignment = TextAlignment::Left;
+    Overflow overflow = Overflow::Cut;  // Marks for a label that shows a number (a sum)
 };
 
 class ReportDataText : public ReportItem {
@@ -89,6 +95,8 @@ public:
     const Field* field() const;
     // The field's text for printing (before onPrint): see the summary above.
     QString fieldText() const;
+    // By the bound field's type: Marks for numbers and dates, Cut for texts (and without a field).
+    Overflow overflow() const;
 };
 
 class ReportShape : public ReportItem {

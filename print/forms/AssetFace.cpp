@@ -96,6 +96,7 @@ void AssetFace::build(TdmMain& dm, const AssetFaceSpec& spec)
             PlaceItem(l, px);
             l.font = font;
             l.alignment = TextAlignmentOf(box.align);
+            l.overflow = Overflow::Marks;  // a sum or a page number: whole or not at all
             if (box.field.startsWith(u"QRLabel_P") && box.field.size() == 11)
                 carriedLabels_.push_back(&l);
             else if (box.field.startsWith(u"QRLabel_S"))

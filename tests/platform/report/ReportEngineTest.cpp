@@ -237,19 +237,20 @@ TEST(ReportFit, TextsShrinkToTheirBoxThenAreCutAtTheFloor)
         QString text;
         int px;
         double width;
+        Overflow overflow;
         QString printed;
         int printedPx;
     };
     const Case cases[] = {
-        {QStringLiteral("1,234,567 "), 11, 66.0, QStringLiteral("1,234,567 "), 11},  // exactly as wide
-        {QStringLiteral("1,234,567 "), 11, 65.9, QStringLiteral("1,234,567 "), 10},
-        {QStringLiteral("1,234,567 "), 11, 48.0, QStringLiteral("1,234,567 "), 8},
-        {QStringLiteral("1,234,567 "), 11, 47.9, QStringLiteral("1,234,567"), 8},
-        {QStringLiteral("1,234,567 "), 11, 47.9 - 4.8, QStringLiteral("########"), 8},  // never a wrong amount
-        {QStringLiteral("Sociedade Ltd."), 6, 18.0, QStringLiteral("Socie"), 6},  // below the floor: cut only
+        {QStringLiteral("1,234,567 "), 11, 66.0, Overflow::Marks, QStringLiteral("1,234,567 "), 11},  // exactly as wide
+        {QStringLiteral("1,234,567 "), 11, 65.9, Overflow::Marks, QStringLiteral("1,234,567 "), 10},
+        {QStringLiteral("1,234,567 "), 11, 48.0, Overflow::Marks, QStringLiteral("1,234,567 "), 8},
+        {QStringLiteral("1,234,567 "), 11, 47.9, Overflow::Marks, QStringLiteral("1,234,567"), 8},
+        {QStringLiteral("1,234,567 "), 11, 47.9 - 4.8, Overflow::Marks, QStringLiteral("########"), 8},  // never a wrong amount
+        {QStringLiteral("Sociedade Ltd."), 6, 18.0, Overflow::Cut, QStringLiteral("Socie"), 6},  // below the floor: cut only
     };
     for (const Case& c : cases) {
-        const FittedText f = FitText(c.text, ReportFont{mono, c.px, false}, c.width);
+        const FittedText f = FitText(c.text, ReportFont{mono, c.px, false}, c.width, c.overflow);
         EXPECT_EQ(f.text, c.printed) << c.text.toStdString() << " in " << c.width;
         EXPECT_EQ(f.font.pixelHeight, c.printedPx) << c.text.toStdString() << " in " << c.width;
         EXPECT_LE(PrintedWidth(f.text, f.font), c.width + 1e-6);
@@ -281,6 +282,54 @@ TEST(ReportFit, TextsShrinkToTheirBoxThenAreCutAtTheFloor)
         EXPECT_LE(w.xMax, t->box.right() + 0.05);
     }
     EXPECT_EQ(words.join(QLatin1Char(' ')), t->text.trimmed());
+}
+
+// Too wide at the floor, a value is cut or printed as marks by its field's type, whatever its
+// characters: a description of digits and punctuation loses its end, a date (with its '/') or a
+// number in a text that looks like words never prints a part of itself.
+TEST(ReportFit, TheFieldsTypeChoosesCutOrMarks)
+{
+    qx::ClientDataSet ds{QStringLiteral("cdsFit")};
+    qx::FieldDef desc = def("Desc", qx::FieldType::String);
+    desc.size = 150;
+    ds.setFieldDefs({desc, def("Dia", qx::FieldType::Date, "dd/mm/yyyy"), def("Ano", qx::FieldType::Integer),
+                     def("Valor", qx::FieldType::Currency, R"x(,0" ";"(",0")";"--- ")x")});
+    ds.fieldByName(u"Ano").onGetText = [](qx::Field&, QString& text, bool) { text = QStringLiteral("Ano 2024"); };
+    ds.createDataSet();
+    ds.append();
+    ds.fieldByName(u"Desc").setAsString(QStringLiteral("2023/24 (1-12) 15.3%, 7/8 2023/24 (1-12) 15.3%, 7/8"));
+    ds.fieldByName(u"Dia").setAsDate(QDate(2099, 12, 28));
+    ds.fieldByName(u"Ano").setAsInteger(2024);
+    ds.fieldByName(u"Valor").setAsCurrency(qx::Currency::fromUnits(1000000000));
+    ds.post();
+
+    ReportPage page;
+    ReportBand& band = page.addBand(ReportBand::Kind::Title, QStringLiteral("T"));
+    band.height = 96;
+    const struct {
+        const char* field;
+        QString printed;
+    } cases[] = {
+        {"Desc", QStringLiteral("2023/24")},  // seven characters of 4.8 pixels in 36
+        {"Dia", QStringLiteral("#######")},
+        {"Ano", QStringLiteral("#######")},
+        {"Valor", QStringLiteral("#######")},
+    };
+    double top = 0;
+    for (const auto& c : cases) {
+        ReportDataText& t = dataText(band, c.field, 0, top, c.field, &ds);
+        t.width = 36;
+        t.font = ReportFont{QStringLiteral("Liberation Mono"), 11, false};
+        top += 16;
+    }
+    const DisplayList list = LayoutPage(page);
+    for (const auto& c : cases) {
+        const DisplayText* t = list.findText(QLatin1String(c.field));
+        ASSERT_TRUE(t) << c.field;
+        EXPECT_EQ(t->text, c.printed) << c.field;
+        EXPECT_EQ(t->marks, c.printed.startsWith(u'#')) << c.field;
+        EXPECT_EQ(t->value, ds.fieldByName(QLatin1String(c.field)).displayText()) << c.field;
+    }
 }
 
 TEST(ReportPdf, ACancelledPageWritesNoFile)

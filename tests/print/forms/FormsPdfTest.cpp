@@ -124,6 +124,34 @@ TEST_F(FormsPdfTest, EveryValueLandsOnItsBoxAndOffsetsMoveItAll)
     }
 }
 
+// A line description of 150 characters made of digits and punctuation is a text: on paper it is
+// cut after its last whole character, on the A4 page and on the A3 sheet, never a row of '#'.
+TEST_F(FormsPdfTest, ADescriptionOfDigitsIsCutNotMarked)
+{
+    ASSERT_TRUE(bound);
+    QString description;
+    while (description.size() < 150)
+        description += QStringLiteral("2023/24 (1-12) 15.3%, 7/8 ");
+    description.truncate(150);
+    PostField(dm->cdsM1P2, "R14_Desc", description);
+    for (const auto& [form, pageName] : {std::pair{"FormRpt_M1_A4", "QuickRepP2"}, std::pair{"FormRpt_M1", "QuickRepP2P3"}}) {
+        SCOPED_TRACE(form);
+        DisplayList list;
+        const PdfPage pdf = printed(page(form, pageName), QStringLiteral("desc.pdf"), &list);
+        ASSERT_TRUE(pdf.ok);
+        const auto t = std::find_if(list.texts.begin(), list.texts.end(), [](const DisplayText& d) { return d.field == u"R14_Desc"; });
+        ASSERT_NE(t, list.texts.end());
+        QStringList words;
+        for (const PdfWord& w : pdf.words)
+            if (t->box.contains(QPointF((w.xMin + w.xMax) / 2, (w.yMin + w.yMax) / 2)))
+                words << w.text;
+        const QString onPaper = words.join(u' ');
+        EXPECT_GT(onPaper.size(), 60);
+        EXPECT_TRUE(description.startsWith(onPaper)) << qPrintable(onPaper);
+        EXPECT_FALSE(t->marks);
+    }
+}
+
 namespace {
 
 // Every input of every single page at its widest value (the amounts of M/4's front at its seven
