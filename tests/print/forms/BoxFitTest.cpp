@@ -1,5 +1,6 @@
 // Room for every value: every page table against the widest value of each box, on screen and on
 // paper, in the program's fonts; and the rule itself against boxes made too narrow.
+#include "platform/data/FieldDef.h"
 #include "platform/layout/BoxFit.h"
 #include "print/forms/WidestValues.h"
 
@@ -55,6 +56,10 @@ TEST(BoxFit, TheWidestValuesOfTheFields)
     }
     qx::PageLayout m1p1 = qx::pageLayout(QStringLiteral("M1P1"));
     EXPECT_EQ(WidestOfBox(m1p1, boxOf(m1p1, "Distico_Comercial")).paper->characters, 77);
+    // A whole number's bound is its widest value, wider than the four digits of a count.
+    qx::FieldDef bounded{QStringLiteral("Numero"), qx::FieldType::Integer};
+    bounded.maxValue = 99999;
+    EXPECT_EQ(WidestOfField(bounded, qx::kAmountDigits)->text, QStringLiteral("99999"));
 }
 
 // The check itself: each box made a little too narrow fails it where it shows; a long text
@@ -74,6 +79,8 @@ TEST(BoxFit, ABoxMadeTooNarrowFails)
         {"M1P3", "Data_Assi_Contrib", 1.0, {}, {"on paper \"2099       12      28\""}},
         {"M1P1", "Distico_Comercial", 3.0, {}, {"on paper 77 characters needs 369.4 px at 8 px"}},
         {"M1P1", "Distico_Comercial", 3.0, [](qx::Box& b) { b.cut = true; }, {}},
+        // A number never may be cut: a `cut` mark on its box changes nothing.
+        {"M1P1", "No_Contribuinte", 9.0, [](qx::Box& b) { b.cut = true; }, {"on paper \"99999999\"", "on screen \"99999999\""}},
         {"M3ABack", "QRLabel_S7B", 1.0, {}, {"on paper \"(999,999,999)\""}},
     };
     for (const Case& c : cases) {
