@@ -22,7 +22,7 @@ void setCaption(ReportLabel* label, const QString& text)
         label->caption = text;
 }
 
-// The page number and the page count of M/3A, taken from the list that has rows on this face.
+// The front's page number and page count, taken from the list that has rows on the front.
 void showPageNumbers(AssetFace& face, int page, qx::ClientDataSet& counted)
 {
     setCaption(face.Label(QStringLiteral("QRLabel_Pag_Num")), QString::number(page));
@@ -49,6 +49,4 @@ void TFormRpt_M3A::QuickRepP1BeforePrint(ReportPage& sender, bool& printReport)
 void TFormRpt_M3A::QuickRepP2BeforePrint(ReportPage& sender, bool& printReport)
 {
     printReport = StartFace(Back, sender, PagNum, &dm_.cdsM3AObs, PagNum);
-    // The back carries the page number too.
-    showPageNumbers(Back, PagNum, Back.HasRows() ? dm_.cdsM3AAba : dm_.cdsM3AAli);
 }
