@@ -18,6 +18,13 @@ constexpr double kHeadingMm = 2.9;
 constexpr double kTextMm = 2.5;
 constexpr double kMarkMm = 2.2;
 constexpr double kStripMaxMm = 50;
+// Room between a box and its outline: its value starts at the box's left edge and top and may
+// reach its right edge; a line of text ends a little above the box's bottom.
+constexpr double kRoomSideMm = 1.2;
+constexpr double kRoomTopMm = 1.2;
+constexpr double kRoomBottomMm = 0.6;
+// Two outlines closer than this share one line half way between them.
+constexpr double kOutlineGapMm = 0.6;
 
 QPointF scaleOf(const qx::PageLayout& page)
 {
@@ -43,6 +50,90 @@ QFont markFont(QPointF scale, qx::MarkKind kind)
         break;
     }
     return fontOf(scale, kTextMm, false);
+}
+
+// A box that holds a value (the others: buttons, which draw nothing, the calibration strokes and
+// the heading cells of a list grid, which are drawn as they are).
+bool holdsValue(const qx::Box& b)
+{
+    switch (b.kind) {
+    case qx::BoxKind::Edit:
+    case qx::BoxKind::DataText:
+    case qx::BoxKind::TickBox:
+    case qx::BoxKind::HeaderText:
+    case qx::BoxKind::SumLabel:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QRectF grown(const QRectF& b)
+{
+    return b.adjusted(-kRoomSideMm, -kRoomTopMm, kRoomSideMm, kRoomBottomMm);
+}
+
+enum class Side { Left, Top, Right, Bottom };
+
+// The side of box `b` that faces `n`: the one across which they lie apart; for a neighbour off a
+// corner the side of the wider gap.
+Side facing(const QRectF& b, const QRectF& n)
+{
+    const bool sameLine = n.top() < b.bottom() && b.top() < n.bottom();
+    const bool sameColumn = n.left() < b.right() && b.left() < n.right();
+    const double across = std::max(n.left() - b.right(), b.left() - n.right());
+    const double down = std::max(n.top() - b.bottom(), b.top() - n.bottom());
+    if (sameLine || (!sameColumn && across >= down))
+        return n.left() >= b.right() ? Side::Right : Side::Left;
+    return n.top() >= b.bottom() ? Side::Bottom : Side::Top;
+}
+
+// The middle between side `side` of `a` and the facing side of `n`.
+double midway(const QRectF& a, const QRectF& n, Side side)
+{
+    switch (side) {
+    case Side::Left: return (n.right() + a.left()) / 2;
+    case Side::Top: return (n.bottom() + a.top()) / 2;
+    case Side::Right: return (a.right() + n.left()) / 2;
+    case Side::Bottom: return (a.bottom() + n.top()) / 2;
+    }
+    return 0;
+}
+
+// Moves side `side` of `o` to `at` when that brings it inwards.
+void limit(QRectF& o, Side side, double at)
+{
+    switch (side) {
+    case Side::Left: o.setLeft(std::max(o.left(), at)); break;
+    case Side::Top: o.setTop(std::max(o.top(), at)); break;
+    case Side::Right: o.setRight(std::min(o.right(), at)); break;
+    case Side::Bottom: o.setBottom(std::min(o.bottom(), at)); break;
+    }
+}
+
+// The outline around value box `b`, in millimetres: the room on every side; two boxes whose
+// outlines would come too near share the line half way between them, and a text of the picture
+// keeps its half of the way to the box. `pixel`: one pixel of the picture, millimetres.
+QRectF outlineAround(const QRectF& b, const std::vector<QRectF>& boxes, const std::vector<QRectF>& texts, QPointF pixel)
+{
+    const QRectF own = grown(b);
+    QRectF o = own;
+    for (const QRectF& box : boxes) {
+        const QRectF other = grown(box);
+        if (box != b && own.adjusted(-kOutlineGapMm, -kOutlineGapMm, kOutlineGapMm, kOutlineGapMm).intersects(other)) {
+            const Side side = facing(b, box);
+            limit(o, side, midway(own, other, side));
+        }
+    }
+    for (const QRectF& ink : texts) {
+        // A text is drawn on a white ground a pixel wider than its ink.
+        const QRectF ground = ink.adjusted(-pixel.x(), -pixel.y(), pixel.x(), pixel.y());
+        if (o.intersects(ground)) {
+            const Side side = facing(b, ink);
+            limit(o, side, midway(b, ground, side));
+        }
+    }
+    return o;
 }
 
 class Drawing {
@@ -87,10 +178,12 @@ public:
 
     void boxes()
     {
-        for (const qx::Box& b : page_.boxes) {
-            if (b.kind == qx::BoxKind::DateButton || b.kind == qx::BoxKind::CalcButton)
+        const std::vector<QRectF> outlines = boxOutlinesMm(page_);
+        for (size_t i = 0; i < page_.boxes.size(); ++i) {
+            const qx::Box& b = page_.boxes[i];
+            if (outlines[i].isEmpty())
                 continue;
-            const QRect r = qx::editorRect(b.mm, scale_);
+            const QRect r = px(outlines[i]);
             const bool shown = b.kind == qx::BoxKind::DataText || b.kind == qx::BoxKind::HeaderText
                 || b.kind == qx::BoxKind::SumLabel;
             if (shown)
@@ -114,6 +207,12 @@ public:
 
 private:
     QPoint px(QPointF mm) const { return qx::editorPoint(mm, scale_); }
+    // An outline of boxOutlinesMm in the picture's pixels (it was rounded to them).
+    QRect px(const QRectF& mm) const
+    {
+        return QRectF(mm.x() * scale_.x(), mm.y() * scale_.y(), mm.width() * scale_.x(), mm.height() * scale_.y())
+            .toAlignedRect();
+    }
 
     QFont font(double mm, bool bold) const { return fontOf(scale_, mm, bold); }
 
@@ -139,6 +238,29 @@ QRectF markTextMm(const qx::PageLayout& page, const qx::Mark& mark)
     const QPointF at = qx::editorPoint(mark.mm, scale);
     const QRectF px = metrics.tightBoundingRect(mark.text).translated(at);
     return QRectF(px.x() / scale.x(), px.y() / scale.y(), px.width() / scale.x(), px.height() / scale.y());
+}
+
+std::vector<QRectF> boxOutlinesMm(const qx::PageLayout& page)
+{
+    const QPointF scale = scaleOf(page);
+    std::vector<QRectF> boxes, texts;
+    for (const qx::Box& b : page.boxes)
+        if (holdsValue(b))
+            boxes.push_back(b.mm);
+    for (const qx::Mark& m : page.marks)
+        texts.push_back(markTextMm(page, m));
+    std::vector<QRectF> out;
+    for (const qx::Box& b : page.boxes) {
+        if (b.kind == qx::BoxKind::DateButton || b.kind == qx::BoxKind::CalcButton) {
+            out.emplace_back();
+            continue;
+        }
+        // Drawn on whole pixels of the picture (two outlines that share a line round it alike).
+        const QPointF pixel(1 / scale.x(), 1 / scale.y());
+        const QRect px = qx::editorRect(holdsValue(b) ? outlineAround(b.mm, boxes, texts, pixel) : b.mm, scale);
+        out.emplace_back(px.x() / scale.x(), px.y() / scale.y(), px.width() / scale.x(), px.height() / scale.y());
+    }
+    return out;
 }
 
 QImage drawPagePicture(const qx::PageLayout& page)

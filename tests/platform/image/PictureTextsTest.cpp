@@ -44,13 +44,16 @@ QStringList textFaults(const qx::PageLayout& page)
     std::vector<QRectF> ink;
     for (const qx::Mark& m : page.marks)
         ink.push_back(markTextMm(page, m));
+    const std::vector<QRectF> outlines = boxOutlinesMm(page);
     for (size_t i = 0; i < page.marks.size(); ++i) {
         const qx::Mark& m = page.marks[i];
         if (!paper.contains(ink[i]))
             faults << described(m) + QStringLiteral(": off the paper");
-        for (const qx::Box& b : page.boxes)
-            if (b.kind != qx::BoxKind::Column && ink[i].intersects(b.mm))
+        for (size_t k = 0; k < page.boxes.size(); ++k) {
+            const qx::Box& b = page.boxes[k];
+            if (b.kind != qx::BoxKind::Column && ink[i].intersects(b.mm.united(outlines[k]).adjusted(0.01, 0.01, -0.01, -0.01)))
                 faults << described(m) + QStringLiteral(": on the box of line %1 (%2)").arg(b.row).arg(b.field);
+        }
         if (isStrip(page) && ink[i].right() > cellsEnd(page, m))
             faults << described(m) + QStringLiteral(": beyond its heading cell");
         for (size_t j = i + 1; j < page.marks.size(); ++j)

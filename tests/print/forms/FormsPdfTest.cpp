@@ -156,7 +156,7 @@ namespace {
 
 // Every input of every single page at its widest value (the amounts of M/4's front at its seven
 // digits), the sums computed from them past the bound.
-class WidestValuesPdfTest : public FormsFixture {
+class WidestValuesPdfTest : public FormsPdfTest {
 protected:
     void FillFolder() override
     {
@@ -204,4 +204,113 @@ TEST_F(WidestValuesPdfTest, EveryValueStaysInItsBoxOnTheSheet)
             EXPECT_GT(PrintedWidth(t.text + QLatin1Char('W'), t.font) * kMmPerReportPixel, t.box.width());
         }
     EXPECT_EQ(cut, 12);
+}
+
+namespace {
+
+// The page picture as printed under the values: its light areas, each one enclosed by dark lines
+// (or by the picture's edge), numbered.
+class PictureAreas {
+public:
+    PictureAreas(const QImage& image, const QRectF& placedMm) : image_(image), placed_(placedMm)
+    {
+        area_.assign(size_t(image.width()) * image.height(), -1);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (area(x, y) == -1 && !dark(x, y))
+                    fill(x, y, int(bounds_.size()));
+    }
+    // The pixels of a rectangle on the paper, millimetres.
+    QRect pixels(const QRectF& mm) const
+    {
+        const double sx = image_.width() / placed_.width(), sy = image_.height() / placed_.height();
+        return QRect(QPoint(int(std::floor((mm.left() - placed_.left()) * sx)), int(std::floor((mm.top() - placed_.top()) * sy))),
+                     QPoint(int(std::ceil((mm.right() - placed_.left()) * sx)) - 1, int(std::ceil((mm.bottom() - placed_.top()) * sy)) - 1));
+    }
+    // The one light area that holds every pixel of `mm`, or -1 (a line or another area in it).
+    int areaHolding(const QRectF& mm) const
+    {
+        const QRect r = pixels(mm);
+        const int first = area(r.left(), r.top());
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (area(x, y) != first)
+                    return -1;
+        return first;
+    }
+    // An area's extent on the paper, millimetres; a box's inside is closed on every side.
+    QRectF extentMm(int a) const
+    {
+        const QRect& r = bounds_[size_t(a)];
+        const double mx = placed_.width() / image_.width(), my = placed_.height() / image_.height();
+        return QRectF(placed_.left() + r.left() * mx, placed_.top() + r.top() * my, (r.width()) * mx, r.height() * my);
+    }
+    bool closed(int a) const { return !touchesEdge_[size_t(a)]; }
+
+private:
+    bool dark(int x, int y) const { return qGray(image_.pixel(x, y)) < 160; }
+    int area(int x, int y) const
+    {
+        return x < 0 || y < 0 || x >= image_.width() || y >= image_.height() ? -2 : area_[size_t(y) * image_.width() + x];
+    }
+    void fill(int x0, int y0, int a)
+    {
+        QRect bounds(x0, y0, 1, 1);
+        bool edge = false;
+        std::vector<QPoint> todo{{x0, y0}};
+        area_[size_t(y0) * image_.width() + x0] = a;
+        while (!todo.empty()) {
+            const QPoint p = todo.back();
+            todo.pop_back();
+            bounds |= QRect(p, QSize(1, 1));
+            for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                const QPoint n = p + d;
+                if (area(n.x(), n.y()) == -2) {
+                    edge = true;
+                } else if (area(n.x(), n.y()) == -1 && !dark(n.x(), n.y())) {
+                    area_[size_t(n.y()) * image_.width() + n.x()] = a;
+                    todo.push_back(n);
+                }
+            }
+        }
+        bounds_.push_back(bounds);
+        touchesEdge_.push_back(edge);
+    }
+
+    const QImage& image_;
+    QRectF placed_;
+    std::vector<int> area_;
+    std::vector<QRect> bounds_;
+    std::vector<bool> touchesEdge_;
+};
+
+}  // namespace
+
+// M/1 on plain A4 prints its page picture under the values: every printed word lies inside the
+// outline of a box on that picture, at least half a millimetre from each of its lines. The
+// lines are read from the printed picture, the words from the PDF.
+TEST_F(WidestValuesPdfTest, OnTheA4PagesEveryValueSitsInsideItsPrintedBox)
+{
+    ASSERT_TRUE(bound);
+    constexpr double kRoomMm = 0.5;
+    constexpr double kBoxHeightMm = 10;  // a box's inside, not the page around the boxes
+    for (const char* pageName : {"QuickRepP1", "QuickRepP2", "QuickRepP3"}) {
+        SCOPED_TRACE(pageName);
+        ReportPage& p = page("FormRpt_M1_A4", pageName);
+        p.tag = 0;
+        DisplayList list;
+        const PdfPage pdf = printed(p, QStringLiteral("a4.pdf"), &list);
+        ASSERT_TRUE(pdf.ok);
+        ASSERT_EQ(list.pictures.size(), 1u);
+        const QImage image = list.pictures.front().picture.convertToFormat(QImage::Format_Grayscale8);
+        const PictureAreas areas(image, list.pictures.front().box);
+        EXPECT_GT(pdf.words.size(), 40u);
+        for (const PdfWord& w : pdf.words) {
+            const QRectF room = QRectF(QPointF(w.xMin, w.yMin), QPointF(w.xMax, w.yMax)).adjusted(-kRoomMm, -kRoomMm, kRoomMm, kRoomMm);
+            const int a = areas.areaHolding(room);
+            const bool inABox = a >= 0 && areas.closed(a) && areas.extentMm(a).height() < kBoxHeightMm;
+            EXPECT_TRUE(inABox) << qPrintable(w.text) << " at " << w.xMin << "," << w.yMin << " - " << w.xMax << ","
+                                << w.yMax << (a < 0 ? ": a line within 0.5 mm" : ": in no box");
+        }
+    }
 }
