@@ -21,6 +21,7 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <vector>
 
 class QPainter;
 
@@ -31,6 +32,15 @@ struct PagePrintRequest {
     bool testPage = false;     // test page: with the calibration marks (or the test stamp)
     int pagNum = 1;            // M/3 continuation sheet or M/3A page; 1 elsewhere
     QString docName;           // the print job's name in the print queue
+};
+
+// A value that a print would put on paper as a row of '#' in place of its digits: a number or a
+// date too wide for its box even at the smallest printed font.
+struct MarkedValue {
+    int pageCode = 0;  // the paper page it prints on (a sheet may carry two); 0: the page printed
+    QString boxChn;    // the box, as its page names it in each language
+    QString boxPor;
+    QString value;     // what the box holds
 };
 
 class ReportPage {
@@ -44,6 +54,8 @@ public:
     // False when this print would put nothing on paper (e.g. an M/3 face without rows): then no
     // print job is started at all.
     virtual bool hasContent(const PagePrintRequest& request) = 0;
+    // The values this print would put on paper as a row of '#', in the order they print.
+    virtual std::vector<MarkedValue> valuesPrintedAsMarks(const PagePrintRequest& request) = 0;
     // Paints the page. The painter works in the device's own pixels (painter.device() tells its
     // resolution), with the origin at the paper's top left corner; the page applies the offsets.
     virtual void paint(QPainter& painter, const PagePrintRequest& request) = 0;

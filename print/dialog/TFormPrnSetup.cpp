@@ -6,6 +6,7 @@
 #include "core/util/Messages.h"
 #include "core/util/SystemInfo.h"
 #include "print/dialog/OffsetText.h"
+#include "print/dialog/MarkedValuesQuestion.h"
 #include "print/dialog/PageItemDelegate.h"
 #include "print/dialog/PrintRecalc.h"
 
@@ -420,6 +421,16 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
         request.pagNum = (item + 2) / 2;
     }
     request.docName = PrintJobName(OffsetKey(PageCode, M1OnA4), request.pagNum, testPage);
+    // A final print never puts '#' in place of a value without saying so first.
+    if (!testPage) {
+        std::vector<MarkedValue> marked;
+        {
+            const ControlsDisabled quiet(lists);
+            marked = currentReport_->valuesPrintedAsMarks(request);
+        }
+        if (!ConfirmPrintWithMarks(marked, PageCode, SectorOf(dm_), list_.items[size_t(item)].text))
+            return;
+    }
     QString error;
     PrintOutcome outcome = PrintOutcome::NothingToPrint;
     {

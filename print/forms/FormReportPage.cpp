@@ -17,8 +17,8 @@ double MmOfCurrency(qx::Currency value) { return double(value.raw()) / qx::Curre
 
 }  // namespace
 
-FormReportPage::FormReportPage(const TReportForm& form, qx::report::ReportPage& page, int* pagNum)
-    : page_(page), pagNum_(pagNum), name_(form.name() + u'.' + page.name()),
+FormReportPage::FormReportPage(const TReportForm& form, qx::report::ReportPage& page, int* pagNum, LayoutBoxNamer namer)
+    : form_(form), page_(page), pagNum_(pagNum), namer_(std::move(namer)), name_(form.name() + u'.' + page.name()),
       defaultLeft_(CurrencyOfMm(page.leftMargin)), defaultTop_(CurrencyOfMm(page.topMargin))
 {
 }
@@ -36,6 +36,31 @@ qx::report::DisplayList FormReportPage::layOut(const PagePrintRequest& request)
 }
 
 bool FormReportPage::hasContent(const PagePrintRequest& request) { return layOut(request).printed; }
+
+std::vector<MarkedValue> FormReportPage::valuesPrintedAsMarks(const PagePrintRequest& request)
+{
+    std::vector<MarkedValue> out;
+    for (const qx::report::DisplayText& t : layOut(request).texts) {
+        if (!t.marks)
+            continue;
+        MarkedValue v{0, {}, {}, t.value.trimmed()};
+        if (const ItemSource* source = form_.itemSource(page_, t.name)) {
+            v.pageCode = source->pageCode;
+            if (namer_) {
+                const BoxName name = namer_(*source->layout, *source->box);
+                v.boxChn = name.chn;
+                v.boxPor = name.por;
+            }
+        }
+        const QString field = t.dataText ? t.field : t.name;
+        if (v.boxChn.isEmpty())
+            v.boxChn = field;
+        if (v.boxPor.isEmpty())
+            v.boxPor = field;
+        out.push_back(std::move(v));
+    }
+    return out;
+}
 
 void FormReportPage::paint(QPainter& painter, const PagePrintRequest& request)
 {

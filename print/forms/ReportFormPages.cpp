@@ -8,12 +8,12 @@ bool IsM1(int pageCode) { return pageCode >= 1011 && pageCode <= 1014; }
 
 }  // namespace
 
-ReportFormPages::ReportFormPages(ReportForms& forms)
+ReportFormPages::ReportFormPages(ReportForms& forms, const LayoutBoxNamer& namer)
 {
     for (const ReportPageSpec& spec : ReportPageSpecs()) {
         TReportForm& form = *forms.form(QString::fromLatin1(spec.form));
         entries_.push_back({spec.pageCode, &form == &forms.FormRpt_M1_A4,
-                            std::make_unique<FormReportPage>(form, *form.page(QString::fromLatin1(spec.page)))});
+                            std::make_unique<FormReportPage>(form, *form.page(QString::fromLatin1(spec.page)), nullptr, namer)});
     }
     const struct {
         int pageCode;
@@ -29,7 +29,7 @@ ReportFormPages::ReportFormPages(ReportForms& forms)
         {5012, forms.FormRpt_M3A, forms.FormRpt_M3A.QuickRepP2, &forms.FormRpt_M3A.PagNum},
     };
     for (const auto& face : faces)
-        entries_.push_back({face.pageCode, false, std::make_unique<FormReportPage>(face.form, face.page, face.pagNum)});
+        entries_.push_back({face.pageCode, false, std::make_unique<FormReportPage>(face.form, face.page, face.pagNum, namer)});
 }
 
 FormReportPage* ReportFormPages::formPage(int pageCode, bool m1OnA4)

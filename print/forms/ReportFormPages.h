@@ -14,7 +14,8 @@ class ReportForms;
 class ReportFormPages final : public ReportPages {
 public:
     // Takes each page's default offsets from the forms as they are now: make it with the forms.
-    explicit ReportFormPages(ReportForms& forms);
+    // `namer` names the boxes in the messages about a print (see FormReportPage).
+    explicit ReportFormPages(ReportForms& forms, const LayoutBoxNamer& namer = {});
 
     ReportPage* reportPage(int pageCode, bool m1OnA4) override { return formPage(pageCode, m1OnA4); }
     FormReportPage* formPage(int pageCode, bool m1OnA4);

@@ -67,8 +67,9 @@ void printDateWithPattern(ReportDataText& text, const QString& pattern)
     };
 }
 
-void addDataTexts(ReportBand& band, const ReportPageSpec& spec, const qx::PageLayout& layout, DataTextNames& names,
-                  qx::ClientDataSet* designDataSet)
+// The data texts of `layout`'s boxes on `band` of `form`'s `page`, which prints page `pageCode`.
+void addDataTexts(TReportForm& form, ReportPage& page, ReportBand& band, const ReportPageSpec& spec,
+                  const qx::PageLayout& layout, int pageCode, DataTextNames& names, qx::ClientDataSet* designDataSet)
 {
     const qx::ReportPlacement& placement = placementOf(layout, spec.placement);
     const QString family = ScreenFontFamily(QStringLiteral("Courier New"));
@@ -86,6 +87,7 @@ void addDataTexts(ReportBand& band, const ReportPageSpec& spec, const qx::PageLa
         text.dataField = designDataSet ? box.field : QStringLiteral("TEST");
         if (date)
             printDateWithPattern(text, QString::fromLatin1(date->pattern));
+        form.setItemSource(page, text.name, ItemSource{&layout, &box, pageCode});
     }
 }
 
@@ -97,7 +99,7 @@ ReportPicture& addPicture(ReportBand& band, const QString& name, const QRect& px
     return p;
 }
 
-void buildPage(ReportPage& page, const ReportPageSpec& spec, DataTextNames& names, TdmMain& dm)
+void buildPage(TReportForm& form, ReportPage& page, const ReportPageSpec& spec, DataTextNames& names, TdmMain& dm)
 {
     std::vector<const qx::PageLayout*> layouts;
     for (const char* name : spec.layouts)
@@ -118,8 +120,9 @@ void buildPage(ReportPage& page, const ReportPageSpec& spec, DataTextNames& name
     }
     // M/1 page 1 is bound to its dataset from the start; the editors' binding makes the same pairs.
     const bool designBound = QLatin1String(spec.layouts.front()) == QLatin1String("M1P1");
-    for (const qx::PageLayout* l : layouts)
-        addDataTexts(band, spec, *l, names, designBound ? &dm.cdsM1P1 : nullptr);
+    // A sheet that carries two pages prints the second page's code after the first's.
+    for (size_t i = 0; i < layouts.size(); ++i)
+        addDataTexts(form, page, band, spec, *layouts[i], spec.pageCode + int(i), names, designBound ? &dm.cdsM1P1 : nullptr);
 
     if (spec.marks) {
         const CalibrationMarks marks = AddCalibrationStrokes(band, QString::fromLatin1(spec.marks));
@@ -147,7 +150,7 @@ ReportForms::ReportForms(TdmMain& dm) : FormRpt_M3(dm), FormRpt_M3Cont(dm), Form
         DataTextNames names(f->name());
         for (const ReportPageSpec& spec : ReportPageSpecs())
             if (f->name() == QLatin1String(spec.form))
-                buildPage(f->addPage(QString::fromLatin1(spec.page)), spec, names, dm);
+                buildPage(*f, f->addPage(QString::fromLatin1(spec.page)), spec, names, dm);
     }
 }
 

@@ -13,3 +13,14 @@ qx::report::ReportPage* TReportForm::page(const QString& pageName) const
             return p.get();
     return nullptr;
 }
+
+void TReportForm::setItemSource(const qx::report::ReportPage& page, const QString& item, const ItemSource& source)
+{
+    sources_[{&page, item}] = source;
+}
+
+const ItemSource* TReportForm::itemSource(const qx::report::ReportPage& page, const QString& item) const
+{
+    const auto it = sources_.find({&page, item});
+    return it == sources_.end() ? nullptr : &it->second;
+}

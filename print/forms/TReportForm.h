@@ -1,10 +1,25 @@
 #pragma once
-// A report form: a named holder of report pages (QuickRepP1, QuickRepP2, ...), one per paper page.
+// A report form: a named holder of report pages (QuickRepP1, QuickRepP2, ...), one per paper page,
+// and of where each page's data texts come from (the layout box each was made from).
 
 #include "platform/report/ReportPage.h"
 
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
+
+namespace qx {
+struct Box;
+struct PageLayout;
+}
+
+// The layout box a report item was made from, and the page code of the paper page it prints on.
+struct ItemSource {
+    const qx::PageLayout* layout = nullptr;
+    const qx::Box* box = nullptr;
+    int pageCode = 0;
+};
 
 class TReportForm {
 public:
@@ -18,7 +33,12 @@ public:
     int pageCount() const { return static_cast<int>(pages_.size()); }
     qx::report::ReportPage& pageAt(int index) const { return *pages_.at(static_cast<size_t>(index)); }
 
+    void setItemSource(const qx::report::ReportPage& page, const QString& item, const ItemSource& source);
+    // nullptr for an item made from no layout box.
+    const ItemSource* itemSource(const qx::report::ReportPage& page, const QString& item) const;
+
 private:
     QString name_;
     std::vector<std::unique_ptr<qx::report::ReportPage>> pages_;
+    std::map<std::pair<const qx::report::ReportPage*, QString>, ItemSource> sources_;
 };

@@ -14,6 +14,7 @@
 #include "ui/dialogs/TFormSelectSector.h"
 #include "ui/dialogs/TFormSelectTaxas.h"
 #include "ui/editors/AnnexVariants.h"
+#include "ui/editors/LayoutBoxNames.h"
 #include "ui/editors/RateTablePicker.h"
 #include "ui/editors/TFormFillAnexo.h"
 #include "ui/editors/TFormFillM1.h"
@@ -183,7 +184,8 @@ void ProgramForms::MakeFormPrnSetup()
 {
     MakeReportForms();
     printService_ = std::make_unique<SystemPrintService>();
-    reportPages_ = std::make_unique<ReportFormPages>(*Reports);
+    // The print dialog's messages name a box as its editor page does.
+    reportPages_ = std::make_unique<ReportFormPages>(*Reports, LayoutBoxName);
     FormPrnSetup = new TFormPrnSetup(*dmMain, *reportPages_, *printService_, FormMain);
     FormPrnSetup->setObjectName(QStringLiteral("FormPrnSetup"));
     printPort_ = std::make_unique<PrnSetupPort>(*FormPrnSetup, *Reports);

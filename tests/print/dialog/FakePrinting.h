@@ -24,6 +24,7 @@ public:
     qx::Currency defaultTopMargin() const override { return top_; }
     qx::Currency defaultLeftMargin() const override { return left_; }
     bool hasContent(const PagePrintRequest&) override { return content; }
+    std::vector<MarkedValue> valuesPrintedAsMarks(const PagePrintRequest&) override { return marked; }
 
     // A box of 60 × 30 mm at the offsets with a line of text; a test page adds two corner marks.
     void paint(QPainter& painter, const PagePrintRequest& request) override
@@ -42,6 +43,7 @@ public:
     }
 
     bool content = true;
+    std::vector<MarkedValue> marked;
     std::vector<PagePrintRequest> painted;
 
 private:

@@ -1,0 +1,122 @@
+// A final print never puts a row of '#' in place of a declared value without a word: the print
+// dialog first lists, in both languages, each page and box that would print so (PS-007) and
+// prints only when the person answers Yes; a test print goes on as it is.
+#include "print/binding/BindReportFields.h"
+#include "print/dialog/PrintDialogFixture.h"
+#include "print/forms/EditorBindings.h"
+#include "print/forms/ReportFormPages.h"
+#include "print/forms/ReportForms.h"
+#include "platform/layout/PageLayout.h"
+#include "support/PdfWords.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+// Prints each job into a PDF file of its own.
+class PdfFiles final : public PrintService {
+public:
+    explicit PdfFiles(QString dir) : dir_(std::move(dir)) {}
+    QStringList printerNames() override { return {QStringLiteral("Office Laser")}; }
+    int currentPrinterIndex() override { return 0; }
+    bool setupPrinter(QWidget*, const ReportPage&, PrinterChoice&) override { return false; }
+    PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice&, QString& error) override
+    {
+        files << dir_ + u'/' + request.docName + QStringLiteral(".pdf");
+        return SystemPrintService().print(page, request, {-1, files.last()}, error);
+    }
+    QStringList files;
+
+private:
+    QString dir_;
+};
+
+// M/4's front of a declaration without errors: 1,000,000,000 typed on line 1 (2) and reached by
+// line 3's sum (1)+(2) of 600,000,000 and 400,000,000, at M/4's seven digits too wide for their
+// boxes even at 6 points. The boxes are named in each language as the page names them.
+class FinalPrintMarksTest : public PrintDialogFixture {
+protected:
+    void SetUp() override
+    {
+        PrintDialogFixture::SetUp();
+        CleanDeclaration("0");
+        PostFields(dm->cdsM4P1, {{"1_R1_Col2_Mop", "1000000000"}, {"1_R3_Col1_Mop", "600000000"},
+                                 {"1_R3_Col2_Mop", "400000000"}});
+        SetAutoMapPresenter([] {});
+        forms = std::make_unique<ReportForms>(*dm);
+        formPages = std::make_unique<ReportFormPages>(*forms, [](const qx::PageLayout&, const qx::Box& box) {
+            return BoxName{QStringLiteral("方格 ") + box.field, QStringLiteral("caixa ") + box.field};
+        });
+        ASSERT_TRUE(BindReportPagesFromLayouts(*forms, *dm));
+        SetAutoMapPresenter({});
+        dialog = std::make_unique<TFormPrnSetup>(*dm, *formPages, files);
+        dialog->setDecimalSeparator(u'.');
+    }
+    void TearDown() override
+    {
+        dialog.reset();
+        formPages.reset();
+        forms.reset();
+        PrintDialogFixture::TearDown();
+    }
+    void ShowPage(int pageCode)
+    {
+        dialog->PageCode = pageCode;
+        dialog->FormShow();
+        messages.clear();
+    }
+
+    QTemporaryDir out;
+    PdfFiles files{out.path()};
+    std::unique_ptr<ReportForms> forms;
+    std::unique_ptr<ReportFormPages> formPages;
+    std::unique_ptr<TFormPrnSetup> dialog;
+};
+
+}  // namespace
+
+TEST_F(FinalPrintMarksTest, AFinalPrintSaysWhichBoxesWouldPrintAsMarksAndPrintsOnlyOnYes)
+{
+    ShowPage(6011);
+    ASSERT_TRUE(dialog->CanPrint());
+
+    // A test print goes on without a question, the marks on the page.
+    dialog->btnPrintTestPage->click();
+    EXPECT_EQ(messages.codes(), QStringList{});
+    ASSERT_EQ(files.files.size(), 1);
+    const PdfPage test = ReadPdfWords(files.files.last());
+    EXPECT_TRUE(std::any_of(test.words.begin(), test.words.end(), [](const PdfWord& w) { return w.text.startsWith(u"####"); }));
+
+    // No: nothing is printed, nothing ticked.
+    messages.answer(QStringLiteral("PS-007"), mrNo);
+    dialog->btnPrint->click();
+    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("PS-007")});
+    EXPECT_EQ(messages.shown[0].dlgType, dtQuestion);
+    EXPECT_EQ(files.files.size(), 1);
+    EXPECT_FALSE(dialog->ItemTicked(0));
+    const QString chn = messages.shown[0].chn, por = messages.shown[0].por;
+    for (const char* box : {"1_R1_Col2_Mop", "1_r3_col1_col2_sum"}) {
+        EXPECT_TRUE(chn.contains(QStringLiteral("\r\nM/4格式(正面)，方格 %1：1,000,000,000").arg(QLatin1String(box)))) << qPrintable(chn);
+        EXPECT_TRUE(por.contains(QStringLiteral("\r\nModelo M/4 (frente), caixa %1: 1,000,000,000").arg(QLatin1String(box)))) << qPrintable(por);
+    }
+    EXPECT_FALSE(chn.contains(QStringLiteral("600,000,000")));  // it prints whole
+    EXPECT_TRUE(chn.endsWith(QStringLiteral("仍要正式列印嗎？")));
+    EXPECT_TRUE(por.endsWith(QStringLiteral("Imprimir a versão final mesmo assim?")));
+
+    // Yes: the page prints as the test page did, and is ticked.
+    messages.clear();
+    messages.answer(QStringLiteral("PS-007"), mrYes);
+    dialog->btnPrint->click();
+    EXPECT_EQ(messages.codes(), QStringList{QStringLiteral("PS-007")});
+    EXPECT_EQ(files.files.size(), 2);
+    EXPECT_TRUE(dialog->ItemTicked(0));
+
+    // A page whose values all print whole prints at once.
+    messages.clear();
+    ShowPage(2011);
+    dialog->btnPrint->click();
+    EXPECT_EQ(messages.codes(), QStringList{});
+    EXPECT_EQ(files.files.size(), 3);
+}
