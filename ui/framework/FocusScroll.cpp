@@ -4,7 +4,10 @@
 #include <QScrollBar>
 #include <QVariant>
 
-int ScrollValueShowing(int value, int view, int start, int length)
+namespace {
+
+// The scroll value that shows [start, start + length) in a view `view` pixels long now at `value`.
+int scrollValueShowing(int value, int view, int start, int length)
 {
     const int end = start + length;
     if (length > view) {
@@ -20,7 +23,7 @@ int ScrollValueShowing(int value, int view, int start, int length)
 
 // What the focus points at: the widget's own input spot (a caret, a current cell) where it has
 // one, else the whole widget; in the canvas's coordinates.
-static QRect focusRect(QWidget& focused, QWidget& canvas)
+QRect focusRect(QWidget& focused, QWidget& canvas)
 {
     const QRect spot = focused.inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const QRect plain = focused.QWidget::inputMethodQuery(Qt::ImCursorRectangle).toRect();
@@ -28,6 +31,8 @@ static QRect focusRect(QWidget& focused, QWidget& canvas)
         return {focused.mapTo(&canvas, spot.topLeft()), spot.size()};
     return {focused.mapTo(&canvas, QPoint()), focused.size()};
 }
+
+}  // namespace
 
 void ScrollFocusIntoView(QScrollArea& box, QWidget& focused)
 {
@@ -38,6 +43,6 @@ void ScrollFocusIntoView(QScrollArea& box, QWidget& focused)
     const QSize view = box.viewport()->size();
     QScrollBar& h = *box.horizontalScrollBar();
     QScrollBar& v = *box.verticalScrollBar();
-    h.setValue(ScrollValueShowing(h.value(), view.width(), r.x(), r.width()));
-    v.setValue(ScrollValueShowing(v.value(), view.height(), r.y(), r.height()));
+    h.setValue(scrollValueShowing(h.value(), view.width(), r.x(), r.width()));
+    v.setValue(scrollValueShowing(v.value(), view.height(), r.y(), r.height()));
 }

@@ -7,8 +7,5 @@
 class QScrollArea;
 class QWidget;
 
-// The scroll value that shows [start, start + length) in a view `view` pixels long now at `value`.
-int ScrollValueShowing(int value, int view, int start, int length);
-
 // Scrolls `box` so that `focused`, a widget on its canvas, is in view.
 void ScrollFocusIntoView(QScrollArea& box, QWidget& focused);
