@@ -218,12 +218,12 @@ QByteArray randomSuffix()
 void holdOsLock(int fd) { sys("flock", [&] { return ::flock(fd, LOCK_EX | LOCK_NB); }); }
 
 // Writes the whole lock text into `fd` and flushes it, so that a lock file never shows empty,
-// even after a power cut; 0 or the system's error number.
-int writeLockText(int fd, const QByteArray& text)
+// even after a power cut; 0 or the system's error number. The calls are named for the seam.
+int writeLockText(int fd, const QByteArray& text, const char* writeCall, const char* syncCall)
 {
-    if (sys("write", [&] { return (errno = qx::WriteAll(fd, text)) == 0 ? 0 : -1; }) != 0)
+    if (sys(writeCall, [&] { return (errno = qx::WriteAll(fd, text)) == 0 ? 0 : -1; }) != 0)
         return errno;
-    return sys("fsync", [&] { return ::fsync(fd); }) == 0 ? 0 : errno;
+    return sys(syncCall, [&] { return ::fsync(fd); }) == 0 ? 0 : errno;
 }
 
 bool unsupported(int error) { return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP; }
@@ -256,7 +256,7 @@ public:
             return EEXIST;
         }
         text_ = text;
-        if (const int error = writeLockText(fd_.get(), text))
+        if (const int error = writeLockText(fd_.get(), text, "write", "fsync"))
             return error;
         holdOsLock(fd_.get());
         return 0;
@@ -294,7 +294,7 @@ private:
         if (fd.get() < 0)
             return errno;
         holdOsLock(fd.get());
-        if (const int error = writeLockText(fd.get(), text_)) {
+        if (const int error = writeLockText(fd.get(), text_, "writeInPlace", "fsyncInPlace")) {
             ::unlink(path.constData());  // just made, and ours: nobody takes over a lock under our OS lock
             return error;
         }
@@ -423,7 +423,7 @@ FolderLock::Attempt FolderLock::take(const QString& folder)
     // moment.
     std::optional<LockText> seen;
     bool seenHeld = false;
-    for (int round = 0; round < 50; ++round) {
+    for (int round = 0; round < 200; ++round) {
         const int error = staged.publish(path);
         if (error == 0) {
             const int fd = staged.release();
@@ -461,7 +461,7 @@ FolderLock::Attempt FolderLock::take(const QString& folder)
         if (verdict == Verdict::Running)
             return refused(Outcome::HeldByRunning, seen);
         if (osLock == OsLock::Held) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
             continue;
         }
         if (verdict == Verdict::Unknown || osLock == OsLock::Unavailable)
