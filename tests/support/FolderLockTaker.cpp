@@ -2,7 +2,8 @@
 // and crashes are played by real processes.
 //   folder_lock_taker FOLDER [--kill-at N] [--fail CALL=ERRNO]...
 // Reads the lines "take" and "release" and answers each with one line: the outcome of the take
-// ("Taken", "HeldByRunning" ..., "Failed 28") or "released". --kill-at N kills the program before
+// ("Taken", "HeldByRunning" ..., "Failed 28") or "released". "take N" waits N microseconds
+// first, as programs started together reach the lock a little apart. --kill-at N kills the program before
 // the Nth system call that makes, publishes or removes a lock file; --fail makes every call of
 // that name fail with that error number.
 #include "core/folder/FolderLock.h"
@@ -11,6 +12,7 @@
 #include <QString>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <unistd.h>
@@ -67,6 +69,7 @@ int main(int argc, char** argv)
     char line[64];
     while (std::fgets(line, sizeof line, stdin)) {
         if (std::strncmp(line, "take", 4) == 0) {
+            ::usleep(useconds_t(std::atoi(line + 4)));
             callsSoFar = 0;
             FolderLock::Attempt attempt = FolderLock::take(folder);
             lock = std::move(attempt.lock);
