@@ -158,6 +158,21 @@ TEST(FolderLockRace, OfTwoProgramsTakingOverAStaleLockTogetherExactlyOneHoldsThe
     }
 }
 
+TEST(FolderLockRace, AProgramWhoseLockWasRemovedByHandLeavesTheNextHoldersLockAlone)
+{
+    QTemporaryDir dir(scratchTemplate());
+    const QString lockPath = dir.path() + QLatin1Char('/') + FolderLock::kFileName;
+    Taker first(dir.path(), {}), second(dir.path(), {});
+    ASSERT_EQ(first.ask("take"), QStringLiteral("Taken"));
+    ASSERT_TRUE(QFile::remove(lockPath));
+    ASSERT_EQ(second.ask("take"), QStringLiteral("Taken"));
+    const QByteArray secondsLock = readBytes(lockPath);
+    EXPECT_EQ(first.ask("release"), QStringLiteral("released"));
+    EXPECT_EQ(readBytes(lockPath), secondsLock);
+    EXPECT_EQ(second.ask("release"), QStringLiteral("released"));
+    EXPECT_FALSE(QFile::exists(lockPath));
+}
+
 TEST(FolderLockKill, AProgramKilledAtAnyCallWhileMakingItsLockLeavesTheFolderToTheNext)
 {
     QTemporaryDir dir(scratchTemplate());
