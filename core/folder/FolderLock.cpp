@@ -217,8 +217,9 @@ QByteArray randomSuffix()
 // others out (its holder is judged by what it names).
 void holdOsLock(int fd) { sys("flock", [&] { return ::flock(fd, LOCK_EX | LOCK_NB); }); }
 
-// Writes the whole lock text into `fd` and flushes it, so that a lock file never shows empty,
-// even after a power cut; 0 or the system's error number. The calls are named for the seam.
+// Writes the whole lock text into `fd` and flushes it, so that a disk that cannot take it (full,
+// failing, a network folder that reports late) is known before the lock is put in place; 0 or
+// the system's error number. The calls are named for the seam.
 int writeLockText(int fd, const QByteArray& text, const char* writeCall, const char* syncCall)
 {
     if (sys(writeCall, [&] { return (errno = qx::WriteAll(fd, text)) == 0 ? 0 : -1; }) != 0)
