@@ -34,8 +34,8 @@ using qxtest::writeBytes;
 QString scratchTemplate()
 {
     const QString shm = QStringLiteral("/dev/shm");
-    return QFileInfo(shm).isDir() && QFileInfo(shm).isWritable() ? shm + QStringLiteral("/qx-lock-XXXXXX")
-                                                                  : QString();
+    const bool inMemory = QFileInfo(shm).isDir() && QFileInfo(shm).isWritable();
+    return (inMemory ? shm : QDir::tempPath()) + QStringLiteral("/qx-lock-XXXXXX");
 }
 
 // Everything in the folder named like the lock: the lock and any temporary of it.
