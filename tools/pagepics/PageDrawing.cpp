@@ -136,6 +136,28 @@ QRectF outlineAround(const QRectF& b, const std::vector<QRectF>& boxes, const st
     return o;
 }
 
+// The outline of each box of page.boxes in the picture's pixels (two outlines that share a line
+// round it alike); an empty one for a button.
+std::vector<QRect> outlinePixels(const qx::PageLayout& page)
+{
+    const QPointF scale = scaleOf(page);
+    const QPointF pixel(1 / scale.x(), 1 / scale.y());
+    std::vector<QRectF> boxes, texts;
+    for (const qx::Box& b : page.boxes)
+        if (holdsValue(b))
+            boxes.push_back(b.mm);
+    for (const qx::Mark& m : page.marks)
+        texts.push_back(markTextMm(page, m));
+    std::vector<QRect> out;
+    for (const qx::Box& b : page.boxes) {
+        if (b.kind == qx::BoxKind::DateButton || b.kind == qx::BoxKind::CalcButton)
+            out.emplace_back();
+        else
+            out.push_back(qx::editorRect(holdsValue(b) ? outlineAround(b.mm, boxes, texts, pixel) : b.mm, scale));
+    }
+    return out;
+}
+
 class Drawing {
 public:
     Drawing(const qx::PageLayout& page, QImage& image)
@@ -178,12 +200,12 @@ public:
 
     void boxes()
     {
-        const std::vector<QRectF> outlines = boxOutlinesMm(page_);
+        const std::vector<QRect> outlines = outlinePixels(page_);
         for (size_t i = 0; i < page_.boxes.size(); ++i) {
             const qx::Box& b = page_.boxes[i];
-            if (outlines[i].isEmpty())
+            const QRect& r = outlines[i];
+            if (r.isEmpty())
                 continue;
-            const QRect r = px(outlines[i]);
             const bool shown = b.kind == qx::BoxKind::DataText || b.kind == qx::BoxKind::HeaderText
                 || b.kind == qx::BoxKind::SumLabel;
             if (shown)
@@ -207,12 +229,6 @@ public:
 
 private:
     QPoint px(QPointF mm) const { return qx::editorPoint(mm, scale_); }
-    // An outline of boxOutlinesMm in the picture's pixels (it was rounded to them).
-    QRect px(const QRectF& mm) const
-    {
-        return QRectF(mm.x() * scale_.x(), mm.y() * scale_.y(), mm.width() * scale_.x(), mm.height() * scale_.y())
-            .toAlignedRect();
-    }
 
     QFont font(double mm, bool bold) const { return fontOf(scale_, mm, bold); }
 
@@ -243,23 +259,9 @@ QRectF markTextMm(const qx::PageLayout& page, const qx::Mark& mark)
 std::vector<QRectF> boxOutlinesMm(const qx::PageLayout& page)
 {
     const QPointF scale = scaleOf(page);
-    std::vector<QRectF> boxes, texts;
-    for (const qx::Box& b : page.boxes)
-        if (holdsValue(b))
-            boxes.push_back(b.mm);
-    for (const qx::Mark& m : page.marks)
-        texts.push_back(markTextMm(page, m));
     std::vector<QRectF> out;
-    for (const qx::Box& b : page.boxes) {
-        if (b.kind == qx::BoxKind::DateButton || b.kind == qx::BoxKind::CalcButton) {
-            out.emplace_back();
-            continue;
-        }
-        // Drawn on whole pixels of the picture (two outlines that share a line round it alike).
-        const QPointF pixel(1 / scale.x(), 1 / scale.y());
-        const QRect px = qx::editorRect(holdsValue(b) ? outlineAround(b.mm, boxes, texts, pixel) : b.mm, scale);
+    for (const QRect& px : outlinePixels(page))
         out.emplace_back(px.x() / scale.x(), px.y() / scale.y(), px.width() / scale.x(), px.height() / scale.y());
-    }
     return out;
 }
 
