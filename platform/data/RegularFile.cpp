@@ -34,6 +34,13 @@ namespace RegularFile {
 Opened open(int folder, const QByteArray& name, int flags, mode_t mode)
 {
     Opened opened;
+    // Nothing but a regular file is opened at all: opening a device can set it going.
+    struct stat before {};
+    if (::fstatat(folder, name.constData(), &before, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(before.st_mode)) {
+        opened.irregular = true;
+        opened.error = S_ISLNK(before.st_mode) ? ELOOP : EINVAL;
+        return opened;
+    }
     const int fd = ::openat(folder, name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode);
     if (fd < 0) {
         opened.error = errno;
@@ -42,7 +49,7 @@ Opened open(int folder, const QByteArray& name, int flags, mode_t mode)
         return opened;
     }
     Descriptor owned(fd);
-    struct stat st {};
+    struct stat st {};  // what was opened, should the entry have changed meanwhile
     if (::fstat(fd, &st) != 0) {
         opened.error = errno;
         return opened;
