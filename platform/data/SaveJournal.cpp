@@ -396,6 +396,8 @@ Recovery recover(const QString& folder, const QStringList& targets)
     const QString folderPath = withDelimiter(folder);
     int error = 0;
     const Descriptor dir = RegularFile::openFolder(folder, &error);
+    if (!dir && error == ENOENT)
+        return Recovery::None;  // a folder not made yet holds no save
     if (!dir)
         fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
     const int at = dir.get();
