@@ -3,18 +3,25 @@
 #include "core/util/SystemInfo.h"
 #include "platform/data/WriteAll.h"
 
+#include <QDir>
 #include <QFile>
 #include <QList>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
+#include <limits>
 #include <optional>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <thread>
 #include <unistd.h>
 
 const QString FolderLock::kFileName = QStringLiteral(".quendrix.lock");
+int (*FolderLock::faultBefore)(const char* call) = nullptr;
 
 namespace {
 
@@ -83,7 +90,7 @@ std::optional<LockText> parseLock(const QByteArray& text)
     LockText lock;
     lock.computer = QString::fromUtf8(lines.value(0));
     lock.processId = lines.value(1).trimmed().toLongLong(&ok);
-    if (lines.size() < 2 || !ok || lock.processId <= 0)
+    if (lines.size() < 2 || !ok || lock.processId <= 0 || lock.processId > std::numeric_limits<pid_t>::max())
         return std::nullopt;
     for (const QByteArray& line : lines.mid(2)) {
         const QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
@@ -93,28 +100,6 @@ std::optional<LockText> parseLock(const QByteArray& text)
             lock.boot = value;
         else if (line.startsWith("start="))
             lock.start = value;
-    }
-    return lock;
-}
-
-std::optional<LockText> readLock(const QByteArray& path)
-{
-    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    char buffer[1024];
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    ::close(fd);
-    return n > 0 ? parseLock(QByteArray(buffer, n)) : std::nullopt;
-}
-
-// The lock as its holder wrote it: a lock found empty may be one being written at this moment.
-std::optional<LockText> readSettledLock(const QByteArray& path)
-{
-    std::optional<LockText> lock = readLock(path);
-    if (!lock) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        lock = readLock(path);
     }
     return lock;
 }
@@ -163,61 +148,339 @@ bool nobodyCanSave(const QString& folder, int error)
     return (error == EACCES || error == EPERM) && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0;
 }
 
+
+// A system call that makes, publishes or removes a lock file; failed instead when the test seam
+// says so.
+template <class Call>
+int sys(const char* name, Call call)
+{
+    if (FolderLock::faultBefore)
+        if (const int error = FolderLock::faultBefore(name)) {
+            errno = error;
+            return -1;
+        }
+    return call();
+}
+
+// A file descriptor closed when it goes.
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() { reset(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+    void reset(int fd = -1)
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_;
+};
+
+bool sameFile(const QByteArray& path, int fd)
+{
+    struct stat named {}, open {};
+    return ::fstatat(AT_FDCWD, path.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &open) == 0
+        && named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+}
+
+// The temporaries our lock is written in before it is put under its name: the lock's name, a dot
+// and six letters or digits.
+constexpr int kSuffixLength = 6;
+
+bool isOurTemporary(const QString& name)
+{
+    const QString prefix = FolderLock::kFileName + QLatin1Char('.');
+    if (name.size() != prefix.size() + kSuffixLength || !name.startsWith(prefix))
+        return false;
+    for (const QChar c : name.mid(prefix.size()))
+        if (!(c.isDigit() || (c.toLatin1() >= 'a' && c.toLatin1() <= 'z') || (c.toLatin1() >= 'A' && c.toLatin1() <= 'Z')))
+            return false;
+    return true;
+}
+
+QByteArray randomSuffix()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray suffix(kSuffixLength, Qt::Uninitialized);
+    for (char& c : suffix)
+        c = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+    return suffix;
+}
+
+// Our OS lock on a file of ours; where the file system has none, the lock file alone keeps
+// others out (its holder is judged by what it names).
+void holdOsLock(int fd) { sys("flock", [&] { return ::flock(fd, LOCK_EX | LOCK_NB); }); }
+
+// Writes the whole lock text into `fd` and flushes it, so that a disk that cannot take it (full,
+// failing, a network folder that reports late) is known before the lock is put in place; 0 or
+// the system's error number. The calls are named for the seam.
+int writeLockText(int fd, const QByteArray& text, const char* writeCall, const char* syncCall)
+{
+    if (sys(writeCall, [&] { return (errno = qx::WriteAll(fd, text)) == 0 ? 0 : -1; }) != 0)
+        return errno;
+    return sys(syncCall, [&] { return ::fsync(fd); }) == 0 ? 0 : errno;
+}
+
+bool unsupported(int error) { return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP; }
+
+// Our lock, text and OS lock complete, under a temporary name in the folder until it is put
+// under the lock's name, which it takes only where no file has that name. A staged lock that is
+// never put in place takes its temporary with it.
+class StagedLock {
+public:
+    ~StagedLock() { forgetTemporary(); }
+
+    // 0 or the system's error number.
+    int make(const QByteArray& folder, const QByteArray& text)
+    {
+        forgetTemporary();
+        fd_.reset();
+        for (int attempt = 0; attempt < 8 && fd_.get() < 0; ++attempt) {
+            temp_ = folder + QFile::encodeName(FolderLock::kFileName) + '.' + randomSuffix();
+            fd_.reset(sys("create", [&] {
+                return ::open(temp_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+            }));
+            if (fd_.get() < 0 && errno != EEXIST) {
+                const int error = errno;
+                temp_.clear();
+                return error;
+            }
+        }
+        if (fd_.get() < 0) {
+            temp_.clear();
+            return EEXIST;
+        }
+        text_ = text;
+        if (const int error = writeLockText(fd_.get(), text, "write", "fsync"))
+            return error;
+        holdOsLock(fd_.get());
+        return 0;
+    }
+
+    // Puts the lock under `path` unless a file has that name: 0, EEXIST, or the system's error
+    // number. A file system that can neither rename without replacing nor link gets the lock
+    // made in place, as earlier programs made it.
+    int publish(const QByteArray& path)
+    {
+        if (sys("rename", [&] { return ::renameat2(AT_FDCWD, temp_.constData(), AT_FDCWD, path.constData(),
+                                                   RENAME_NOREPLACE); }) == 0) {
+            temp_.clear();
+            return 0;
+        }
+        if (!unsupported(errno))
+            return errno;
+        if (sys("link", [&] { return ::link(temp_.constData(), path.constData()); }) == 0) {
+            forgetTemporary();
+            return 0;
+        }
+        if (errno != EPERM && !unsupported(errno))
+            return errno;
+        return makeInPlace(path);
+    }
+
+    int release() { return fd_.release(); }
+
+private:
+    int makeInPlace(const QByteArray& path)
+    {
+        Fd fd(sys("createInPlace", [&] {
+            return ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        }));
+        if (fd.get() < 0)
+            return errno;
+        holdOsLock(fd.get());
+        if (const int error = writeLockText(fd.get(), text_, "writeInPlace", "fsyncInPlace")) {
+            ::unlink(path.constData());  // just made, and ours: nobody takes over a lock under our OS lock
+            return error;
+        }
+        forgetTemporary();
+        fd_.reset(fd.release());
+        return 0;
+    }
+
+    void forgetTemporary()
+    {
+        if (!temp_.isEmpty())
+            sys("unlinkTemporary", [&] { return ::unlink(temp_.constData()); });
+        temp_.clear();
+    }
+
+    Fd fd_;
+    QByteArray temp_;  // empty: none
+    QByteArray text_;
+};
+
+// What has the lock's name.
+struct FoundLock {
+    enum Kind { Missing, NotRegular, Unreadable, File } kind = Missing;
+    Fd fd;  // File: open for reading
+    QByteArray text;
+};
+
+QByteArray readUpTo1k(int fd)
+{
+    char buffer[1024];
+    ssize_t n;
+    do
+        n = ::pread(fd, buffer, sizeof buffer, 0);
+    while (n < 0 && errno == EINTR);
+    return n > 0 ? QByteArray(buffer, n) : QByteArray();
+}
+
+// Looks at what has the lock's name without following a link and without waiting on a pipe; a
+// lock found empty is read again a moment later, as an earlier program may be writing it.
+void examine(const QByteArray& path, FoundLock& found)
+{
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0) {
+        found.kind = errno == ENOENT ? FoundLock::Missing : FoundLock::Unreadable;
+        return;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        found.kind = FoundLock::NotRegular;
+        return;
+    }
+    found.fd.reset(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (found.fd.get() < 0) {
+        found.kind = errno == ENOENT ? FoundLock::Missing : errno == ELOOP ? FoundLock::NotRegular : FoundLock::Unreadable;
+        return;
+    }
+    if (::fstat(found.fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        found.kind = FoundLock::NotRegular;
+        return;
+    }
+    found.kind = FoundLock::File;
+    found.text = readUpTo1k(found.fd.get());
+    if (found.text.isEmpty()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        found.text = readUpTo1k(found.fd.get());
+    }
+}
+
+enum class OsLock { Free, Held, Unavailable };
+
+// Tries the found lock file's OS lock; Free: it is ours now, until the file is closed.
+OsLock tryOsLock(int fd)
+{
+    if (sys("flockFound", [&] { return ::flock(fd, LOCK_EX | LOCK_NB); }) == 0)
+        return OsLock::Free;
+    return errno == EWOULDBLOCK ? OsLock::Held : OsLock::Unavailable;
+}
+
+FolderLock::Attempt refused(FolderLock::Outcome outcome, const std::optional<LockText>& lock)
+{
+    FolderLock::Attempt attempt;
+    attempt.outcome = outcome;
+    attempt.holder = holderOf(lock);
+    return attempt;
+}
+
+// Removes temporaries that a program killed while making its lock left behind. Only the lock's
+// holder does this; a program staging its lock at this moment finds its temporary gone and looks
+// again, finding the lock held.
+void removeLeftoverTemporaries(const QString& folder)
+{
+    const QStringList names = QDir(folder).entryList({FolderLock::kFileName + QStringLiteral(".*")},
+                                                     QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& name : names)
+        if (isOurTemporary(name))
+            ::unlink(QFile::encodeName(folder + name).constData());
+}
+
 }  // namespace
+
+// What a lock file that cannot be made means: no folder, or one nobody can save into, both
+// opened without a lock; else the folder is not opened.
+FolderLock::Attempt FolderLock::withoutLockFile(const QString& folder, int error)
+{
+    Attempt attempt;
+    attempt.error = error;
+    if (error == ENOENT)
+        attempt.outcome = Outcome::NoFolder;
+    else if (nobodyCanSave(folder, error))
+        attempt.outcome = Outcome::ReadOnly;
+    else
+        return attempt;
+    attempt.lock.reset(new FolderLock(folder, QByteArray(), -1, attempt.outcome == Outcome::ReadOnly));
+    return attempt;
+}
 
 FolderLock::Attempt FolderLock::take(const QString& folder)
 {
-    const QString path = folder + kFileName;
-    const QByteArray name = QFile::encodeName(path);
-    Attempt attempt;
-    for (int round = 0; round < 2; ++round) {
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-            int error = qx::WriteAll(fd, lockText());
-            if (::close(fd) != 0 && error == 0)
-                error = errno;
-            if (error != 0) {
-                ::unlink(name.constData());
-                attempt.error = error;
-                return attempt;
-            }
+    const QByteArray dir = QFile::encodeName(folder);
+    const QByteArray path = dir + QFile::encodeName(kFileName);
+    StagedLock staged;
+    if (const int error = staged.make(dir, lockText()))
+        return withoutLockFile(folder, error);
+
+    // Each round puts our lock in place, or judges the one found there; a round ends early while
+    // another program holds the found lock's OS lock, as one taking over a stale lock does for a
+    // moment.
+    std::optional<LockText> seen;
+    bool seenHeld = false;
+    for (int round = 0; round < 200; ++round) {
+        const int error = staged.publish(path);
+        if (error == 0) {
+            const int fd = staged.release();
+            removeLeftoverTemporaries(folder);
+            Attempt attempt;
             attempt.outcome = Outcome::Taken;
-            attempt.lock.reset(new FolderLock(folder, path, false));
+            attempt.lock.reset(new FolderLock(folder, path, fd, false));
             return attempt;
         }
-        const int error = errno;
-        if (error == ENOENT) {
-            attempt.outcome = Outcome::NoFolder;
-            attempt.lock.reset(new FolderLock(folder, QString(), false));
-            return attempt;
+        if (error == ENOENT) {  // our temporary was tidied away by a new holder, or the folder went
+            if (const int again = staged.make(dir, lockText()))
+                return withoutLockFile(folder, again);
+            continue;
         }
         if (error != EEXIST) {
-            if (nobodyCanSave(folder, error)) {
-                attempt.outcome = Outcome::ReadOnly;
-                attempt.lock.reset(new FolderLock(folder, QString(), true));
-            } else {
-                attempt.error = error;
-            }
+            Attempt attempt;
+            attempt.error = error;
             return attempt;
         }
-        const std::optional<LockText> current = readSettledLock(name);
-        const Verdict verdict = judge(current);
-        if (verdict != Verdict::Gone) {
-            attempt.outcome = verdict == Verdict::Running ? Outcome::HeldByRunning : Outcome::HolderUnknown;
-            attempt.holder = holderOf(current);
-            return attempt;
+        FoundLock found;
+        examine(path, found);
+        if (found.kind == FoundLock::Missing)
+            continue;
+        if (found.kind == FoundLock::NotRegular)
+            return refused(Outcome::NotRegular, std::nullopt);
+        if (found.kind == FoundLock::Unreadable)
+            return refused(Outcome::HolderUnknown, std::nullopt);
+        seen = parseLock(found.text);
+        const OsLock osLock = tryOsLock(found.fd.get());
+        seenHeld = osLock == OsLock::Held;
+        // An empty lock is one whose maker died before writing it (earlier programs wrote in
+        // place), unless someone holds its OS lock.
+        const Verdict verdict = found.text.isEmpty() ? (osLock == OsLock::Free ? Verdict::Gone : Verdict::Unknown)
+                                                     : judge(seen);
+        if (verdict == Verdict::Running)
+            return refused(Outcome::HeldByRunning, seen);
+        if (osLock == OsLock::Held) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            continue;
         }
-        ::unlink(name.constData());
+        if (verdict == Verdict::Unknown || osLock == OsLock::Unavailable)
+            return refused(Outcome::HolderUnknown, seen);
+        // Stale, and under our OS lock now: no other program removes it, nor anything in its place.
+        if (sameFile(path, found.fd.get()))
+            sys("unlinkStale", [&] { return ::unlink(path.constData()); });
     }
-    // Another program took the lock between the removal of the stale one and the second try.
-    const std::optional<LockText> current = readSettledLock(name);
-    attempt.outcome = judge(current) == Verdict::Running ? Outcome::HeldByRunning : Outcome::HolderUnknown;
-    attempt.holder = holderOf(current);
-    return attempt;
+    // Someone held the lock's OS lock all along: the folder is in use.
+    return refused(seenHeld ? Outcome::HeldByRunning : Outcome::HolderUnknown, seen);
 }
 
 FolderLock::~FolderLock()
 {
-    if (!path_.isEmpty())
-        ::unlink(QFile::encodeName(path_).constData());
+    if (fd_ < 0)
+        return;
+    // Another program may have taken the folder over once our lock was removed by hand.
+    if (sameFile(path_, fd_))
+        ::unlink(path_.constData());
+    ::close(fd_);
 }

@@ -4,7 +4,13 @@
 // declarations in one folder. The lock also records what tells the holder from a later process
 // that happens to get the same number (the computer's machine id, the boot id, the process's
 // start time), so a lock left by a process that no longer runs on this computer is taken over,
-// even after a reboot. The holder's lock file goes when the lock object goes.
+// even after a reboot.
+//
+// The lock file appears under its name only with its whole text in it (written under a temporary
+// name first), so a crash never leaves an empty lock. The holder keeps an OS lock (flock) on the
+// file for as long as it holds the folder: a program that takes over a stale lock does so only
+// while holding that file's OS lock, so of two programs racing over one stale lock exactly one
+// wins. The holder's lock file goes when the lock object goes, and only while it is still its own.
 //
 // The lock file: the computer's name, the process id, then "machine=", "boot=" and "start="
 // lines; earlier locks hold only the first two lines.
@@ -26,8 +32,9 @@ public:
         Taken,          // the lock file is ours
         ReadOnly,       // nobody can save into the folder (read-only folder or media): no lock needed
         NoFolder,       // the folder does not exist: opened as before, without a lock; saves fail
-        HeldByRunning,  // a process of this computer that still runs holds it
+        HeldByRunning,  // a process that still runs holds it
         HolderUnknown,  // held by another computer, or a lock that cannot be read or judged
+        NotRegular,     // something that is no plain file (a link, a pipe, a folder) has the lock's name
         Failed,         // the lock file cannot be written (a full disk, an input/output error ...)
     };
     struct Attempt {
@@ -40,6 +47,11 @@ public:
     // Takes the lock of `folder` (with its trailing delimiter).
     static Attempt take(const QString& folder);
 
+    // Test seam: asked before each system call that makes, publishes or removes a lock file, with
+    // the call's name ("create", "write", "rename" ...); a non-zero answer makes the call fail
+    // with that error number. Null in the program.
+    static int (*faultBefore)(const char* call);
+
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
@@ -49,12 +61,15 @@ public:
     bool readOnly() const { return readOnly_; }
 
 private:
-    FolderLock(QString folder, QString path, bool readOnly)
-        : folder_(std::move(folder)), path_(std::move(path)), readOnly_(readOnly)
+    static Attempt withoutLockFile(const QString& folder, int error);
+
+    FolderLock(QString folder, QByteArray path, int fd, bool readOnly)
+        : folder_(std::move(folder)), path_(std::move(path)), fd_(fd), readOnly_(readOnly)
     {
     }
 
     QString folder_;
-    QString path_;  // empty: no lock file
+    QByteArray path_;  // empty: no lock file
+    int fd_ = -1;      // the lock file, under our OS lock
     bool readOnly_ = false;
 };

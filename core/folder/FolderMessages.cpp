@@ -268,6 +268,22 @@ FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& compu
                 + crlf + lockPath + crlf + QStringLiteral("and open it again.")};
 }
 
+FolderMessage LockNotARegularFileMsg(const QString& lockPath)
+{
+    return {QStringLiteral("DM-040"), dtError,
+            QStringLiteral("資料夾的鎖定檔案") + crlf + lockPath + crlf
+                + QStringLiteral("不是一個普通檔案(例如是一個連結、管道或資料夾)，程式不會讀取或跟隨它，所以不能開啟此資料夾．"
+                                 "它不是申報的檔案：請刪除它後再開啟．"),
+            QStringLiteral("O ficheiro de bloqueio da pasta") + crlf + lockPath + crlf
+                + QStringLiteral("não é um ficheiro normal (por exemplo, é uma ligação, um pipe ou uma pasta); o "
+                                 "programa não o lê nem o segue, pelo que a pasta não pode ser aberta. Não é um "
+                                 "ficheiro da declaração: apague-o e abra a pasta de novo."),
+            QStringLiteral("The folder's lock file") + crlf + lockPath + crlf
+                + QStringLiteral("is not a plain file (a link, a pipe or a folder, for instance); the program neither "
+                                 "reads nor follows it, so the folder is not opened. It is no file of the "
+                                 "declaration: delete it and open the folder again.")};
+}
+
 FolderMessage CannotWriteSaveJournalMsg(const QString& folder, const QString& error)
 {
     return {QStringLiteral("DM-027"), dtError,

@@ -57,6 +57,9 @@ FolderMessage InterruptedSaveStuckMsg(const QString& folder, const QString& erro
 // holder's computer empty): how to release the folder.
 FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& computer, qint64 processId,
                                      const QString& lockPath);
+// What has the lock file's name is no plain file (a link, a pipe, a folder): it is neither read
+// nor followed, and the folder is not opened.
+FolderMessage LockNotARegularFileMsg(const QString& lockPath);
 // The save journal cannot be written: no file was changed.
 FolderMessage CannotWriteSaveJournalMsg(const QString& folder, const QString& error);
 // The save journal is there but cannot be read or trusted, so whether the last save finished

@@ -204,6 +204,9 @@ std::unique_ptr<FolderLock> lockFolder(const QString& folder)
                                                  folder + FolderLock::kFileName));
         break;
     case FolderLock::Outcome::Failed: ShowFolderMessage(CannotLockFolderMsg(folder, attempt.error)); break;
+    case FolderLock::Outcome::NotRegular:
+        ShowFolderMessage(LockNotARegularFileMsg(folder + FolderLock::kFileName));
+        break;
     }
     return nullptr;
 }

@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 bool ChangesText(const QKeyEvent* event)
 {
@@ -37,11 +38,11 @@ void DataEdit::showFieldText()
     if (f)
         shown = hasFocus() ? f->text() : unfocusedText(*f);
     showsDisplayText_ = !hasFocus();
-    if (shown == text())
-        return;
-    setText(shown);
+    if (shown != text())
+        setText(shown);
+    // A text longer than the box shows its beginning once left, wherever the caret was.
     if (!hasFocus())
-        setCursorPosition(0);  // a text longer than the box shows its beginning
+        setCursorPosition(0);
 }
 
 // The display text, or marks where a number or a date is wider than the room the line edit
@@ -135,13 +136,37 @@ void DataEdit::focusInEvent(QFocusEvent* event)
     focusedByPress_ = event->reason() == Qt::MouseFocusReason;
 }
 
-// The press that gives the focus selects the whole text instead of placing the caret; the rest
-// of that click (a drag, the release) leaves the selection alone. Later clicks place the caret.
+namespace {
+
+// A number's zero: digits that are all 0, at most one decimal point, perhaps a sign.
+bool IsLoneZero(const QString& text)
+{
+    static const QRegularExpression zero(QStringLiteral("^[-+]?0+(\\.0*)?$"));
+    return zero.match(text).hasMatch();
+}
+
+}  // namespace
+
+// True while the box shows nothing but its number's zero.
+bool DataEdit::showsLoneZero() const
+{
+    const qx::Field* f = boundField();
+    if (!f)
+        return false;
+    const qx::FieldType type = f->dataType();
+    const bool number = type == qx::FieldType::Integer || type == qx::FieldType::LargeInt
+                        || type == qx::FieldType::Currency;
+    return number && IsLoneZero(text());
+}
+
+// The press that gives the focus, and any press on a lone zero, selects the whole text instead of
+// placing the caret; the rest of that click (a drag, the release) leaves the selection alone.
+// Other clicks place the caret.
 void DataEdit::mousePressEvent(QMouseEvent* event)
 {
     const bool entering = focusedByPress_ && event->button() == Qt::LeftButton;
     focusedByPress_ = false;
-    if (!entering) {
+    if (!entering && !(event->button() == Qt::LeftButton && showsLoneZero())) {
         QLineEdit::mousePressEvent(event);
         return;
     }

@@ -5,10 +5,11 @@
 //   does nothing). The text is written into the field on leaving and before every post; a text
 //   the field refuses is reported and the edit keeps the focus and the text as typed. Esc gives
 //   back the field's value. A click that gives the edit the focus selects its whole text, as
-//   entering it by the keys does, so that typing replaces the value (a 0 would otherwise keep
-//   the caret before it and a typed 7 become 70). The maximum length comes from a text field;
-//   calculated and read-only fields make the edit read-only. Unfocused, a number or a date too
-//   wide for the box shows as '#' marks (never cut), and a long text shows its beginning.
+//   entering it by the keys does, so that typing replaces the value; so does any click on a
+//   number's lone zero (a caret before it would make a typed 7 a 70). Other clicks place the
+//   caret. The maximum length comes from a text field; calculated and read-only fields make the
+//   edit read-only. Unfocused, a number or a date too wide for the box shows as '#' marks (never
+//   cut), and a long text shows its beginning.
 //   Colours follow SetEnterColors/SetExitColors (DataControl).
 //   commit(): writes pending text now; false when refused.
 
@@ -55,6 +56,7 @@ protected:
 private:
     void showFieldText();
     QString unfocusedText(const qx::Field& field) const;
+    bool showsLoneZero() const;
     void measureDisplayTextAgain();
     bool readOnlyFlag_ = false;
     bool showsDisplayText_ = false; // the unfocused display text is shown (a new width may change it)

@@ -36,7 +36,7 @@ const std::vector<Entry> kM1Front = {
     {"FormFillM1", 1, "R14_Desc", K, "Juros", nullptr},
     {"FormFillM1", 1, "R14_Mop", K, "800", nullptr},
     {"FormFillM1", 1, "R22_Mop", K, "640000", nullptr},
-    {"FormFillM1", 1, "R4_Mop", F, "35000", nullptr},  // whole patacas only
+    {"FormFillM1", 1, "R4_Mop", F, "35000", nullptr},  // whole units only
     {"FormFillM1", 2, "Data_Deli_Assem_Geral", K, "31/03/2024", nullptr},
     {"FormFillM1", 2, "Nome_Desig_Bene_R1", K, "Ana Lopes", nullptr},
     {"FormFillM1", 2, "Div_Lucros_Mop_R1", K, "25000", nullptr},

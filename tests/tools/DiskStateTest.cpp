@@ -37,6 +37,15 @@ case "$state" in
 esac
 exec "$@")";
 
+// On the full file system: qxfolder QX opens FOLDER, what that left named like the lock is listed,
+// the disk under MNT is given room, and FOLDER opened again.
+const char kOpenThenOpenWithRoom[] = R"sh(qx=$1; folder=$2; mnt=$3
+"$qx" --today 2024-03-15 "$folder" open close
+echo "LEFT	$(ls -A "$folder" | grep '^\.quendrix\.lock' | tr '\n' ' ')"
+rm -f "$mnt/fill" "$mnt"/f[0-9]*
+"$qx" --today 2024-03-15 "$folder" open close
+echo "STATUS	$?")sh";
+
 class DiskState : public qxtest::QxFolderFixture {
 protected:
     void SetUp() override
@@ -46,11 +55,22 @@ protected:
         ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("mnt")));
     }
 
+    QString mnt() const { return work.path() + QStringLiteral("/mnt"); }
+
     // qxfolder with `commands` on the saved folder copied into a memory file system; nothing when
     // no file system can be mounted here.
     std::optional<ToolRun> onMountedFolder(const QString& options, const QString& state, const QStringList& commands)
     {
-        const QString mnt = work.path() + QStringLiteral("/mnt");
+        return runOnMount(options, state,
+                          QStringList{QStringLiteral(QX_QXFOLDER), QStringLiteral("--today"), QStringLiteral("2024-03-15"),
+                                      mnt() + QStringLiteral("/folder")}
+                              + commands);
+    }
+
+    // `command` once the memory file system is mounted and in the state asked for.
+    std::optional<ToolRun> runOnMount(const QString& options, const QString& state, const QStringList& command)
+    {
+        const QString mnt = this->mnt();
         const ToolRun probe = qxtest::RunTool(QStringLiteral("unshare"),
                                               {QStringLiteral("-rm"), QStringLiteral("mount"), QStringLiteral("-t"),
                                                QStringLiteral("tmpfs"), QStringLiteral("tmpfs"), mnt},
@@ -60,9 +80,8 @@ protected:
         return qxtest::RunTool(QStringLiteral("unshare"),
                                QStringList{QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
                                            QString::fromLatin1(kOnMountedFolder), QStringLiteral("sh"), options, state,
-                                           mnt, folder(), QStringLiteral(QX_QXFOLDER), QStringLiteral("--today"),
-                                           QStringLiteral("2024-03-15"), mnt + QStringLiteral("/folder")}
-                                   + commands,
+                                           mnt, folder()}
+                                   + command,
                                configHome());
     }
 };
@@ -147,6 +166,25 @@ TEST_F(DiskState, AJournalTheUserMayNotReadRefusesTheOpenAndChangesNothing)
     const ToolRun owner = onFolder(Words("open dump cdsM1P2 R2_Mop close"));
     EXPECT_EQ(owner.lines.value(0).split(u'\t').value(1), QStringLiteral("DM-023"));
     EXPECT_TRUE(owner.lines.contains(QStringLiteral("R2_Mop=777")));
+}
+
+TEST_F(DiskState, ALockThatCannotBeWrittenOnAFullDiskLeavesNothingAndTheFolderOpensOnceThereIsRoom)
+{
+    for (const char* state : {"blocks", "inodes"}) {
+        SCOPED_TRACE(state);
+        const std::optional<ToolRun> r =
+            runOnMount(QStringLiteral("size=2m,nr_inodes=64"), QString::fromLatin1(state),
+                       {QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(kOpenThenOpenWithRoom),
+                        QStringLiteral("sh"), QStringLiteral(QX_QXFOLDER),
+                        mnt() + QStringLiteral("/folder"), mnt()});
+        if (!r)
+            GTEST_SKIP() << "no memory file system can be mounted here (unshare -rm mount -t tmpfs)";
+        ASSERT_TRUE(r->finished);
+        EXPECT_EQ(r->lines.filter(QStringLiteral("MSG\tDM-020\t")).size(), 1) << qPrintable(r->lines.join(u'\n') + r->err);
+        EXPECT_TRUE(r->lines.contains(QStringLiteral("LEFT\t"))) << "no empty lock, no temporary: "
+                                                                  << qPrintable(r->lines.join(u'\n'));
+        EXPECT_EQ(r->lines.value(r->lines.size() - 1), QStringLiteral("STATUS\t0")) << qPrintable(r->lines.join(u'\n'));
+    }
 }
 
 TEST_F(DiskState, AFolderOnReadOnlyMediaOpensForReadingAfterANoticeAndSavesNothing)

@@ -92,7 +92,7 @@ TEST_F(QxFolderTest, SaveWritesTheTwentySevenFiles)
 TEST_F(QxFolderTest, ValuesReadBackIdenticalAfterCloseAndReopen)
 {
     const QStringList sets = {
-        QStringLiteral("cdsM1P1.Nome_Contribuinte_1=澳門建築置業有限公司"),
+        QStringLiteral("cdsM1P1.Nome_Contribuinte_1=翠嶺建築置業有限公司"),
         QStringLiteral("cdsM1P1.Distico_Comercial=Construção & Cia \"São João\" <Lda> 'ã'"),
         QStringLiteral("cdsM1P1.Residencia_ou_Sede_1=Rua\\tA\\r\\nBloco \\\\ 3"),
         QStringLiteral("cdsM1P1.Periodo_de=01/02/2023"),
@@ -107,7 +107,7 @@ TEST_F(QxFolderTest, ValuesReadBackIdenticalAfterCloseAndReopen)
     };
     const QStringList dumpArgs = Words("dump cdsM1P1 Nome_Contribuinte_1 Distico_Comercial Residencia_ou_Sede_1 Periodo_de No_Contribuinte Tipo_Contribuinte_Sociedade Data_da_Constituicao dump cdsM1P2 R2_Mop R3_Mop R4_Mop dump cdsM4P1 1_R1_Col1_Mop 1_R4_Desc_1 dump cdsPrnSetup Update_Time");
     const QStringList expected = {
-        QStringLiteral("Nome_Contribuinte_1=澳門建築置業有限公司\tDistico_Comercial=Construção & Cia \"São João\" <Lda> 'ã'\t"
+        QStringLiteral("Nome_Contribuinte_1=翠嶺建築置業有限公司\tDistico_Comercial=Construção & Cia \"São João\" <Lda> 'ã'\t"
                        "Residencia_ou_Sede_1=Rua\\tA\\r\\nBloco \\\\ 3\tPeriodo_de=01/02/2023\tNo_Contribuinte=12345678\t"
                        "Tipo_Contribuinte_Sociedade=TRUE\tData_da_Constituicao="),
         QStringLiteral("R2_Mop=1234.5678\tR3_Mop=-0.0001\tR4_Mop=922337203685477.5807"),

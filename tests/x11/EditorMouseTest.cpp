@@ -2,33 +2,14 @@
 // show (the focus a click gives, a page that scrolls under the pointer, the keys' walk after a
 // click). The program is made as main() makes it, a new folder opened; each editor is opened
 // by the main window's action and worked by xdotool.
-#include "e2e/ProgramRun.h"
-#include "platform/widgets/DataEdit.h"
-#include "support/ModalScript.h"
-#include "support/ScriptedMessages.h"
-#include "support/XInput.h"
-#include "support/XServer.h"
+#include "EditorUnderMouse.h"
 #include "ui/dialogs/TFormDBEditCalendar.h"
 #include "ui/framework/EditorTabs.h"
-#include "ui/mainwindow/BrowseForFolder.h"
 
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTabBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 namespace {
-
-DataEdit* EditOf(TFormFill& editor, int page, const char* field)
-{
-    for (QObject* child : editor.PageAt(page).Content->children())
-        if (auto* e = qobject_cast<DataEdit*>(child); e && e->dataField() == QLatin1String(field))
-            return e;
-    return nullptr;
-}
 
 // The button ("…" or "=") nearest right of `edit` on its line.
 QToolButton* ButtonBeside(const DataEdit& edit, const QString& text)
@@ -52,63 +33,6 @@ TFormDBEditCalendar* ShownCalendar()
             return c;
     return nullptr;
 }
-
-class EditorUnderMouse : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        QX_NEED_X_SERVER();
-        ASSERT_TRUE(root.isValid());
-        SetFolderBrowser([this](QWidget*, const QString&, const QString&) { return root.path(); });
-        run = std::make_unique<ProgramRun>(&messages);
-        ScriptSectorChoice(modals, 0);
-        run->main().FirstPaint = false;
-        run->main().show();
-        run->main().ActionSelectFolder->trigger();
-        ASSERT_FALSE(run->dm().CurrentFormFolder.isEmpty());
-    }
-    void TearDown() override
-    {
-        run.reset();
-        SetFolderBrowser(nullptr);
-    }
-
-    // Opens an editor by the main window's action, as a person does, and runs `work` in it once
-    // its window is up, active and in its place.
-    void InEditor(QAction* open, const std::function<void(TFormFill&)>& work)
-    {
-        modals.then([&](QWidget& w) {
-            auto* editor = qobject_cast<TFormFill*>(&w);
-            ASSERT_NE(editor, nullptr) << w.objectName().toStdString();
-            // Without a window manager nobody maximises the window: it is given a screen's size.
-            if (XServer::current().windowManager().isEmpty())
-                editor->setGeometry(0, 0, 1280, 960);
-            editor->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
-            ASSERT_TRUE(WaitForSteadyGeometry(*editor)) << "the window keeps moving";
-            work(*editor);
-            editor->ActionClose->trigger();
-        });
-        open->trigger();
-        EXPECT_TRUE(modals.done()) << "the editor did not open";
-    }
-
-    // Scrolls page `page` so that `w` is near the top of the view, the page moved down by
-    // more than a screenful's margin.
-    static void ScrollTo(TFormFill& editor, int page, QWidget& w)
-    {
-        QScrollBar* bar = editor.PageAt(page).ScrollBox->verticalScrollBar();
-        bar->setValue(w.y() - 60);
-        QApplication::processEvents();
-        ASSERT_GT(bar->value(), 100) << "the page must be scrolled for the test to mean anything";
-    }
-
-    QTemporaryDir root;
-    ScriptedMessages messages;
-    ModalScript modals;
-    std::unique_ptr<ProgramRun> run;
-    XInput input;
-};
 
 // A click into an amount box selects what it holds, whatever that is, so typing replaces it; the
 // click lands left of the digits, where a caret would stay before a 0.
@@ -140,6 +64,70 @@ TEST_F(EditorUnderMouse, TypingAfterAClickIntoAnAmountReplacesWhatTheBoxHeld)
             EXPECT_EQ(page.fieldByName(u"I_R5_Mop_Per_Ant").asString().toStdString(), c.stored) << "held " << c.held;
         }
     });
+}
+
+// A box that holds only its zero takes typed digits in place of the 0, however it was entered
+// (focused as the editor showed, by Enter, by a click) and wherever a later click lands in it;
+// a later click into any other value places the caret where it lands.
+TEST_F(EditorUnderMouse, ALaterClickMeetsALoneZeroWithTheWholeTextSelectedAndPlacesTheCaretElsewhere)
+{
+    enum Entry { AtShow, ByEnter, ByClick };
+    struct Case {
+        const char* what;
+        QAction* TFormMain::*open;
+        const char* editor;
+        int page;
+        const char* field;  // nullptr: the page's first box
+        Entry entry;
+        double at;  // where the click lands across the box: 0 its left edge, 1 its right edge
+        const char* held;
+        const char* typed;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"M/4's first box, focused as the editor showed", &TFormMain::ActionFillM4, "FormFillM4", 0, nullptr, AtShow, 0,
+         "0", "7", "7"},
+        {"M/1 line 6 after Enter, left edge", &TFormMain::ActionFillM1, "FormFillM1", 1, "R6_Mop", ByEnter, 0, "0",
+         "7654321", "7654321"},
+        {"M/1 line 6 after Enter, middle", &TFormMain::ActionFillM1, "FormFillM1", 1, "R6_Mop", ByEnter, 0.5, "0",
+         "7654321", "7654321"},
+        {"M/1 line 6 after Enter, right edge", &TFormMain::ActionFillM1, "FormFillM1", 1, "R6_Mop", ByEnter, 1, "0",
+         "7654321", "7654321"},
+        {"a second click, left edge", &TFormMain::ActionFillAnexoA, "FormFillAnexoA", 0, "I_R5_Mop_Per_Ant", ByClick, 0,
+         "0", "7", "7"},
+        {"a second click on a value, right edge", &TFormMain::ActionFillAnexoA, "FormFillAnexoA", 0,
+         "I_R5_Mop_Per_Ant", ByClick, 1, "250000", "7", "2500007"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TFormFill* editor = run->Editor(QString::fromLatin1(c.editor));
+        ASSERT_NE(editor, nullptr);
+        qx::ClientDataSet& data = *editor->PageAt(c.page).spec.dataSet;
+        const QString field = c.field ? QString::fromLatin1(c.field) : editor->PageAt(c.page).First->dataField();
+        data.edit();
+        data.fieldByName(field).setAsString(QString::fromLatin1(c.held));
+        data.post();
+        InEditor(run->main().*c.open, [&](TFormFill& shown) {
+            shown.PageControl->setCurrentIndex(c.page);
+            DataEdit* box = EditOf(shown, c.page, field.toLatin1().constData());
+            ASSERT_NE(box, nullptr);
+            if (c.entry == AtShow) {
+                ASSERT_EQ(QApplication::focusWidget(), box) << "the first box has not the focus at the show";
+            } else if (c.entry == ByEnter) {
+                box->setFocus();
+                ASSERT_TRUE(input.keys({QStringLiteral("Up"), QStringLiteral("Return")})) << input.error.toStdString();
+                ASSERT_EQ(QApplication::focusWidget(), box) << "Enter does not come back to the box";
+            } else {
+                ASSERT_TRUE(input.click(*box)) << input.error.toStdString();
+                AfterDoubleClickTime();
+            }
+            ASSERT_EQ(box->text(), QString::fromLatin1(c.held));
+            const int x = qBound(2, int(c.at * box->width()), box->width() - 3);
+            ASSERT_TRUE(input.click(*box, {x, box->height() / 2})) << input.error.toStdString();
+            ASSERT_TRUE(input.keys(KeysOf(c.typed) << QStringLiteral("Return"))) << input.error.toStdString();
+            EXPECT_EQ(data.fieldByName(field).asString().toStdString(), c.stored);
+        });
+    }
 }
 
 // One click runs a date button or an auto-calc button on a scrolled page, and neither they nor a

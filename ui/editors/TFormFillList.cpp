@@ -42,10 +42,18 @@ bool isEditKey(const QKeyEvent* e)
     return false;
 }
 
-bool isEnter(const QKeyEvent* e)
+// The column a key moves the grid's current cell by: Enter and Tab the next, Shift+Tab the one
+// before; 0 for any other key.
+int columnStep(const QKeyEvent* e)
 {
-    return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
-           && !(e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+    const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const int k = e->key();
+    if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Tab) && mods == Qt::NoModifier)
+        return 1;
+    if ((k == Qt::Key_Backtab && (mods == Qt::NoModifier || mods == Qt::ShiftModifier))
+        || (k == Qt::Key_Tab && mods == Qt::ShiftModifier))
+        return -1;
+    return 0;
 }
 
 }  // namespace
@@ -282,10 +290,10 @@ bool TFormFillList::eventFilter(QObject* watched, QEvent* event)
         if (widget && widget == QApplication::focusWidget() && widget->window() == this) {
             if (event->type() == QEvent::ShortcutOverride && isEditKey(key))
                 return true;  // left unaccepted: the Edit menu's key runs, not the edit's own
-            if (event->type() == QEvent::KeyPress && isEnter(key))
+            if (const int step = columnStep(key); event->type() == QEvent::KeyPress && step != 0)
                 for (TListGridPage* grid : gridPages_)
                     if (grid->InGrid(widget)) {
-                        RunGuarded([&] { grid->GridEnterKey(); });
+                        RunGuarded([&] { grid->GridColumnKey(step); });
                         return true;
                     }
         }

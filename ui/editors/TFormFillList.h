@@ -4,7 +4,8 @@
 // menu of row actions, and the protocols that take the observations and the lists along:
 //   - the File menu's post and cancel act on the observations while one of their edits is
 //     entered, on the list while its grid is; the Edit menu acts on the list of the page shown;
-//   - the grids exempt from the Enter/Up/Down walk: Enter moves to the next column;
+//   - the grids exempt from the Enter/Up/Down walk: Enter and Tab move to the next column,
+//     Shift+Tab to the one before;
 //   - a page change, a close and every print post the observations and the page's list first,
 //     and a list row its checks refuse keeps the user (and the focus) in its grid.
 

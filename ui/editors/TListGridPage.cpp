@@ -572,16 +572,17 @@ void TListGridPage::GridColEnter(int column)
     }
 }
 
-void TListGridPage::GridEnterKey()
+void TListGridPage::GridColumnKey(int step)
 {
     const QModelIndex current = DBGrid->currentIndex();
     if (!CommitCell())
         return;
-    if (!current.isValid() || current.column() + 1 >= int(spec_.columns.size())) {
+    const int column = current.column() + step;
+    if (!current.isValid() || column < 0 || column >= int(spec_.columns.size())) {
         Beep();
         return;
     }
-    DBGrid->setCurrentIndex(DBGrid->model()->index(current.row(), current.column() + 1));
+    DBGrid->setCurrentIndex(DBGrid->model()->index(current.row(), column));
     DBGrid->setFocus(Qt::OtherFocusReason);
 }
 

@@ -8,7 +8,8 @@
 //   checks refuse stays in edit and keeps the focus, whatever the way out.
 //   Ellipses: Codigo and Tipo pick a rate-table row, Col5_Mop proposes the depreciation.
 //   Leaving the Codigo column completes Tipo (and the rate) from a known code; entering a column
-//   brings the totals under it into view; Enter moves to the next column.
+//   brings the totals under it into view; Enter and Tab move to the next column, Shift+Tab to the
+//   one before.
 
 #include "ui/editors/ListGridColumns.h"
 
@@ -73,8 +74,9 @@ public:
     void ProposeDepreciation();
     void GridColExit(int column);
     void GridColEnter(int column);
-    // Enter in the grid: the next column; a beep at the last.
-    void GridEnterKey();
+    // Enter and Tab (step 1), Shift+Tab (step -1) in the grid: the cell's text is written and the
+    // next or previous column becomes current; a beep past either end.
+    void GridColumnKey(int step);
     // Leaving the grid: an untouched new row is dropped, any other edit posted; false (with the
     // focus back in the grid) while the row stays in edit.
     bool GridExit();

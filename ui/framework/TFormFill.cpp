@@ -10,6 +10,7 @@
 #include "platform/widgets/ScreenFonts.h"
 #include "platform/widgets/WidgetColor.h"
 #include "ui/framework/EditorTabs.h"
+#include "ui/framework/FocusScroll.h"
 #include "ui/framework/HandlerGuard.h"
 #include "ui/framework/PagePictureLabel.h"
 #include "ui/framework/TFrameDBGridAlert.h"
@@ -589,18 +590,24 @@ bool TFormFill::FormKeyDown(QKeyEvent* event)
     return true;
 }
 
+// The colours and the page follow the focus as it stands once the change has been handled: a
+// handler of this same change may have sent the focus on (a refused list row takes it back to
+// its grid), and the box it passed through keeps no enter colour.
 void TFormFill::onFocusChanged(QWidget* old, QWidget* now)
 {
     RunGuarded([&] {
-        if (ownsWidget(old) && takesEnterExitColors(old))
+        QWidget* focused = QApplication::focusWidget();
+        if (ownsWidget(old) && takesEnterExitColors(old) && old != focused)
             DataControlExit(old);
+        if (now != focused)
+            return;
         if (ownsWidget(now) && takesEnterExitColors(now))
             DataControlEnter(now);
         // The page follows a box that takes the focus; the canvas itself never scrolls it.
         if (ownsWidget(now) && ActivePage() >= 0) {
             Page& page = pages_[std::size_t(ActivePage())];
             if (now != page.Content && page.Content->isAncestorOf(now))
-                page.ScrollBox->ensureWidgetVisible(now, 0, 0);
+                ScrollFocusIntoView(*page.ScrollBox, *now);
         }
     });
 }

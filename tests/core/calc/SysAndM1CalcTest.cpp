@@ -76,7 +76,7 @@ TEST_F(SysAndM1, TaxpayerNameJoinsTheTrimmedPartsWithOneBlank)
         const char16_t* joined;
     } cases[] = {
         {u"Companhia Lda   ", u"", u"Companhia Lda "},
-        {u"  \t澳門公司\r\n", u" Filial ", u"澳門公司 Filial"},
+        {u"  \t翠嶺公司\r\n", u" Filial ", u"翠嶺公司 Filial"},
         {u"", u"", u" "},
     };
     for (const auto& c : cases) {

@@ -72,7 +72,7 @@ TEST_F(DataPacketFile, OpensTheHandWrittenBig5Sample)
     const Rows expected = {
         {std::int32_t(1), QStringLiteral("1.1"), QString::fromUtf8("辦公室設備（許功稅）"),
          QString::fromUtf8("Equipamento de escritório"), Currency::fromRaw(1250005000), false, QDate(2019, 3, 15)},
-        {std::int32_t(2), QStringLiteral("2.10"), QString::fromUtf8("澳門大廈"),
+        {std::int32_t(2), QStringLiteral("2.10"), QString::fromUtf8("翠嶺大廈"),
          QString::fromUtf8("Edifício \"Conceição\"\r\nR/C"), Currency::fromRaw(-1), true, QDate(2000, 12, 31)},
         {std::int32_t(5), QStringLiteral("9"), {}, {}, Currency::max(), {}, {}},
     };

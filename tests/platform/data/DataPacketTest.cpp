@@ -158,7 +158,7 @@ TEST(DataPacketRoundTrip, TextOfEveryKind)
     const std::vector<FieldDef> defs = {def("1_Obs_Chn", FieldType::String, 400), def("2_Obs_Por", FieldType::String, 400)};
     const Rows rows = {
         // Big5 trail bytes 0x5C and 0x7C: 許 功 稅.
-        {QString::fromUtf8("澳門許功稅資料表（正面）"), QString::fromUtf8("Informações do Sector Bancário ÀÉÍÕÚçãõâê")},
+        {QString::fromUtf8("翠嶺許功稅資料表（正面）"), QString::fromUtf8("Informações do Sector Bancário ÀÉÍÕÚçãõâê")},
         {QStringLiteral("< > & ' \" \r \n \t \\ end"), QString::fromUtf8("a\r\nb\n\nc\td  ")},
         {QString::fromUtf8("€ £ ¥ ° ± × ÷ “quoted” — 𠀀 emoji 😀"), QStringLiteral(" ")},
         {QStringLiteral("\x7f\u0085 control"), QString()},
@@ -181,7 +181,7 @@ TEST(DataPacketRead, HandWrittenBig5PacketWithVariations)
         "      <FIELD attrname=\"1_r1_col1_mop\" fieldtype=\"r8\" SUBTYPE=\"Money\"/>\r\n"
         "      <FIELD\tattrname='Flag'\nfieldtype='BOOLEAN'/>\r\n"
         "    </FIELDS>\r\n  </METADATA>\r\n  <!-- saved by hand -->\r\n  <ROWDATA>\r\n"
-        "    <ROW RowState=\"4\" ID=\"1\" nome=\"" + big5("中文澳門許功稅") + "\" Legacy=\"AAEC\" 1_r1_col1_mop=\"-12.3456\" Flag=\"true\"/>\r\n"
+        "    <ROW RowState=\"4\" ID=\"1\" nome=\"" + big5("中文翠嶺許功稅") + "\" Legacy=\"AAEC\" 1_r1_col1_mop=\"-12.3456\" Flag=\"true\"/>\r\n"
         "    <ROW RowState=\"8\" Extra=\"?\" ID=\"2\" nome=\"&#67;&#x6f;n&#xE7;&#227;o &lt;&#092;&gt;\"/>\r\n"
         "    <ROW ID = '3' 1_R1_COL1_MOP=\"0\" ></ROW>\r\n"
         "  </ROWDATA>\r\n</DATAPACKET>\r\n";
@@ -190,7 +190,7 @@ TEST(DataPacketRead, HandWrittenBig5PacketWithVariations)
                                         def("Missing", FieldType::Date)};
     const Rows rows = DataPacket::parse(bytes, defs, QStringLiteral("hand.xml"));
     const Rows expected = {
-        {std::int32_t(1), QString::fromUtf8("中文澳門許功稅"), Currency::fromRaw(-123456), true, {}},
+        {std::int32_t(1), QString::fromUtf8("中文翠嶺許功稅"), Currency::fromRaw(-123456), true, {}},
         {std::int32_t(2), QString::fromUtf8("Conção <\\>"), {}, {}, {}},
         {std::int32_t(3), {}, Currency::fromRaw(0), {}, {}},
     };

@@ -260,7 +260,7 @@ TEST(ReportFit, TextsShrinkToTheirBoxThenAreCutAtTheFloor)
     ReportBand& band = page.addBand(ReportBand::Kind::Title, QStringLiteral("T"));
     band.height = 40;
     auto& label = band.add<ReportLabel>(QStringLiteral("Long"));
-    label.caption = QStringLiteral("Avenida da Praia Grande n.o 123, 4.o andar");
+    label.caption = QStringLiteral("Avenida do Lago Grande n.o 123, 4.o andar");
     label.font = ReportFont{mono, 12, false};
     label.left = 20;
     label.width = 100;
@@ -269,7 +269,7 @@ TEST(ReportFit, TextsShrinkToTheirBoxThenAreCutAtTheFloor)
     const DisplayText* t = list.findText(QStringLiteral("Long"));
     ASSERT_TRUE(t);
     EXPECT_EQ(t->font.pixelHeight, kFloorPixelHeight);
-    EXPECT_EQ(t->text, QStringLiteral("Avenida da Praia Gra"));
+    EXPECT_EQ(t->text, QStringLiteral("Avenida do Lago Gran"));
     QTemporaryDir dir;
     ASSERT_TRUE(WritePdf(list, page, dir.filePath(QStringLiteral("fit.pdf"))));
     const PdfPage pdf = ReadPdfWords(dir.filePath(QStringLiteral("fit.pdf")));

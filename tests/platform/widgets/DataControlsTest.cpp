@@ -194,6 +194,12 @@ TEST_F(DataControlsTest, ANumberShowsWholeOrAsMarksAndALongTextFromItsStart)
     ds->fieldByName("Nome").setAsString(QStringLiteral("Sociedade"));
     EXPECT_EQ(edit(0)->text(), QStringLiteral("Sociedade"));
     EXPECT_EQ(edit(0)->cursorPosition(), 0);
+    // Left with its caret at the end, untouched, the box shows its beginning again.
+    const QImage beginning = edit(0)->grab().toImage();
+    edit(0)->setFocus();
+    edit(0)->end(false);
+    other->setFocus();
+    EXPECT_TRUE(edit(0)->grab().toImage() == beginning) << "the box shows the end of its text";
 }
 
 TEST_F(DataControlsTest, CheckBoxShowsNullAsPartlyCheckedAndWritesAtOnce)

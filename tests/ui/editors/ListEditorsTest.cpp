@@ -239,6 +239,7 @@ TEST_F(M3Editor, TheEditMenuFollowsTheListPageAndTheFileMenuTheObservations)
     Key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(dm->cdsM3Obs.editing());
     EXPECT_EQ(Text(dm->cdsM3Obs, "R1_Obs"), QStringLiteral("x"));
+    EXPECT_EQ(Focused(), &obs) << "the list's post took the focus to its grid";
 }
 
 TEST_F(M3Editor, EnteringAColumnBringsTheTotalsUnderItIntoView)

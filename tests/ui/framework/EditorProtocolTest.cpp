@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 
 #include "core/util/Messages.h"
+#include "platform/widgets/DataGrid.h"
 #include "ui/framework/EditorTabs.h"
 
 #include <QAction>
@@ -38,6 +39,36 @@ TEST_F(EditorProtocolTest, EnterAndDownWalkForwardUpBackAndPageEndsStop)
     for (const Step& s : steps) {
         QTest::keyClick(focused(), s.key);
         EXPECT_EQ(focused(), (*editor).*s.expected) << s.key;
+    }
+}
+
+// From outside the page's boxes (its alert list) Down enters at the first box and Up at the
+// last; the walk passes over a disabled box and never stops in the alert frame.
+TEST_F(EditorProtocolTest, TheWalkEntersAtThePagesEndsAndPassesOverDisabledBoxesAndTheAlerts)
+{
+    dm->AddAlert(5011, QStringLiteral("Nome"), 10, 1, QStringLiteral("中文訊息"), QStringLiteral("Mensagem"));
+    QWidget* alerts = frame(0).DBGridAlert;
+    ASSERT_TRUE(alerts->isVisible());
+    editor->Dia->setEnabled(false);
+    struct Step {
+        QWidget* from;
+        Qt::Key key;
+        DataEdit* TestEditor::*expected;
+    };
+    const Step steps[] = {
+        {alerts, Qt::Key_Down, &TestEditor::Nome},
+        {alerts, Qt::Key_Up, &TestEditor::Qtd},
+        {editor->Valor, Qt::Key_Return, &TestEditor::Qtd},
+        {editor->Qtd, Qt::Key_Up, &TestEditor::Valor},
+    };
+    auto nameOf = [](QWidget* w) {
+        auto* box = qobject_cast<DataEdit*>(w);
+        return box ? box->dataField().toStdString() : std::string(w ? w->metaObject()->className() : "nothing");
+    };
+    for (const Step& s : steps) {
+        s.from->setFocus();
+        QTest::keyClick(s.from, s.key);
+        EXPECT_EQ(nameOf(focused()), nameOf((*editor).*s.expected)) << "from " << nameOf(s.from) << ", key " << s.key;
     }
 }
 
