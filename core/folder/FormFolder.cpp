@@ -6,9 +6,11 @@
 // cannot be locked is not opened. Saving is all or nothing: every changed dataset is written to a
 // temporary file first, and only when all are written are they renamed into place under a
 // journal, so a failure leaves the folder as it was and keeps every change for the next save, and
-// a crash leaves it, after the next open, entirely old or entirely new. Closing discards unsaved
-// changes without asking and never writes a file. A failed open closes what it opened, so no
-// half-open folder remains. No file of the folder is ever written through a symbolic link.
+// a crash leaves it, after the next open, entirely old or entirely new; a journal that cannot be
+// read or trusted (a folder received from someone else) keeps the folder shut and changes nothing.
+// Closing discards unsaved changes without asking and never writes a file. A failed open closes
+// what it opened, so no half-open folder remains. No file of the folder is ever written through a
+// symbolic link.
 #include "core/module/TdmMain.h"
 
 #include "core/folder/FolderFileShape.h"
