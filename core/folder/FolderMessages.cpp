@@ -67,16 +67,23 @@ FolderMessage CannotInitFileMsg(const QString& titleChn, const QString& titlePor
 }
 
 FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName, SaveStep step,
-                                const QString& error)
+                                const QString& error, bool finishedAtNextOpen)
 {
     const bool memory = step == SaveStep::Memory;
     const QString stepChn = memory ? QStringLiteral("儲存(至記憶體)") : QStringLiteral("儲存(至硬碟)");
     const QString stepPor = memory ? QStringLiteral("na memória") : QStringLiteral("no disco");
+    const QString laterChn = finishedAtNextOpen
+        ? crlf + QStringLiteral("此次儲存已改動部分檔案，但未能全部復原；下次開啟此資料夾時會完成此次儲存．")
+        : QString();
+    const QString laterPor = finishedAtNextOpen
+        ? crlf + QStringLiteral("Esta gravação já alterou parte dos ficheiros e não foi possível repô-los; será "
+                                "concluída quando a pasta for aberta de novo.")
+        : QString();
     return {QStringLiteral("DM-005"), dtError,
             QStringLiteral("表格「") + titleChn + QStringLiteral("」(") + fileName + QStringLiteral(")於")
-                + stepChn + QStringLiteral("時出現以下故障：") + crlf + error,
+                + stepChn + QStringLiteral("時出現以下故障：") + crlf + error + laterChn,
             QStringLiteral("Houve a seguinte falha quando armazenou o ficheiro '") + titleChn
-                + QStringLiteral("' ") + stepPor + QStringLiteral(" rígido:") + crlf + error, QString()};
+                + QStringLiteral("' ") + stepPor + QStringLiteral(" rígido:") + crlf + error + laterPor, QString()};
 }
 
 FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileName, const QString& error)
@@ -288,4 +295,49 @@ FolderMessage CannotWriteSaveJournalMsg(const QString& folder, const QString& er
             QStringLiteral("The save journal .quendrix.journal cannot be written in the folder ") + crlf + folder
                 + crlf + QStringLiteral("; no file was changed and the changes are kept for the next save:") + crlf
                 + error};
+}
+
+FolderMessage UnusableSaveJournalMsg(const QString& journal, const QString& entry, JournalFault fault, int error)
+{
+    const bool other = entry != journal;  // a file the journal names
+    const Cause cause = causeOf(error);
+    QString chn, por, eng;
+    switch (fault) {
+    case JournalFault::Unreadable:
+        chn = QStringLiteral("不能讀取(") + cause.chn + QStringLiteral(")");
+        por = QStringLiteral("não pode ser lido (") + cause.por + QStringLiteral(")");
+        eng = QStringLiteral("cannot be read (") + cause.eng + QStringLiteral(")");
+        break;
+    case JournalFault::NotARegularFile:
+        chn = QStringLiteral("不是一個普通檔案(而是一個目錄、連結或管道等)");
+        por = QStringLiteral("não é um ficheiro normal (é uma pasta, uma ligação, um canal ou outro)");
+        eng = QStringLiteral("is not a regular file (it is a directory, a link, a pipe or the like)");
+        break;
+    case JournalFault::Damaged:
+        chn = QStringLiteral("已損壞或被改動過");
+        por = QStringLiteral("está danificado ou foi alterado");
+        eng = QStringLiteral("is damaged or was altered");
+        break;
+    }
+    const QString whatChn = other ? QStringLiteral("儲存日誌") + crlf + journal + crlf + QStringLiteral("所記載的檔案") + crlf
+                                        + entry + crlf
+                                  : QStringLiteral("儲存日誌") + crlf + journal + crlf;
+    const QString whatPor = other ? QStringLiteral("O ficheiro ") + crlf + entry + crlf
+                                        + QStringLiteral("indicado no registo de gravação ") + crlf + journal + crlf
+                                  : QStringLiteral("O registo de gravação ") + crlf + journal + crlf;
+    const QString whatEng = other ? QStringLiteral("The file ") + crlf + entry + crlf
+                                        + QStringLiteral("named by the save journal ") + crlf + journal + crlf
+                                  : QStringLiteral("The save journal ") + crlf + journal + crlf;
+    return {QStringLiteral("DM-028"), dtError,
+            whatChn + chn
+                + QStringLiteral("，不能判斷上次的儲存是否已完成，所以不能開啟此資料夾；資料夾中的檔案都沒有被改動．"
+                                 "請由能讀取此檔案的使用者開啟資料夾，或向寄出資料夾的人索取一份完整的副本．"),
+            whatPor + por
+                + QStringLiteral("; não é possível saber se a última gravação terminou, pelo que a pasta não pode ser "
+                                 "aberta. Nenhum ficheiro da pasta foi alterado. Abra a pasta com um utilizador que possa "
+                                 "ler este ficheiro, ou peça a quem a enviou uma cópia completa."),
+            whatEng + eng
+                + QStringLiteral("; whether the last save finished cannot be told, so the folder is not opened. No file "
+                                 "of the folder was changed. Open the folder as a user who can read this file, or ask "
+                                 "whoever sent it for a whole copy.")};
 }

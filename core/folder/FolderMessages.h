@@ -23,8 +23,10 @@ FolderMessage CannotInitFileMsg(const QString& titleChn, const QString& titlePor
                                 const QString& error);
 // Where a save failed: posting the pending edit, or writing the file.
 enum class SaveStep { Memory, Disk };
+// `finishedAtNextOpen`: the save could be neither completed nor put back, and the next open of the
+// folder completes it (said after the error).
 FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName, SaveStep step,
-                                const QString& error);
+                                const QString& error, bool finishedAtNextOpen = false);
 FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileName, const QString& error);
 FolderMessage CloseOtherFolderMsg();
 // `folder` with its trailing delimiter; the lists begin with CR LF before each title.
@@ -60,3 +62,8 @@ FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& compu
 FolderMessage LockNotARegularFileMsg(const QString& lockPath);
 // The save journal cannot be written: no file was changed.
 FolderMessage CannotWriteSaveJournalMsg(const QString& folder, const QString& error);
+// The save journal is there but cannot be read or trusted, so whether the last save finished
+// cannot be told: the folder is not opened and nothing in it was changed. `entry` is the journal
+// or the file it names that stands in the way; `error` the system's error number (Unreadable).
+enum class JournalFault { Unreadable, NotARegularFile, Damaged };
+FolderMessage UnusableSaveJournalMsg(const QString& journal, const QString& entry, JournalFault fault, int error);

@@ -6,9 +6,11 @@
 // cannot be locked is not opened. Saving is all or nothing: every changed dataset is written to a
 // temporary file first, and only when all are written are they renamed into place under a
 // journal, so a failure leaves the folder as it was and keeps every change for the next save, and
-// a crash leaves it, after the next open, entirely old or entirely new. Closing discards unsaved
-// changes without asking and never writes a file. A failed open closes what it opened, so no
-// half-open folder remains. No file of the folder is ever written through a symbolic link.
+// a crash leaves it, after the next open, entirely old or entirely new; a journal that cannot be
+// read or trusted (a folder received from someone else) keeps the folder shut and changes nothing.
+// Closing discards unsaved changes without asking and never writes a file. A failed open closes
+// what it opened, so no half-open folder remains. No file of the folder is ever written through a
+// symbolic link.
 #include "core/module/TdmMain.h"
 
 #include "core/folder/FolderFileShape.h"
@@ -135,7 +137,8 @@ bool commitStaged(const QString& folder, std::vector<std::pair<const TFolderFile
     try {
         if (const std::optional<qx::SaveJournal::Failure> failure = qx::SaveJournal::commitTogether(folder, files)) {
             const TFolderFile& entry = *staged[failure->index].first;
-            ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, failure->reason));
+            ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, failure->reason,
+                                                failure->finishedAtNextOpen));
             return false;
         }
     } catch (const std::exception& e) {
@@ -210,6 +213,26 @@ std::unique_ptr<FolderLock> lockFolder(const QString& folder)
     return nullptr;
 }
 
+// The names of the declaration's files, the only ones a save journal may name.
+QStringList declarationFileNames()
+{
+    QStringList names;
+    for (const FolderFileSpec& spec : FolderFileSpecs())
+        names << QString::fromUtf16(spec.fileName);
+    return names;
+}
+
+JournalFault journalFaultOf(qx::SaveJournal::UnusableJournal::Why why)
+{
+    using Why = qx::SaveJournal::UnusableJournal::Why;
+    switch (why) {
+    case Why::Unreadable: return JournalFault::Unreadable;
+    case Why::NotARegularFile: return JournalFault::NotARegularFile;
+    case Why::Damaged: break;
+    }
+    return JournalFault::Damaged;
+}
+
 // Finishes or undoes a save that a crash interrupted, telling the user which; false (reported)
 // when it can do neither, as in a folder nobody can save into.
 bool settleInterruptedSave(const QString& folder, bool readOnly)
@@ -221,12 +244,15 @@ bool settleInterruptedSave(const QString& folder, bool readOnly)
         return false;
     }
     try {
-        switch (qx::SaveJournal::recover(folder)) {
+        switch (qx::SaveJournal::recover(folder, declarationFileNames())) {
         case qx::SaveJournal::Recovery::None: break;
         case qx::SaveJournal::Recovery::Finished: ShowFolderMessage(InterruptedSaveFinishedMsg(folder)); break;
         case qx::SaveJournal::Recovery::Undone: ShowFolderMessage(InterruptedSaveUndoneMsg(folder)); break;
         }
         return true;
+    } catch (const qx::SaveJournal::UnusableJournal& e) {
+        ShowFolderMessage(UnusableSaveJournalMsg(folder + qx::SaveJournal::fileName(), e.path, journalFaultOf(e.why), e.error));
+        return false;
     } catch (const std::exception& e) {
         ShowFolderMessage(InterruptedSaveStuckMsg(folder, errorText(e)));
         return false;

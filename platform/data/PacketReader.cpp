@@ -73,10 +73,13 @@ public:
             }
             const Context parent = open.empty() ? Context::Document : open.back();
             const Context context = onStart(parent);
-            if (scanner_.selfClosing())
+            if (scanner_.selfClosing()) {
                 onEnd(context);
-            else
+            } else {
                 open.push_back(context);
+                if (open.size() > deepest_)
+                    chargeNesting(deepest_ = open.size());
+            }
         }
     }
 
@@ -249,16 +252,30 @@ private:
         rows_.push_back(std::move(row));
     }
 
-    // The rows of a file may take no more memory than kMemoryPerCharacter times the characters of
-    // the file up to them, beyond a small allowance: a file of rows that hold next to nothing
-    // (each still takes a whole row in memory) would otherwise take many times its size. The
-    // leanest rows the program writes in number, list rows of zero amounts, take about nine.
+    // The rows of a file (and its nesting, chargeNesting) may take no more memory than
+    // kMemoryPerCharacter times the characters of the file up to them, beyond a small allowance:
+    // a file of rows that hold next to nothing (each still takes a whole row in memory) would
+    // otherwise take many times its size. The leanest rows the program writes in number, list
+    // rows of zero amounts, take about nine.
     void chargeMemory(qint64 bytes, int rowNumber)
     {
         memoryUsed_ += bytes;
         if (memoryUsed_ > kMemoryPerCharacter * scanner_.offset() + kMemoryAllowance)
             fail(scanner_.offset(), QStringLiteral("%1 rows that hold almost no values would take %2 MB of memory (a damaged file?)")
                                         .arg(rowNumber + 1)
+                                        .arg(memoryUsed_ >> 20));
+    }
+
+    // An element opened deeper than any before takes a place in the scanner's stack of open
+    // elements and in the reader's, which grow by doubling: counted as rows are, so that a nesting
+    // that never closes is refused long before the end of a large file.
+    void chargeNesting(std::size_t depth)
+    {
+        constexpr qint64 kOpenElementBytes = 2 * qint64(sizeof(QStringView) + sizeof(Context));
+        memoryUsed_ += kOpenElementBytes;
+        if (memoryUsed_ > kMemoryPerCharacter * scanner_.offset() + kMemoryAllowance)
+            fail(scanner_.offset(), QStringLiteral("elements nested %1 deep would take %2 MB of memory (a damaged file?)")
+                                        .arg(depth)
                                         .arg(memoryUsed_ >> 20));
     }
 
@@ -307,7 +324,8 @@ private:
     int keyField_ = -1;                        // index in fields_ of the row key, -1: none
     QSet<std::int32_t> keys_;                  // row keys read so far
     qint64 rowBytes_ = 0;                      // memory of a row with values, its texts aside
-    qint64 memoryUsed_ = 0;                    // memory the rows read so far take once loaded
+    qint64 memoryUsed_ = 0;                    // memory the rows read so far take once loaded, and the nesting
+    std::size_t deepest_ = 0;                  // the most elements open at once so far
     std::vector<const FieldDef*> fields_;     // data fields of the dataset
     QHash<QString, int> defIndexByName_;       // lower-case name -> index in fields_
     std::vector<bool> fromFile_;               // field listed by the file

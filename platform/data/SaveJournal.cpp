@@ -1,18 +1,19 @@
 #include "SaveJournal.h"
 
 #include "DataPacket.h"
+#include "RegularFile.h"
+#include "SaveTestHooks.h"
 #include "StagedFile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QSet>
 #include <QUrl>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -20,14 +21,23 @@ namespace qx::SaveJournal {
 
 namespace {
 
-constexpr char kHeader[] = "Quendrix save journal 1";
+constexpr char kHeader1[] = "Quendrix save journal 1";
+constexpr char kHeader2[] = "Quendrix save journal 2";
 constexpr qint64 kMaxJournalBytes = 1 << 16;  // far more than the pairs of any folder
+
+using Why = UnusableJournal::Why;
+
+// Bytes told apart by their size and digest; no digest: not known (a journal of version 1).
+struct Bytes {
+    qint64 size = 0;
+    QByteArray digest;
+};
 
 struct Pair {
     bool had = false;  // a file stood at the target before the save
-    qint64 size = 0;   // of the new bytes
-    QByteArray digest;
-    QString temp;  // names in the folder
+    Bytes fresh;       // the new bytes
+    Bytes old;         // the bytes the save replaced
+    QString temp;      // names in the folder
     QString target;
 };
 
@@ -35,47 +45,109 @@ struct Pair {
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-QByteArray encoded(const QString& path) { return QFile::encodeName(path); }
+QByteArray encoded(const QString& name) { return QFile::encodeName(name); }
 
-bool entryExists(const QString& path)
+// The size and digest of what the open file holds from its current place: 0, or the system's error.
+int readBytesOf(int fd, Bytes* bytes)
 {
-    struct stat st {};
-    return ::lstat(encoded(path).constData(), &st) == 0;
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
+    char buffer[65536];
+    qint64 size = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
+        hash.addData(QByteArrayView(buffer, n));
+        size += n;
+    }
+    *bytes = {size, hash.result().toHex()};
+    return 0;
 }
 
-bool isRegularFile(const QString& path)
-{
-    struct stat st {};
-    return ::lstat(encoded(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
-}
+// ---- Writing
 
-// Whether the entry holds the pair's new bytes: a regular file of their size and digest.
-bool holdsNewBytes(const QString& path, const Pair& pair)
+// The pair of a staged file: its new bytes, and the old ones read from its target in the folder.
+Pair pairOf(int folder, const StagedFile& file)
 {
-    struct stat st {};
-    if (::lstat(encoded(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != pair.size)
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && StagedFile::digestOf(file.readAll()) == pair.digest;
-}
-
-bool isPlainName(const QString& name)
-{
-    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(QLatin1Char('/'))
-        && !name.contains(QChar(0));
+    Pair p{false, {file.size(), file.digest()}, {0, QByteArray("-")}, QFileInfo(file.temporaryPath()).fileName(),
+           QFileInfo(file.path()).fileName()};
+    const RegularFile::Opened old = RegularFile::open(folder, encoded(p.target), O_RDONLY);
+    int error = old.fd ? readBytesOf(old.fd.get(), &p.old) : old.error;
+    if (old.fd && error == 0)
+        p.had = true;
+    else if (error == ENOENT)
+        error = 0;
+    if (error != 0)
+        fail(QStringLiteral("The file \"%1\" cannot be read: %2").arg(file.path(), systemReason(error)));
+    return p;
 }
 
 QByteArray journalText(const std::vector<Pair>& pairs)
 {
-    QByteArray text = QByteArray(kHeader) + '\n';
+    QByteArray text = QByteArray(kHeader2) + '\n';
     for (const Pair& p : pairs)
-        text += "pair " + QByteArray(p.had ? "1" : "0") + ' ' + QByteArray::number(p.size) + ' ' + p.digest + ' '
-            + QUrl::toPercentEncoding(p.temp) + ' ' + QUrl::toPercentEncoding(p.target) + '\n';
+        text += "pair " + QByteArray(p.had ? "1" : "0") + ' ' + QByteArray::number(p.fresh.size) + ' ' + p.fresh.digest
+            + ' ' + QByteArray::number(p.old.size) + ' ' + p.old.digest + ' ' + QUrl::toPercentEncoding(p.temp) + ' '
+            + QUrl::toPercentEncoding(p.target) + '\n';
     return text + "end " + QByteArray::number(qsizetype(pairs.size())) + ' ' + StagedFile::digestOf(text) + '\n';
 }
 
-// The pairs of a whole journal; nothing for one cut short or damaged.
-std::optional<std::vector<Pair>> parseJournal(const QByteArray& text)
+// ---- Reading
+
+bool isDigest(const QByteArray& text)
+{
+    if (text.size() != 64)
+        return false;
+    for (const char c : text)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
+
+std::optional<Bytes> bytesOf(const QByteArray& size, const QByteArray& digest)
+{
+    bool ok = false;
+    const qint64 n = size.toLongLong(&ok);
+    if (!ok || n < 0 || !isDigest(digest))
+        return std::nullopt;
+    return Bytes{n, digest};
+}
+
+// One "pair" line of a journal of `version` whose target is one of `targets`; nothing when it is not one.
+std::optional<Pair> parsePair(const QByteArray& line, int version, const QStringList& targets)
+{
+    const QList<QByteArray> f = line.split(' ');
+    const qsizetype names = version == 1 ? 4 : 6;
+    if (f.size() != names + 2 || f[0] != "pair" || (f[1] != "0" && f[1] != "1"))
+        return std::nullopt;
+    Pair p;
+    p.had = f[1] == "1";
+    const std::optional<Bytes> fresh = bytesOf(f[2], f[3]);
+    if (!fresh)
+        return std::nullopt;
+    p.fresh = *fresh;
+    if (version == 2) {
+        const std::optional<Bytes> old = bytesOf(f[4], f[5]);
+        if (p.had && !old)
+            return std::nullopt;
+        if (!p.had && (f[4] != "0" || f[5] != "-"))
+            return std::nullopt;
+        if (old)
+            p.old = *old;
+    }
+    p.temp = QString::fromUtf8(QByteArray::fromPercentEncoding(f[names]));
+    p.target = QString::fromUtf8(QByteArray::fromPercentEncoding(f[names + 1]));
+    if (!targets.contains(p.target) || !StagedFile::isTemporaryOf(p.temp, p.target))
+        return std::nullopt;
+    return p;
+}
+
+// The pairs of a whole journal; nothing for one cut short, altered, or naming other files.
+std::optional<std::vector<Pair>> parseJournal(const QByteArray& text, const QStringList& targets)
 {
     if (!text.endsWith('\n'))
         return std::nullopt;
@@ -85,173 +157,293 @@ std::optional<std::vector<Pair>> parseJournal(const QByteArray& text)
     if (end.size() != 3 || end[0] != "end" || end[2] != StagedFile::digestOf(body))
         return std::nullopt;
     const QList<QByteArray> lines = body.split('\n');  // the last one empty
-    if (lines.size() < 2 || lines[0] != kHeader)
+    const int version = lines.value(0) == kHeader1 ? 1 : lines.value(0) == kHeader2 ? 2 : 0;
+    if (lines.size() < 2 || version == 0)
         return std::nullopt;
     std::vector<Pair> pairs;
+    QSet<QString> seenTargets;
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-        const QList<QByteArray> f = lines[i].split(' ');
-        if (f.size() != 6 || f[0] != "pair" || (f[1] != "0" && f[1] != "1") || f[3].size() != 64)
+        std::optional<Pair> p = parsePair(lines[i], version, targets);
+        if (!p || seenTargets.contains(p->target))
             return std::nullopt;
-        Pair p;
-        bool ok = false;
-        p.had = f[1] == "1";
-        p.size = f[2].toLongLong(&ok);
-        p.digest = f[3];
-        p.temp = QString::fromUtf8(QByteArray::fromPercentEncoding(f[4]));
-        p.target = QString::fromUtf8(QByteArray::fromPercentEncoding(f[5]));
-        if (!ok || p.size < 0 || !isPlainName(p.target) || !StagedFile::isTemporaryOf(p.temp, p.target))
-            return std::nullopt;
-        pairs.push_back(std::move(p));
+        seenTargets.insert(p->target);
+        pairs.push_back(std::move(*p));
     }
     if (end[1] != QByteArray::number(qsizetype(pairs.size())))
         return std::nullopt;
     return pairs;
 }
 
-std::optional<std::vector<Pair>> readJournal(const QString& path)
+std::vector<Pair> readJournal(int folder, const QString& path, const QStringList& targets)
 {
-    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_NOFOLLOW);
-    if (fd < 0)
-        return std::nullopt;
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    if (file.size() > kMaxJournalBytes)
-        return std::nullopt;
-    return parseJournal(file.readAll());
+    const RegularFile::Opened file = RegularFile::open(folder, encoded(fileName()), O_RDONLY);
+    if (file.irregular)
+        throw UnusableJournal(Why::NotARegularFile, path);
+    if (!file.fd)
+        throw UnusableJournal(Why::Unreadable, path, file.error);
+    if (file.size > kMaxJournalBytes)
+        throw UnusableJournal(Why::Damaged, path);
+    QByteArray text;
+    int error = SaveTestHooks::journalReadFault();
+    if (error == 0)
+        error = RegularFile::readAll(file.fd.get(), kMaxJournalBytes, &text);
+    if (error == EFBIG)
+        throw UnusableJournal(Why::Damaged, path);
+    if (error != 0)
+        throw UnusableJournal(Why::Unreadable, path, error);
+    std::optional<std::vector<Pair>> pairs = parseJournal(text, targets);
+    if (!pairs)
+        throw UnusableJournal(Why::Damaged, path);
+    return std::move(*pairs);
 }
 
-// For tests of a crash in the burst: QUENDRIX_TEST_KILL_AFTER_RENAMES=K ends the process at once,
-// with no chance to tidy up, after K renames (-1: before the journal is written; K at least the
-// number of files: after the last rename, before the journal is removed).
-void killForTest(int renamesDone, bool last)
+// ---- Recovering
+
+// What stands under a name the journal gives: nothing, or a regular file holding the pair's new
+// bytes, its old ones, or other bytes.
+struct Seen {
+    bool present = false;
+    bool isNew = false;
+    bool isOld = false;
+};
+
+Seen seen(int folder, const QString& folderPath, const QString& name, const Pair& p)
 {
-    static const std::optional<int> at = []() -> std::optional<int> {
-        bool ok = false;
-        const int k = qEnvironmentVariableIntValue("QUENDRIX_TEST_KILL_AFTER_RENAMES", &ok);
-        return ok ? std::optional<int>(k) : std::nullopt;
-    }();
-    if (at && (*at == renamesDone || (last && *at > renamesDone)))
-        ::raise(SIGKILL);
+    Seen s;
+    const RegularFile::Opened file = RegularFile::open(folder, encoded(name), O_RDONLY);
+    if (!file.fd) {
+        if (file.irregular)
+            throw UnusableJournal(Why::NotARegularFile, folderPath + name);
+        if (file.error != ENOENT)
+            throw UnusableJournal(Why::Unreadable, folderPath + name, file.error);
+        return s;
+    }
+    s.present = true;
+    const bool oldKnown = p.had && !p.old.digest.isEmpty();
+    if (file.size == p.fresh.size || (oldKnown && file.size == p.old.size)) {
+        Bytes bytes;
+        if (const int error = readBytesOf(file.fd.get(), &bytes))
+            throw UnusableJournal(Why::Unreadable, folderPath + name, error);
+        s.isNew = bytes.size == p.fresh.size && bytes.digest == p.fresh.digest;
+        s.isOld = oldKnown && bytes.size == p.old.size && bytes.digest == p.old.digest;
+    }
+    if (p.had && !oldKnown)
+        s.isOld = !s.isNew;  // version 1 did not record the old bytes
+    return s;
+}
+
+struct PairState {
+    Seen target, temp, aside;
+};
+
+QString asideOf(const Pair& p) { return StagedFile::asideOf(p.temp); }
+
+// Whether `name` is a temporary or an aside name the program makes for one of `targets` or for
+// the journal itself.
+bool isOwnLeftover(const QString& name, const QStringList& targets)
+{
+    for (const QString& of : targets + QStringList{fileName()})
+        if (StagedFile::isTemporaryOf(name, of) || StagedFile::isAsideOf(name, of))
+            return true;
+    return false;
+}
+
+// Removes what a killed save left of the program's own files; true when there was any.
+bool removeLeftovers(int folder, const QString& folderPath, const QStringList& targets)
+{
+    bool any = false;
+    const QStringList names =
+        QDir(folderPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        if (!isOwnLeftover(name, targets) || RegularFile::entryOf(folder, encoded(name)) != RegularFile::Entry::Regular)
+            continue;
+        RegularFile::removeIn(folder, encoded(name));
+        any = true;
+    }
+    return any;
+}
+
+void renameOrFail(int folder, const QString& folderPath, const QString& from, const QString& to, const char* what)
+{
+    if (const int error = RegularFile::renameIn(folder, encoded(from), encoded(to)))
+        fail(QStringLiteral("An interrupted save cannot be %1: \"%2\" cannot be renamed to \"%3\": %4")
+                 .arg(QLatin1String(what), folderPath + from, folderPath + to, systemReason(error)));
+}
+
+// One step of an undo: the old bytes back under the target (from the temporary or the aside
+// name), or the file the save created removed.
+struct UndoStep {
+    const Pair* pair;
+    enum { Nothing, FromTemporary, FromAside, RemoveTarget } action;
+};
+
+UndoStep undoStepOf(const Pair& p, const PairState& s, const QString& folderPath)
+{
+    const bool targetIsOld = p.had ? s.target.isOld : !s.target.present;
+    if (targetIsOld)
+        return {&p, UndoStep::Nothing};
+    if (!p.had && s.target.isNew)
+        return {&p, UndoStep::RemoveTarget};
+    if (p.had && s.temp.isOld)
+        return {&p, UndoStep::FromTemporary};
+    if (p.had && s.aside.isOld)
+        return {&p, UndoStep::FromAside};
+    if (p.had)
+        fail(QStringLiteral("An interrupted save can be neither finished nor undone: the old bytes of \"%1\" "
+                            "are gone and the new bytes of another file are incomplete")
+                 .arg(folderPath + p.target));
+    fail(QStringLiteral("An interrupted save can be neither finished nor undone: \"%1\" holds neither what it "
+                        "held before the save nor what the save wrote")
+             .arg(folderPath + p.target));
 }
 
 // The leftovers and the journal go; the folder is then as one save left it.
-void tidyUp(const QString& folder, const QString& journal)
+void tidyUp(int folder, const QString& folderPath, const QStringList& targets)
 {
-    StagedFile::syncFolder(folder);
-    StagedFile::removeLeftovers(folder);
-    ::unlink(encoded(journal).constData());
-    StagedFile::syncFolder(folder);
+    StagedFile::syncFolder(folderPath);
+    removeLeftovers(folder, folderPath, targets);
+    RegularFile::removeIn(folder, encoded(fileName()));
+    StagedFile::syncFolder(folderPath);
 }
 
-void renameInFolder(const QString& from, const QString& to, const char* what)
+QString withDelimiter(const QString& folder)
 {
-    if (::rename(encoded(from).constData(), encoded(to).constData()) != 0)
-        fail(QStringLiteral("An interrupted save cannot be %1: \"%2\" cannot be renamed to \"%3\": %4")
-                 .arg(QLatin1String(what), from, to, systemReason(errno)));
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+QString whyText(Why why, const QString& path, int error)
+{
+    switch (why) {
+    case Why::Unreadable: return QStringLiteral("\"%1\" cannot be read: %2").arg(path, systemReason(error));
+    case Why::NotARegularFile: return QStringLiteral("\"%1\" is not a regular file").arg(path);
+    case Why::Damaged: return QStringLiteral("the save journal \"%1\" is damaged").arg(path);
+    }
+    return {};
 }
 
 }  // namespace
 
+UnusableJournal::UnusableJournal(Why why, QString path, int error)
+    : std::runtime_error(whyText(why, path, error).toStdString())
+    , why(why)
+    , path(std::move(path))
+    , error(error)
+{
+}
+
 QString fileName() { return QStringLiteral(".quendrix.journal"); }
 
-bool isPending(const QString& folder) { return entryExists(QDir(folder).filePath(fileName())); }
+bool isPending(const QString& folder)
+{
+    const Descriptor dir = RegularFile::openFolder(folder);
+    return RegularFile::entryOf(dir ? dir.get() : AT_FDCWD,
+                                encoded(dir ? fileName() : QDir(folder).filePath(fileName())))
+        != RegularFile::Entry::Missing;
+}
 
 std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFile* const> files)
 {
-    const QString journal = QDir(folder).filePath(fileName());
+    int error = 0;
+    const Descriptor dir = RegularFile::openFolder(folder, &error);
+    if (!dir)
+        fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
     std::vector<Pair> pairs;
     for (const StagedFile* f : files)
-        pairs.push_back({entryExists(f->path()), f->size(), f->digest(), QFileInfo(f->temporaryPath()).fileName(),
-                         QFileInfo(f->path()).fileName()});
-    killForTest(-1, false);
+        pairs.push_back(pairOf(dir.get(), *f));
+    SaveTestHooks::beforeJournal();
+    const QString journal = QDir(folder).filePath(fileName());
     {
         StagedFile text(journal, journalText(pairs));
         text.commit();
     }
     StagedFile::syncFolder(folder);  // the journal is on disk before anything is renamed
 
+    SaveTestHooks::startBurst();
     std::vector<StagedFile::Placed> placed;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        killForTest(int(i), false);
         try {
             placed.push_back(files[i]->commit());
         } catch (const std::exception& e) {
-            bool restored = true;
+            bool restored = !files[i]->oldSetAside();
             for (std::size_t j = placed.size(); j-- > 0;)
                 restored = files[j]->putBack(placed[j]) && restored;
+            SaveTestHooks::endBurst();
             StagedFile::syncFolder(folder);
+            // Put back, the save is over: its journal goes, so that no open ever finishes it.
             if (restored) {
-                ::unlink(encoded(journal).constData());
+                RegularFile::removeIn(dir.get(), encoded(fileName()));
+                StagedFile::syncFolder(folder);
             } else {
                 for (StagedFile* f : files)
                     f->keep();
             }
-            return Failure{i, QString::fromUtf8(e.what())};
+            return Failure{i, QString::fromUtf8(e.what()), !restored};
         }
     }
-    killForTest(int(files.size()), true);
+    SaveTestHooks::afterLastRename();
+    SaveTestHooks::endBurst();
     StagedFile::syncFolder(folder);
     // The old bytes first: temporaries found without a journal always mean "never committed".
     for (StagedFile* f : files)
         f->discard();
-    ::unlink(encoded(journal).constData());
+    SaveTestHooks::afterDiscard();
+    RegularFile::removeIn(dir.get(), encoded(fileName()));
     return std::nullopt;
 }
 
-Recovery recover(const QString& folder)
+Recovery recover(const QString& folder, const QStringList& targets)
 {
-    const QDir dir(folder);
-    const QString journal = dir.filePath(fileName());
-    if (!entryExists(journal)) {
-        const QStringList left = StagedFile::leftovers(folder);
-        if (left.isEmpty())
-            return Recovery::None;
-        StagedFile::removeLeftovers(folder);
-        return Recovery::Undone;
+    const QString folderPath = withDelimiter(folder);
+    int error = 0;
+    const Descriptor dir = RegularFile::openFolder(folder, &error);
+    if (!dir && error == ENOENT)
+        return Recovery::None;  // a folder not made yet holds no save
+    if (!dir)
+        fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
+    const int at = dir.get();
+    if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
+        return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
+
+    const std::vector<Pair> pairs = readJournal(at, folderPath + fileName(), targets);
+    std::vector<PairState> states;
+    bool matches = false;   // the journal describes something in this folder
+    bool complete = true;   // the new bytes of every file are at hand
+    for (const Pair& p : pairs) {
+        const PairState s{seen(at, folderPath, p.target, p), seen(at, folderPath, p.temp, p),
+                          seen(at, folderPath, asideOf(p), p)};
+        matches = matches || s.target.isNew || s.temp.present || s.aside.present;
+        complete = complete && (s.target.isNew || s.temp.isNew);
+        states.push_back(s);
     }
-    const std::optional<std::vector<Pair>> pairs = readJournal(journal);
-    if (!pairs) {
-        tidyUp(folder, journal);  // never flushed whole: no rename had begun
-        return Recovery::Undone;
+    if (!matches) {
+        // Not the journal of a save of this folder (no file it names is there): it changed nothing.
+        RegularFile::removeIn(at, encoded(fileName()));
+        StagedFile::syncFolder(folder);
+        return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
     }
 
-    std::vector<bool> renamed, waiting;  // new bytes at the target, or still in the temporary
-    for (const Pair& p : *pairs) {
-        renamed.push_back(holdsNewBytes(dir.filePath(p.target), p));
-        waiting.push_back(!renamed.back() && holdsNewBytes(dir.filePath(p.temp), p));
-    }
-    bool whole = true;
-    for (std::size_t i = 0; i < pairs->size(); ++i)
-        whole = whole && (renamed[i] || waiting[i]);
-
-    if (whole) {
-        for (std::size_t i = 0; i < pairs->size(); ++i)
-            if (waiting[i])
-                renameInFolder(dir.filePath((*pairs)[i].temp), dir.filePath((*pairs)[i].target), "finished");
-        tidyUp(folder, journal);
+    if (complete) {
+        for (std::size_t i = 0; i < pairs.size(); ++i)
+            if (!states[i].target.isNew)
+                renameOrFail(at, folderPath, pairs[i].temp, pairs[i].target, "finished");
+        tidyUp(at, folderPath, targets);
         return Recovery::Finished;
     }
-    // Some new bytes are lost: the files already renamed go back, each temporary holding its old bytes.
-    for (std::size_t i = 0; i < pairs->size(); ++i) {
-        const Pair& p = (*pairs)[i];
-        if (renamed[i] && p.had && !isRegularFile(dir.filePath(p.temp)))
-            fail(QStringLiteral("An interrupted save can be neither finished nor undone: the old bytes of \"%1\" "
-                                "are gone and the new bytes of another file are incomplete")
-                     .arg(dir.filePath(p.target)));
+    // Some new bytes are lost: the files already renamed go back. Every step is known possible
+    // before the first is taken, so a save that can be neither finished nor undone changes nothing.
+    std::vector<UndoStep> steps;
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        steps.push_back(undoStepOf(pairs[i], states[i], folderPath));
+    for (const UndoStep& step : steps) {
+        const Pair& p = *step.pair;
+        switch (step.action) {
+        case UndoStep::Nothing: break;
+        case UndoStep::FromTemporary: renameOrFail(at, folderPath, p.temp, p.target, "undone"); break;
+        case UndoStep::FromAside: renameOrFail(at, folderPath, asideOf(p), p.target, "undone"); break;
+        case UndoStep::RemoveTarget: RegularFile::removeIn(at, encoded(p.target)); break;
+        }
     }
-    for (std::size_t i = 0; i < pairs->size(); ++i) {
-        const Pair& p = (*pairs)[i];
-        if (!renamed[i])
-            continue;
-        if (p.had)
-            renameInFolder(dir.filePath(p.temp), dir.filePath(p.target), "undone");
-        else
-            ::unlink(encoded(dir.filePath(p.target)).constData());  // the save made it
-    }
-    tidyUp(folder, journal);
+    tidyUp(at, folderPath, targets);
     return Recovery::Undone;
 }
 

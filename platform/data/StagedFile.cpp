@@ -1,6 +1,7 @@
 #include "StagedFile.h"
 
 #include "DataPacket.h"
+#include "SaveTestHooks.h"
 #include "WriteAll.h"
 
 #include <QCryptographicHash>
@@ -20,6 +21,8 @@ namespace qx {
 namespace {
 
 constexpr char kTempInfix[] = ".qxtmp.";
+constexpr char kAsideInfix[] = ".qxold.";
+constexpr qsizetype kSuffixLength = 6;  // the letters and digits mkstemp puts for "XXXXXX"
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
@@ -27,6 +30,29 @@ constexpr char kTempInfix[] = ".qxtmp.";
 }
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// A rename of the burst (`flags` 0 or RENAME_EXCHANGE): 0 or the system's error number.
+int burstRename(const QByteArray& from, const QByteArray& to, unsigned flags)
+{
+    if (const int injected = SaveTestHooks::renameFault())
+        return injected;
+    if (flags == RENAME_EXCHANGE && SaveTestHooks::noExchange())
+        return EINVAL;
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), flags) != 0)
+        return errno;
+    SaveTestHooks::renamed();
+    return 0;
+}
+
+// Why the new bytes could not be written, as the user reads it.
+QString writeFailure(int error)
+{
+    if (error == ENOSPC || error == EDQUOT)
+        return QStringLiteral("the disk is full (%1)").arg(systemReason(error));
+    if (error == EFBIG)
+        return QStringLiteral("the file is larger than the disk allows (%1)").arg(systemReason(error));
+    return systemReason(error);
+}
 
 // The permissions a new file gets: those of the file it replaces, else the usual ones.
 mode_t permissionsFor(const QByteArray& path)
@@ -72,8 +98,7 @@ StagedFile::StagedFile(const QString& path, const QByteArray& bytes)
         error = errno;
     if (error != 0) {
         ::unlink(temp.constData());
-        fail(path, error == ENOSPC || error == EFBIG ? QStringLiteral("only part of the data could be written (disk full?)")
-                                                     : systemReason(error));
+        fail(path, writeFailure(error));
     }
     temp_ = temp;
     present_ = true;
@@ -85,6 +110,7 @@ StagedFile::StagedFile(StagedFile&& other) noexcept
     : path_(std::move(other.path_))
     , temp_(std::move(other.temp_))
     , present_(std::exchange(other.present_, false))
+    , aside_(std::exchange(other.aside_, false))
     , size_(other.size_)
     , digest_(std::move(other.digest_))
 {
@@ -96,6 +122,8 @@ void StagedFile::discard()
 {
     if (std::exchange(present_, false))
         ::unlink(temp_.constData());
+    if (std::exchange(aside_, false))
+        ::unlink(QFile::encodeName(asideOf(QFile::decodeName(temp_))).constData());
 }
 
 QString StagedFile::temporaryPath() const { return QFile::decodeName(temp_); }
@@ -107,62 +135,86 @@ QByteArray StagedFile::digestOf(const QByteArray& bytes)
 
 StagedFile::Placed StagedFile::commit()
 {
-    // Both replace the entry itself: a link that appeared meanwhile is moved aside, never followed.
-    // Exchanging the two entries is much faster than a rename over the old file, which frees the
-    // old file's blocks on the spot; the old bytes then stay under the temporary's name until
-    // discard() or the destructor removes them, after the burst of renames.
+    // Both ways replace the entry itself: a link that appeared meanwhile is moved aside, never
+    // followed. Exchanging the two entries is much faster than a rename over the old file, which
+    // frees the old file's blocks on the spot; the old bytes then stay under the temporary's name
+    // until discard() or the destructor removes them, after the burst of renames.
     const QByteArray target = QFile::encodeName(path_);
-    if (::renameat2(AT_FDCWD, temp_.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0)
+    if (burstRename(temp_, target, RENAME_EXCHANGE) == 0)
         return Placed::Exchanged;
-    const int exchangeError = errno;  // ENOENT: no file yet; EINVAL: the file system cannot swap
-    if (::rename(temp_.constData(), target.constData()) != 0)
-        fail(path_, systemReason(errno));
+    struct stat st {};
+    if (::lstat(target.constData(), &st) != 0 && errno == ENOENT) {  // no file yet
+        if (const int error = burstRename(temp_, target, 0))
+            fail(path_, systemReason(error));
+        present_ = false;
+        return Placed::Created;
+    }
+    // A file system that cannot swap (EINVAL), or an error that the first rename meets again.
+    // The old file goes aside first, so that a failure later in the burst can still put it back.
+    const QByteArray aside = QFile::encodeName(asideOf(QFile::decodeName(temp_)));
+    if (const int error = burstRename(target, aside, 0))
+        fail(path_, systemReason(error));
+    aside_ = true;
+    if (const int error = burstRename(temp_, target, 0)) {
+        if (SaveTestHooks::putBackFault() == 0 && ::rename(aside.constData(), target.constData()) == 0)
+            aside_ = false;
+        fail(path_, systemReason(error));
+    }
     present_ = false;
-    return exchangeError == ENOENT ? Placed::Created : Placed::Replaced;
+    return Placed::Replaced;
 }
 
 bool StagedFile::putBack(Placed how)
 {
+    if (SaveTestHooks::putBackFault() != 0)
+        return false;
     const QByteArray target = QFile::encodeName(path_);
     switch (how) {
     case Placed::Exchanged:
         return ::renameat2(AT_FDCWD, temp_.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0;
     case Placed::Created:
+        // The new file goes back under the temporary's name, which the destructor removes.
         if (::rename(target.constData(), temp_.constData()) != 0)
             return false;
         present_ = true;
         return true;
-    case Placed::Replaced: break;
+    case Placed::Replaced:
+        // The old file over the new one, in one rename.
+        if (::rename(QFile::encodeName(asideOf(QFile::decodeName(temp_))).constData(), target.constData()) != 0)
+            return false;
+        aside_ = false;
+        return true;
     }
     return false;
-}
-
-QStringList StagedFile::leftovers(const QString& folder)
-{
-    const QDir dir(folder);
-    const QString pattern = QLatin1Char('*') + QLatin1String(kTempInfix) + QLatin1Char('*');
-    QStringList paths;
-    for (const QFileInfo& left : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
-        if (!left.isSymLink())
-            paths << left.filePath();
-    return paths;
 }
 
 bool StagedFile::isTemporaryOf(const QString& name, const QString& of)
 {
     const QString prefix = of + QLatin1String(kTempInfix);
-    return !of.isEmpty() && name.size() == prefix.size() + 6 && name.startsWith(prefix);
+    if (of.isEmpty() || name.size() != prefix.size() + kSuffixLength || !name.startsWith(prefix))
+        return false;
+    for (const QChar c : QStringView(name).sliced(prefix.size()))
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')))
+            return false;
+    return true;
 }
 
-void StagedFile::removeLeftovers(const QString& folder)
+QString StagedFile::asideOf(const QString& temporaryName)
 {
-    for (const QString& path : leftovers(folder))
-        QFile::remove(path);
+    QString aside = temporaryName;
+    const qsizetype at = aside.lastIndexOf(QLatin1String(kTempInfix));
+    return at < 0 ? QString() : aside.replace(at, qsizetype(sizeof kTempInfix) - 1, QLatin1String(kAsideInfix));
+}
+
+bool StagedFile::isAsideOf(const QString& name, const QString& of)
+{
+    const QString prefix = of + QLatin1String(kAsideInfix);
+    return name.startsWith(prefix) && isTemporaryOf(of + QLatin1String(kTempInfix) + name.sliced(prefix.size()), of);
 }
 
 void StagedFile::syncFolder(const QString& folder)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     ::fsync(fd);

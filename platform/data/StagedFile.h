@@ -4,6 +4,7 @@
 // staged together and renamed together change a folder all at once but for the short burst of
 // renames (SaveJournal makes that burst recoverable). The file is never written through a
 // symbolic link: a link, or anything else that is not a regular file, in its place is refused.
+// The new file keeps the permissions of the one it replaces.
 
 #include <QByteArray>
 #include <QString>
@@ -27,17 +28,21 @@ public:
     enum class Placed {
         Exchanged,  // the two entries swapped: the temporary now holds the old bytes
         Created,    // there was no file: the temporary's name is gone
-        Replaced,   // renamed over the old file (a file system that cannot swap): the old bytes are gone
+        Replaced,   // a file system that cannot swap: the old file was first renamed aside, then the
+                    // temporary over its name; the old bytes are under the aside name
     };
-    // Puts the new bytes in place by one rename. Throws DataPacketError; nothing changed then and
-    // the temporary still holds the new bytes.
+    // Puts the new bytes in place, by one exchange of two entries or, where the file system cannot
+    // exchange, by two renames. Throws DataPacketError; nothing changed then and the temporary
+    // still holds the new bytes, unless oldSetAside(): the second rename failed and the old file
+    // could not go back from its aside name.
     Placed commit();
-    // Undoes commit() where the old bytes are still at hand (not after Replaced); false when it cannot.
+    bool oldSetAside() const { return aside_; }
+    // Undoes commit() (the old bytes back in place); false when it cannot.
     bool putBack(Placed how);
-    // Removes the temporary now (the new bytes before commit(), the old ones after an exchange).
+    // Removes the temporary and the aside name now (the new bytes before commit(), the old ones after).
     void discard();
-    // Leaves the temporary on disk for the next open to find (see SaveJournal).
-    void keep() { present_ = false; }
+    // Leaves the temporary and the aside name on disk for the next open to find (see SaveJournal).
+    void keep() { present_ = aside_ = false; }
 
     const QString& path() const { return path_; }
     // The temporary's path (whatever it holds now).
@@ -50,11 +55,14 @@ public:
 
     // Flushes the folder's entries after a burst of renames, so they survive a power cut.
     static void syncFolder(const QString& folder);
-    // The temporaries a killed program left behind in `folder` (their paths), and their removal.
-    static QStringList leftovers(const QString& folder);
-    static void removeLeftovers(const QString& folder);
-    // Whether `name` (a file name without folder) is the name of a temporary of the file `of`.
+    // Whether `name` (a file name without folder) is exactly the name of a temporary the program
+    // makes for the file `of`: `of`, ".qxtmp." and six letters or digits.
     static bool isTemporaryOf(const QString& name, const QString& of);
+    // The name under which a file system that cannot swap keeps the old bytes of the temporary
+    // `temporaryName`'s file: ".qxold." in place of ".qxtmp.".
+    static QString asideOf(const QString& temporaryName);
+    // Whether `name` is exactly such an aside name of the file `of`.
+    static bool isAsideOf(const QString& name, const QString& of);
     // Why `path` may not be replaced (a link, a directory, a device); empty when it may.
     static QString placeFault(const QString& path);
 
@@ -62,6 +70,7 @@ private:
     QString path_;
     QByteArray temp_;       // the temporary's name
     bool present_ = false;  // something of ours is under that name, removed by the destructor
+    bool aside_ = false;    // the old bytes are under the aside name, removed by the destructor
     qint64 size_ = 0;
     QByteArray digest_;
 };

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QMap>
 #include <unistd.h>
 
 namespace {
@@ -19,7 +20,8 @@ using qxtest::ToolRun;
 using qxtest::Words;
 
 // Mounts a memory file system with OPTIONS on MOUNT, copies the folder SAVED into it as "folder",
-// fills it (blocks, inodes) or makes it read-only as STATE says, then runs the rest of the words.
+// fills it (blocks, inodes; nearly: all blocks but one) or makes it read-only as STATE says, then
+// runs the rest of the words.
 const char kOnMountedFolder[] = R"(set -e
 options=$1; state=$2; mnt=$3; saved=$4; shift 4
 mount -t tmpfs -o "$options" tmpfs "$mnt"
@@ -27,6 +29,9 @@ mkdir "$mnt/folder"
 cp "$saved"/* "$mnt/folder/"
 case "$state" in
   blocks) dd if=/dev/zero of="$mnt/fill" bs=4k 2>/dev/null || true ;;
+  nearly) dd if=/dev/zero of="$mnt/spare" bs=4k count=1 2>/dev/null
+          dd if=/dev/zero of="$mnt/fill" bs=4k 2>/dev/null || true
+          rm "$mnt/spare" ;;
   inodes) i=0; while true 2>/dev/null > "$mnt/f$i"; do i=$((i+1)); done ;;
   readonly) mount -o remount,ro "$mnt" ;;
 esac
@@ -100,6 +105,67 @@ TEST_F(DiskState, AFolderThatCannotBeLockedOnAFullDiskIsRefusedNamingTheCause)
         EXPECT_EQ(r->lines.filter(QStringLiteral("MSG\t")).size(), 1) << "refused before any question";
         EXPECT_TRUE(r->lines.contains(QStringLiteral("FAILED\topen")));
     }
+}
+
+TEST_F(DiskState, ASaveOntoAFullDiskSaysTheDiskIsFullAndKeepsTheChanges)
+{
+    const std::optional<ToolRun> r = onMountedFolder(QStringLiteral("size=2m"), QStringLiteral("nearly"),
+                                                     Words("open set cdsM1P2.R2_Mop=77 save dump cdsM1P2 R2_Mop"));
+    if (!r)
+        GTEST_SKIP() << "no memory file system can be mounted here (unshare -rm mount -t tmpfs)";
+    ASSERT_TRUE(r->finished);
+    EXPECT_EQ(r->status, 1) << qPrintable(r->lines.join(u'\n') + r->err);
+    const QStringList m = r->lineStarting(QStringLiteral("MSG\tDM-005\t1\t"));
+    ASSERT_EQ(m.size(), 5) << qPrintable(r->lines.join(u'\n') + r->err);
+    EXPECT_TRUE(m[3].contains(QStringLiteral("the disk is full"))) << qPrintable(m[3]);
+    EXPECT_TRUE(r->lines.contains(QStringLiteral("FAILED\tsave")));
+    EXPECT_TRUE(r->lines.contains(QStringLiteral("R2_Mop=77"))) << "the change is kept for the next save";
+}
+
+TEST_F(DiskState, AJournalTheUserMayNotReadRefusesTheOpenAndChangesNothing)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can save as one user and open as another";
+    // Saved by someone whose files nobody else may read, killed after two of its renames; a
+    // colleague who may write the folder but not read that journal opens it.
+    ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                       | QFile::ReadOther | QFile::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(folder(), QFile::Permissions(0x7777)));
+    const QStringList save = QStringList{QStringLiteral(QX_QXFOLDER), QStringLiteral("--today"),
+                                         QStringLiteral("2024-03-15"), folder()}
+        + Words("open set cdsM1P2.R2_Mop=777 set cdsM4P1.1_R1_Col1_Mop=5 set cdsM1P1.Nome_Contribuinte_1=Mudado save");
+    qputenv("QUENDRIX_TEST_KILL_AFTER_RENAMES", "2");
+    const ToolRun killed = qxtest::RunTool(QStringLiteral("sh"),
+                                           QStringList{QStringLiteral("-c"), QStringLiteral("umask 077; exec \"$@\""),
+                                                       QStringLiteral("sh")} + save,
+                                           configHome());
+    qunsetenv("QUENDRIX_TEST_KILL_AFTER_RENAMES");
+    ASSERT_TRUE(killed.finished);
+    ASSERT_EQ(killed.status, -1) << "the save's test hook ended the program";
+    // The killed program's lock is no more readable than its journal; its lock is another matter.
+    QFile::remove(folder() + QLatin1Char('/') + FolderLock::kFileName);
+    const QMap<QString, QByteArray> before = qxtest::snapshot(folder());
+
+    const ToolRun r = qxtest::RunTool(QStringLiteral("setpriv"),
+                                      QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                  QStringLiteral("--clear-groups"), QStringLiteral(QX_QXFOLDER),
+                                                  QStringLiteral("--today"), QStringLiteral("2024-03-15"), folder()}
+                                          + Words("open close"),
+                                      configHome());
+    ASSERT_TRUE(r.finished);
+    if (r.status != 1 && r.lines.isEmpty())
+        GTEST_SKIP() << "qxfolder cannot run as the user nobody here: " << qPrintable(r.err);
+    EXPECT_EQ(r.status, 1);
+    const QStringList m = r.lineStarting(QStringLiteral("MSG\tDM-028\t1\t"));
+    ASSERT_EQ(m.size(), 5) << qPrintable(r.lines.join(u'\n') + r.err);
+    EXPECT_TRUE(m[3].contains(QStringLiteral(".quendrix.journal\\r\\n不能讀取(沒有存取權限"))) << qPrintable(m[3]);
+    EXPECT_EQ(r.lines.filter(QStringLiteral("MSG\t")).size(), 1) << "never DM-024";
+    EXPECT_TRUE(qxtest::snapshot(folder()) == before) << "no file changed, none removed";
+
+    // Whoever can read the journal finishes the save.
+    const ToolRun owner = onFolder(Words("open dump cdsM1P2 R2_Mop close"));
+    EXPECT_EQ(owner.lines.value(0).split(u'\t').value(1), QStringLiteral("DM-023"));
+    EXPECT_TRUE(owner.lines.contains(QStringLiteral("R2_Mop=777")));
 }
 
 TEST_F(DiskState, ALockThatCannotBeWrittenOnAFullDiskLeavesNothingAndTheFolderOpensOnceThereIsRoom)

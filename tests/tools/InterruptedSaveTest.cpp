@@ -1,26 +1,53 @@
 // A save killed at each step of its burst of renames (a test hook of the save ends qxfolder
 // there, as a crash would): the next open finishes or undoes it, so the folder is entirely as it
-// was or entirely as the save wrote it, and the user is told which.
+// was or entirely as the save wrote it, and the user is told which. A journal that cannot be read
+// or trusted changes nothing; a journal of a folder received from someone else moves nothing from
+// outside the folder; a save reported failed is never finished later.
 #include "QxFolderRun.h"
-#include "core/folder/FolderLock.h"
 #include "platform/data/SaveJournal.h"
+#include "platform/data/StagedFile.h"
 #include "support/FileBytes.h"
+#include "support/ReadOnlyFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 
 using qxtest::readBytes;
 using qxtest::snapshot;
+using qxtest::ToolRun;
 using qxtest::Words;
+using qxtest::writeBytes;
 
 const QStringList kChangeAndSave = Words("open set cdsM1P2.R2_Mop=777 set cdsM4P1.1_R1_Col1_Mop=5 "
                                          "set cdsM1P1.Nome_Contribuinte_1=Mudado save");
+
+// The message codes of a run.
+QStringList codesOf(const ToolRun& run)
+{
+    QStringList codes;
+    for (const QString& line : run.lines)
+        if (line.startsWith(QLatin1String("MSG\t")))
+            codes << line.split(QLatin1Char('\t')).value(1);
+    return codes;
+}
+
+// The lines of a journal in the form the program writes, with its "end" line computed.
+QByteArray journalOf(const QByteArray& header, const QList<QByteArray>& pairs)
+{
+    QByteArray body = header + '\n';
+    for (const QByteArray& p : pairs)
+        body += p + '\n';
+    return body + "end " + QByteArray::number(pairs.size()) + ' ' + qx::StagedFile::digestOf(body) + '\n';
+}
 
 class InterruptedSave : public qxtest::QxFolderFixture {
 protected:
@@ -38,73 +65,357 @@ protected:
         ASSERT_NE(new_, old_);
     }
 
-    // qxfolder saving the changes, ended by its save after `renames` renames (-1: before the journal).
-    bool saveKilledAfter(int renames)
+    // qxfolder saving the changes with the save's test hooks set: QUENDRIX_TEST_KILL_AFTER_RENAMES
+    // to `killAfter` (none when empty) and QUENDRIX_TEST_FAULTS to `faults`.
+    ToolRun save(const QString& killAfter, const QString& faults = {}) const
     {
         QProcess tool;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
-        env.insert(QStringLiteral("QUENDRIX_TEST_KILL_AFTER_RENAMES"), QString::number(renames));
+        if (!killAfter.isEmpty())
+            env.insert(QStringLiteral("QUENDRIX_TEST_KILL_AFTER_RENAMES"), killAfter);
+        env.insert(QStringLiteral("QUENDRIX_TEST_FAULTS"), faults);
         tool.setProcessEnvironment(env);
         tool.start(QStringLiteral(QX_QXFOLDER),
                    QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), folder()} + kChangeAndSave);
-        return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::CrashExit;
+        ToolRun r;
+        r.finished = tool.waitForFinished(60000);
+        if (r.finished && tool.exitStatus() == QProcess::NormalExit)
+            r.status = tool.exitCode();
+        r.lines = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return r;
+    }
+    bool saveKilled(const QString& killAfter, const QString& faults = {}) const
+    {
+        const ToolRun r = save(killAfter, faults);
+        return r.finished && r.status == -1;
     }
 
-    QString journal() const { return folder() + QLatin1Char('/') + qx::SaveJournal::fileName(); }
+    // The folder emptied of everything (links, pipes and folders too) and given the old files.
+    void resetFolder()
+    {
+        ASSERT_TRUE(QDir(folder()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(folder()));
+        for (auto it = old_.cbegin(); it != old_.cend(); ++it)
+            ASSERT_TRUE(writeBytes(path(it.key()), it.value()));
+    }
+
+public:  // for the table's lambdas
+    QString path(const QString& name) const { return folder() + QLatin1Char('/') + name; }
+    QString journal() const { return path(qx::SaveJournal::fileName()); }
+    // The fields of the journal's pair line `n` (1: the first).
+    QList<QByteArray> pairLine(int n) const { return readBytes(journal()).split('\n').value(n).split(' '); }
+
+    // The entries of the folder that a save or an open may leave: temporaries, aside names, the journal.
+    QStringList leftovers() const
+    {
+        QStringList left;
+        for (const QString& name : QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+            if (name.contains(QLatin1String(".qx")) || name == qx::SaveJournal::fileName())
+                left << name;
+        return left;
+    }
 
     QMap<QString, QByteArray> old_, new_;
 };
 
 TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSaysWhich)
 {
-    enum Tamper { None, JournalCutShort, WaitingTemporaryLost };
     struct Case {
         const char* what;
-        int killedAfter;
-        Tamper tamper;
+        const char* killAfter;
+        const char* faults;
+        int loseTemporaryOf;  // the pair (1: the first) whose temporary is removed after the kill; 0: none
+        bool asVersion1;      // the journal rewritten as the program wrote it before it recorded the old bytes
         bool becomesNew;
     };
     const Case cases[] = {
-        {"killed before the journal", -1, None, false},
-        {"killed after the journal, before the first rename", 0, None, true},
-        {"killed between the first and the second rename", 1, None, true},
-        {"killed between the second and the third rename", 2, None, true},
-        {"killed after the last rename", 99, None, true},
+        {"killed before the journal", "-1", "", 0, false, false},
+        {"killed after the journal, before the first rename", "0", "", 0, false, true},
+        {"killed between the first and the second rename", "1", "", 0, false, true},
+        {"killed between the second and the third rename", "2", "", 0, false, true},
+        {"killed after the last rename", "99", "", 0, false, true},
+        {"killed after the old bytes were discarded, before the journal went", "discarded", "", 0, false, true},
+        // A file system that cannot exchange two entries: each old file goes aside before the new one takes its name.
+        {"no exchange: killed between a file set aside and its new bytes renamed", "3", "no-exchange", 0, false, true},
+        {"no exchange: killed after the last rename", "99", "no-exchange", 0, false, true},
         // Neither can follow a crash (the journal and the temporaries are flushed before any
         // rename), but a damaged folder must not be made worse.
-        {"a journal cut short", 0, JournalCutShort, false},
-        {"the new bytes of a file not yet renamed lost", 1, WaitingTemporaryLost, false},
+        {"the new bytes of a file not yet renamed lost", "1", "", 2, false, false},
+        {"no exchange: the new bytes of a file lost after two were set aside", "3", "no-exchange", 3, false, false},
+        // Journals that the program wrote before: still finished or undone.
+        {"a journal of version 1", "2", "", 0, true, true},
+        {"a journal of version 1, the new bytes of a file not yet renamed lost", "1", "", 2, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (const QString& name : QDir(folder()).entryList(QDir::Files | QDir::Hidden))
-            QFile::remove(folder() + QLatin1Char('/') + name);
-        for (auto it = old_.cbegin(); it != old_.cend(); ++it)
-            ASSERT_TRUE(qxtest::writeBytes(folder() + QLatin1Char('/') + it.key(), it.value()));
-
-        ASSERT_TRUE(saveKilledAfter(c.killedAfter)) << "the save's test hook ended the program";
-        EXPECT_EQ(QFile::exists(journal()), c.killedAfter >= 0);
-        if (c.tamper == JournalCutShort) {
-            const QByteArray text = readBytes(journal());
-            ASSERT_TRUE(qxtest::writeBytes(journal(), text.left(text.size() / 2)));
-        } else if (c.tamper == WaitingTemporaryLost) {
-            const QList<QByteArray> second = readBytes(journal()).split('\n').value(2).split(' ');
-            ASSERT_EQ(second.value(0), QByteArray("pair"));
-            ASSERT_TRUE(QFile::remove(folder() + QLatin1Char('/') + QString::fromUtf8(second.value(4))));
+        resetFolder();
+        ASSERT_TRUE(saveKilled(QString::fromLatin1(c.killAfter), QString::fromLatin1(c.faults)))
+            << "the save's test hook ended the program";
+        EXPECT_EQ(QFile::exists(journal()), QByteArray(c.killAfter) != "-1");
+        if (c.loseTemporaryOf > 0) {
+            const QList<QByteArray> pair = pairLine(c.loseTemporaryOf);
+            ASSERT_EQ(pair.value(0), QByteArray("pair"));
+            ASSERT_TRUE(QFile::remove(path(QString::fromUtf8(pair.value(6)))));
+        }
+        if (c.asVersion1) {
+            QList<QByteArray> pairs;
+            for (const QByteArray& line : readBytes(journal()).split('\n'))
+                if (line.startsWith("pair ")) {
+                    const QList<QByteArray> f = line.split(' ');
+                    pairs << QList<QByteArray>{f[0], f[1], f[2], f[3], f[6], f[7]}.join(' ');
+                }
+            ASSERT_TRUE(writeBytes(journal(), journalOf("Quendrix save journal 1", pairs)));
         }
 
-        const qxtest::ToolRun reopen = succeedingOnFolder(Words("open close"));
-        QStringList codes;
-        for (const QString& line : reopen.lines)
-            codes << line.split(QLatin1Char('\t')).value(1);
-        EXPECT_EQ(codes, QStringList{c.becomesNew ? QStringLiteral("DM-023") : QStringLiteral("DM-024")});
-        const QMap<QString, QByteArray> files = snapshot(folder());
-        EXPECT_TRUE(files == (c.becomesNew ? new_ : old_)) << "entirely " << (c.becomesNew ? "new" : "old");
-        EXPECT_FALSE(QFile::exists(journal()));
-        EXPECT_FALSE(QFile::exists(folder() + QLatin1Char('/') + FolderLock::kFileName));
-        EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 27) << "no temporary is left";
+        const ToolRun reopen = succeedingOnFolder(Words("open close"));
+        EXPECT_EQ(codesOf(reopen), QStringList{c.becomesNew ? QStringLiteral("DM-023") : QStringLiteral("DM-024")});
+        EXPECT_TRUE(snapshot(folder()) == (c.becomesNew ? new_ : old_)) << "entirely " << (c.becomesNew ? "new" : "old");
+        EXPECT_EQ(leftovers(), QStringList()) << "no temporary, no aside name, no journal is left";
     }
+}
+
+TEST_F(InterruptedSave, AJournalThatCannotBeReadOrTrustedChangesNothingAndIsNeverTakenForNone)
+{
+    // The journal in its place again, and whatever was made of it gone.
+    const auto restore = [this](const QByteArray& text) {
+        if (QFileInfo(journal()).isDir())
+            QDir(journal()).removeRecursively();
+        QFile::remove(journal());
+        return writeBytes(journal(), text);
+    };
+    struct Case {
+        const char* what;
+        std::function<void(InterruptedSave&, const QByteArray&)> damage;
+        const char* faults;  // of the open
+        const char* code;
+        const char* says;  // in the Chinese text
+    };
+    const QString outside = work.path() + QStringLiteral("/journal-elsewhere");
+    const Case cases[] = {
+        {"cut short", [](InterruptedSave& t, const QByteArray& j) { writeBytes(t.journal(), j.left(j.size() / 2)); },
+         "", "DM-028", "已損壞或被改動過"},
+        {"garbled", [](InterruptedSave& t, const QByteArray& j) { writeBytes(t.journal(), QByteArray(j.size(), 'x')); },
+         "", "DM-028", "已損壞或被改動過"},
+        {"with a wrong digest of its own",
+         [](InterruptedSave& t, const QByteArray& j) {
+             QByteArray text = j;
+             text[text.size() - 2] = text[text.size() - 2] == '0' ? '1' : '0';
+             writeBytes(t.journal(), text);
+         },
+         "", "DM-028", "已損壞或被改動過"},
+        {"replaced by a link to a copy of it",
+         [&outside](InterruptedSave& t, const QByteArray& j) {
+             writeBytes(outside, j);
+             QFile::remove(t.journal());
+             QFile::link(outside, t.journal());
+         },
+         "", "DM-028", "不是一個普通檔案"},
+        {"replaced by a pipe",
+         [](InterruptedSave& t, const QByteArray&) {
+             QFile::remove(t.journal());
+             ::mkfifo(QFile::encodeName(t.journal()).constData(), 0644);
+         },
+         "", "DM-028", "不是一個普通檔案"},
+        {"whose read fails", [](InterruptedSave&, const QByteArray&) {}, "journal-read-fails", "DM-028", "磁碟讀寫錯誤"},
+        // Finished it cannot be, undone neither: the old bytes of the first file renamed and the new
+        // bytes of a file not renamed yet are both gone.
+        {"over a save that can be neither finished nor undone",
+         [](InterruptedSave& t, const QByteArray&) {
+             QFile::remove(t.path(QString::fromUtf8(t.pairLine(1).value(6))));
+             QFile::remove(t.path(QString::fromUtf8(t.pairLine(3).value(6))));
+         },
+         "", "DM-025", "不能完成也不能撤銷"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetFolder();
+        ASSERT_TRUE(saveKilled(QStringLiteral("2")));  // two files new, the others old
+        const QByteArray text = readBytes(journal());
+        c.damage(*this, text);
+        const QMap<QString, QByteArray> before = snapshot(folder());
+        const QStringList leftBefore = leftovers();
+
+        QElapsedTimer clock;
+        clock.start();
+        qputenv("QUENDRIX_TEST_FAULTS", c.faults);
+        const ToolRun r = onFolder(Words("open close"));
+        qunsetenv("QUENDRIX_TEST_FAULTS");
+        ASSERT_TRUE(r.finished);
+        EXPECT_LT(clock.elapsed(), 10000);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(codesOf(r), QStringList{QString::fromLatin1(c.code)}) << qPrintable(r.lines.join(u'\n'));
+        const QStringList m = r.lineStarting(QStringLiteral("MSG\t"));
+        EXPECT_TRUE(m.value(3).contains(QString::fromUtf8(c.says))) << qPrintable(m.value(3));
+        if (QByteArray(c.code) == "DM-028")
+            EXPECT_TRUE(m.value(3).contains(journal())) << "the message names the journal";
+        EXPECT_TRUE(snapshot(folder()) == before) << "nothing was changed";
+        EXPECT_EQ(leftovers(), leftBefore);
+        if (QByteArray(c.code) != "DM-028")
+            continue;
+        // Once the journal can be read again, the save it names is finished.
+        ASSERT_TRUE(restore(text));
+        const ToolRun reopen = succeedingOnFolder(Words("open close"));
+        EXPECT_EQ(codesOf(reopen), QStringList{QStringLiteral("DM-023")});
+        EXPECT_TRUE(snapshot(folder()) == new_) << "entirely new";
+    }
+}
+
+TEST_F(InterruptedSave, AJournalOverAFolderWhereNothingWasInterruptedNeverSaysASaveWasUndone)
+{
+    struct Case {
+        const char* what;
+        std::function<void(InterruptedSave&)> make;
+        QStringList codes;
+    };
+    const Case cases[] = {
+        {"a directory", [](InterruptedSave& t) { QDir().mkdir(t.journal()); }, {QStringLiteral("DM-028")}},
+        {"a pipe", [](InterruptedSave& t) { ::mkfifo(QFile::encodeName(t.journal()).constData(), 0644); },
+         {QStringLiteral("DM-028")}},
+        {"a journal naming files that do not exist",
+         [](InterruptedSave& t) {
+             const QByteArray digest = qx::StagedFile::digestOf("other bytes");
+             writeBytes(t.journal(), journalOf("Quendrix save journal 2",
+                                               {"pair 1 11 " + digest + " 11 " + digest + " M1P2.xml.qxtmp.Ab12Cd M1P2.xml",
+                                                "pair 0 11 " + digest + " 0 - M4P2.xml.qxtmp.Zz9Yy8 M4P2.xml"}));
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetFolder();
+        c.make(*this);
+        const ToolRun r = onFolder(Words("open close"));
+        ASSERT_TRUE(r.finished);
+        EXPECT_EQ(codesOf(r), c.codes) << qPrintable(r.lines.join(u'\n'));
+        EXPECT_EQ(r.status, c.codes.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(snapshot(folder()) == old_);
+        EXPECT_EQ(QFileInfo::exists(journal()), !c.codes.isEmpty()) << "a journal that names nothing here goes";
+    }
+}
+
+TEST_F(InterruptedSave, AForgedJournalMovesNothingIntoTheFolderFromOutside)
+{
+    const QString outside = work.path() + QStringLiteral("/Documents");
+    const QByteArray notes = "a person's notes, outside the folder";
+    const QByteArray digest = qx::StagedFile::digestOf(notes);
+    const QByteArray m1p1 = qx::StagedFile::digestOf(old_.value(QStringLiteral("M1P1.xml")));
+    const QByteArray size = QByteArray::number(notes.size());
+    const QByteArray m1p1Size = QByteArray::number(old_.value(QStringLiteral("M1P1.xml")).size());
+    struct Case {
+        const char* what;
+        const char* link;  // a link in the folder to `outside` or a file in it
+        const char* to;
+        QByteArray journal;
+    };
+    const Case cases[] = {
+        {"a temporary through a linked folder", "zz.txt.qxtmp.", "",
+         journalOf("Quendrix save journal 1", {"pair 0 " + size + ' ' + digest + " zz.txt.qxtmp.%2Fnotes zz.txt"})},
+        {"a linked temporary put in place as the new bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes",
+         journalOf("Quendrix save journal 2", {"pair 1 " + size + ' ' + digest + ' ' + m1p1Size + ' ' + m1p1
+                                                   + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml"})},
+        {"a linked temporary put back as the old bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes",
+         journalOf("Quendrix save journal 1", {"pair 1 " + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml",
+                                               "pair 1 5 " + digest + " M1P2.xml.qxtmp.Lost00 M1P2.xml"})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetFolder();
+        ASSERT_TRUE(QDir(outside).removeRecursively() && QDir().mkpath(outside));
+        ASSERT_TRUE(writeBytes(outside + QStringLiteral("/notes"), notes));
+        ASSERT_TRUE(QFile::link(outside + QString::fromLatin1(c.to), path(QString::fromLatin1(c.link))));
+        ASSERT_TRUE(writeBytes(journal(), c.journal));
+
+        const ToolRun r = onFolder(Words("open close"));
+        ASSERT_TRUE(r.finished);
+        EXPECT_EQ(codesOf(r), QStringList{QStringLiteral("DM-028")}) << qPrintable(r.lines.join(u'\n'));
+        EXPECT_EQ(readBytes(outside + QStringLiteral("/notes")), notes) << "the outside file stays where it was";
+        QMap<QString, QByteArray> files = snapshot(folder());
+        files.remove(QString::fromLatin1(c.link));
+        EXPECT_TRUE(files == old_) << "the folder is as it was";
+    }
+}
+
+TEST_F(InterruptedSave, TheOpenRemovesOnlyTheProgramsOwnTemporaries)
+{
+    const QStringList own{QStringLiteral("M1P1.xml.qxtmp.Ab12Cd"), QStringLiteral("Sys.xml.qxold.Zz9900"),
+                          QStringLiteral(".quendrix.journal.qxtmp.Qq1234")};
+    const QStringList persons{QStringLiteral("budget.qxtmp.xlsx"), QStringLiteral("M1P1.xml.qxtmp.notes"),
+                              QStringLiteral("M1P1.xml.qxtmp.Ab-12C"), QStringLiteral("notes.txt.qxold.Ab12Cd"),
+                              QStringLiteral("M1P1.xml.qxtmp.Ab12Cd.bak")};
+    for (const QString& name : own + persons)
+        ASSERT_TRUE(writeBytes(path(name), "bytes"));
+
+    const ToolRun r = succeedingOnFolder(Words("open close"));
+    EXPECT_EQ(codesOf(r), QStringList{QStringLiteral("DM-024")}) << "a save was killed before its journal";
+    for (const QString& name : own)
+        EXPECT_FALSE(QFileInfo::exists(path(name))) << qPrintable(name);
+    for (const QString& name : persons)
+        EXPECT_EQ(readBytes(path(name)), QByteArray("bytes")) << qPrintable(name);
+}
+
+TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
+{
+    // Every save creates PrnSetup.xml first, then replaces the files it changed.
+    struct Case {
+        const char* what;
+        const char* faults;
+        bool finishedLater;  // nothing could be put back: the message says the next open finishes it
+    };
+    const Case cases[] = {
+        {"a rename fails after the file the save created", "rename-fails=2", false},
+        {"no exchange: a file cannot be set aside", "no-exchange,rename-fails=3", false},
+        {"no exchange: a file set aside cannot take its new bytes", "no-exchange,rename-fails=4", false},
+        {"no exchange: a rename fails and nothing can be put back", "no-exchange,rename-fails=3,putback-fails", true},
+    };
+    QMap<QString, QByteArray> oldFiles = old_, newFiles = new_;
+    oldFiles.remove(QStringLiteral("PrnSetup.xml"));
+    newFiles.remove(QStringLiteral("PrnSetup.xml"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetFolder();
+        ASSERT_TRUE(QFile::remove(path(QStringLiteral("PrnSetup.xml"))));
+
+        const ToolRun saved = save(QString(), QString::fromLatin1(c.faults));
+        ASSERT_TRUE(saved.finished);
+        EXPECT_EQ(saved.status, 1);
+        EXPECT_EQ(codesOf(saved), (QStringList{QStringLiteral("DM-009"), QStringLiteral("DM-010"), QStringLiteral("DM-005")}));
+        const QStringList m = saved.lineStarting(QStringLiteral("MSG\tDM-005"));
+        EXPECT_EQ(m.value(3).contains(QStringLiteral("下次開啟此資料夾時會完成此次儲存")), c.finishedLater) << qPrintable(m.value(3));
+        EXPECT_EQ(m.value(4).contains(QStringLiteral("será concluída quando a pasta for aberta de novo")), c.finishedLater);
+        if (!c.finishedLater) {
+            EXPECT_TRUE(snapshot(folder()) == oldFiles) << "the save put back every file it had renamed";
+            EXPECT_EQ(leftovers(), QStringList());
+        }
+
+        const ToolRun reopen = succeedingOnFolder(Words("open close"));
+        QMap<QString, QByteArray> files = snapshot(folder());
+        EXPECT_EQ(files.contains(QStringLiteral("PrnSetup.xml")), c.finishedLater);
+        files.remove(QStringLiteral("PrnSetup.xml"));
+        if (c.finishedLater) {
+            EXPECT_EQ(codesOf(reopen), QStringList{QStringLiteral("DM-023")});
+            EXPECT_TRUE(files == newFiles) << "entirely new, as the message said";
+        } else {
+            EXPECT_EQ(codesOf(reopen), QStringList{QStringLiteral("DM-009")}) << "no save is finished or undone";
+            EXPECT_TRUE(files == oldFiles) << "entirely old";
+        }
+    }
+}
+
+TEST_F(InterruptedSave, AnInterruptedSaveInAFolderNobodyCanWriteIsLeftAsItIs)
+{
+    ASSERT_TRUE(saveKilled(QStringLiteral("2")));
+    QFile::remove(path(QStringLiteral(".quendrix.lock")));  // the killed program's, which a read-only folder keeps
+    const QMap<QString, QByteArray> before = snapshot(folder());
+    qxtest::ReadOnlyFolder readOnly(folder());
+    if (!readOnly.made())
+        GTEST_SKIP() << "no read-only folder can be made here";
+    const ToolRun r = onFolder(Words("open"));
+    readOnly.release();
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(codesOf(r), QStringList{QStringLiteral("DM-025")});
+    EXPECT_TRUE(r.lineStarting(QStringLiteral("MSG\t")).value(3).contains(QStringLiteral("資料夾是唯讀的")));
+    EXPECT_TRUE(snapshot(folder()) == before);
 }
 
 }  // namespace

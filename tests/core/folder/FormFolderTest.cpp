@@ -528,6 +528,50 @@ TEST_F(FormFolderTest, ARenameThatFailsPutsBackTheFilesRenamedBeforeItAndKeepsEv
     EXPECT_EQ(amountOf(dm.cdsM4P1, "1_R1_Col1_Mop"), QStringLiteral("34"));
 }
 
+TEST_F(FormFolderTest, ASavedFileKeepsThePermissionsItHad)
+{
+    makeSavedFolder();
+    const QString m1p2 = folder() + QStringLiteral("M1P2.xml");
+    // A file system that can exchange two entries, and one that cannot (the old file goes aside).
+    for (const char* faults : {"", "no-exchange"}) {
+        SCOPED_TRACE(faults);
+        qputenv("QUENDRIX_TEST_FAULTS", faults);
+        ASSERT_TRUE(QFile::setPermissions(m1p2, QFile::ReadOwner | QFile::WriteOwner));  // 600
+        ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+        setAmount(dm.cdsM1P2, "R2_Mop", faults[0] ? "2" : "1");
+        EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+        ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+        qunsetenv("QUENDRIX_TEST_FAULTS");
+        EXPECT_EQ(QFileInfo(m1p2).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        EXPECT_TRUE(readBytes(m1p2).contains(faults[0] ? "R2_Mop=\"2\"" : "R2_Mop=\"1\""));
+        EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 27) << "no temporary, no aside name";
+    }
+}
+
+TEST_F(FormFolderTest, ASaveWhoseJournalCannotBeWrittenChangesNoFileAndKeepsEveryChange)
+{
+    makeSavedFolder();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "12");
+    const QMap<QString, QByteArray> before = snapshot(folder());
+    const QString journal = folder() + QStringLiteral(".quendrix.journal");
+    ASSERT_TRUE(QDir().mkdir(journal));  // made after the open: no journal can take its name
+    messages.clear();
+
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frFailed);
+    ASSERT_EQ(messages.codes(), (QStringList{QStringLiteral("DM-010"), QStringLiteral("DM-027")}));
+    EXPECT_TRUE(messages.shown[1].chn.contains(QStringLiteral("沒有檔案被修改"))) << qPrintable(messages.shown[1].chn);
+    EXPECT_TRUE(messages.shown[1].por.contains(QStringLiteral("nenhum ficheiro foi alterado")));
+    EXPECT_TRUE(snapshot(folder()) == before);
+    EXPECT_GT(dm.cdsM1P2.changeCount(), 0);
+
+    ASSERT_TRUE(QDir().rmdir(journal));
+    messages.clear();
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    EXPECT_EQ(messages.codes(), QStringList{QStringLiteral("DM-010")});
+    EXPECT_TRUE(readBytes(folder() + QStringLiteral("M1P2.xml")).contains("R2_Mop=\"12\""));
+}
+
 TEST_F(FormFolderTest, AFolderThatCannotBeWrittenDamagesNoFileAndTheNextSaveSucceeds)
 {
     makeSavedFolder();

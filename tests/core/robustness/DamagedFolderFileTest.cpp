@@ -188,6 +188,12 @@ TEST_F(DamagedFolderFileTest, FilesNoDeclarationCanHoldAreRefusedWithinAMemoryCe
          "more than 9999 records: one per printed M/3 sheet", 3.5},
         {"M3VCLF.xml", [](const QByteArray& p) { return withRows(p, 300'000, numberedRow); },
          "rows that hold almost no values", 3.5},
+        // Elements opened and never closed: the text, and the open elements until they are refused.
+        {"M1P2.xml",
+         [](const QByteArray& p) {
+             return QByteArray(p).insert(p.indexOf("</METADATA>"), "<PARAMS>" + QByteArray("<a>").repeated(22'000'000));
+         },
+         "elements nested", 5},
     };
     // The address sanitizer keeps memory of its own; there the refusals alone are checked.
     const bool measured = !kAddressSanitizer && ResetPeakResident();

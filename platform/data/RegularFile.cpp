@@ -1,0 +1,117 @@
+#include "RegularFile.h"
+
+#include <QFile>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace qx {
+
+Descriptor::~Descriptor()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+Descriptor::Descriptor(Descriptor&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1))
+{
+}
+
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept
+{
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+namespace RegularFile {
+
+Opened open(int folder, const QByteArray& name, int flags, mode_t mode)
+{
+    Opened opened;
+    // Nothing but a regular file is opened at all: opening a device can set it going.
+    struct stat before {};
+    if (::fstatat(folder, name.constData(), &before, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(before.st_mode)) {
+        opened.irregular = true;
+        opened.error = S_ISLNK(before.st_mode) ? ELOOP : EINVAL;
+        return opened;
+    }
+    const int fd = ::openat(folder, name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode);
+    if (fd < 0) {
+        opened.error = errno;
+        // O_NOFOLLOW ends at a link with ELOOP; a directory opened for writing gives EISDIR.
+        opened.irregular = opened.error == ELOOP || opened.error == EISDIR || opened.error == ENXIO;
+        return opened;
+    }
+    Descriptor owned(fd);
+    struct stat st {};  // what was opened, should the entry have changed meanwhile
+    if (::fstat(fd, &st) != 0) {
+        opened.error = errno;
+        return opened;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        opened.irregular = true;
+        opened.error = EINVAL;
+        return opened;
+    }
+    const int status = ::fcntl(fd, F_GETFL);
+    if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        opened.error = errno;
+        return opened;
+    }
+    opened.fd = std::move(owned);
+    opened.size = st.st_size;
+    return opened;
+}
+
+Descriptor openFolder(const QString& path, int* error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 && error)
+        *error = errno;
+    return Descriptor(fd);
+}
+
+Entry entryOf(int folder, const QByteArray& name)
+{
+    struct stat st {};
+    if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? Entry::Missing : Entry::Other;
+    return S_ISREG(st.st_mode) ? Entry::Regular : Entry::Other;
+}
+
+int renameIn(int folder, const QByteArray& from, const QByteArray& to)
+{
+    return ::renameat(folder, from.constData(), folder, to.constData()) == 0 ? 0 : errno;
+}
+
+int removeIn(int folder, const QByteArray& name)
+{
+    return ::unlinkat(folder, name.constData(), 0) == 0 ? 0 : errno;
+}
+
+int readAll(int fd, qint64 max, QByteArray* bytes)
+{
+    bytes->clear();
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return 0;
+        if (bytes->size() + n > max)
+            return EFBIG;
+        bytes->append(buffer, n);
+    }
+}
+
+}  // namespace RegularFile
+}  // namespace qx

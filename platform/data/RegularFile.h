@@ -1,0 +1,66 @@
+#pragma once
+// Files of a folder that someone else may have filled (a folder received by mail, unpacked from
+// an archive): opened without following a symbolic link, without waiting on a pipe or a device,
+// and only when they are regular files; named relative to the open folder, so that a plain name
+// reaches nothing outside it.
+
+#include <QByteArray>
+#include <QString>
+#include <fcntl.h>
+#include <sys/types.h>
+
+namespace qx {
+
+// An open descriptor, closed with the object; -1 when none.
+class Descriptor {
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor();
+    Descriptor(Descriptor&& other) noexcept;
+    Descriptor& operator=(Descriptor&& other) noexcept;
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+namespace RegularFile {
+
+// What an open found.
+struct Opened {
+    Descriptor fd;           // open, blocking as usual; none on failure
+    int error = 0;           // the system's error number when there is no descriptor
+    bool irregular = false;  // a link, a directory, a pipe, a device or a socket stands there
+    qint64 size = 0;         // of the file opened
+};
+
+// Opens `name`, a plain name inside the folder `folder` (or a path, with AT_FDCWD), with `flags`
+// (O_RDONLY, O_WRONLY | O_CREAT | O_EXCL ..., `mode` for a new file). A symbolic link in the
+// name's last part and anything that is not a regular file are refused (`irregular`), and the
+// open never waits for the other end of a pipe.
+Opened open(int folder, const QByteArray& name, int flags, mode_t mode = 0);
+
+// The folder, opened for naming its entries (the path itself may lead through links); none and
+// `*error` set when it cannot be opened.
+Descriptor openFolder(const QString& path, int* error = nullptr);
+
+// What stands under `name` in `folder`, the entry itself and not what a link leads to.
+enum class Entry { Missing, Regular, Other };
+Entry entryOf(int folder, const QByteArray& name);
+
+// Renames and removals of entries of one folder: 0, or the system's error number. A link is
+// renamed or removed itself, never followed.
+int renameIn(int folder, const QByteArray& from, const QByteArray& to);
+int removeIn(int folder, const QByteArray& name);
+
+// Reads the open file from its current place to its end, at most `max` bytes: 0, or the
+// system's error number (EFBIG when there are more).
+int readAll(int fd, qint64 max, QByteArray* bytes);
+
+}  // namespace RegularFile
+}  // namespace qx

@@ -1,0 +1,97 @@
+#include "SaveTestHooks.h"
+
+#include <QByteArray>
+#include <QList>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <optional>
+
+namespace qx::SaveTestHooks {
+
+namespace {
+
+bool counting = false;
+int renamesDone = 0;
+
+QByteArray environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? QByteArray(value) : QByteArray();
+}
+
+std::optional<int> killAfter()
+{
+    bool ok = false;
+    const int k = environment("QUENDRIX_TEST_KILL_AFTER_RENAMES").toInt(&ok);
+    return ok ? std::optional<int>(k) : std::nullopt;
+}
+
+// The value of WORD=VALUE, or "" for a bare WORD, among the faults asked for.
+std::optional<QByteArray> fault(const char* word)
+{
+    for (const QByteArray& item : environment("QUENDRIX_TEST_FAULTS").split(',')) {
+        const qsizetype equals = item.indexOf('=');
+        if ((equals < 0 ? item : item.left(equals)) == word)
+            return equals < 0 ? QByteArray() : item.mid(equals + 1);
+    }
+    return std::nullopt;
+}
+
+void killNow() { ::raise(SIGKILL); }
+
+}  // namespace
+
+void startBurst()
+{
+    counting = true;
+    renamesDone = 0;
+    if (killAfter() == 0)
+        killNow();
+}
+
+void endBurst() { counting = false; }
+
+int renameFault()
+{
+    if (!counting)
+        return 0;
+    const std::optional<QByteArray> at = fault("rename-fails");
+    return at && at->toInt() == renamesDone ? EIO : 0;
+}
+
+void renamed()
+{
+    if (!counting)
+        return;
+    ++renamesDone;
+    if (killAfter() == renamesDone)
+        killNow();
+}
+
+bool noExchange() { return fault("no-exchange").has_value(); }
+
+int putBackFault() { return fault("putback-fails") ? EIO : 0; }
+
+int journalReadFault() { return fault("journal-read-fails") ? EIO : 0; }
+
+void beforeJournal()
+{
+    if (killAfter() == -1)
+        killNow();
+}
+
+void afterLastRename()
+{
+    const std::optional<int> k = killAfter();
+    if (k && *k > renamesDone)
+        killNow();
+}
+
+void afterDiscard()
+{
+    if (environment("QUENDRIX_TEST_KILL_AFTER_RENAMES") == "discarded")
+        killNow();
+}
+
+}  // namespace qx::SaveTestHooks

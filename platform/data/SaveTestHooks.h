@@ -1,0 +1,37 @@
+#pragma once
+// Hooks through which tests stop a save or make its system calls fail as a crash, a damaged disk
+// or a limited file system would. They act only when the process's environment asks for them:
+//
+//   QUENDRIX_TEST_KILL_AFTER_RENAMES=K  the process ends at once (SIGKILL), with no chance to tidy
+//       up, after K renames of the burst that puts a save's files in place; -1: before the journal
+//       is written; K at least the renames of the save: after the last one, before the old bytes
+//       are discarded; "discarded": after they are, before the journal is removed.
+//   QUENDRIX_TEST_FAULTS=WORD,...  system calls that fail:
+//       no-exchange          the file system cannot exchange two entries (EINVAL)
+//       rename-fails=K       the rename tried after K renames of the burst (EIO)
+//       putback-fails        putting a file back after a failed rename (EIO)
+//       journal-read-fails   reading the journal at the open (EIO)
+
+namespace qx::SaveTestHooks {
+
+// The burst of renames begins (renames are counted from here) and ends.
+void startBurst();
+void endBurst();
+
+// Before a rename of the burst: the error it is to fail with, 0 when it is to be tried.
+int renameFault();
+// After a rename of the burst has been done.
+void renamed();
+// Whether the file system is to be taken for one that cannot exchange two entries.
+bool noExchange();
+// The error with which putting a file back fails, 0 when it is to be tried.
+int putBackFault();
+// The error with which reading the journal fails, 0 when it is to be read.
+int journalReadFault();
+
+// The moments of a save named above.
+void beforeJournal();
+void afterLastRename();
+void afterDiscard();
+
+}  // namespace qx::SaveTestHooks
