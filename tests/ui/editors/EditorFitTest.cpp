@@ -177,6 +177,21 @@ QStringList PaintedRow(DataGrid& grid, int row)
     return cells;
 }
 
+// A front's digit in white on black, a back's in black on silver.
+void ExpectFaceBrush(DataGrid& grid, const QModelIndex& cell, bool front)
+{
+    const QImage image = grid.viewport()->grab().toImage();
+    const QRect rect = grid.visualRect(cell);
+    const QColor brush = front ? QColor(Qt::black) : QColor(0xC0, 0xC0, 0xC0);
+    const QColor ink = front ? QColor(Qt::white) : QColor(Qt::black);
+    EXPECT_EQ(QColor(image.pixel(rect.topLeft() + QPoint(1, 1))), brush) << "row " << cell.row() + 1;
+    int inked = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            inked += qAbs(qGray(image.pixel(x, y)) - qGray(ink.rgb())) < 64;
+    EXPECT_GT(inked, 5) << "row " << cell.row() + 1 << ": the digit";
+}
+
 bool OnlyMarks(const QString& text)
 {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'#'; });
@@ -218,8 +233,11 @@ TEST_F(ListFit, EveryGridCellPaintsItsValueWholeOrMarksAndEachColumnItsWidestWho
                     widestWhole[std::size_t(c)] = widestWhole[std::size_t(c)] || painted[c] == shown;
                     EXPECT_EQ(painted[c], shown) << where.toStdString();
                 }
-                if (qstrcmp(column.field, "face_num") == 0)
+                if (qstrcmp(column.field, "face_num") == 0) {
                     faces[std::size_t(qBound(0, shown.toInt(), 2))] << painted[c];
+                    if (r != page->List().recNo() - 1)  // the current row is all aqua
+                        ExpectFaceBrush(grid, grid.model()->index(r, c), shown == QLatin1String("1"));
+                }
             }
         }
         for (int c = 0; c < int(spec.columns.size()); ++c)
