@@ -225,8 +225,9 @@ TEST_F(ListFit, EveryGridCellPaintsItsValueWholeOrMarksAndEachColumnItsWidestWho
                                           .arg(QLatin1String(spec.heading), QLatin1String(column.field))
                                           .arg(r + 1)
                                           .arg(shown, painted[c]);
-                if (ShowsWhole(f->dataType()))
+                if (ShowsWhole(f->dataType())) {
                     EXPECT_TRUE(painted[c] == shown || OnlyMarks(painted[c])) << where.toStdString();
+                }
                 const auto widest = WidestOfField(f->def(), qx::kAmountDigits);
                 const bool isWidest = widest && widest->exact() ? shown == widest->text : f->dataType() == qx::FieldType::String && !shown.isEmpty();
                 if (isWidest) {
