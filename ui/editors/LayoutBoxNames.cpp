@@ -46,19 +46,30 @@ bool hasLetters(const QString& text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
 
-// A label of marks only ("(2)", the second line of a name or an address) goes with the words of
-// the label it continues: the one before it on its line, else the one above it.
-QString continuedLabel(const qx::PageLayout& layout, const qx::Mark& label)
+// The label `label` continues: the nearest before it on its line, else above it; with words
+// when `withWords`.
+const qx::Mark* continuedFrom(const qx::PageLayout& layout, const qx::Mark& label, bool withWords)
 {
-    const qx::Mark* words = nullptr;
+    const qx::Mark* found = nullptr;
     for (const qx::Mark& m : layout.marks) {
-        if (m.kind != qx::MarkKind::Label || !hasLetters(m.text))
+        if (m.kind != qx::MarkKind::Label || hasLetters(m.text) != withWords)
             continue;
         const bool before = qAbs(m.mm.y() - label.mm.y()) < 0.5 && m.mm.x() < label.mm.x();
         const bool above = qAbs(m.mm.x() - label.mm.x()) < 0.5 && m.mm.y() < label.mm.y();
-        if ((before || above) && (!words || m.mm.y() > words->mm.y() || (m.mm.y() == words->mm.y() && m.mm.x() > words->mm.x())))
-            words = &m;
+        if ((before || above) && (!found || m.mm.y() > found->mm.y() || (m.mm.y() == found->mm.y() && m.mm.x() > found->mm.x())))
+            found = &m;
     }
+    return found;
+}
+
+// A label of marks only ("(2)", the second line of a name or an address) goes with the words of
+// the label it continues: the one before it on its line, else the one above it, through other
+// labels of marks ("(4)" after "(3)" under "行業代號 Código (1)").
+QString continuedLabel(const qx::PageLayout& layout, const qx::Mark& label)
+{
+    const qx::Mark* words = continuedFrom(layout, label, true);
+    for (const qx::Mark* marks = &label; !words && (marks = continuedFrom(layout, *marks, false));)
+        words = continuedFrom(layout, *marks, true);
     if (!words)
         return label.text;
     QStringList kept = words->text.split(u' ', Qt::SkipEmptyParts);

@@ -96,6 +96,8 @@ TEST(BoxNames, EachLanguageNamesAPagesBoxInItsOwnWords)
         {"M4P1", "1_R2_Col4_Mop", 1, "第 2 行 (4) 不認許", "linha 2 (4) Utilização"},
         {"AnexoAP1", "I_R5_Mop_Per_Ant", 1, "第 I.5 行 上期", "linha I.5 Período anterior"},
         {"M1P1", "Data_da_Constituicao", 1, "成立日期", "Data da constituição"},
+        // A number after another number, under the label they continue.
+        {"M1P1", "Actividade_Codigo_4", 1, "行業代號 (4)", "Código (4)"},
     };
     for (const auto& c : cases) {
         const qx::PageLayout& layout = qx::pageLayout(QLatin1String(c.page));
