@@ -94,12 +94,12 @@ void appendCurrency(std::string& out, Currency value)
 
 bool appendDate(std::string& out, const QDate& date, QString* error)
 {
-    int year = 0, month = 0, day = 0;
-    date.getDate(&year, &month, &day);
-    if (year < 1 || year > 9999) {
+    if (!isHeldDate(date)) {
         *error = QStringLiteral("the date %1 is outside the years 1 to 9999").arg(date.toString(Qt::ISODate));
         return false;
     }
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
     appendPadded(out, year, 4);
     appendPadded(out, month, 2);
     appendPadded(out, day, 2);

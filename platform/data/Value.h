@@ -15,4 +15,9 @@ using Value = std::variant<std::monostate, QString, std::int32_t, std::int64_t, 
 
 inline bool isNull(const Value& v) { return std::holds_alternative<std::monostate>(v); }
 
+// The dates a field holds: those a folder's file can write (years 1 to 9999).
+inline const QDate kFirstDate(1, 1, 1);
+inline const QDate kLastDate(9999, 12, 31);
+inline bool isHeldDate(const QDate& d) { return d.isValid() && d >= kFirstDate && d <= kLastDate; }
+
 }  // namespace qx

@@ -107,18 +107,19 @@ bool booleanOf(const FieldDef& def, const Value& v, const QString& ds)
     notValid(ds, def, plainText(v), ValueFault::NotABoolean);
 }
 
+// A date outside the years a file holds is refused as the save would refuse it.
 QDate dateOf(const FieldDef& def, const Value& v, const QString& ds)
 {
-    if (const std::optional<QDate> d = dateValue(v))
+    if (const std::optional<QDate> d = dateValue(v); d && isHeldDate(*d))
         return *d;
     notValid(ds, def, plainText(v), ValueFault::NotADate);
 }
 
 QDateTime dateTimeOf(const FieldDef& def, const Value& v, const QString& ds)
 {
-    if (const auto* dt = std::get_if<QDateTime>(&v))
+    if (const auto* dt = std::get_if<QDateTime>(&v); dt && isHeldDate(dt->date()))
         return *dt;
-    if (const auto* d = std::get_if<QDate>(&v))
+    if (const auto* d = std::get_if<QDate>(&v); d && isHeldDate(*d))
         return QDateTime(*d, QTime(0, 0));
     if (const auto* s = std::get_if<QString>(&v)) {
         const QString t = s->trimmed();
@@ -128,7 +129,7 @@ QDateTime dateTimeOf(const FieldDef& def, const Value& v, const QString& ds)
             if (d.isValid())
                 dt = QDateTime(d, QTime(0, 0));
         }
-        if (!dt.isValid())
+        if (!dt.isValid() || !isHeldDate(dt.date()))
             notValid(ds, def, *s, ValueFault::NotADateTime);
         return dt;
     }

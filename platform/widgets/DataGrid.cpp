@@ -7,6 +7,7 @@
 #include "platform/widgets/WholeOrMarks.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
@@ -72,7 +73,7 @@ protected:
         QStyle* style = widget ? widget->style() : QApplication::style();
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
         const int room = option->rect.width() - 2 * margin - (hasEllipsis(index.column()) ? DataGrid::kEllipsisWidth : 0);
-        option->text = WholeOrMarks(option->text, option->fontMetrics, room);
+        option->text = WholeOrMarks(option->text, QFontMetricsF(option->font), room);
     }
 
     bool eventFilter(QObject* object, QEvent* event) override

@@ -20,3 +20,11 @@ QString WholeOrMarks(const QString& text, const QFontMetrics& metrics, int room)
     const int mark = qMax(1, metrics.horizontalAdvance(QLatin1Char('#')));
     return QString(qMax(1, room / mark), QLatin1Char('#'));
 }
+
+QString WholeOrMarks(const QString& text, const QFontMetricsF& metrics, int room)
+{
+    if (metrics.horizontalAdvance(text) <= room)
+        return text;
+    const qreal mark = qMax(qreal(1), metrics.horizontalAdvance(QLatin1Char('#')));
+    return QString(qMax(1, int(room / mark)), QLatin1Char('#'));
+}

@@ -8,9 +8,13 @@
 #include <QString>
 
 class QFontMetrics;
+class QFontMetricsF;
 
 // True for the field types whose values must show whole: amounts, whole numbers, dates.
 bool ShowsWhole(qx::FieldType type);
 
 // `text` where it fits `room` pixels in `metrics`, else the marks that fill the room.
 QString WholeOrMarks(const QString& text, const QFontMetrics& metrics, int room);
+// The same measured to the fraction of a pixel, as an item view does before it elides a text
+// ("99…"): for a grid's cells.
+QString WholeOrMarks(const QString& text, const QFontMetricsF& metrics, int room);

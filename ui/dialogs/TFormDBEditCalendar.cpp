@@ -2,6 +2,7 @@
 
 #include "core/module/TdmMain.h"
 #include "core/util/Clock.h"
+#include "platform/data/Value.h"
 #include "platform/widgets/DataEdit.h"
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/PlatformColor.h"
@@ -76,6 +77,8 @@ TFormDBEditCalendar::TFormDBEditCalendar(QWidget* parent) : QWidget(parent, Qt::
     // No typed date: the key preview below takes Enter and Esc, so a date typed into Qt's pop-up
     // would never be taken, and the pop-up's memory would outlive a calendar closed meanwhile.
     MonthCalendar->setDateEditEnabled(false);
+    // Only the dates a field holds: a year typed before 1 or after 9999 is refused or clamped.
+    MonthCalendar->setDateRange(qx::kFirstDate, qx::kLastDate);
     MonthCalendar->setFont(DesignFontPixels(QStringLiteral("Arial"), 13));
     QPalette aqua = MonthCalendar->palette();
     aqua.setColor(QPalette::Base, PlatformColor(clAqua));

@@ -1,6 +1,7 @@
 #pragma once
 // The pop-up month calendar of a date edit: borderless, placed under the edit (or flipped to stay
-// on the edit's screen), shown without waiting. Enter and the OK button write the shown date into
+// on the edit's screen), shown without waiting; it offers only the dates a field holds (years 1
+// to 9999). Enter and the OK button write the shown date into
 // the edit's field, putting the record into edit (or appending one to an empty dataset) without
 // posting it; Esc, the cancel button and a click elsewhere write nothing.
 

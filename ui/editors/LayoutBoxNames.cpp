@@ -46,19 +46,30 @@ bool hasLetters(const QString& text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
 
-// A label of marks only ("(2)", the second line of a name or an address) goes with the words of
-// the label it continues: the one before it on its line, else the one above it.
-QString continuedLabel(const qx::PageLayout& layout, const qx::Mark& label)
+// The label `label` continues: the nearest before it on its line, else above it; with words
+// when `withWords`.
+const qx::Mark* continuedFrom(const qx::PageLayout& layout, const qx::Mark& label, bool withWords)
 {
-    const qx::Mark* words = nullptr;
+    const qx::Mark* found = nullptr;
     for (const qx::Mark& m : layout.marks) {
-        if (m.kind != qx::MarkKind::Label || !hasLetters(m.text))
+        if (m.kind != qx::MarkKind::Label || hasLetters(m.text) != withWords)
             continue;
         const bool before = qAbs(m.mm.y() - label.mm.y()) < 0.5 && m.mm.x() < label.mm.x();
         const bool above = qAbs(m.mm.x() - label.mm.x()) < 0.5 && m.mm.y() < label.mm.y();
-        if ((before || above) && (!words || m.mm.y() > words->mm.y() || (m.mm.y() == words->mm.y() && m.mm.x() > words->mm.x())))
-            words = &m;
+        if ((before || above) && (!found || m.mm.y() > found->mm.y() || (m.mm.y() == found->mm.y() && m.mm.x() > found->mm.x())))
+            found = &m;
     }
+    return found;
+}
+
+// A label of marks only ("(2)", the second line of a name or an address) goes with the words of
+// the label it continues: the one before it on its line, else the one above it, through other
+// labels of marks ("(4)" after "(3)" under "行業代號 Código (1)").
+QString continuedLabel(const qx::PageLayout& layout, const qx::Mark& label)
+{
+    const qx::Mark* words = continuedFrom(layout, label, true);
+    for (const qx::Mark* marks = &label; !words && (marks = continuedFrom(layout, *marks, false));)
+        words = continuedFrom(layout, *marks, true);
     if (!words)
         return label.text;
     QStringList kept = words->text.split(u' ', Qt::SkipEmptyParts);
@@ -67,9 +78,42 @@ QString continuedLabel(const qx::PageLayout& layout, const qx::Mark& label)
     return kept.join(u' ') + QLatin1Char(' ') + label.text;
 }
 
-}  // namespace
+enum class Language { Chinese, Portuguese };
 
-BoxName LayoutBoxName(const qx::PageLayout& layout, const qx::Box& box)
+bool hasWordsOf(const BilingualParts& p, Language l) { return l == Language::Chinese ? p.chnWords : p.porWords; }
+
+QString& sideOf(BoxName& n, Language l) { return l == Language::Chinese ? n.chn : n.por; }
+
+// A heading printed on two or three lines, a language a line: the line above the column's heading
+// (within 4 mm of it) that has words of `language`, over the box: the last label of its line to
+// start before the box's right edge (a heading over a group of columns reaches to the next one).
+const qx::Mark* headingLineAbove(const qx::PageLayout& layout, const qx::Mark& column, const QRectF& box, Language language)
+{
+    auto over = [&](const qx::Mark& m) {
+        if (m.mm.x() > box.right())
+            return false;
+        for (const qx::Mark& n : layout.marks)
+            if (n.kind == qx::MarkKind::Label && qAbs(n.mm.y() - m.mm.y()) < 0.5 && n.mm.x() > m.mm.x()
+                && n.mm.x() <= box.right())
+                return false;
+        return true;
+    };
+    const qx::Mark* best = nullptr;
+    for (const qx::Mark& m : layout.marks) {
+        if (m.kind != qx::MarkKind::Label || m.mm.y() >= column.mm.y() - 0.5 || m.mm.y() < column.mm.y() - 4.0)
+            continue;
+        if ((best && m.mm.y() <= best->mm.y()) || !hasWordsOf(SplitLanguages(m.text), language) || !over(m))
+            continue;
+        best = &m;
+    }
+    return best;
+}
+
+// The box's name from what stands on its line and over its column, each language with only its
+// own words: a number's line "第 n 行" / "linha n", else the nearest label before the box; on a
+// numbered line the column's heading after it, where the heading lacks one language's words
+// the heading's line above it that has them.
+BilingualParts ownName(const qx::PageLayout& layout, const qx::Box& box)
 {
     // A numbered line is named by its number, whatever text (a formula, a source) stands
     // between the number and its boxes; other boxes by the nearest label before them.
@@ -85,18 +129,50 @@ BoxName LayoutBoxName(const qx::PageLayout& layout, const qx::Box& box)
     }
     if (number)
         line = number;
-    BoxName name;
+    BilingualParts name;
     if (line && line->kind == qx::MarkKind::Number)
-        name = {QStringLiteral("第 %1 行").arg(line->text), QStringLiteral("linha %1").arg(line->text)};
+        name = {{QStringLiteral("第 %1 行").arg(line->text), QStringLiteral("linha %1").arg(line->text)}, true, true};
     else if (line)
-        name = SplitBilingual(hasLetters(line->text) ? line->text : continuedLabel(layout, *line));
+        name = SplitLanguages(hasLetters(line->text) ? line->text : continuedLabel(layout, *line));
     // A numbered line's boxes stand in columns: the column's heading tells them apart.
     if (!line || line->kind == qx::MarkKind::Number)
         if (const qx::Mark* column = columnHeading(layout, box.mm)) {
-            const BoxName c = SplitBilingual(column->text);
-            name = {joined(name.chn, c.chn), joined(name.por, c.por)};
+            BilingualParts c = SplitLanguages(column->text);
+            for (const Language l : {Language::Chinese, Language::Portuguese})
+                if (!hasWordsOf(c, l))
+                    if (const qx::Mark* group = headingLineAbove(layout, *column, box.mm, l)) {
+                        BilingualParts g = SplitLanguages(group->text);
+                        sideOf(c.name, l) = joined(sideOf(c.name, l), sideOf(g.name, l));
+                        (l == Language::Chinese ? c.chnWords : c.porWords) = true;
+                    }
+            const BoxName filled = FilledName(c);
+            name.name = {joined(name.name.chn, filled.chn), joined(name.name.por, filled.por)};
         }
     return name;
+}
+
+}  // namespace
+
+BoxName LayoutBoxName(const qx::PageLayout& layout, const qx::Box& box)
+{
+    BilingualParts name = ownName(layout, box);
+    // A box whose page names it in one language only takes the other language's name from
+    // another box of its field there (a sentence printed in Chinese and again in Portuguese).
+    for (const Language l : {Language::Chinese, Language::Portuguese}) {
+        if (hasWordsOf(name, l) || (name.name.chn.isEmpty() && name.name.por.isEmpty()))
+            continue;
+        for (const qx::Box& other : layout.boxes) {
+            if (&other == &box || other.kind != box.kind || other.field != box.field || other.dataSet != box.dataSet)
+                continue;
+            BilingualParts o = ownName(layout, other);
+            if (hasWordsOf(o, l)) {
+                sideOf(name.name, l) = sideOf(o.name, l);
+                (l == Language::Chinese ? name.chnWords : name.porWords) = true;
+                break;
+            }
+        }
+    }
+    return FilledName(name);
 }
 
 std::map<QString, BoxName> HeadingColumnNames(const qx::PageLayout& heading)

@@ -2,34 +2,37 @@
 
 namespace {
 
+// Widths hold each column's widest value (a sheet number of four digits, a face, "WWWWW" beside
+// the ellipsis, "(9,999,999,999)", "100.00%"): a cell paints its text within its width (the grid
+// line is the extra pixel) less 3 pixels on each side. The heading pictures' columns are as wide.
 constexpr ListColumn kM3Columns[] = {
-    {"pag_num", 37, kListPink},         {"face_num", 13, kListOrange},
-    {"Codigo", 64, kListInput, true},   {"Tipo", 260, kListInput, true},
+    {"pag_num", 38, kListPink},         {"face_num", 14, kListOrange},
+    {"Codigo", 65, kListInput, true},   {"Tipo", 260, kListInput, true},
     {"Ano_Aqu", 47, kListInput},        {"Mes_Ini_de_Util", 46, kListInput},
-    {"Col1_Mop", 122, kListInput},      {"Col2_Mop", 122, kListInput},
-    {"col3_mop", 122, kListWindow},     {"Col4_Mop", 122, kListInput},
-    {"DA_Taxas", 60, kListInput},       {"DA_Meses", 54, kListInput},
-    {"Col5_Mop", 142, kListInput, true}, {"Col6_Mop", 122, kListInput},
-    {"col7_mop", 122, kListWindow},     {"col8_mop", 122, kListWindow},
+    {"Col1_Mop", 123, kListInput},      {"Col2_Mop", 123, kListInput},
+    {"col3_mop", 123, kListWindow},     {"Col4_Mop", 123, kListInput},
+    {"DA_Taxas", 61, kListInput},       {"DA_Meses", 54, kListInput},
+    {"Col5_Mop", 143, kListInput, true}, {"Col6_Mop", 123, kListInput},
+    {"col7_mop", 123, kListWindow},     {"col8_mop", 123, kListWindow},
 };
 constexpr const char* kM3Totals[] = {"COL1_TTL", "COL2_TTL", "COL3_TTL", "COL4_TTL", nullptr,
                                      nullptr,    "COL5_TTL", "COL6_TTL", "COL7_TTL", "COL8_TTL"};
 
 constexpr ListColumn kAliColumns[] = {
-    {"pag_num", 37, kListPink},       {"Codigo", 64, kListInput, true}, {"Tipo", 260, kListInput, true},
-    {"Ano_Aqu", 46, kListInput},      {"Mes_Venda", 46, kListInput},    {"Col1_Mop", 122, kListInput},
-    {"Col2_Mop", 122, kListInput},    {"Col3_Mop", 122, kListInput},    {"Col4_Mop", 122, kListInput},
-    {"Col5_Mop", 122, kListInput},    {"col6_mop", 122, kListWindow},   {"col7_mop", 122, kListWindow},
+    {"pag_num", 38, kListPink},       {"Codigo", 65, kListInput, true}, {"Tipo", 260, kListInput, true},
+    {"Ano_Aqu", 46, kListInput},      {"Mes_Venda", 46, kListInput},    {"Col1_Mop", 123, kListInput},
+    {"Col2_Mop", 123, kListInput},    {"Col3_Mop", 123, kListInput},    {"Col4_Mop", 123, kListInput},
+    {"Col5_Mop", 123, kListInput},    {"col6_mop", 123, kListWindow},   {"col7_mop", 123, kListWindow},
     {"col8_mop", 135, kListWindow},
 };
 constexpr const char* kAliTotals[] = {"COL1_TTL", "COL2_TTL", "COL3_TTL", "COL4_TTL",
                                       "COL5_TTL", "COL6_TTL", "COL7_TTL", "COL8_TTL"};
 
 constexpr ListColumn kAbaColumns[] = {
-    {"pag_num", 37, kListPink},       {"Codigo", 64, kListInput, true}, {"Tipo", 260, kListInput, true},
-    {"Ano_Aqu", 49, kListInput},      {"Mes_Abate", 47, kListInput},    {"Col1_Mop", 122, kListInput},
-    {"Col2_Mop", 122, kListInput},    {"Col3_Mop", 122, kListInput},    {"Col4_Mop", 122, kListInput},
-    {"col5_mop", 122, kListWindow},   {"col6_mop", 122, kListWindow},   {"col7_mop", 122, kListWindow},
+    {"pag_num", 38, kListPink},       {"Codigo", 65, kListInput, true}, {"Tipo", 260, kListInput, true},
+    {"Ano_Aqu", 49, kListInput},      {"Mes_Abate", 47, kListInput},    {"Col1_Mop", 123, kListInput},
+    {"Col2_Mop", 123, kListInput},    {"Col3_Mop", 123, kListInput},    {"Col4_Mop", 123, kListInput},
+    {"col5_mop", 123, kListWindow},   {"col6_mop", 123, kListWindow},   {"col7_mop", 123, kListWindow},
     {"Motivo_Abate", 142, kListWindow},
 };
 constexpr const char* kAbaTotals[] = {"COL1_TTL", "COL2_TTL", "COL3_TTL", "COL4_TTL",

@@ -172,7 +172,7 @@ void TListGridPage::buildGrid(QBoxLayout& canvas)
     SetFieldBoxNames(*DBGrid, HeadingColumnNames(qx::pageLayout(QString::fromLatin1(spec_.heading))));
     DBGrid->setFrameShape(QFrame::NoFrame);
     DBGrid->horizontalHeader()->hide();
-    DBGrid->horizontalHeader()->setMinimumSectionSize(1);  // the face column is 13 pixels wide
+    DBGrid->horizontalHeader()->setMinimumSectionSize(1);  // the face column is 14 pixels wide
     DBGrid->verticalHeader()->hide();
     DBGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     DBGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -71,7 +71,7 @@ BoxName BoxNameOf(const QWidget* control, const QString& fieldName)
 
 // Each word goes to its language; a word without letters goes with its neighbours' language, or
 // to both at the text's ends and between the two languages.
-BoxName SplitBilingual(const QString& text)
+BilingualParts SplitLanguages(const QString& text)
 {
     // A column number written against its Chinese name ("(1)購入價值") belongs to both languages.
     QStringList words;
@@ -87,28 +87,37 @@ BoxName SplitBilingual(const QString& text)
     for (const QString& w : words)
         sides.push_back(sideOf(w));
     QStringList chn, por;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        Side side = sides[i];
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        Side side = sides[std::size_t(i)];
         if (side == Side::Neither) {
             Side before = Side::Neither, after = Side::Neither;
-            for (std::size_t j = i; j-- > 0 && before == Side::Neither;)
-                before = sides[j];
-            for (std::size_t j = i + 1; j < sides.size() && after == Side::Neither; ++j)
-                after = sides[j];
+            for (qsizetype j = i; j-- > 0 && before == Side::Neither;)
+                before = sides[std::size_t(j)];
+            for (qsizetype j = i + 1; j < words.size() && after == Side::Neither; ++j)
+                after = sides[std::size_t(j)];
             if (before == after)
                 side = before;
         }
         if (side != Side::Portuguese)
-            chn << words[int(i)];
+            chn << words[i];
         if (side != Side::Chinese)
-            por << words[int(i)];
+            por << words[i];
     }
-    BoxName name{chn.join(u' '), por.join(u' ')};
-    const bool chnHasWords = std::any_of(sides.begin(), sides.end(), [](Side s) { return s == Side::Chinese; });
-    const bool porHasWords = std::any_of(sides.begin(), sides.end(), [](Side s) { return s == Side::Portuguese; });
-    if (!chnHasWords)
-        name.chn = words.join(u' ');
-    if (!porHasWords)
-        name.por = words.join(u' ');
+    BilingualParts parts;
+    parts.name = {chn.join(u' '), por.join(u' ')};
+    parts.chnWords = std::any_of(sides.begin(), sides.end(), [](Side s) { return s == Side::Chinese; });
+    parts.porWords = std::any_of(sides.begin(), sides.end(), [](Side s) { return s == Side::Portuguese; });
+    return parts;
+}
+
+BoxName FilledName(const BilingualParts& parts)
+{
+    BoxName name = parts.name;
+    if (!parts.chnWords && parts.porWords)
+        name.chn = name.por;
+    if (!parts.porWords && parts.chnWords)
+        name.por = name.chn;
     return name;
 }
+
+BoxName SplitBilingual(const QString& text) { return FilledName(SplitLanguages(text)); }

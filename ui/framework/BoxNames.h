@@ -10,6 +10,9 @@
 //                                        constituição; marks without letters ("(1)", "I.5") at
 //                                        the ends belong to both, and a text in one language
 //                                        names the box in both
+//   SplitLanguages(text)                 the same, each side only its own words and the marks
+//                                        ("(1)認許" -> (1) 認許 | (1)), with whether it has words
+//   FilledName(parts)                    a side without words of its own takes the other's
 
 #include "core/util/RefusedInputMsg.h"
 
@@ -22,3 +25,11 @@ void SetBoxName(QWidget& control, const BoxName& name);
 void SetFieldBoxNames(QWidget& container, const std::map<QString, BoxName>& names);
 BoxName BoxNameOf(const QWidget* control, const QString& fieldName);
 BoxName SplitBilingual(const QString& text);
+
+struct BilingualParts {
+    BoxName name;
+    bool chnWords = false;  // the text has words of that language (not only marks)
+    bool porWords = false;
+};
+BilingualParts SplitLanguages(const QString& text);
+BoxName FilledName(const BilingualParts& parts);

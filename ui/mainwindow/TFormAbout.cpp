@@ -5,15 +5,21 @@
 #include "ui/mainwindow/ProgramPictures.h"
 #include "ui/mainwindow/X11Caption.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
+
+// The longest the splash waits for the screen before it paints regardless.
+constexpr int kSplashExposeWaitMs = 2000;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, Qt::Alignment align)
 {
@@ -93,10 +99,21 @@ TFormAbout::TFormAbout(const QString& programVersion, QWidget* parent) : QDialog
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// Painted at once: the window system first puts the box on the screen (a round trip to the
+// server, through a window manager when one runs), so the box waits for that, a moment at most,
+// then paints and sends its picture out before the other forms are made. No input is taken
+// meanwhile.
 void TFormAbout::ShowSplash()
 {
     show();
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < kSplashExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(1);
+    }
     repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TFormAbout::btnOKClick() { accept(); }

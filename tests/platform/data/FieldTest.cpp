@@ -216,3 +216,23 @@ TEST_F(FieldFixture, DatesParseAndShowAsDayMonthYear)
     EXPECT_EQ(f("Update_Time").asString(), "09/03/2024 08:05:07");
     EXPECT_EQ(f("Update_Time").asDate(), QDate(2024, 3, 9));
 }
+
+// A field holds only the dates a file can write, years 1 to 9999, however the date comes; a
+// refused date leaves the value as it was.
+TEST_F(FieldFixture, DatesBeforeYearOneOrAfter9999AreRefused)
+{
+    f("Data").setAsDate(QDate(2024, 2, 1));
+    f("Update_Time").setAsDateTime(QDateTime(QDate(2024, 2, 1), QTime(9, 0)));
+    for (const QDate& d : {QDate(-44, 12, 14), QDate(-1, 1, 1), QDate(10000, 1, 1)}) {
+        EXPECT_THROW(f("Data").setAsDate(d), qx::FieldValueError) << d.year();
+        EXPECT_THROW(f("Data").setValue(Value(QDateTime(d, QTime(0, 0)))), qx::FieldValueError) << d.year();
+        EXPECT_THROW(f("Update_Time").setAsDateTime(QDateTime(d, QTime(0, 0))), qx::FieldValueError) << d.year();
+        EXPECT_THROW(f("Update_Time").setAsDate(d), qx::FieldValueError) << d.year();
+    }
+    EXPECT_EQ(f("Data").asDate(), QDate(2024, 2, 1));
+    EXPECT_EQ(f("Update_Time").asDate(), QDate(2024, 2, 1));
+    for (const QDate& d : {QDate(1, 1, 1), QDate(9999, 12, 31)}) {
+        f("Data").setAsDate(d);
+        EXPECT_EQ(f("Data").asDate(), d);
+    }
+}

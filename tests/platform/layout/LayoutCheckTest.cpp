@@ -151,9 +151,9 @@ TEST(LayoutCheck, TheM3HeaderPageHasItsInputsAndTheTotalsOfItsDataSet)
 TEST(LayoutCheck, HeadingStripsFollowTheGridColumns)
 {
     const std::pair<const char*, std::vector<int>> strips[] = {
-        {"M3Grid", {64, 260, 47, 46, 122, 122, 122, 122, 60, 54, 142, 122, 122, 122}},
-        {"M3AAliGrid", {64, 260, 46, 46, 122, 122, 122, 122, 122, 122, 122, 135}},
-        {"M3AAbaGrid", {64, 260, 49, 47, 122, 122, 122, 122, 122, 122, 122, 142}},
+        {"M3Grid", {65, 260, 47, 46, 123, 123, 123, 123, 61, 54, 143, 123, 123, 123}},
+        {"M3AAliGrid", {65, 260, 46, 46, 123, 123, 123, 123, 123, 123, 123, 135}},
+        {"M3AAbaGrid", {65, 260, 49, 47, 123, 123, 123, 123, 123, 123, 123, 142}},
     };
     for (const auto& [name, widths] : strips) {
         const qx::PageLayout& page = qx::pageLayout(QLatin1String(name));

@@ -4,6 +4,7 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/WidgetErrors.h"
+#include "support/PaintedTexts.h"
 
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -181,6 +182,29 @@ TEST_F(DataGridTest, CellsTakeTheStyleCallbacksColoursAndTheEllipsisColumnItsBut
     EXPECT_EQ(clicked, 2);
     grid.setCurrentIndex(m->index(1, 0));
     EXPECT_FALSE(button->isVisible());
+}
+
+// A number shows whole or as marks, never cut to its first digits: for a column a pixel at a time
+// from too narrow to wide enough, with and without the ellipsis button's place, the cell paints
+// its text whole or only marks, and whole once the column is wide enough.
+TEST_F(DataGridTest, ANumberPaintsWholeOrAsMarksNeverCut)
+{
+    for (int column : {1, 2}) {
+        const QModelIndex cell = grid.gridModel()->index(0, column);
+        const QString shown = cell.data().toString();  // "1,000", "2,000"
+        QStringList painted;
+        for (int width = 30; width <= 70; ++width) {
+            grid.setColumnWidth(column, width);
+            QString text;
+            for (const PaintedText& t : PaintedTexts(*grid.viewport()))
+                if (grid.visualRect(cell).contains(t.at.toPoint()))
+                    text += t.text;
+            const bool marks = !text.isEmpty() && text.count(QLatin1Char('#')) == text.size();
+            EXPECT_TRUE(text == shown || marks) << "column " << column << " at " << width << " px: \"" << text.toStdString() << "\"";
+            painted << text;
+        }
+        EXPECT_EQ(painted.last(), shown) << column;
+    }
 }
 
 }  // namespace

@@ -10,6 +10,9 @@
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -127,6 +130,41 @@ TEST_F(Calendar, ADigitTypedShowsNoDateThatEnterWouldIgnore)
         EXPECT_FALSE(label->isVisible()) << qPrintable(label->text());
     press(Qt::Key_Return);
     EXPECT_EQ(ds.fieldByName(u"D").asDate(), QDate(2020, 5, 1));
+}
+
+// The year typed into the calendar's own year box, a day clicked, Enter: the field gets a date
+// the folder can hold (years 1 to 9999), the one the calendar shows.
+TEST_F(Calendar, AYearTypedBeforeOneOrAfter9999NeverReachesTheField)
+{
+    addRow(QDate());
+    for (const char* typed : {"-44", "0", "10000", "99999"}) {
+        ds.edit();
+        ds.fieldByName(u"D").setAsDate(QDate(2020, 5, 1));
+        ds.post();
+        calendar.ShowFor(edit);
+        auto* yearButton = calendar.MonthCalendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_yearbutton"));
+        auto* yearEdit = calendar.MonthCalendar->findChild<QSpinBox*>(QStringLiteral("qt_calendar_yearedit"));
+        auto* days = calendar.MonthCalendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+        ASSERT_TRUE(yearButton && yearEdit && days);
+        QTest::mouseClick(yearButton, Qt::LeftButton);
+        ASSERT_TRUE(yearEdit->isVisible()) << typed;
+        yearEdit->selectAll();
+        QTest::keyClicks(yearEdit, QLatin1String(typed));
+        // A click on a day: the first ends the year's typing and shows that year, the second
+        // picks the day.
+        const QModelIndex cell = days->model()->index(3, 3);
+        for (int click = 0; click < 2; ++click)
+            QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, days->visualRect(cell).center());
+        const QDate chosen = calendar.MonthCalendar->selectedDate();
+        EXPECT_NE(chosen, QDate(2020, 5, 1)) << typed;
+        press(Qt::Key_Return);
+        EXPECT_FALSE(calendar.isVisible()) << typed;
+        EXPECT_EQ(ds.fieldByName(u"D").asDate(), chosen) << typed;
+        EXPECT_GE(chosen.year(), 1) << typed;
+        EXPECT_LE(chosen.year(), 9999) << typed;
+        if (ds.editing())
+            ds.post();
+    }
 }
 
 TEST_F(Calendar, AnEmptyDatasetGetsARecordBeforeTheDate)

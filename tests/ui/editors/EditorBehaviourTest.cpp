@@ -225,6 +225,7 @@ TEST_F(EditorBehaviour, RefusedTextIsToldInBothLanguagesNamingTheBoxAsThePageDoe
 {
     struct Case {
         int editor;  // 0 M/1, 1 Anexo A
+        int page;
         const char* field;
         const char* typed;  // pasted: it may hold what no key types
         const char* code;
@@ -233,27 +234,38 @@ TEST_F(EditorBehaviour, RefusedTextIsToldInBothLanguagesNamingTheBoxAsThePageDoe
         const char* eng;
     };
     const Case cases[] = {
-        {0, "Data_da_Constituicao", "31/02/2001", "DM-035",
+        {0, 0, "Data_da_Constituicao", "31/02/2001", "DM-035",
          "「成立日期」不接受「31/02/2001」：沒有這個日期．請以 日/月/年 輸入，例如 31/12/2001．",
          "'31/02/2001' não é uma data válida para 'Data da constituição'. Escreva-a como dia/mês/ano, por exemplo 31/12/2001.",
          "cdsM1P1: '31/02/2001' is not a valid date value for field 'Data_da_Constituicao'"},
-        {1, "I_R5_Mop_Per_Ant", "12x", "DM-036", "「第 I.5 行 上期」不接受「12x」：金額只可由數字組成，負數前加減號．",
+        {1, 0, "I_R5_Mop_Per_Ant", "12x", "DM-036", "「第 I.5 行 上期」不接受「12x」：金額只可由數字組成，負數前加減號．",
          "'12x' não é um montante válido para 'linha I.5 Período anterior'. Escreva só algarismos, com o sinal menos à frente "
          "se for negativo.",
          "cdsAnexoAP1: '12x' is not a valid currency value for field 'I_R5_Mop_Per_Ant'"},
-        {0, "Ano_Exercicio", "20x3", "DM-037", "「年度」不接受「20x3」：只可輸入整數．",
+        {0, 0, "Ano_Exercicio", "20x3", "DM-037", "「年度」不接受「20x3」：只可輸入整數．",
          "'20x3' não é um número inteiro válido para 'Ano'.",
          "cdsM1P1: '20x3' is not a valid integer value for field 'Ano_Exercicio'"},
-        {0, "Ano_Exercicio", "-99999999999", "DM-037", "「年度」不接受 -99999999999：數值不可小於 -2147483648．",
+        {0, 0, "Ano_Exercicio", "-99999999999", "DM-037", "「年度」不接受 -99999999999：數值不可小於 -2147483648．",
          "-99999999999 não é aceite em 'Ano': o menor valor aceite é -2147483648.",
          "cdsM1P1: -99999999999 is not a valid value for field 'Ano_Exercicio'. The allowed range is -2147483648 to "
          "2147483647"},
-        {0, "Telefone", "電話電話電話電話", "DM-038",
+        // Above the range: the high bound is told (below it, the low one).
+        {0, 0, "Ano_Exercicio", "99999999999", "DM-037", "「年度」不接受 99999999999：數值不可大於 2147483647．",
+         "99999999999 não é aceite em 'Ano': o maior valor aceite é 2147483647.",
+         "cdsM1P1: 99999999999 is not a valid value for field 'Ano_Exercicio'. The allowed range is -2147483648 to "
+         "2147483647"},
+        // A sentence printed in Chinese and again in Portuguese: each language names the box by its
+        // own line.
+        {0, 2, "Data_Deli_Assem_Geral", "31/02/2001", "DM-035",
+         "「於」不接受「31/02/2001」：沒有這個日期．請以 日/月/年 輸入，例如 31/12/2001．",
+         "'31/02/2001' não é uma data válida para 'Deliberação de'. Escreva-a como dia/mês/ano, por exemplo 31/12/2001.",
+         "cdsM1P3: '31/02/2001' is not a valid date value for field 'Data_Deli_Assem_Geral'"},
+        {0, 0, "Telefone", "電話電話電話電話", "DM-038",
          "「電話」最多可容納 14 個字元（每個中文字佔兩個），「電話電話電話電話」太長，請縮短．",
          "'Telefone' leva no máximo 14 caracteres (cada carácter chinês conta por dois); '電話電話電話電話' é demasiado "
          "longo e tem de ser encurtado.",
          "cdsM1P1: Text too long for field 'Telefone' (at most 14 bytes): '電話電話電話電話'"},
-        {0, "Telefone", "28\x01" "12", "DM-039",
+        {0, 0, "Telefone", "28\x01" "12", "DM-039",
          "「電話」不能存入字元 U+0001（控制字元或非字元，檔案不能保存），請把它刪除．",
          "'Telefone' não pode guardar o carácter U+0001 (um carácter de controlo ou um não-carácter, que o ficheiro "
          "não guarda). Apague-o.",
@@ -263,7 +275,8 @@ TEST_F(EditorBehaviour, RefusedTextIsToldInBothLanguagesNamingTheBoxAsThePageDoe
     for (const Case& c : cases) {
         TFormFill& editor = *editors_[c.editor];
         Show(editor);
-        DataEdit& box = EditOf(editor, 0, c.field);
+        editor.PageControl->setCurrentIndex(c.page);
+        DataEdit& box = EditOf(editor, c.page, c.field);
         const QString held = box.boundField()->asString();
         box.setFocus();
         box.selectAll();
@@ -281,6 +294,7 @@ TEST_F(EditorBehaviour, RefusedTextIsToldInBothLanguagesNamingTheBoxAsThePageDoe
         EXPECT_EQ(Focused(), &box);
         EXPECT_EQ(box.boundField()->asString(), held) << c.field;
         box.reset();
+        editor.PageControl->setCurrentIndex(0);
         editor.hide();
     }
     const auto grid = HeadingColumnNames(qx::pageLayout(QStringLiteral("M3Grid")));
