@@ -145,7 +145,9 @@ void AddLayoutBoxes(TFormFill& form, int page, const QString& layout, const BoxH
             button->setText(QStringLiteral("="));
             break;
         }
-        case qx::BoxKind::SumLabel:
+        case qx::BoxKind::SumLabel:  // printed faces only
+        case qx::BoxKind::Mark:
+        case qx::BoxKind::Column:
             break;
         }
         if (control)

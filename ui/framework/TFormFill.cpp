@@ -205,7 +205,12 @@ void TFormFill::buildPage(int index)
         page.DataSetPost = new QAction(QStringLiteral("確定 &Aceitar"), this);
         page.DataSetPost->setObjectName(QStringLiteral("DataSetPostP") + n);
         connect(page.DataSetPost, &QAction::triggered, this, [this, index] {
-            RunGuarded([&] { pages_[std::size_t(index)].Source->post(); });
+            RunGuarded([&] {
+                pages_[std::size_t(index)].Source->post();
+                // What the window's repaint after a post shows: values this page takes from
+                // pages that its own lines feed (Anexo B's VIII.5 from Anexo A's I.15) at once.
+                refreshShownPages();
+            });
         });
         page.DataSetCancel = new QAction(QStringLiteral("取消 &Cancelar"), this);
         page.DataSetCancel->setObjectName(QStringLiteral("DataSetCancelP") + n);
@@ -483,20 +488,29 @@ void TFormFill::hideEvent(QHideEvent* event)
         loop_->quit();
 }
 
-// Back from a dialog or another window: the pages are recalculated and the active page re-read
-// when it is not being edited. Nothing is posted here, so a refused post cannot come back.
+// Back from a dialog or another window: the pages are brought up to date.
 void TFormFill::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !FormShown || FirstPaint || updating_)
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !FormShown || FirstPaint)
+        return;
+    RunGuarded([this] { refreshShownPages(); });
+}
+
+// Every page recalculated after the pages that feed it, and the active page re-read when it is
+// not being edited. Nothing is posted here, so a refused post cannot come back.
+void TFormFill::refreshShownPages()
+{
+    if (updating_)
         return;
     updating_ = true;
-    RunGuarded([this] {
-        recalcPages();
-        if (ActivePage() >= 0)
-            rereadPage(pages_[std::size_t(ActivePage())]);
-    });
-    updating_ = false;
+    const struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{updating_};
+    recalcPages();
+    if (ActivePage() >= 0)
+        rereadPage(pages_[std::size_t(ActivePage())]);
 }
 
 bool TFormFill::event(QEvent* event)

@@ -140,6 +140,7 @@ private:
     void bindFirstShow();
     void recalcPages();
     void rereadPage(Page& page);
+    void refreshShownPages();
     void updateActions();
     void onFocusChanged(QWidget* old, QWidget* now);
     bool ownsWidget(const QWidget* w) const;

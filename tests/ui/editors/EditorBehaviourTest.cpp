@@ -4,6 +4,7 @@
 
 #include "platform/layout/PageLayout.h"
 #include "platform/widgets/DataCheckBox.h"
+#include "platform/widgets/DataText.h"
 #include "ui/editors/AnnexVariants.h"
 #include "ui/editors/LayoutBoxNames.h"
 #include "ui/framework/EditorTabs.h"
@@ -301,4 +302,26 @@ TEST_F(EditorBehaviour, RefusedTextIsToldInBothLanguagesNamingTheBoxAsThePageDoe
     ASSERT_TRUE(grid.count(QStringLiteral("Col1_Mop")));
     EXPECT_EQ(grid.at(QStringLiteral("Col1_Mop")).chn, QStringLiteral("(1) 購入價值"));
     EXPECT_EQ(grid.at(QStringLiteral("Col1_Mop")).por, QStringLiteral("(1) Valor de aquisição"));
+}
+
+// Ctrl+S shows at once what the post changed on the page through other pages: on Anexo B's back,
+// line IV feeds Anexo A's I.15, which the back shows again as VIII.5 and sums into VIII.11.
+TEST_F(EditorBehaviour, CtrlSShowsTheValuesThePageTakesFromThePagesItFeeds)
+{
+    TFormFillAnexo& b = *editors->FormFillAnexoB;
+    Show(b);
+    b.PageControl->setCurrentIndex(1);
+    QApplication::processEvents();
+    DataEdit& line = EditOf(b, 1, "IV_R1_Mop");
+    TypeInto(line, QStringLiteral("700"));
+    QTest::keyClick(&line, Qt::Key_S, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_EQ(dm->cdsAnexoBP2.state(), qx::DataSetState::Browse);
+    for (const char* shown : {"viii_r5_mop", "viii_r11_mop"}) {
+        QString text;
+        for (QObject* child : b.PageAt(1).Content->children())
+            if (auto* t = qobject_cast<DataText*>(child); t && t->dataField() == QLatin1String(shown))
+                text = t->text();
+        EXPECT_EQ(text.trimmed(), QStringLiteral("700")) << shown;
+    }
 }
