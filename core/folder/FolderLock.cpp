@@ -1,6 +1,7 @@
 #include "core/folder/FolderLock.h"
 
 #include "core/util/SystemInfo.h"
+#include "platform/data/RegularFile.h"
 #include "platform/data/WriteAll.h"
 
 #include <QDir>
@@ -162,25 +163,7 @@ int sys(const char* name, Call call)
     return call();
 }
 
-// A file descriptor closed when it goes.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-    void reset(int fd = -1)
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_;
-};
+using Fd = qx::Descriptor;
 
 bool sameFile(const QByteArray& path, int fd)
 {
@@ -337,24 +320,14 @@ QByteArray readUpTo1k(int fd)
 // lock found empty is read again a moment later, as an earlier program may be writing it.
 void examine(const QByteArray& path, FoundLock& found)
 {
-    struct stat st {};
-    if (::lstat(path.constData(), &st) != 0) {
-        found.kind = errno == ENOENT ? FoundLock::Missing : FoundLock::Unreadable;
+    qx::RegularFile::Opened opened = qx::RegularFile::open(AT_FDCWD, path, O_RDONLY | O_NOCTTY);
+    if (!opened.fd) {
+        found.kind = opened.irregular              ? FoundLock::NotRegular
+                     : opened.error == ENOENT      ? FoundLock::Missing
+                                                   : FoundLock::Unreadable;
         return;
     }
-    if (!S_ISREG(st.st_mode)) {
-        found.kind = FoundLock::NotRegular;
-        return;
-    }
-    found.fd.reset(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (found.fd.get() < 0) {
-        found.kind = errno == ENOENT ? FoundLock::Missing : errno == ELOOP ? FoundLock::NotRegular : FoundLock::Unreadable;
-        return;
-    }
-    if (::fstat(found.fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        found.kind = FoundLock::NotRegular;
-        return;
-    }
+    found.fd = std::move(opened.fd);
     found.kind = FoundLock::File;
     found.text = readUpTo1k(found.fd.get());
     if (found.text.isEmpty()) {

@@ -29,6 +29,11 @@ Descriptor& Descriptor::operator=(Descriptor&& other) noexcept
     return *this;
 }
 
+int Descriptor::release()
+{
+    return std::exchange(fd_, -1);
+}
+
 namespace RegularFile {
 
 Opened open(int folder, const QByteArray& name, int flags, mode_t mode)

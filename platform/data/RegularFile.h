@@ -24,6 +24,10 @@ public:
 
     int get() const { return fd_; }
     explicit operator bool() const { return fd_ >= 0; }
+    // Gives the descriptor up to the caller, who closes it.
+    int release();
+    // Closes the descriptor held, if any, and holds `fd`.
+    void reset(int fd = -1) { *this = Descriptor(fd); }
 
 private:
     int fd_ = -1;
