@@ -100,9 +100,8 @@ int removeIn(int folder, const QByteArray& name)
     return ::unlinkat(folder, name.constData(), 0) == 0 ? 0 : errno;
 }
 
-int readAll(int fd, qint64 max, QByteArray* bytes)
+int readPieces(int fd, const std::function<int(QByteArrayView)>& take)
 {
-    bytes->clear();
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -112,10 +111,20 @@ int readAll(int fd, qint64 max, QByteArray* bytes)
             return errno;
         if (n == 0)
             return 0;
-        if (bytes->size() + n > max)
-            return EFBIG;
-        bytes->append(buffer, n);
+        if (const int error = take(QByteArrayView(buffer, n)))
+            return error;
     }
+}
+
+int readAll(int fd, qint64 max, QByteArray* bytes)
+{
+    bytes->clear();
+    return readPieces(fd, [&](QByteArrayView piece) {
+        if (bytes->size() + piece.size() > max)
+            return EFBIG;
+        bytes->append(piece);
+        return 0;
+    });
 }
 
 }  // namespace RegularFile

@@ -5,8 +5,10 @@
 // reaches nothing outside it.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <fcntl.h>
+#include <functional>
 #include <sys/types.h>
 
 namespace qx {
@@ -61,6 +63,10 @@ Entry entryOf(int folder, const QByteArray& name);
 // renamed or removed itself, never followed.
 int renameIn(int folder, const QByteArray& from, const QByteArray& to);
 int removeIn(int folder, const QByteArray& name);
+
+// Reads the open file from its current place to its end, handing each piece read to `take`,
+// which may end the read with an error number of its own: 0, or the error.
+int readPieces(int fd, const std::function<int(QByteArrayView)>& take);
 
 // Reads the open file from its current place to its end, at most `max` bytes: 0, or the
 // system's error number (EFBIG when there are more).

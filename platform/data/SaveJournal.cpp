@@ -51,21 +51,15 @@ QByteArray encoded(const QString& name) { return QFile::encodeName(name); }
 int readBytesOf(int fd, Bytes* bytes)
 {
     QCryptographicHash hash(QCryptographicHash::Blake2b_256);
-    char buffer[65536];
     qint64 size = 0;
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            break;
-        hash.addData(QByteArrayView(buffer, n));
-        size += n;
-    }
-    *bytes = {size, hash.result().toHex()};
-    return 0;
+    const int error = RegularFile::readPieces(fd, [&](QByteArrayView piece) {
+        hash.addData(piece);
+        size += piece.size();
+        return 0;
+    });
+    if (error == 0)
+        *bytes = {size, hash.result().toHex()};
+    return error;
 }
 
 // ---- Writing
