@@ -89,7 +89,8 @@ fi
 echo $! > "$dir/cupsd.pid"
 export CUPS_SERVER="127.0.0.1:$port"
 i=0
-until lpstat -r >/dev/null 2>&1; do
+# Ready once it answers: lpstat -o fails while the daemon cannot be reached (lpstat -r does not).
+until lpstat -o >/dev/null 2>&1; do
   i=$((i + 1))
   if [ $i -gt 50 ] || ! kill -0 "$(cat "$dir/cupsd.pid")" 2>/dev/null; then
     echo "the daemon did not start:" >&2
