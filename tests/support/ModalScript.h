@@ -1,11 +1,15 @@
 #pragma once
 // Answers the modal windows a test opens: whenever a modal window is up, the next action of the
 // script runs on it, from the event loop that the window's exec() runs (one action per poll, so
-// an action that leaves the window open is followed by the next one on the same window). A window
-// left open for seconds with nothing scripted is rejected, so a failing test never hangs.
+// an action that leaves the window open is followed by the next one on the same window). The
+// modal window that was up when the script was made (the one the test works in) is left alone
+// while it stays open: the program may run the event loop under it before its own window opens
+// (an editor's print command repaints first). A window left open for seconds with nothing
+// scripted is rejected, so a failing test never hangs.
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -16,7 +20,7 @@ class ModalScript {
 public:
     using Action = std::function<void(QWidget& modal)>;
 
-    ModalScript()
+    ModalScript() : below_(QApplication::activeModalWidget())
     {
         poll_.setInterval(5);
         QObject::connect(&poll_, &QTimer::timeout, [this] { check(); });
@@ -31,8 +35,10 @@ public:
 private:
     void check()
     {
+        if (below_ && !below_->isVisible())
+            below_ = nullptr;
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
+        if (!modal || modal == below_) {
             idleTicks_ = 0;
             return;
         }
@@ -49,6 +55,7 @@ private:
         action(*modal);
     }
 
+    QPointer<QWidget> below_;
     QTimer poll_;
     std::deque<Action> actions_;
     int idleTicks_ = 0;

@@ -8,11 +8,13 @@
 #include "tools/QxFolderRun.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QTransform>
 #include <QLabel>
+#include <QMap>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -20,7 +22,11 @@
 #include <QUuid>
 #include <cmath>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -66,12 +72,45 @@ private:
     bool started_ = false;
 };
 
+// A folder held by this process alone while the hold lives: an exclusive lock on the folder
+// itself, which every holder waits for.
+class FolderHold {
+public:
+    explicit FolderHold(const QString& path)
+        : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        int locked = -1;
+        while (fd_ >= 0 && (locked = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (fd_ >= 0 && locked != 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~FolderHold()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FolderHold(const FolderHold&) = delete;
+    FolderHold& operator=(const FolderHold&) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
 QString Run(const QString& program, const QStringList& args)
 {
     QProcess p;
     p.start(program, args);
     p.waitForFinished(60000);
     return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+bool PrinterHasUnfinishedJobs()
+{
+    return !Run(QStringLiteral("lpstat"), {QStringLiteral("-o"), kPrinter}).trimmed().isEmpty();
 }
 
 // The page of a one-page PDF rendered at 150 dpi; the picture is written as `base`.png.
@@ -127,24 +166,27 @@ class CupsPrint : public PrintDialogFixture {
 protected:
     PrintService& Printers() override { return system; }
 
-    // The PDF file the printer writes for the next job: a new file in its output folder.
-    QString WaitForNewPdf(const QStringList& before)
+    // The PDF files of the printer's output folder, each with the time it was last written.
+    QMap<QString, QDateTime> OutputPdfs() const
     {
-        for (int i = 0; i < 300; ++i) {
-            for (const QString& name : outDir.entryList({QStringLiteral("*.pdf")}, QDir::Files)) {
-                if (before.contains(name))
-                    continue;
-                const QString path = outDir.filePath(name);
-                qint64 size = -1;
-                // Written once the size holds still.
-                while (QFileInfo(path).size() != size || size == 0) {
-                    size = QFileInfo(path).size();
-                    QThread::msleep(300);
-                }
-                produced << path;
-                return path;
-            }
+        QMap<QString, QDateTime> files;
+        for (const QFileInfo& file : outDir.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+            files.insert(file.fileName(), file.lastModified());
+        return files;
+    }
+    // The PDF file the printer wrote for the job just sent: once the printer has no unfinished
+    // job (its backend has closed the file), the file of its output folder that is new or written
+    // again since `before` (a job of the same name overwrites the file).
+    QString WaitForNewPdf(const QMap<QString, QDateTime>& before)
+    {
+        for (int i = 0; i < 600 && PrinterHasUnfinishedJobs(); ++i)
             QThread::msleep(100);
+        const QMap<QString, QDateTime> now = OutputPdfs();
+        for (auto file = now.begin(); file != now.end(); ++file) {
+            if (before.value(file.key()) == file.value())
+                continue;
+            produced << outDir.filePath(file.key());
+            return produced.last();
         }
         return QString();
     }
@@ -163,12 +205,25 @@ protected:
     void TearDown() override
     {
         RemoveProduced();
+        outHold.reset();
         PrintDialogFixture::TearDown();
     }
 
+    // The folder the daemon started in `cupsDir` prints into: its own where it could be given one;
+    // else the folder PDF of the user's home as the system knows it, which the PDF printer of
+    // every other private daemon shares (other build trees run this test at the same time), held
+    // from the first print until what was printed is removed.
+    void TakePrinterOutput(const QString& cupsDir)
+    {
+        const QDir own(QDir(cupsDir).filePath(QStringLiteral("pdf")));
+        outDir = own.exists() ? own : QDir(QDir(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir)).filePath(QStringLiteral("PDF")));
+        if (QDir().mkpath(outDir.path()))
+            outHold.emplace(outDir.path());
+    }
+
     SystemPrintService system;
-    // The printer writes into the folder PDF of the user's home as the system knows it.
-    QDir outDir{QDir(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir)).filePath(QStringLiteral("PDF"))};
+    QDir outDir;
+    std::optional<FolderHold> outHold;
     QStringList produced;
     int kept = 0;
 };
@@ -189,11 +244,13 @@ TEST_F(CupsPrint, TestAndFinalPagesReachThePrinterUnscaledAtTheirOffsets)
     ASSERT_TRUE(dlg->btnPrint->isEnabled());
     SetOffsets("20", "30");
 
+    TakePrinterOutput(cupsDir.path());
+    ASSERT_TRUE(outHold && outHold->held()) << outDir.path().toStdString();
     QTemporaryDir work;
     for (const bool testPage : {true, false}) {
         SCOPED_TRACE(testPage ? "test page" : "final page");
         RemoveProduced();
-        const QStringList before = outDir.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        const QMap<QString, QDateTime> before = OutputPdfs();
         (testPage ? dlg->btnPrintTestPage : dlg->btnPrint)->click();
         ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().eng.toStdString();
         EXPECT_EQ(dlg->ItemTicked(0), !testPage);

@@ -3,7 +3,9 @@
 # state, spool and log folders under DIR, and one PDF printer (cups-pdf) named QxPdf.
 #   private_cupsd.sh start DIR PORT   starts it and adds the printer; exit 0 when it is ready
 #   private_cupsd.sh stop DIR         stops the daemon started in DIR
-# Clients reach it with CUPS_SERVER=127.0.0.1:PORT.
+# Clients reach it with CUPS_SERVER=127.0.0.1:PORT. The printer writes into DIR/pdf, a folder no
+# other daemon's printer writes into, where the system lets the daemon have a mount namespace of
+# its own (DIR/pdf then exists); elsewhere into the folder the system's cups-pdf settings name.
 set -eu
 cmd=$1
 dir=$2
@@ -66,11 +68,29 @@ AccessLog $dir/log/access_log
 PageLog $dir/log/page_log
 CONF
 
-cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" > "$dir/log/cupsd.out" 2>&1 &
+# cups-pdf reads its settings from /etc/cups only: the daemon runs in a mount namespace where a
+# copy of them that names DIR/pdf as the output folder lies over the system's file.
+conf=/etc/cups/cups-pdf.conf
+over_conf='mount --bind "$0" '"$conf"' && exec "$@"'
+own_conf=
+if [ -f "$conf" ]; then
+  { grep -v '^[[:space:]]*Out[[:space:]]' "$conf" || true; echo "Out $dir/pdf"; } > "$dir/etc/cups-pdf.conf"
+  if unshare --mount --propagation private sh -c "$over_conf" "$dir/etc/cups-pdf.conf" true 2>/dev/null; then
+    own_conf="$dir/etc/cups-pdf.conf"
+    mkdir -p "$dir/pdf"
+  fi
+fi
+if [ -n "$own_conf" ]; then
+  unshare --mount --propagation private sh -c "$over_conf" "$own_conf" \
+    cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" > "$dir/log/cupsd.out" 2>&1 &
+else
+  cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" > "$dir/log/cupsd.out" 2>&1 &
+fi
 echo $! > "$dir/cupsd.pid"
 export CUPS_SERVER="127.0.0.1:$port"
 i=0
-until lpstat -r >/dev/null 2>&1; do
+# Ready once it answers: lpstat -o fails while the daemon cannot be reached (lpstat -r does not).
+until lpstat -o >/dev/null 2>&1; do
   i=$((i + 1))
   if [ $i -gt 50 ] || ! kill -0 "$(cat "$dir/cupsd.pid")" 2>/dev/null; then
     echo "the daemon did not start:" >&2
