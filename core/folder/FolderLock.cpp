@@ -174,23 +174,15 @@ bool sameFile(const QByteArray& path, int fd)
 
 // The temporaries our lock is written in before it is put under its name: the lock's name, a dot
 // and six letters or digits.
-constexpr int kSuffixLength = 6;
-
 bool isOurTemporary(const QString& name)
 {
-    const QString prefix = FolderLock::kFileName + QLatin1Char('.');
-    if (name.size() != prefix.size() + kSuffixLength || !name.startsWith(prefix))
-        return false;
-    for (const QChar c : name.mid(prefix.size()))
-        if (!(c.isDigit() || (c.toLatin1() >= 'a' && c.toLatin1() <= 'z') || (c.toLatin1() >= 'A' && c.toLatin1() <= 'Z')))
-            return false;
-    return true;
+    return qx::RegularFile::isTemporaryName(name, FolderLock::kFileName + QLatin1Char('.'));
 }
 
 QByteArray randomSuffix()
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QByteArray suffix(kSuffixLength, Qt::Uninitialized);
+    QByteArray suffix(qx::RegularFile::kTemporarySuffixLength, Qt::Uninitialized);
     for (char& c : suffix)
         c = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
     return suffix;

@@ -100,6 +100,16 @@ int removeIn(int folder, const QByteArray& name)
     return ::unlinkat(folder, name.constData(), 0) == 0 ? 0 : errno;
 }
 
+bool isTemporaryName(QStringView name, QStringView prefix)
+{
+    if (name.size() != prefix.size() + kTemporarySuffixLength || !name.startsWith(prefix))
+        return false;
+    for (const QChar c : name.sliced(prefix.size()))
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')))
+            return false;
+    return true;
+}
+
 int readPieces(int fd, const std::function<int(QByteArrayView)>& take)
 {
     char buffer[65536];

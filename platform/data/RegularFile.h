@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 #include <fcntl.h>
 #include <functional>
 #include <sys/types.h>
@@ -63,6 +64,11 @@ Entry entryOf(int folder, const QByteArray& name);
 // renamed or removed itself, never followed.
 int renameIn(int folder, const QByteArray& from, const QByteArray& to);
 int removeIn(int folder, const QByteArray& name);
+
+// The program names its temporaries by a fixed prefix and six random letters or digits (as
+// mkstemp does for "XXXXXX"); whether `name` is exactly such a name after `prefix`.
+constexpr qsizetype kTemporarySuffixLength = 6;
+bool isTemporaryName(QStringView name, QStringView prefix);
 
 // Reads the open file from its current place to its end, handing each piece read to `take`,
 // which may end the read with an error number of its own: 0, or the error.

@@ -1,6 +1,7 @@
 #include "StagedFile.h"
 
 #include "DataPacket.h"
+#include "RegularFile.h"
 #include "SaveTestHooks.h"
 #include "WriteAll.h"
 
@@ -22,7 +23,6 @@ namespace {
 
 constexpr char kTempInfix[] = ".qxtmp.";
 constexpr char kAsideInfix[] = ".qxold.";
-constexpr qsizetype kSuffixLength = 6;  // the letters and digits mkstemp puts for "XXXXXX"
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
@@ -123,8 +123,10 @@ void StagedFile::discard()
     if (std::exchange(present_, false))
         ::unlink(temp_.constData());
     if (std::exchange(aside_, false))
-        ::unlink(QFile::encodeName(asideOf(QFile::decodeName(temp_))).constData());
+        ::unlink(asideName().constData());
 }
+
+QByteArray StagedFile::asideName() const { return QFile::encodeName(asideOf(QFile::decodeName(temp_))); }
 
 QString StagedFile::temporaryPath() const { return QFile::decodeName(temp_); }
 
@@ -151,7 +153,7 @@ StagedFile::Placed StagedFile::commit()
     }
     // A file system that cannot swap (EINVAL), or an error that the first rename meets again.
     // The old file goes aside first, so that a failure later in the burst can still put it back.
-    const QByteArray aside = QFile::encodeName(asideOf(QFile::decodeName(temp_)));
+    const QByteArray aside = asideName();
     if (const int error = burstRename(target, aside, 0))
         fail(path_, systemReason(error));
     aside_ = true;
@@ -180,7 +182,7 @@ bool StagedFile::putBack(Placed how)
         return true;
     case Placed::Replaced:
         // The old file over the new one, in one rename.
-        if (::rename(QFile::encodeName(asideOf(QFile::decodeName(temp_))).constData(), target.constData()) != 0)
+        if (::rename(asideName().constData(), target.constData()) != 0)
             return false;
         aside_ = false;
         return true;
@@ -190,13 +192,7 @@ bool StagedFile::putBack(Placed how)
 
 bool StagedFile::isTemporaryOf(const QString& name, const QString& of)
 {
-    const QString prefix = of + QLatin1String(kTempInfix);
-    if (of.isEmpty() || name.size() != prefix.size() + kSuffixLength || !name.startsWith(prefix))
-        return false;
-    for (const QChar c : QStringView(name).sliced(prefix.size()))
-        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')))
-            return false;
-    return true;
+    return !of.isEmpty() && RegularFile::isTemporaryName(name, of + QLatin1String(kTempInfix));
 }
 
 QString StagedFile::asideOf(const QString& temporaryName)

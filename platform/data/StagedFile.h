@@ -67,6 +67,8 @@ public:
     static QString placeFault(const QString& path);
 
 private:
+    QByteArray asideName() const;  // the aside name of this file's temporary
+
     QString path_;
     QByteArray temp_;       // the temporary's name
     bool present_ = false;  // something of ours is under that name, removed by the destructor

@@ -218,6 +218,26 @@ TEST(FolderLockKill, AProgramKilledAtAnyCallWhileMakingItsLockLeavesTheFolderToT
     }
 }
 
+TEST(FolderLockLeftovers, TheHolderRemovesOnlyTheTemporariesAKilledProgramLeftOfItsLock)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    const QString lock = FolderLock::kFileName;
+    const QStringList ours{lock + QStringLiteral(".Ab12Cd"), lock + QStringLiteral(".zz9900")};
+    const QStringList persons{lock + QStringLiteral(".Ab-12C"), lock + QStringLiteral(".Ab12Cd7"),
+                              lock + QStringLiteral(".Ab12C"), lock + QString::fromUtf8(".Ab12C\u0663"),
+                              QStringLiteral("notes.Ab12Cd")};
+    for (const QString& name : ours + persons)
+        ASSERT_TRUE(writeBytes(folder + name, "bytes"));
+
+    const FolderLock::Attempt attempt = FolderLock::take(folder);
+    ASSERT_EQ(attempt.outcome, FolderLock::Outcome::Taken);
+    for (const QString& name : ours)
+        EXPECT_FALSE(QFileInfo::exists(folder + name)) << qPrintable(name);
+    for (const QString& name : persons)
+        EXPECT_EQ(readBytes(folder + name), QByteArray("bytes")) << qPrintable(name);
+}
+
 TEST(FolderLockFullDisk, ALockThatCannotBeWrittenWholeLeavesNothingBehind)
 {
     QTemporaryDir dir;
