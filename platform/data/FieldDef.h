@@ -18,6 +18,10 @@ enum class FieldType {
     AutoInc    // 32-bit key assigned at post, "i4" SUBTYPE "Autoinc"
 };
 
+// Numbers and dates show and print whole or not at all: cut to some of its digits, a value would
+// read as another. Texts and check marks may be cut.
+constexpr bool ShowsWhole(FieldType type) { return type != FieldType::String && type != FieldType::Boolean; }
+
 enum class FieldKind { Data, Calculated, Aggregate };
 
 enum class Alignment { Left, Center, Right };

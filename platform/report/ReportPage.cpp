@@ -24,21 +24,7 @@ QString ReportDataText::fieldText() const
 Overflow ReportDataText::overflow() const
 {
     const Field* field = this->field();
-    if (!field)
-        return Overflow::Cut;
-    switch (field->dataType()) {
-    case FieldType::String:
-    case FieldType::Boolean:
-        return Overflow::Cut;
-    case FieldType::Integer:
-    case FieldType::LargeInt:
-    case FieldType::Currency:
-    case FieldType::Date:
-    case FieldType::DateTime:
-    case FieldType::AutoInc:
-        return Overflow::Marks;
-    }
-    return Overflow::Cut;
+    return field && ShowsWhole(field->dataType()) ? Overflow::Marks : Overflow::Cut;
 }
 
 ReportItem* ReportBand::findChild(const QString& itemName) const

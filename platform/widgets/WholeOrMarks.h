@@ -10,8 +10,7 @@
 class QFontMetrics;
 class QFontMetricsF;
 
-// True for the field types whose values must show whole: amounts, whole numbers, dates.
-bool ShowsWhole(qx::FieldType type);
+// Whether a field's values must show whole: qx::ShowsWhole (FieldDef.h).
 
 // `text` where it fits `room` pixels in `metrics`, else the marks that fill the room.
 QString WholeOrMarks(const QString& text, const QFontMetrics& metrics, int room);
