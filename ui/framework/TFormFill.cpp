@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -503,11 +504,7 @@ void TFormFill::refreshShownPages()
 {
     if (updating_)
         return;
-    updating_ = true;
-    const struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{updating_};
+    const QScopedValueRollback<bool> busy(updating_, true);
     recalcPages();
     if (ActivePage() >= 0)
         rereadPage(pages_[std::size_t(ActivePage())]);
