@@ -50,10 +50,8 @@ bool XInput::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-bool XInput::send(const QStringList& args, int releases, const QString& what)
+bool XInput::send(const QStringList& args, const std::function<bool()>& arrived, const QString& what)
 {
-    const int mouseBefore = mouseReleases_;
-    const int keysBefore = keyReleases_;
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"), args);
     if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0) {
@@ -62,11 +60,7 @@ bool XInput::send(const QStringList& args, int releases, const QString& what)
         error = QStringLiteral("xdotool %1 failed: %2").arg(args.join(u' '), QString::fromLocal8Bit(xdotool.readAllStandardError()));
         return false;
     }
-    const bool mouse = args.contains(QStringLiteral("click"));
-    const bool arrived = WaitFor([&] {
-        return mouse ? mouseReleases_ - mouseBefore >= releases : keyReleases_ - keysBefore >= releases;
-    });
-    if (!arrived) {
+    if (!WaitFor(arrived)) {
         error = what + QStringLiteral(" never reached the program");
         return false;
     }
@@ -79,15 +73,22 @@ bool XInput::click(QWidget& widget, QPoint local)
     const QPoint at = widget.mapToGlobal(local.isNull() ? widget.rect().center() : local);
     // The server takes the move and the click in order; no --sync, which waits for ever when the
     // pointer is there already.
+    const int before = mouseReleases_;
     return send({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
                  QStringLiteral("click"), QStringLiteral("1")},
-                1, QStringLiteral("the click on %1").arg(widget.objectName()));
+                [&] { return mouseReleases_ > before; }, QStringLiteral("the click on %1").arg(widget.objectName()));
 }
 
 bool XInput::keys(const QStringList& names)
 {
+    const int before = keyReleases_;
+    return keysOpeningModal(names, [&] { return keyReleases_ - before >= names.size(); });
+}
+
+bool XInput::keysOpeningModal(const QStringList& names, const std::function<bool()>& done)
+{
     if (names.isEmpty())
         return true;
-    return send(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("0")} + names,
-                int(names.size()), QStringLiteral("the keys ") + names.join(u' '));
+    return send(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("0")} + names, done,
+                QStringLiteral("the keys ") + names.join(u' '));
 }

@@ -5,6 +5,9 @@
 //   XInput input;
 //   input.click(widget)                 left click in the middle of `widget` (or at `local`)
 //   input.keys({"Up", "Up", "Return"})  keys by their X names ("7", "ctrl+a", "Escape")
+//   input.keysOpeningModal({"shift+Insert"}, done)   keys whose last opens a modal window: its
+//                                       release reaches only the window the modal blocks, so the
+//                                       call returns once `done` holds (the modal worked and shut)
 //   input.error                         what went wrong when a call returned false
 // WaitFor(predicate) runs the event loop until the predicate holds (five seconds at most).
 
@@ -22,6 +25,7 @@ public:
 
     bool click(QWidget& widget, QPoint local = {});
     bool keys(const QStringList& names);
+    bool keysOpeningModal(const QStringList& names, const std::function<bool()>& done);
 
     QString error;
 
@@ -29,7 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool send(const QStringList& args, int releases, const QString& what);
+    bool send(const QStringList& args, const std::function<bool()>& arrived, const QString& what);
 
     int mouseReleases_ = 0;
     int keyReleases_ = 0;
