@@ -1,12 +1,16 @@
-// The M/3 and M/3A list pages under a real mouse and keyboard: Tab through a row's cells, the
-// sideways scroll a page opens at, and the colours left after a refused row takes the focus back.
+// The M/3 and M/3A list pages under a real mouse and keyboard: Tab through a row's cells, Insert
+// From through the rate table's window, the sideways scroll a page opens at, and the colours left
+// after a refused row takes the focus back.
 // With QX_SCREENSHOTS naming a folder, the pages are also saved there as the X server shows them.
 #include "EditorUnderMouse.h"
 #include "platform/widgets/DataGrid.h"
+#include "ui/dialogs/TFormSelectTaxas.h"
 #include "ui/editors/TFormFillList.h"
 #include "ui/editors/TListGridPage.h"
 #include "ui/framework/EditorTabs.h"
 
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
 
@@ -28,15 +32,17 @@ void AppendRow(qx::ClientDataSet& list, const std::vector<std::pair<const char*,
     list.post();
 }
 
-// Rows that pass their checks.
-void AddAssetRows(qx::ClientDataSet& list, int count)
+// Rows of rate code `codigo` that pass their checks.
+void AddAssetRows(qx::ClientDataSet& list, int count, const char* codigo = "1.2")
 {
     for (int i = 0; i < count; ++i) {
         std::vector<std::pair<const char*, QString>> values = {
-            {"Codigo", QStringLiteral("1.2")}, {"Tipo", QStringLiteral("Edifícios")}, {"Col1_Mop", QString::number(1000 + 100 * i)}};
+            {"Codigo", QString::fromLatin1(codigo)}, {"Tipo", QStringLiteral("Edifícios")}, {"Col1_Mop", QString::number(1000 + 100 * i)}};
         if (list.findField(QStringLiteral("DA_Taxas")))
             values.insert(values.end(), {{"DA_Taxas", QStringLiteral("4")}, {"DA_Meses", QStringLiteral("12")},
                                          {"Col5_Mop", QString::number((1000 + 100 * i) / 25)}});
+        if (list.findField(QStringLiteral("Motivo_Abate")))
+            values.push_back({"Motivo_Abate", QStringLiteral("Avariado")});
         AppendRow(list, values);
     }
 }
@@ -111,6 +117,66 @@ TEST_F(ListPageUnderMouse, TabAndShiftTabWriteTheCellAndMoveToTheNextOrPreviousC
                 EXPECT_EQ(list.fieldByName(QString::fromLatin1(c.month)).asString().toStdString(), s.month) << keys;
                 EXPECT_EQ(page.DBGrid->currentIndex().column(), ColumnOf(page, "Ano_Aqu") + s.current) << keys;
                 EXPECT_TRUE(page.InGrid(QApplication::focusWidget()));
+            }
+            DropEdit(page);
+        });
+    }
+}
+
+// Insert From on a list that holds rows: the cursor on a row of 2.2, Shift+Ins, a row picked
+// in the rate table's window in either language, Ok. The new row takes every value from the row
+// picked, though the rows it shifts down are posted and their checks look up their own codes
+// in the same rate table. The second 1.1 row differs from the first in its Chinese type only.
+TEST_F(ListPageUnderMouse, InsertFromTakesEveryValueFromTheRowPickedOnAListWithRows)
+{
+    struct Case {
+        QAction* TFormMain::*open;
+        int page;
+        qx::ClientDataSet TdmMain::*list;
+        bool portuguese;
+        int picked;  // the rate table's row, from 1
+        const char *codigo, *tipo, *taxa;  // taxa nullptr: the list has no rate
+    };
+    const Case cases[] = {
+        {&TFormMain::ActionFillM3, 1, &TdmMain::cdsM3VCLF, false, 6, "1.3", "輕型建築物(纖維，木材，鋅鐵等)", "20"},
+        {&TFormMain::ActionFillM3, 1, &TdmMain::cdsM3VCLF, true, 6, "1.3", "Edificacoes ligeiras", "20"},
+        {&TFormMain::ActionFillM3A, 0, &TdmMain::cdsM3AAli, false, 3, "1.1", "居住，商業及行政樓宇(私家地)", nullptr},
+        {&TFormMain::ActionFillM3A, 0, &TdmMain::cdsM3AAli, true, 3, "1.1", "Edif. habit., comerciais e", nullptr},
+        {&TFormMain::ActionFillM3A, 1, &TdmMain::cdsM3AAba, false, 3, "1.1", "居住，商業及行政樓宇(私家地)", nullptr},
+        {&TFormMain::ActionFillM3A, 1, &TdmMain::cdsM3AAba, true, 3, "1.1", "Edif. habit., comerciais e", nullptr},
+    };
+    for (const Case& c : cases) {
+        qx::ClientDataSet& list = run->dm().*c.list;
+        SCOPED_TRACE(list.name().toStdString() + (c.portuguese ? " Portuguese" : " Chinese"));
+        list.emptyDataSet();
+        AddAssetRows(list, 2, "2.2");
+        InEditor(run->main().*c.open, [&](TFormFill& editor) {
+            TListGridPage& page = ShowListPage(editor, c.page);
+            ASSERT_TRUE(ClickCell(page, 1, "Codigo")) << input.error.toStdString();
+            ModalScript picker;
+            picker.then([&](QWidget& w) {
+                auto* rates = qobject_cast<TFormSelectTaxas*>(&w);
+                ASSERT_NE(rates, nullptr) << "Shift+Ins opened " << w.metaObject()->className();
+                rates->activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(rates));
+                ASSERT_TRUE(WaitForSteadyGeometry(*rates));
+                QRadioButton* language = c.portuguese ? rates->RadioButtonPortugues : rates->RadioButtonChinese;
+                ASSERT_TRUE(input.click(*language)) << input.error.toStdString();
+                DataGrid& grid = *rates->DBGridTaxas;
+                const QModelIndex row = grid.model()->index(c.picked - 1, 0);
+                grid.scrollTo(row);
+                ASSERT_TRUE(input.click(*grid.viewport(), grid.visualRect(row).center())) << input.error.toStdString();
+                ASSERT_TRUE(input.click(*rates->btnOK)) << input.error.toStdString();
+            });
+            const auto pickedAndShut = [&] { return picker.done() && QApplication::activeModalWidget() == &editor; };
+            ASSERT_TRUE(input.keysOpeningModal({QStringLiteral("shift+Insert")}, pickedAndShut))
+                << input.error.toStdString() << ": Shift+Ins opened no rate table";
+            EXPECT_EQ(list.recordCount(), 3);
+            EXPECT_EQ(list.recNo(), 2) << "the new row is not at the cursor";
+            EXPECT_EQ(list.fieldByName(u"Codigo").asString().toStdString(), c.codigo);
+            EXPECT_EQ(list.fieldByName(u"Tipo").asString().toStdString(), c.tipo);
+            if (c.taxa) {
+                EXPECT_EQ(list.fieldByName(u"DA_Taxas").asString().toStdString(), c.taxa);
             }
             DropEdit(page);
         });

@@ -461,6 +461,42 @@ void TListGridPage::ActionMoveDownExecute()
     });
 }
 
+// The values a row takes from one row of the rate table, read at once: posts that run after it
+// (the rows an insert shifts) check their codes against the same table and move its cursor.
+struct TListGridPage::RateRowValues {
+    QString codigo, tipo, taxa;
+};
+
+// The rate table's current row: Codigo, the type in the picker's language (accents gone only
+// when asked) and the rate.
+TListGridPage::RateRowValues TListGridPage::currentRateRow(bool stripAccents) const
+{
+    const qx::ClientDataSet& rates = dm_.cdsTaxMaxReintAmor;
+    const bool chinese = !picker_ || picker_->Chinese();
+    QString tipo = rates.fieldByName(chinese ? u"Tipo_Chn" : u"Tipo_Por").asString();
+    if (stripAccents)
+        tipo = StripAccents(tipo);
+    return {rates.fieldByName(u"Codigo").asString(), tipo, rates.fieldByName(u"Taxa").asString()};
+}
+
+// The row picked in the picker, the rate table moved to it.
+TListGridPage::RateRowValues TListGridPage::pickedRateRow(bool stripAccents)
+{
+    qx::ClientDataSet& rates = dm_.cdsTaxMaxReintAmor;
+    if (rates.recNo() != picker_->SelectedRecNo())
+        rates.setRecNo(picker_->SelectedRecNo());
+    return currentRateRow(stripAccents);
+}
+
+// Codigo, Tipo (its first line) and, on M/3, the rate.
+void TListGridPage::fillFromRate(const RateRowValues& rate)
+{
+    list_.fieldByName(u"Codigo").setAsString(rate.codigo);
+    SetTypeFromRate(list_.fieldByName(u"Tipo"), rate.tipo);
+    if (spec_.fillsRate)
+        list_.fieldByName(u"DA_Taxas").setAsString(rate.taxa);
+}
+
 // Insert from the rate table: a refused row beeps and opens no picker.
 void TListGridPage::ActionSelectNAddExecute()
 {
@@ -478,28 +514,11 @@ void TListGridPage::ActionSelectNAddExecute()
     }
     if (!picker_ || !picker_->ShowModalOk(QString()))
         return;
-    qx::ClientDataSet& rates = dm_.cdsTaxMaxReintAmor;
-    if (rates.recNo() != picker_->SelectedRecNo())
-        rates.setRecNo(picker_->SelectedRecNo());
+    const RateRowValues picked = pickedRateRow(!picker_->Chinese());
     DataSetInsertExecute();
     list_.edit();
-    fillFromRateRow(!picker_->Chinese());
+    fillFromRate(picked);
     ShowAndFocusGrid();
-}
-
-// Codigo, Tipo (the first line of the chosen language's type) and, on M/3, the rate, from the
-// rate table's current row. Accents go only when asked.
-void TListGridPage::fillFromRateRow(bool stripAccents)
-{
-    const qx::ClientDataSet& rates = dm_.cdsTaxMaxReintAmor;
-    const bool chinese = !picker_ || picker_->Chinese();
-    QString tipo = rates.fieldByName(chinese ? u"Tipo_Chn" : u"Tipo_Por").asString();
-    if (stripAccents)
-        tipo = StripAccents(tipo);
-    list_.fieldByName(u"Codigo").setAsString(rates.fieldByName(u"Codigo").asString());
-    SetTypeFromRate(list_.fieldByName(u"Tipo"), tipo);
-    if (spec_.fillsRate)
-        list_.fieldByName(u"DA_Taxas").setAsString(rates.fieldByName(u"Taxa").asString());
 }
 
 // ---------------------------------------------------------------- grid
@@ -524,12 +543,10 @@ void TListGridPage::PickRateRow(int column)
     const QString locate = onCode && hasRow ? list_.fieldByName(u"Codigo").asString() : QString();
     if (!picker_->ShowModalOk(locate))
         return;
-    qx::ClientDataSet& rates = dm_.cdsTaxMaxReintAmor;
-    if (rates.recNo() != picker_->SelectedRecNo())
-        rates.setRecNo(picker_->SelectedRecNo());
+    const RateRowValues picked = pickedRateRow(false);
     if (!list_.editing())
         list_.edit();  // on an empty list a new row
-    fillFromRateRow(false);
+    fillFromRate(picked);
     DBGrid->setFocus(Qt::OtherFocusReason);
 }
 
@@ -554,7 +571,7 @@ void TListGridPage::GridColExit(int column)
     qx::ClientDataSet& rates = dm_.cdsTaxMaxReintAmor;
     if (!rates.locate(QStringLiteral("Codigo"), {qx::Value(code)}))
         return;
-    fillFromRateRow(false);
+    fillFromRate(currentRateRow(false));
 }
 
 void TListGridPage::GridColEnter(int column)

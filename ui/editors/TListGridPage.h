@@ -103,7 +103,10 @@ private:
     void buildObservations();
     void buildActions();
     int columnOf(const char* field) const;
-    void fillFromRateRow(bool stripAccents);
+    struct RateRowValues;
+    RateRowValues currentRateRow(bool stripAccents) const;
+    RateRowValues pickedRateRow(bool stripAccents);
+    void fillFromRate(const RateRowValues& rate);
     template <class F>
     void rowAction(F&& action);
 
