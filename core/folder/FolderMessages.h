@@ -33,7 +33,8 @@ FolderMessage CloseOtherFolderMsg();
 FolderMessage NoFilesInFolderMsg(const QString& folder);
 FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor);
 FolderMessage SaveAllFilesMsg(const QString& folder);
-// Another program holds the folder open (its lock names the computer and the process).
+// Another program holds the folder open: the one on the computer and the process its lock names,
+// or one not known (computer empty, process 0).
 FolderMessage FolderInUseMsg(const QString& folder, const QString& computer, qint64 processId);
 // Why a path cannot be opened as a form folder.
 enum class FolderPathFault { NotAFolder, NameNotInSystemEncoding };

@@ -7,16 +7,20 @@
 #include "support/FileBytes.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/ScriptedMessages.h"
+#include "platform/data/RegularFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -301,7 +305,9 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
     struct Case {
         const char* what;
         QByteArray lock;
-        const char* refusal;  // nullptr: taken over
+        const char* refusal;           // nullptr: taken over
+        bool osLockHeld = false;       // by another program, all along
+        const char* holderPor = nullptr;  // how the refusal names the holder
     };
     const Case cases[] = {
         {"its holder runs", ours, "DM-017"},
@@ -312,10 +318,18 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
         {"another computer", "OUTRO-PC\n1\n", "DM-026"},
         {"a computer of the same name", withLine(ours, "machine=", "0123456789abcdef"), "DM-026"},
         {"a lock that cannot be read", "\x01\x02", "DM-026"},
+        {"a number too large for a process, ending in a gone one's",
+         computer + '\n' + QByteArray::number((Q_INT64_C(1) << 32) + gonePid.toLongLong()) + '\n', "DM-026"},
+        // Whatever its text says, a lock whose OS lock another program holds is in use.
+        {"an empty lock held", "", "DM-017", true, "por outro programa"},
+        {"a gone process's lock held", ofGoneProcess, "DM-017", true, "por outro programa"},
+        {"another computer's lock held", "OUTRO-PC\n1\n", "DM-017", true, "'OUTRO-PC' (processo 1)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(writeBytes(lockPath, c.lock));
+        qx::Descriptor osLock(c.osLockHeld ? ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC) : -1);
+        ASSERT_EQ(c.osLockHeld, osLock.get() >= 0 && ::flock(osLock.get(), LOCK_EX | LOCK_NB) == 0);
         messages.clear();
         if (!c.refusal) {
             EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
@@ -326,11 +340,17 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
         }
         TdmMain second;  // as another program
         dmMain = &second;
+        QElapsedTimer clock;
+        clock.start();
         EXPECT_EQ(second.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
+        EXPECT_LT(clock.elapsed(), 2000);
         dmMain = &dm;
         ASSERT_EQ(messages.codes(), QStringList{QString::fromLatin1(c.refusal)});
         EXPECT_EQ(readBytes(lockPath), c.lock) << "a lock that is not provably stale stays";
         const ShownMessage& m = messages.shown[0];
+        if (c.holderPor) {
+            EXPECT_TRUE(m.por.contains(QString::fromUtf8(c.holderPor))) << qPrintable(m.por);
+        }
         if (QLatin1String(c.refusal) == QLatin1String("DM-026")) {
             for (const QString& text : {m.chn, m.por, m.eng})
                 EXPECT_TRUE(text.contains(lockPath)) << "names the file to delete: " << qPrintable(text);
