@@ -208,6 +208,21 @@ FolderMessage ReadOnlyFolderMsg(const QString& folder)
                                  "and printed, but no change can be saved.")};
 }
 
+FolderMessage FolderNotRememberedMsg(const QString& folder, const QString& error)
+{
+    return {QStringLiteral("DM-029"), dtWarning,
+            QStringLiteral("不能記住資料夾") + crlf + folder + crlf
+                + QStringLiteral("以便下次從此處開始：程式的設定不能寫入．此資料夾仍照常開啟．") + crlf + error,
+            QStringLiteral("Não foi possível memorizar a pasta ") + crlf + folder + crlf
+                + QStringLiteral("para a próxima vez: as definições do programa não podem ser gravadas. A pasta é "
+                                 "aberta na mesma.")
+                + crlf + error,
+            QStringLiteral("The folder ") + crlf + folder + crlf
+                + QStringLiteral("cannot be remembered for the next time: the program's settings cannot be written. "
+                                 "The folder opens all the same.")
+                + crlf + error};
+}
+
 FolderMessage FolderUnreadableMsg(const QString& folder, int error)
 {
     const Cause cause = causeOf(error);

@@ -46,6 +46,8 @@ FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileNam
 FolderMessage CannotLockFolderMsg(const QString& folder, int error);
 // Nobody can save into the folder: it opens for reading and printing only.
 FolderMessage ReadOnlyFolderMsg(const QString& folder);
+// The folder opens, but the settings that remember it for the next start cannot be written.
+FolderMessage FolderNotRememberedMsg(const QString& folder, const QString& error);
 // The folder exists but cannot be listed or entered.
 FolderMessage FolderUnreadableMsg(const QString& folder, int error);
 // What the open did with a save that was interrupted: finished it, or undone it (one line each).

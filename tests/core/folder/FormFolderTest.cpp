@@ -17,7 +17,9 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <sys/file.h>
@@ -140,6 +142,59 @@ TEST_F(FormFolderTest, DecliningBlankFilesChangesNothing)
     EXPECT_TRUE(dm.CurrentFormFolder.isEmpty());
     EXPECT_EQ(ReadRegString(QString(), kRegValue), QStringLiteral("/earlier/folder/"));
     EXPECT_TRUE(snapshot(folder()).isEmpty());
+}
+
+TEST_F(FormFolderTest, SettingsThatCannotBeWrittenNeitherStopNorStallTheOpen)
+{
+    makeSavedFolder();
+    const QString earlier = QStringLiteral("/earlier/folder/");
+    const QString settingsLock = config.path() + QStringLiteral("/Corvel/Quendrix.ini.lock");
+    QProcess holder;  // another program that holds the settings' lock while it runs
+    const QString plainFile = config.path() + QStringLiteral("/plain-file");
+    struct Case {
+        const char* what;
+        std::function<bool()> make;
+        const char* warning;  // nullptr: the folder is remembered
+        QString readBack;
+    };
+    const Case cases[] = {
+        {"a settings lock a crash left", [&] { return writeBytes(settingsLock, ""); }, nullptr, folder()},
+        {"a settings lock another program holds",
+         [&] {
+             holder.start(QStringLiteral("flock"), {QStringLiteral("-o"), settingsLock, QStringLiteral("sleep"), QStringLiteral("5")});
+             for (int tries = 0; tries < 200; ++tries, QThread::msleep(10)) {
+                 const qx::Descriptor probe(::open(QFile::encodeName(settingsLock).constData(), O_RDONLY | O_CLOEXEC));
+                 if (probe.get() >= 0 && ::flock(probe.get(), LOCK_EX | LOCK_NB) != 0)
+                     return true;
+             }
+             return false;
+         },
+         "DM-029", earlier},
+        {"settings whose folder cannot be made",
+         [&] {
+             QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, plainFile + QStringLiteral("/config"));
+             return writeBytes(plainFile, "");
+         },
+         "DM-029", QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteRegString(QString(), kRegValue, earlier);
+        ASSERT_TRUE(c.make());
+        messages.clear();
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+        EXPECT_LT(clock.elapsed(), 2000);
+        EXPECT_EQ(messages.codes(), c.warning ? QStringList{QString::fromLatin1(c.warning)} : QStringList());
+        if (c.warning) {
+            EXPECT_EQ(messages.shown[0].dlgType, dtWarning);
+        }
+        EXPECT_EQ(ReadRegString(QString(), kRegValue), c.readBack) << "another program's settings are kept";
+        EXPECT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+        holder.kill();
+        holder.waitForFinished();
+    }
 }
 
 TEST_F(FormFolderTest, AMissingSettingsFileIsTheOnlyOneOffered)
