@@ -330,6 +330,10 @@ void examine(const QByteArray& path, FoundLock& found)
 
 enum class OsLock { Free, Held, Unavailable };
 
+// How long another program may hold a found lock's OS lock before the folder counts as in use:
+// longer than any take-over or in-place write of a lock lasts.
+constexpr std::chrono::milliseconds kMomentaryHold{1000};
+
 // Tries the found lock file's OS lock; Free: it is ours now, until the file is closed.
 OsLock tryOsLock(int fd)
 {
@@ -385,10 +389,12 @@ FolderLock::Attempt FolderLock::take(const QString& folder)
         return withoutLockFile(folder, error);
 
     // Each round puts our lock in place, or judges the one found there; a round ends early while
-    // another program holds the found lock's OS lock, as one taking over a stale lock does for a
-    // moment.
+    // another program holds the found lock's OS lock, as one taking over a stale lock or writing
+    // its lock in place does for a moment. Held for longer, the folder is in use.
     std::optional<LockText> seen;
-    bool seenHeld = false;
+    Verdict seenVerdict = Verdict::Unknown;
+    bool held = false;  // the last round found the lock's OS lock held, since `heldSince`
+    std::chrono::steady_clock::time_point heldSince;
     for (int round = 0; round < 200; ++round) {
         const int error = staged.publish(path);
         if (error == 0) {
@@ -419,25 +425,35 @@ FolderLock::Attempt FolderLock::take(const QString& folder)
             return refused(Outcome::HolderUnknown, std::nullopt);
         seen = parseLock(found.text);
         const OsLock osLock = tryOsLock(found.fd.get());
-        seenHeld = osLock == OsLock::Held;
         // An empty lock is one whose maker died before writing it (earlier programs wrote in
         // place), unless someone holds its OS lock.
         const Verdict verdict = found.text.isEmpty() ? (osLock == OsLock::Free ? Verdict::Gone : Verdict::Unknown)
                                                      : judge(seen);
+        seenVerdict = verdict;
         if (verdict == Verdict::Running)
             return refused(Outcome::HeldByRunning, seen);
         if (osLock == OsLock::Held) {
+            const auto now = std::chrono::steady_clock::now();
+            if (!held)
+                heldSince = now;
+            else if (now - heldSince > kMomentaryHold)
+                break;
+            held = true;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
             continue;
         }
+        held = false;
         if (verdict == Verdict::Unknown || osLock == OsLock::Unavailable)
             return refused(Outcome::HolderUnknown, seen);
         // Stale, and under our OS lock now: no other program removes it, nor anything in its place.
         if (sameFile(path, found.fd.get()))
             sys("unlinkStale", [&] { return ::unlink(path.constData()); });
     }
-    // Someone held the lock's OS lock all along: the folder is in use.
-    return refused(seenHeld ? Outcome::HeldByRunning : Outcome::HolderUnknown, seen);
+    if (!held)
+        return refused(Outcome::HolderUnknown, seen);
+    // Someone holds the lock's OS lock: the folder is in use, by the program the lock names
+    // unless that one is provably gone or the lock names none.
+    return refused(Outcome::HeldByRunning, seenVerdict == Verdict::Gone ? std::nullopt : seen);
 }
 
 FolderLock::~FolderLock()

@@ -40,6 +40,24 @@ Cause causeOf(int error)
     return {system, system, system};
 }
 
+// Who holds a folder's lock: the program on the computer its lock names, or `unknown` when the
+// lock names none.
+struct HolderWords {
+    QString chn, por, eng;
+};
+
+HolderWords holderWords(const QString& computer, qint64 processId, HolderWords unknown)
+{
+    if (computer.isEmpty() && processId <= 0)
+        return unknown;
+    const QString pid = QString::number(processId);
+    return {QStringLiteral("電腦「") + computer + QStringLiteral("」上的程式(進程 ") + pid + QStringLiteral(")"),
+            QStringLiteral("pelo programa no computador '") + computer + QStringLiteral("' (processo ") + pid
+                + QStringLiteral(")"),
+            QStringLiteral("the program on computer '") + computer + QStringLiteral("' (process ") + pid
+                + QStringLiteral(")")};
+}
+
 }  // namespace
 
 int ShowFolderMessage(const FolderMessage& message)
@@ -128,12 +146,13 @@ FolderMessage SaveAllFilesMsg(const QString& folder)
 
 FolderMessage FolderInUseMsg(const QString& folder, const QString& computer, qint64 processId)
 {
-    const QString pid = QString::number(processId);
+    const HolderWords by = holderWords(computer, processId,
+                                       {QStringLiteral("另一個程式"), QStringLiteral("por outro programa"), QString()});
     return {QStringLiteral("DM-017"), dtError,
-            QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("正由電腦「") + computer
-                + QStringLiteral("」上的程式(進程 ") + pid + QStringLiteral(")開啟中，不能同時開啟．"),
-            QStringLiteral("A pasta ") + crlf + folder + crlf + QStringLiteral("está aberta pelo programa no computador '")
-                + computer + QStringLiteral("' (processo ") + pid + QStringLiteral(") e não pode ser aberta ao mesmo tempo."), QString()};
+            QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("正由") + by.chn
+                + QStringLiteral("開啟中，不能同時開啟．"),
+            QStringLiteral("A pasta ") + crlf + folder + crlf + QStringLiteral("está aberta ") + by.por
+                + QStringLiteral(" e não pode ser aberta ao mesmo tempo."), QString()};
 }
 
 FolderMessage FolderNotUsableMsg(const QString& folder, FolderPathFault fault)
@@ -187,6 +206,21 @@ FolderMessage ReadOnlyFolderMsg(const QString& folder)
             QStringLiteral("The folder ") + crlf + folder + crlf
                 + QStringLiteral("is read-only (the folder or its disk cannot be written): the declaration can be read "
                                  "and printed, but no change can be saved.")};
+}
+
+FolderMessage FolderNotRememberedMsg(const QString& folder, const QString& error)
+{
+    return {QStringLiteral("DM-029"), dtWarning,
+            QStringLiteral("不能記住資料夾") + crlf + folder + crlf
+                + QStringLiteral("以便下次從此處開始：程式的設定不能寫入．此資料夾仍照常開啟．") + crlf + error,
+            QStringLiteral("Não foi possível memorizar a pasta ") + crlf + folder + crlf
+                + QStringLiteral("para a próxima vez: as definições do programa não podem ser gravadas. A pasta é "
+                                 "aberta na mesma.")
+                + crlf + error,
+            QStringLiteral("The folder ") + crlf + folder + crlf
+                + QStringLiteral("cannot be remembered for the next time: the program's settings cannot be written. "
+                                 "The folder opens all the same.")
+                + crlf + error};
 }
 
 FolderMessage FolderUnreadableMsg(const QString& folder, int error)
@@ -244,25 +278,19 @@ FolderMessage InterruptedSaveStuckMsg(const QString& folder, const QString& erro
 FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& computer, qint64 processId,
                                      const QString& lockPath)
 {
-    const bool known = !computer.isEmpty() || processId > 0;
-    const QString pid = QString::number(processId);
-    const QString byChn = known ? QStringLiteral("電腦「") + computer + QStringLiteral("」上的程式(進程 ") + pid + QStringLiteral(")")
-                                : QStringLiteral("另一個程式(鎖定檔案不能讀取)");
-    const QString byPor = known ? QStringLiteral("pelo programa no computador '") + computer + QStringLiteral("' (processo ")
-                                      + pid + QStringLiteral(")")
-                                : QStringLiteral("por outro programa (o ficheiro de bloqueio não pode ser lido)");
-    const QString byEng = known ? QStringLiteral("the program on computer '") + computer + QStringLiteral("' (process ")
-                                      + pid + QStringLiteral(")")
-                                : QStringLiteral("another program (the lock file cannot be read)");
+    const HolderWords by = holderWords(computer, processId,
+                                       {QStringLiteral("另一個程式(鎖定檔案不能讀取)"),
+                                        QStringLiteral("por outro programa (o ficheiro de bloqueio não pode ser lido)"),
+                                        QStringLiteral("another program (the lock file cannot be read)")});
     return {QStringLiteral("DM-026"), dtError,
-            QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("已被") + byChn
+            QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("已被") + by.chn
                 + QStringLiteral("鎖定，但不能判斷該程式是否仍在使用它．如確定沒有程式正在使用此資料夾，請刪除檔案") + crlf
                 + lockPath + crlf + QStringLiteral("後再開啟．"),
-            QStringLiteral("A pasta ") + crlf + folder + crlf + QStringLiteral("está bloqueada ") + byPor
+            QStringLiteral("A pasta ") + crlf + folder + crlf + QStringLiteral("está bloqueada ") + by.por
                 + QStringLiteral(", mas não é possível saber se ele ainda a usa. Se tiver a certeza de que nenhum "
                                  "programa usa a pasta, apague o ficheiro ")
                 + crlf + lockPath + crlf + QStringLiteral("e abra-a de novo."),
-            QStringLiteral("The folder ") + crlf + folder + crlf + QStringLiteral("is locked by ") + byEng
+            QStringLiteral("The folder ") + crlf + folder + crlf + QStringLiteral("is locked by ") + by.eng
                 + QStringLiteral(", and whether it still uses the folder cannot be told. Once you are sure that no "
                                  "program uses the folder, delete the file ")
                 + crlf + lockPath + crlf + QStringLiteral("and open it again.")};

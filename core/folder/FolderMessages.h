@@ -33,7 +33,8 @@ FolderMessage CloseOtherFolderMsg();
 FolderMessage NoFilesInFolderMsg(const QString& folder);
 FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor);
 FolderMessage SaveAllFilesMsg(const QString& folder);
-// Another program holds the folder open (its lock names the computer and the process).
+// Another program holds the folder open: the one on the computer and the process its lock names,
+// or one not known (computer empty, process 0).
 FolderMessage FolderInUseMsg(const QString& folder, const QString& computer, qint64 processId);
 // Why a path cannot be opened as a form folder.
 enum class FolderPathFault { NotAFolder, NameNotInSystemEncoding };
@@ -45,6 +46,8 @@ FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileNam
 FolderMessage CannotLockFolderMsg(const QString& folder, int error);
 // Nobody can save into the folder: it opens for reading and printing only.
 FolderMessage ReadOnlyFolderMsg(const QString& folder);
+// The folder opens, but the settings that remember it for the next start cannot be written.
+FolderMessage FolderNotRememberedMsg(const QString& folder, const QString& error);
 // The folder exists but cannot be listed or entered.
 FolderMessage FolderUnreadableMsg(const QString& folder, int error);
 // What the open did with a save that was interrupted: finished it, or undone it (one line each).

@@ -268,6 +268,17 @@ const TFolderFile* firstIrregularFile(const TdmMain& dm)
     return nullptr;
 }
 
+// Remembers the folder for the next start. Opening never depends on it: settings that cannot be
+// written are only named.
+void rememberFolder(const QString& folder)
+{
+    try {
+        WriteRegString(QString(), QStringLiteral("DefaultFormFolder"), folder);
+    } catch (const std::exception& e) {
+        ShowFolderMessage(FolderNotRememberedMsg(folder, errorText(e)));
+    }
+}
+
 TFolderResult openFolder(TdmMain& dm, const QString& folder)
 {
     if (folder.isEmpty())
@@ -316,7 +327,7 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
             return TFolderResult::frDeclined;
     }
 
-    WriteRegString(QString(), QStringLiteral("DefaultFormFolder"), folder);
+    rememberFolder(folder);
     dm.CurrentFormFolder = folder;
     if (!lockHeld)
         dm.CurrentFolderLock = std::move(lock);

@@ -145,8 +145,13 @@ private:
 
     void onEnd(Context closed)
     {
-        if (closed == Context::Fields)
+        if (closed == Context::Fields) {
+            // Another table's file under this one's name would otherwise read as a blank table.
+            if (!fields_.empty() && std::find(fromFile_.begin(), fromFile_.end(), true) == fromFile_.end())
+                fail(scanner_.offset(), QStringLiteral("the field list holds none of this table's fields: the file "
+                                                       "is another table's, or damaged"));
             fieldsRead_ = true;
+        }
         else if (closed == Context::DataPacket && !fieldsRead_)
             fail(scanner_.offset(), QStringLiteral("the packet has no field list (METADATA, FIELDS)"));
         else if (closed == Context::DataPacket && !rowDataRead_)

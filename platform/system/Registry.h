@@ -1,6 +1,7 @@
 #pragma once
 // The current user's settings store: string values under "Corvel\Quendrix", kept in an INI file
-// under the user's config folder. Every write is synced at once and a failed write raises.
+// under the user's config folder. Every write is synced at once and a failed write raises; a write
+// waits at most a second for the settings' lock, clearing one that a crash left.
 
 #include <QString>
 #include <stdexcept>

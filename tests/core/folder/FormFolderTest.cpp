@@ -7,16 +7,22 @@
 #include "support/FileBytes.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/ScriptedMessages.h"
+#include "platform/data/RegularFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -136,6 +142,59 @@ TEST_F(FormFolderTest, DecliningBlankFilesChangesNothing)
     EXPECT_TRUE(dm.CurrentFormFolder.isEmpty());
     EXPECT_EQ(ReadRegString(QString(), kRegValue), QStringLiteral("/earlier/folder/"));
     EXPECT_TRUE(snapshot(folder()).isEmpty());
+}
+
+TEST_F(FormFolderTest, SettingsThatCannotBeWrittenNeitherStopNorStallTheOpen)
+{
+    makeSavedFolder();
+    const QString earlier = QStringLiteral("/earlier/folder/");
+    const QString settingsLock = config.path() + QStringLiteral("/Corvel/Quendrix.ini.lock");
+    QProcess holder;  // another program that holds the settings' lock while it runs
+    const QString plainFile = config.path() + QStringLiteral("/plain-file");
+    struct Case {
+        const char* what;
+        std::function<bool()> make;
+        const char* warning;  // nullptr: the folder is remembered
+        QString readBack;
+    };
+    const Case cases[] = {
+        {"a settings lock a crash left", [&] { return writeBytes(settingsLock, ""); }, nullptr, folder()},
+        {"a settings lock another program holds",
+         [&] {
+             holder.start(QStringLiteral("flock"), {QStringLiteral("-o"), settingsLock, QStringLiteral("sleep"), QStringLiteral("5")});
+             for (int tries = 0; tries < 200; ++tries, QThread::msleep(10)) {
+                 const qx::Descriptor probe(::open(QFile::encodeName(settingsLock).constData(), O_RDONLY | O_CLOEXEC));
+                 if (probe.get() >= 0 && ::flock(probe.get(), LOCK_EX | LOCK_NB) != 0)
+                     return true;
+             }
+             return false;
+         },
+         "DM-029", earlier},
+        {"settings whose folder cannot be made",
+         [&] {
+             QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, plainFile + QStringLiteral("/config"));
+             return writeBytes(plainFile, "");
+         },
+         "DM-029", QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteRegString(QString(), kRegValue, earlier);
+        ASSERT_TRUE(c.make());
+        messages.clear();
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+        EXPECT_LT(clock.elapsed(), 2000);
+        EXPECT_EQ(messages.codes(), c.warning ? QStringList{QString::fromLatin1(c.warning)} : QStringList());
+        if (c.warning) {
+            EXPECT_EQ(messages.shown[0].dlgType, dtWarning);
+        }
+        EXPECT_EQ(ReadRegString(QString(), kRegValue), c.readBack) << "another program's settings are kept";
+        EXPECT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+        holder.kill();
+        holder.waitForFinished();
+    }
 }
 
 TEST_F(FormFolderTest, AMissingSettingsFileIsTheOnlyOneOffered)
@@ -301,7 +360,9 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
     struct Case {
         const char* what;
         QByteArray lock;
-        const char* refusal;  // nullptr: taken over
+        const char* refusal;           // nullptr: taken over
+        bool osLockHeld = false;       // by another program, all along
+        const char* holderPor = nullptr;  // how the refusal names the holder
     };
     const Case cases[] = {
         {"its holder runs", ours, "DM-017"},
@@ -312,10 +373,18 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
         {"another computer", "OUTRO-PC\n1\n", "DM-026"},
         {"a computer of the same name", withLine(ours, "machine=", "0123456789abcdef"), "DM-026"},
         {"a lock that cannot be read", "\x01\x02", "DM-026"},
+        {"a number too large for a process, ending in a gone one's",
+         computer + '\n' + QByteArray::number((Q_INT64_C(1) << 32) + gonePid.toLongLong()) + '\n', "DM-026"},
+        // Whatever its text says, a lock whose OS lock another program holds is in use.
+        {"an empty lock held", "", "DM-017", true, "por outro programa"},
+        {"a gone process's lock held", ofGoneProcess, "DM-017", true, "por outro programa"},
+        {"another computer's lock held", "OUTRO-PC\n1\n", "DM-017", true, "'OUTRO-PC' (processo 1)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(writeBytes(lockPath, c.lock));
+        qx::Descriptor osLock(c.osLockHeld ? ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC) : -1);
+        ASSERT_EQ(c.osLockHeld, osLock.get() >= 0 && ::flock(osLock.get(), LOCK_EX | LOCK_NB) == 0);
         messages.clear();
         if (!c.refusal) {
             EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
@@ -326,11 +395,17 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
         }
         TdmMain second;  // as another program
         dmMain = &second;
+        QElapsedTimer clock;
+        clock.start();
         EXPECT_EQ(second.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
+        EXPECT_LT(clock.elapsed(), 2000);
         dmMain = &dm;
         ASSERT_EQ(messages.codes(), QStringList{QString::fromLatin1(c.refusal)});
         EXPECT_EQ(readBytes(lockPath), c.lock) << "a lock that is not provably stale stays";
         const ShownMessage& m = messages.shown[0];
+        if (c.holderPor) {
+            EXPECT_TRUE(m.por.contains(QString::fromUtf8(c.holderPor))) << qPrintable(m.por);
+        }
         if (QLatin1String(c.refusal) == QLatin1String("DM-026")) {
             for (const QString& text : {m.chn, m.por, m.eng})
                 EXPECT_TRUE(text.contains(lockPath)) << "names the file to delete: " << qPrintable(text);

@@ -123,6 +123,11 @@ TEST_F(DamagedFolderFileTest, EveryFileDamagedInEveryWayStopsTheOpenWithItsTitle
     }
 }
 
+TEST_F(DamagedFolderFileTest, AnotherPagesFileUnderAPagesNameIsRefusedInsteadOfReadAsBlank)
+{
+    expectRefused(fileNamed("M1P1.xml"), sampleBytes(fileNamed("M3VCLF.xml")), QStringLiteral("none of this table's fields"));
+}
+
 TEST_F(DamagedFolderFileTest, SeveralRecordsInAOneRecordPageAreRefused)
 {
     const QStringList onePage{"Sys.xml",           "M1P1.xml",         "M1P2.xml",         "M1P3.xml",

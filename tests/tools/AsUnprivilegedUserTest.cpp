@@ -1,12 +1,14 @@
-// A stale or live lock judged by a program of an unprivileged user, through qxfolder: such a
-// program may not signal another user's processes, and must take that refusal for a process that
-// runs. Where the tests run as root, qxfolder runs as the user nobody (setpriv); the other user's
-// running process is the system's first process, which root owns.
+// A folder opened by a program of an unprivileged user, through qxfolder. Such a program may not
+// signal another user's processes, and must take that refusal for a process that runs; it may
+// find settings it may not write, which must not keep the folder shut. Where the tests run as
+// root, qxfolder runs as the user nobody (setpriv); the other user's running process is the
+// system's first process, which root owns.
 #include "QxFolderRun.h"
 #include "core/folder/FolderLock.h"
 #include "core/util/SystemInfo.h"
 #include "support/FileBytes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -39,7 +41,7 @@ QByteArray lockNaming(const QByteArray& pid, const QByteArray& start)
     return lines.join('\n');
 }
 
-class StaleLockAsUser : public qxtest::QxFolderFixture {
+class AsUnprivilegedUser : public qxtest::QxFolderFixture {
 protected:
     void SetUp() override
     {
@@ -72,7 +74,7 @@ protected:
     }
 };
 
-TEST_F(StaleLockAsUser, AnotherUsersRunningProcessHoldsTheFolderAndOnlyAProvablyGoneOneIsTakenOver)
+TEST_F(AsUnprivilegedUser, AnotherUsersRunningProcessHoldsTheFolderAndOnlyAProvablyGoneOneIsTakenOver)
 {
     struct stat first {};
     const QByteArray firstStart = startTimeOf("1");
@@ -116,6 +118,25 @@ TEST_F(StaleLockAsUser, AnotherUsersRunningProcessHoldsTheFolderAndOnlyAProvably
         EXPECT_TRUE(m[4].contains(QStringLiteral("(processo 1)"))) << qPrintable(m[4]);
         EXPECT_EQ(qxtest::readBytes(lockPath), c.lock) << "the holder's lock stays";
     }
+}
+
+TEST_F(AsUnprivilegedUser, SettingsItMayNotWriteNeitherStopNorStallTheOpen)
+{
+    // Left by a run as another user where the tests run as root, read-only otherwise.
+    const QString settings = userConfig() + QStringLiteral("/Corvel/Quendrix.ini");
+    const QByteArray remembered = "[General]\nDefaultFormFolder=/earlier/folder/\n";
+    ASSERT_TRUE(QDir(userConfig()).mkpath(QStringLiteral("Corvel")));
+    ASSERT_TRUE(qxtest::writeBytes(settings, remembered));
+    ASSERT_TRUE(QFile::setPermissions(settings, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+
+    const ToolRun r = openAsUnprivileged();
+    ASSERT_TRUE(r.finished);
+    if (r.lines.isEmpty() && r.status != 0)
+        GTEST_SKIP() << "qxfolder cannot run as an unprivileged user here: " << qPrintable(r.err);
+    EXPECT_EQ(r.status, 0) << qPrintable(r.lines.join(u'\n') + r.err);
+    EXPECT_EQ(r.lines.filter(QStringLiteral("FAILED")), QStringList());
+    EXPECT_EQ(r.lineStarting(QStringLiteral("MSG\tDM-029\t")).size(), 5) << qPrintable(r.lines.join(u'\n'));
+    EXPECT_EQ(qxtest::readBytes(settings), remembered);
 }
 
 }  // namespace
