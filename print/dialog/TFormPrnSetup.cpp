@@ -431,17 +431,17 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
         if (!ConfirmPrintWithMarks(marked, PageCode, SectorOf(dm_), list_.items[size_t(item)].text))
             return;
     }
-    QString error;
+    PrintFailure failure;
     PrintOutcome outcome = PrintOutcome::NothingToPrint;
     {
         const ControlsDisabled quiet(std::move(lists));
-        outcome = printService_.print(*currentReport_, request, page.printer, error);
+        outcome = printService_.print(*currentReport_, request, page.printer, failure);
     }
     if (outcome == PrintOutcome::Failed) {
-        // The print service's own text (in the system's language) on a line of its own.
-        const QString detail = QStringLiteral("\r\n") + error;
-        ShowMultiLangMsg(QStringLiteral("列印失敗。") + detail, QStringLiteral("Falha na impressão.") + detail,
-                         QStringLiteral("Printing failed.") + detail, dtError, QStringLiteral("PS-006"));
+        // Under each language's sentence, the cause in that language on a line of its own.
+        const PrintFailureText cause = TextOfPrintFailure(failure);
+        ShowMultiLangMsg(QStringLiteral("列印失敗。\r\n") + cause.chn, QStringLiteral("Falha na impressão.\r\n") + cause.por,
+                         QString(), dtError, QStringLiteral("PS-006"));
         return;
     }
     if (outcome == PrintOutcome::Printed && !testPage)

@@ -252,17 +252,17 @@ TEST_F(CupsPrint, TestAndFinalPagesReachThePrinterUnscaledAtTheirOffsets)
         RemoveProduced();
         const QMap<QString, QDateTime> before = OutputPdfs();
         (testPage ? dlg->btnPrintTestPage : dlg->btnPrint)->click();
-        ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().eng.toStdString();
+        ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().por.toStdString();
         EXPECT_EQ(dlg->ItemTicked(0), !testPage);
         const QString printed = WaitForNewPdf(before);
         ASSERT_FALSE(printed.isEmpty()) << "the printer wrote no PDF into " << outDir.path().toStdString();
 
         // The same page written directly to PDF.
         const QString direct = work.filePath(testPage ? QStringLiteral("test.pdf") : QStringLiteral("final.pdf"));
-        QString error;
+        PrintFailure failure;
         PagePrintRequest request{qx::Currency::fromUnits(20), qx::Currency::fromUnits(30), testPage, 1};
-        ASSERT_EQ(system.print(pages.page(6011), request, {-1, direct}, error), PrintOutcome::Printed)
-            << error.toStdString();
+        ASSERT_EQ(system.print(pages.page(6011), request, {-1, direct}, failure), PrintOutcome::Printed)
+            << TextOfPrintFailure(failure).por.toStdString();
 
         // A4, unscaled. The printer feeds A4 upright: a landscape page reaches the sheet turned
         // a quarter to the left, so its picture is turned back before comparing.

@@ -10,6 +10,7 @@
 #include <QPaintDevice>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -112,12 +113,12 @@ public:
         return true;
     }
     PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& printer,
-                       QString& error) override
+                       PrintFailure& why) override
     {
         if (!page.hasContent(request))
             return PrintOutcome::NothingToPrint;
-        if (!failure.isEmpty()) {
-            error = failure;
+        if (failure) {
+            why = *failure;
             return PrintOutcome::Failed;
         }
         prints.push_back({&page, request, printer});
@@ -128,6 +129,6 @@ public:
     int current = 0;
     int setupChoice = -1;  // printer the setup dialog "chooses"; -1 cancels it
     QString setupPdfFile;  // when set, the setup dialog "chooses" printing into this PDF file
-    QString failure;       // a print fails with this text when set
+    std::optional<PrintFailure> failure;  // a print fails so when set
     std::vector<Print> prints;
 };

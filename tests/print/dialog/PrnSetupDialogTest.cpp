@@ -252,14 +252,34 @@ TEST_F(PrnSetupDialog, WithoutAPrinterNothingIsSavedAndAPrintFailsVisibly)
     dlg->SavePrinterSettings();
     EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 1);
 
-    printers.failure = QStringLiteral("No printer is available.");
-    dlg->btnPrintClick(true);
-    ASSERT_EQ(messages.codes(), QStringList{"PS-006"});
-    // The print service's own text on a line of its own under each language's sentence.
-    const QString detail = QStringLiteral("\r\nNo printer is available.");
-    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("列印失敗。") + detail);
-    EXPECT_EQ(messages.shown[0].por, QStringLiteral("Falha na impressão.") + detail);
+    // Each cause, in each language on a line of its own under that language's sentence.
+    const struct {
+        PrintFailure failure;
+        const char* chn;
+        const char* por;
+    } causes[] = {
+        {{PrintFailureCause::NoPrinter, {}}, "沒有可用的印表機。", "Não há nenhuma impressora disponível."},
+        {{PrintFailureCause::PrinterGone, QStringLiteral("Back Room")}, "印表機「Back Room」已無法使用。",
+         "A impressora «Back Room» já não está disponível."},
+        {{PrintFailureCause::PaperSize, {}}, "印表機不接受此頁的紙張大小。",
+         "A impressora não aceita o tamanho de papel desta página."},
+        {{PrintFailureCause::JobNotStarted, {}}, "無法開始列印工作。", "Não foi possível iniciar o trabalho de impressão."},
+        {{PrintFailureCause::JobNotAccepted, {}}, "列印服務不接受此列印工作。",
+         "O serviço de impressão não aceitou o trabalho de impressão."},
+    };
+    for (const auto& c : causes) {
+        messages.clear();
+        printers.failure = c.failure;
+        dlg->btnPrintClick(true);
+        ASSERT_EQ(messages.codes(), QStringList{"PS-006"}) << c.por;
+        EXPECT_EQ(messages.shown[0].chn, QStringLiteral("列印失敗。\r\n") + QString::fromUtf8(c.chn));
+        EXPECT_EQ(messages.shown[0].por, QStringLiteral("Falha na impressão.\r\n") + QString::fromUtf8(c.por));
+    }
     EXPECT_FALSE(dlg->ItemTicked(0));
+    // The system's print service finds no printer chosen itself.
+    PrintFailure failure;
+    EXPECT_EQ(SystemPrintService().print(pages.page(6011), {}, {}, failure), PrintOutcome::Failed);
+    EXPECT_EQ(failure.cause, PrintFailureCause::NoPrinter);
 }
 
 TEST_F(PrnSetupDialog, OnlyAFinalPrintTicksItsItemForThisShowing)
