@@ -26,6 +26,7 @@ public:
     qx::Currency defaultLeftMargin() const override { return left_; }
     bool hasContent(const PagePrintRequest&) override { return content; }
     std::vector<MarkedValue> valuesPrintedAsMarks(const PagePrintRequest&) override { return marked; }
+    QRectF boxExtentMm() const override { return QRectF(0, 0, 60, 30); }
 
     // A box of 60 × 30 mm at the offsets with a line of text; a test page adds two corner marks.
     void paint(QPainter& painter, const PagePrintRequest& request) override
