@@ -66,7 +66,7 @@ bool SystemPrintService::setupPrinter(QWidget* parent, const ReportPage& page, P
 }
 
 PrintOutcome SystemPrintService::print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& choice,
-                                       QString& error)
+                                       PrintFailure& failure)
 {
     if (!page.hasContent(request))
         return PrintOutcome::NothingToPrint;
@@ -78,29 +78,29 @@ PrintOutcome SystemPrintService::print(ReportPage& page, const PagePrintRequest&
         // The list is read again: the printer may have gone away since the dialog showed it.
         const QStringList names = printerNames();
         if (choice.index < 0 || choice.index >= names.size()) {
-            error = QStringLiteral("No printer is available.");
+            failure = {PrintFailureCause::NoPrinter, QString()};
             return PrintOutcome::Failed;
         }
         printer.setPrinterName(names[choice.index]);
         if (!printer.isValid() || printer.printerName() != names[choice.index]) {
-            error = QStringLiteral("The printer \"%1\" is not available.").arg(names[choice.index]);
+            failure = {PrintFailureCause::PrinterGone, names[choice.index]};
             return PrintOutcome::Failed;
         }
     }
     printer.setDocName(request.docName.isEmpty() ? QStringLiteral("Quendrix") : request.docName);
     if (!PreparePrinter(printer, page)) {
-        error = QStringLiteral("The printer does not take the page's paper size.");
+        failure = {PrintFailureCause::PaperSize, QString()};
         return PrintOutcome::Failed;
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        error = QStringLiteral("The print job could not be started.");
+        failure = {PrintFailureCause::JobNotStarted, QString()};
         return PrintOutcome::Failed;
     }
     page.paint(painter, request);
     const bool ended = painter.end();
     if (!ended || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
-        error = QStringLiteral("The print service did not accept the print job.");
+        failure = {PrintFailureCause::JobNotAccepted, QString()};
         return PrintOutcome::Failed;
     }
     return PrintOutcome::Printed;

@@ -4,6 +4,7 @@
 // SystemPrintService goes through Qt's print support to the system's print service (CUPS);
 // tests put a scripted service in its place.
 
+#include "print/dialog/PrintFailure.h"
 #include "print/dialog/ReportPage.h"
 
 #include <QString>
@@ -33,9 +34,9 @@ public:
     // Lets the user choose the printer for a page (the system's printer dialog, its button saying
     // that it chooses); false when cancelled (choice unchanged).
     virtual bool setupPrinter(QWidget* parent, const ReportPage& page, PrinterChoice& choice) = 0;
-    // Prints the page on the chosen printer; on failure `error` says why.
+    // Prints the page on the chosen printer; on failure `failure` says why.
     virtual PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& choice,
-                               QString& error) = 0;
+                               PrintFailure& failure) = 0;
 };
 
 class SystemPrintService final : public PrintService {
@@ -44,5 +45,5 @@ public:
     int currentPrinterIndex() override;
     bool setupPrinter(QWidget* parent, const ReportPage& page, PrinterChoice& choice) override;
     PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& choice,
-                       QString& error) override;
+                       PrintFailure& failure) override;
 };

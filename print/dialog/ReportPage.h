@@ -20,10 +20,15 @@
 #include "platform/data/Currency.h"
 
 #include <QPageLayout>
+#include <QRectF>
 #include <QString>
+#include <cmath>
 #include <vector>
 
 class QPainter;
+
+// Millimetres as an offset: four decimals, halves away from zero.
+inline qx::Currency OffsetOfMm(double mm) { return qx::Currency::fromRaw(std::llround(mm * qx::Currency::kScale)); }
 
 // One print of a report page.
 struct PagePrintRequest {
@@ -51,6 +56,9 @@ public:
     // The offsets shown for a page, computer and printer without a stored row.
     virtual qx::Currency defaultTopMargin() const = 0;
     virtual qx::Currency defaultLeftMargin() const = 0;
+    // Where the page's boxes lie, in millimetres from the point the offsets put at (left, top):
+    // printed at the default offsets they sit where the page's layout has them on the paper.
+    virtual QRectF boxExtentMm() const = 0;
     // False when this print would put nothing on paper (e.g. an M/3 face without rows): then no
     // print job is started at all.
     virtual bool hasContent(const PagePrintRequest& request) = 0;

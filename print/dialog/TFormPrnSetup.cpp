@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <initializer_list>
 
@@ -75,6 +76,31 @@ QString PrintJobName(const QString& pageKey, int pagNum, bool testPage)
         name += QStringLiteral("-%1").arg(pagNum);
     return testPage ? name + QStringLiteral(" test") : name;
 }
+
+// The messages of the offset edits: an offset that is no number, and one that would put the
+// page's boxes off its paper (%1 the offset, %2 and %3 the range that keeps them on it).
+struct OffsetMessages {
+    OffsetEdge edge;
+    const char* notNumberChn;
+    const char* notNumberPor;
+    const char* notNumberCode;
+    const char* offPaperChn;
+    const char* offPaperPor;
+    const char* offPaperCode;
+};
+
+constexpr OffsetMessages kOffsetMessages[] = {
+    {OffsetEdge::Left, "請輸入正確的左邊界", "Por favor, insira um valor válido para a margem esquerda.", "PS-003",
+     "左邊界 %1 mm 會使欄位印到紙張以外，請輸入 %2 至 %3 mm 之間的數值",
+     "Com a margem esquerda de %1 mm os campos ficam fora do papel. Por favor, insira um valor entre %2 e %3 mm.",
+     "PS-008"},
+    {OffsetEdge::Top, "請輸入正確的上邊界", "Por favor, insira um valor válido para a margem de topo.", "PS-004",
+     "上邊界 %1 mm 會使欄位印到紙張以外，請輸入 %2 至 %3 mm 之間的數值",
+     "Com a margem de topo de %1 mm os campos ficam fora do papel. Por favor, insira um valor entre %2 e %3 mm.",
+     "PS-009"},
+};
+
+const OffsetMessages& MessagesOf(OffsetEdge edge) { return kOffsetMessages[edge == OffsetEdge::Left ? 0 : 1]; }
 
 QLabel* Panel(QWidget* parent)
 {
@@ -149,6 +175,9 @@ TFormPrnSetup::TFormPrnSetup(TdmMain& dm, ReportPages& pages, PrintService& prin
 
     connect(CheckListBoxRptPage, &QListWidget::currentRowChanged, this,
             [this] { Guarded([this] { CheckListBoxRptPageClick(); }); });
+    for (const OffsetEdge edge : {OffsetEdge::Top, OffsetEdge::Left})
+        connect(&EditOf(edge), &QLineEdit::editingFinished, this,
+                [this, edge] { Guarded([this, edge] { OffsetEditingFinished(edge); }); });
     connect(btnSelectPrinter, &QPushButton::clicked, this, [this] { Guarded([this] { btnSelectPrinterClick(); }); });
     connect(btnSaveSetting, &QPushButton::clicked, this, [this] { Guarded([this] { SavePrinterSettings(); }); });
     connect(btnPrintTestPage, &QPushButton::clicked, this, [this] { Guarded([this] { btnPrintClick(true); }); });
@@ -333,11 +362,21 @@ void TFormPrnSetup::LoadPrinterSettings()
     LabelRpt_IDTag = PageCode;
     if (PrinterShown()) {
         const OffsetOwner owner{PageCode, M1OnA4, PanelComputerName->text(), name};
-        if (const auto stored = FindStoredOffsets(dm_.cdsPrnSetup, owner, SharedDefaults()))
-            page.margins = *stored;
+        // Stored offsets that would put the page off its paper (a folder from another computer)
+        // are refused as typed ones are; the page keeps the offsets it had.
+        if (const auto stored = FindStoredOffsets(dm_.cdsPrnSetup, owner, SharedDefaults())) {
+            if (!OffsetFits(OffsetEdge::Left, stored->left))
+                SayOffsetOffPaper(OffsetEdge::Left, stored->left);
+            else if (!OffsetFits(OffsetEdge::Top, stored->top))
+                SayOffsetOffPaper(OffsetEdge::Top, stored->top);
+            else
+                page.margins = *stored;
+        }
     }
-    EditTopMargin->setText(FormatOffset(page.margins.top, decimalSeparator_));
-    EditLeftMargin->setText(FormatOffset(page.margins.left, decimalSeparator_));
+    acceptedTop_ = FormatOffset(page.margins.top, decimalSeparator_);
+    acceptedLeft_ = FormatOffset(page.margins.left, decimalSeparator_);
+    EditTopMargin->setText(acceptedTop_);
+    EditLeftMargin->setText(acceptedLeft_);
     UpdateControls();
 }
 
@@ -346,15 +385,59 @@ bool TFormPrnSetup::PrinterShown() const
     return PanelPrinterNameTag >= 0 || PanelPrinterName->text() == PdfFilePrinterName();
 }
 
-std::optional<qx::Currency> TFormPrnSetup::ReadOffset(QLineEdit& edit, const OffsetError& error, bool quiet)
+QLineEdit& TFormPrnSetup::EditOf(OffsetEdge edge) const
 {
+    return edge == OffsetEdge::Top ? *EditTopMargin : *EditLeftMargin;
+}
+
+bool TFormPrnSetup::OffsetFits(OffsetEdge edge, qx::Currency offset) const
+{
+    return OffsetRangeOf(*currentReport_, edge).holds(offset);
+}
+
+void TFormPrnSetup::SayOffsetOffPaper(OffsetEdge edge, qx::Currency offset)
+{
+    const OffsetRange range = OffsetRangeOf(*currentReport_, edge);
+    // Offsets are typed without a sign: the range shown starts at 0 at the least.
+    const auto say = [&](const char* text) {
+        return QString::fromUtf8(text).arg(FormatOffset(offset, decimalSeparator_),
+                                          FormatOffset(std::max(range.min, qx::Currency()), decimalSeparator_),
+                                          FormatOffset(range.max, decimalSeparator_));
+    };
+    const OffsetMessages& m = MessagesOf(edge);
+    ShowMultiLangMsg(say(m.offPaperChn), say(m.offPaperPor), QString(), dtError, QString::fromLatin1(m.offPaperCode));
+}
+
+std::optional<qx::Currency> TFormPrnSetup::ReadOffset(OffsetEdge edge, bool quiet)
+{
+    QLineEdit& edit = EditOf(edge);
+    const OffsetMessages& m = MessagesOf(edge);
     const auto value = ParseOffset(edit.text(), decimalSeparator_);
-    if (!value && !quiet) {
-        ShowMultiLangMsg(QString::fromUtf8(error.chn), QString::fromUtf8(error.por), QString(), dtError,
-                         QString::fromLatin1(error.code));
-        edit.setFocus();
+    if (!value) {
+        if (!quiet) {
+            ShowMultiLangMsg(QString::fromUtf8(m.notNumberChn), QString::fromUtf8(m.notNumberPor), QString(), dtError,
+                             QString::fromLatin1(m.notNumberCode));
+            edit.setFocus();
+        }
+        return std::nullopt;
     }
+    if (!OffsetFits(edge, *value)) {
+        if (!quiet) {
+            edit.setText(AcceptedText(edge));
+            SayOffsetOffPaper(edge, *value);
+            edit.setFocus();
+        }
+        return std::nullopt;
+    }
+    AcceptedText(edge) = edit.text();
     return value;
+}
+
+void TFormPrnSetup::OffsetEditingFinished(OffsetEdge edge)
+{
+    // A text that is no number waits for the print or the save, which name it.
+    if (currentReport_ && ParseOffset(EditOf(edge).text(), decimalSeparator_))
+        ReadOffset(edge, false);
 }
 
 bool TFormPrnSetup::ApplyPrinterSettings(bool quiet)
@@ -362,14 +445,12 @@ bool TFormPrnSetup::ApplyPrinterSettings(bool quiet)
     if (!currentReport_)
         return false;
     // Left first; in quiet mode a bad left value leaves the top value unread.
-    const OffsetError leftError{"請輸入正確的左邊界", "Por favor, insira um valor válido para a margem esquerda.", "PS-003"};
-    const OffsetError topError{"請輸入正確的上邊界", "Por favor, insira um valor válido para a margem de topo.", "PS-004"};
-    const auto left = ReadOffset(*EditLeftMargin, leftError, quiet);
+    const auto left = ReadOffset(OffsetEdge::Left, quiet);
     if (!left && !quiet)
         return false;
     std::optional<qx::Currency> top;
     if (left) {
-        top = ReadOffset(*EditTopMargin, topError, quiet);
+        top = ReadOffset(OffsetEdge::Top, quiet);
         if (!top && !quiet)
             return false;
     }
@@ -431,17 +512,17 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
         if (!ConfirmPrintWithMarks(marked, PageCode, SectorOf(dm_), list_.items[size_t(item)].text))
             return;
     }
-    QString error;
+    PrintFailure failure;
     PrintOutcome outcome = PrintOutcome::NothingToPrint;
     {
         const ControlsDisabled quiet(std::move(lists));
-        outcome = printService_.print(*currentReport_, request, page.printer, error);
+        outcome = printService_.print(*currentReport_, request, page.printer, failure);
     }
     if (outcome == PrintOutcome::Failed) {
-        // The print service's own text (in the system's language) on a line of its own.
-        const QString detail = QStringLiteral("\r\n") + error;
-        ShowMultiLangMsg(QStringLiteral("列印失敗。") + detail, QStringLiteral("Falha na impressão.") + detail,
-                         QStringLiteral("Printing failed.") + detail, dtError, QStringLiteral("PS-006"));
+        // Under each language's sentence, the cause in that language on a line of its own.
+        const PrintFailureText cause = TextOfPrintFailure(failure);
+        ShowMultiLangMsg(QStringLiteral("列印失敗。\r\n") + cause.chn, QStringLiteral("Falha na impressão.\r\n") + cause.por,
+                         QString(), dtError, QStringLiteral("PS-006"));
         return;
     }
     if (outcome == PrintOutcome::Printed && !testPage)

@@ -6,6 +6,7 @@
 // calibration marks) or the final page through the report page the item stands for, and ticks
 // what was printed for real during this showing.
 
+#include "print/dialog/OffsetRoom.h"
 #include "print/dialog/OffsetRows.h"
 #include "print/dialog/PageList.h"
 #include "print/dialog/PrintGate.h"
@@ -79,13 +80,17 @@ private:
         StoredOffsets margins;
         PrinterChoice printer;
     };
-    struct OffsetError {
-        const char* chn;
-        const char* por;
-        const char* code;
-    };
-    // The offset in an edit; when it is no number and not quiet, says so and focuses the edit.
-    std::optional<qx::Currency> ReadOffset(QLineEdit& edit, const OffsetError& error, bool quiet);
+    QLineEdit& EditOf(OffsetEdge edge) const;
+    // The text an offset edit goes back to when a value is refused: the last one shown or accepted.
+    QString& AcceptedText(OffsetEdge edge) { return edge == OffsetEdge::Top ? acceptedTop_ : acceptedLeft_; }
+    // Whether the offset keeps the current page's boxes on its paper; the message when it does not.
+    bool OffsetFits(OffsetEdge edge, qx::Currency offset) const;
+    void SayOffsetOffPaper(OffsetEdge edge, qx::Currency offset);
+    // The offset in an edit. When it is no number, or would put the boxes off the paper, and not
+    // quiet: says so and focuses the edit, which goes back to its accepted text in the latter case.
+    std::optional<qx::Currency> ReadOffset(OffsetEdge edge, bool quiet);
+    // An offset typed and left (or Enter): refused at once when it puts the boxes off the paper.
+    void OffsetEditingFinished(OffsetEdge edge);
     PageSettings& SettingsOf(ReportPage& page);
     SharedKeyDefaults SharedDefaults() const;
     void FillPageList();
@@ -104,4 +109,6 @@ private:
     ReportPage* currentReport_ = nullptr;
     std::map<ReportPage*, PageSettings> settings_;
     QChar decimalSeparator_;
+    QString acceptedTop_;
+    QString acceptedLeft_;
 };

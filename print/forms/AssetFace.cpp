@@ -118,6 +118,7 @@ void AssetFace::build(TdmMain& dm, const AssetFaceSpec& spec)
                 };
         }
     }
+    boxExtent_ = PrintedBoxExtent(layout, placement);
     // Labels show columns 1, 2, ... in the order of their numbers.
     auto byName = [](const ReportLabel* a, const ReportLabel* b) { return a->name < b->name; };
     std::sort(carriedLabels_.begin(), carriedLabels_.end(), byName);

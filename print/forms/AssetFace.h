@@ -11,6 +11,7 @@
 
 #include "platform/report/ReportPage.h"
 
+#include <QRectF>
 #include <vector>
 
 class TdmMain;
@@ -66,6 +67,8 @@ public:
     FaceSums Carried;
     FaceSums Running;
     bool HasRows() const { return hasRows_; }
+    // Where the face's printed boxes lie, millimetres from its margins' origin.
+    const QRectF& BoxExtentMm() const { return boxExtent_; }
 
     // The face `target` (FaceOrdinal numbering) of the list: Carried := the rows before it,
     // RowNo/LastRow := its rows, Running := Carried.
@@ -99,5 +102,6 @@ private:
     bool hasRows_ = false;
     std::vector<qx::report::ReportLabel*> carriedLabels_, runningLabels_;
     std::vector<qx::report::ReportShape*> marks_;
+    QRectF boxExtent_;
 };
 

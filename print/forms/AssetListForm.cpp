@@ -17,6 +17,8 @@ AssetListForm::AssetListForm(const QString& name, TdmMain& dm, AssetFaceSetup fr
     QuickRepP1.needData = [this](ReportPage& s, bool& m) { QuickRepP1NeedData(s, m); };
     QuickRepP2.beforePrint = [this](ReportPage& s, bool& p) { QuickRepP2BeforePrint(s, p); };
     QuickRepP2.needData = [this](ReportPage& s, bool& m) { QuickRepP2NeedData(s, m); };
+    setBoxExtent(QuickRepP1, Front.BoxExtentMm());
+    setBoxExtent(QuickRepP2, Back.BoxExtentMm());
 }
 
 bool AssetListForm::StartFace(AssetFace& face, const ReportPage& sender, int target, qx::ClientDataSet* obs, int page)

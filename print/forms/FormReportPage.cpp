@@ -12,18 +12,19 @@ namespace {
 
 constexpr int kTestPageTag = 10;
 
-qx::Currency CurrencyOfMm(double mm) { return qx::Currency::fromRaw(std::llround(mm * qx::Currency::kScale)); }
 double MmOfCurrency(qx::Currency value) { return double(value.raw()) / qx::Currency::kScale; }
 
 }  // namespace
 
 FormReportPage::FormReportPage(const TReportForm& form, qx::report::ReportPage& page, int* pagNum, LayoutBoxNamer namer)
     : form_(form), page_(page), pagNum_(pagNum), namer_(std::move(namer)), name_(form.name() + u'.' + page.name()),
-      defaultLeft_(CurrencyOfMm(page.leftMargin)), defaultTop_(CurrencyOfMm(page.topMargin))
+      defaultLeft_(OffsetOfMm(page.leftMargin)), defaultTop_(OffsetOfMm(page.topMargin))
 {
 }
 
 QPageLayout FormReportPage::paperLayout() const { return qx::report::PaperLayout(page_); }
+
+QRectF FormReportPage::boxExtentMm() const { return form_.boxExtent(page_); }
 
 qx::report::DisplayList FormReportPage::layOut(const PagePrintRequest& request)
 {

@@ -29,6 +29,7 @@ public:
     QPageLayout paperLayout() const override;
     qx::Currency defaultTopMargin() const override { return defaultTop_; }
     qx::Currency defaultLeftMargin() const override { return defaultLeft_; }
+    QRectF boxExtentMm() const override;
     bool hasContent(const PagePrintRequest& request) override;
     std::vector<MarkedValue> valuesPrintedAsMarks(const PagePrintRequest& request) override;
     void paint(QPainter& painter, const PagePrintRequest& request) override;

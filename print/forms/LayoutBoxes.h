@@ -5,6 +5,7 @@
 #include "platform/report/ReportPage.h"
 
 #include <QRect>
+#include <QRectF>
 
 inline qx::report::TextAlignment TextAlignmentOf(qx::BoxAlign a)
 {
@@ -24,3 +25,8 @@ inline void PlaceItem(qx::report::ReportItem& item, const QRect& px)
     item.width = px.width();
     item.height = px.height();
 }
+
+// Where the boxes of `layout` that print (data texts, sums, page numbers; not the calibration
+// strokes of a test page, nor the editors' buttons) lie on a page printed at `placement`, in
+// millimetres from the margins' origin. Empty for a layout without such boxes.
+QRectF PrintedBoxExtent(const qx::PageLayout& layout, const qx::ReportPlacement& placement);

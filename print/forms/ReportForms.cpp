@@ -121,8 +121,14 @@ void buildPage(TReportForm& form, ReportPage& page, const ReportPageSpec& spec, 
     // M/1 page 1 is bound to its dataset from the start; the editors' binding makes the same pairs.
     const bool designBound = QLatin1String(spec.layouts.front()) == QLatin1String("M1P1");
     // A sheet that carries two pages prints the second page's code after the first's.
-    for (size_t i = 0; i < layouts.size(); ++i)
+    QRectF boxes;
+    for (size_t i = 0; i < layouts.size(); ++i) {
         addDataTexts(form, page, band, spec, *layouts[i], spec.pageCode + int(i), names, designBound ? &dm.cdsM1P1 : nullptr);
+        boxes |= PrintedBoxExtent(*layouts[i], placementOf(*layouts[i], spec.placement));
+    }
+    // A page of its picture alone (M/1's last A4 page) keeps its band on the paper.
+    form.setBoxExtent(page, boxes.isEmpty() ? QRectF(0, 0, band.width * kMmPerReportPixel, band.height * kMmPerReportPixel)
+                                            : boxes);
 
     if (spec.marks) {
         const CalibrationMarks marks = AddCalibrationStrokes(band, QString::fromLatin1(spec.marks));

@@ -24,3 +24,9 @@ const ItemSource* TReportForm::itemSource(const qx::report::ReportPage& page, co
     const auto it = sources_.find({&page, item});
     return it == sources_.end() ? nullptr : &it->second;
 }
+
+QRectF TReportForm::boxExtent(const qx::report::ReportPage& page) const
+{
+    const auto it = extents_.find(&page);
+    return it == extents_.end() ? QRectF() : it->second;
+}

@@ -4,6 +4,7 @@
 
 #include "platform/report/ReportPage.h"
 
+#include <QRectF>
 #include <map>
 #include <memory>
 #include <utility>
@@ -37,8 +38,13 @@ public:
     // nullptr for an item made from no layout box.
     const ItemSource* itemSource(const qx::report::ReportPage& page, const QString& item) const;
 
+    // Where a page's printed boxes lie, millimetres from its margins' origin (PrintedBoxExtent).
+    void setBoxExtent(const qx::report::ReportPage& page, const QRectF& mm) { extents_[&page] = mm; }
+    QRectF boxExtent(const qx::report::ReportPage& page) const;
+
 private:
     QString name_;
     std::vector<std::unique_ptr<qx::report::ReportPage>> pages_;
     std::map<std::pair<const qx::report::ReportPage*, QString>, ItemSource> sources_;
+    std::map<const qx::report::ReportPage*, QRectF> extents_;
 };

@@ -17,7 +17,7 @@ public:
     // No setup dialog: the file is the printer.
     bool setupPrinter(QWidget*, const ReportPage&, PrinterChoice&) override { return false; }
     PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& choice,
-                       QString& error) override;
+                       PrintFailure& failure) override;
 
     // The outcome of the last print; nothing before the first.
     const std::optional<PrintOutcome>& lastOutcome() const { return lastOutcome_; }

@@ -252,17 +252,17 @@ TEST_F(CupsPrint, TestAndFinalPagesReachThePrinterUnscaledAtTheirOffsets)
         RemoveProduced();
         const QMap<QString, QDateTime> before = OutputPdfs();
         (testPage ? dlg->btnPrintTestPage : dlg->btnPrint)->click();
-        ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().eng.toStdString();
+        ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().por.toStdString();
         EXPECT_EQ(dlg->ItemTicked(0), !testPage);
         const QString printed = WaitForNewPdf(before);
         ASSERT_FALSE(printed.isEmpty()) << "the printer wrote no PDF into " << outDir.path().toStdString();
 
         // The same page written directly to PDF.
         const QString direct = work.filePath(testPage ? QStringLiteral("test.pdf") : QStringLiteral("final.pdf"));
-        QString error;
+        PrintFailure failure;
         PagePrintRequest request{qx::Currency::fromUnits(20), qx::Currency::fromUnits(30), testPage, 1};
-        ASSERT_EQ(system.print(pages.page(6011), request, {-1, direct}, error), PrintOutcome::Printed)
-            << error.toStdString();
+        ASSERT_EQ(system.print(pages.page(6011), request, {-1, direct}, failure), PrintOutcome::Printed)
+            << TextOfPrintFailure(failure).por.toStdString();
 
         // A4, unscaled. The printer feeds A4 upright: a landscape page reaches the sheet turned
         // a quarter to the left, so its picture is turned back before comparing.
@@ -306,26 +306,39 @@ TEST_F(CupsPrint, QxprintPrintsAtTheOffsetsStoredForTheCurrentPrinter)
     if (!why.isEmpty())
         GTEST_SKIP() << "no private print service: " << why.toStdString();
 
-    StoreOffsets(dm->cdsPrnSetup, {2011, false, GetLocalComputerName(), kPrinter}, {},
-                 {qx::Currency::fromUnits(30), qx::Currency::fromUnits(40)});
-    ASSERT_EQ(dm->ProcessFormFolder(dir.path(), ffSaveAll), TFolderResult::frDone);
-    QTemporaryDir work;
-    // qxprint is another program: it reads a copy, as the open folder is locked to this one.
-    ASSERT_TRUE(qxtest::copyFolder(dir.path(), work.path()));
+    std::optional<QTemporaryDir> work;
+    QStringList messages;
+    // Stores the offsets, saves the folder and gives qxprint, another program, a copy (the open
+    // folder is locked to this one).
+    const auto store = [&](int top, int left) {
+        StoreOffsets(dm->cdsPrnSetup, {2011, false, GetLocalComputerName(), kPrinter}, {},
+                     {qx::Currency::fromUnits(top), qx::Currency::fromUnits(left)});
+        ASSERT_EQ(dm->ProcessFormFolder(dir.path(), ffSaveAll), TFolderResult::frDone);
+        work.emplace();
+        ASSERT_TRUE(qxtest::copyFolder(dir.path(), work->path()));
+    };
     const auto boxes = [&](const QStringList& offsets) {
         const qxtest::ToolRun r = qxtest::RunTool(
             QStringLiteral(QX_QXPRINT),
-            QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), work.path(), QStringLiteral("2011"),
-                        work.filePath(QStringLiteral("out.pdf")), QStringLiteral("--test"), QStringLiteral("--boxes")} +
+            QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), work->path(), QStringLiteral("2011"),
+                        work->filePath(QStringLiteral("out.pdf")), QStringLiteral("--test"), QStringLiteral("--boxes")} +
                 offsets,
-            work.path());
+            work->path());
         EXPECT_EQ(r.status, 0) << qPrintable(r.err);
+        messages = r.lines.filter(QRegularExpression(QStringLiteral("^MSG\t")));
         return r.lines.filter(QRegularExpression(QStringLiteral("^BOX\t")));
     };
+    store(30, 20);
     const QStringList stored = boxes({});
     ASSERT_FALSE(stored.isEmpty());
-    EXPECT_EQ(stored, boxes(qxtest::Words("--left 40 --top 30")));
-    EXPECT_NE(stored, boxes(qxtest::Words("--left 35 --top 25")));
+    EXPECT_EQ(stored, boxes(qxtest::Words("--left 20 --top 30")));
+    EXPECT_NE(stored, boxes(qxtest::Words("--left 15 --top 25")));
+    // Stored offsets that would put the page off its paper are refused: the default ones print.
+    store(30, 1115);
+    EXPECT_EQ(boxes({}), boxes(qxtest::Words("--left 10 --top 10")));
+    EXPECT_EQ(boxes({}).size(), stored.size());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QLatin1String("MSG\tPS-008\t"))) << qPrintable(messages[0]);
 }
 #endif
 

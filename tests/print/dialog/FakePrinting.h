@@ -10,6 +10,7 @@
 #include <QPaintDevice>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,7 @@ public:
     qx::Currency defaultLeftMargin() const override { return left_; }
     bool hasContent(const PagePrintRequest&) override { return content; }
     std::vector<MarkedValue> valuesPrintedAsMarks(const PagePrintRequest&) override { return marked; }
+    QRectF boxExtentMm() const override { return QRectF(0, 0, 60, 30); }
 
     // A box of 60 × 30 mm at the offsets with a line of text; a test page adds two corner marks.
     void paint(QPainter& painter, const PagePrintRequest& request) override
@@ -112,12 +114,12 @@ public:
         return true;
     }
     PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& printer,
-                       QString& error) override
+                       PrintFailure& why) override
     {
         if (!page.hasContent(request))
             return PrintOutcome::NothingToPrint;
-        if (!failure.isEmpty()) {
-            error = failure;
+        if (failure) {
+            why = *failure;
             return PrintOutcome::Failed;
         }
         prints.push_back({&page, request, printer});
@@ -128,6 +130,6 @@ public:
     int current = 0;
     int setupChoice = -1;  // printer the setup dialog "chooses"; -1 cancels it
     QString setupPdfFile;  // when set, the setup dialog "chooses" printing into this PDF file
-    QString failure;       // a print fails with this text when set
+    std::optional<PrintFailure> failure;  // a print fails so when set
     std::vector<Print> prints;
 };

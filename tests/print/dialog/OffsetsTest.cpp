@@ -1,5 +1,6 @@
 // Offsets: what the offset edits take and read, and the stored rows per page key, computer and
 // printer, with the A3 sheets of M/1 under keys of their own and older shared rows still read.
+#include "print/dialog/OffsetRoom.h"
 #include "print/dialog/OffsetRows.h"
 #include "print/dialog/OffsetText.h"
 #include "support/DmFixture.h"
@@ -39,6 +40,32 @@ TEST(OffsetText, ReadsAndShowsPlainNumbersWithTheSeparator)
     EXPECT_FALSE(ParseOffset("10.5", u','));
     EXPECT_EQ(FormatOffset(C("10"), u'.'), QStringLiteral("10"));
     EXPECT_EQ(FormatOffset(C("219.2"), u','), QStringLiteral("219,2"));
+}
+
+// Boxes reaching 5.8 mm left of the offsets' origin (a sheet's right half printed from its own
+// margin) and 185.8 mm right of it, 21 to 262.2 mm below it, on A3 landscape and on A4 upright.
+TEST(OffsetRoom, EachEdgeMovesTheBoxesUpToThePapersEdges)
+{
+    const QRectF boxes(-5.8, 21, 191.6, 241.2);
+    const struct {
+        QSizeF paper;
+        OffsetEdge edge;
+        const char* min;
+        const char* max;
+    } cases[] = {
+        {{420, 297}, OffsetEdge::Left, "5.8", "234.2"},
+        {{420, 297}, OffsetEdge::Top, "-21", "34.8"},
+        {{210, 297}, OffsetEdge::Left, "5.8", "24.2"},
+        {{297, 210}, OffsetEdge::Top, "-21", "-52.2"},  // taller than the paper: no offset holds
+    };
+    for (const auto& c : cases) {
+        const OffsetRange range = OffsetRangeOnPaper(boxes, c.paper, c.edge);
+        EXPECT_EQ(range.min, C(c.min)) << c.max;
+        EXPECT_EQ(range.max, C(c.max)) << c.max;
+    }
+    const OffsetRange range = OffsetRangeOnPaper(boxes, {210, 297}, OffsetEdge::Left);
+    EXPECT_TRUE(range.holds(C("5.8")) && range.holds(C("24.2")));
+    EXPECT_FALSE(range.holds(C("5.7999")) || range.holds(C("24.2001")) || range.holds(C("1115")));
 }
 
 class OffsetRows : public DmFixture {

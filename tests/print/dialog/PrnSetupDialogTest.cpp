@@ -186,6 +186,77 @@ TEST_F(PrnSetupDialog, OffsetEditsTakeOnlyWhatMakesANumber)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+// The stand-in page's boxes, 60 × 30 mm, on A4 landscape keep on the paper up to a top offset of
+// 180 mm and a left one of 237 mm.
+TEST_F(PrnSetupDialog, AnOffsetThatPutsTheBoxesOffThePaperIsRefusedAndTheOldValueStays)
+{
+    Show(6011);
+    dlg->activateWindow();
+    QApplication::setActiveWindow(dlg.get());
+    enum class Finish { Enter, Tab, Save, Print };
+    const struct {
+        QLineEdit* edit;
+        const char* typed;  // after Ctrl+A, which the edit swallows: typed after what it shows
+        Finish finish;
+        const char* code;   // nullptr: taken
+        const char* after;
+    } cases[] = {
+        {dlg->EditTopMargin, "15", Finish::Enter, "PS-009", "10"},  // 15 over 10 gives 1015
+        {dlg->EditLeftMargin, "15", Finish::Tab, "PS-008", "10"},
+        {dlg->EditTopMargin, "0", Finish::Enter, nullptr, "100"},
+        {dlg->EditTopMargin, "0", Finish::Tab, "PS-009", "100"},  // the value taken last stays
+        {dlg->EditTopMargin, "0", Finish::Save, "PS-009", "100"},
+        {dlg->EditLeftMargin, "00", Finish::Print, "PS-008", "10"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.typed << ' ' << int(c.finish));
+        messages.clear();
+        c.edit->setFocus();
+        QTest::keyClick(c.edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(c.edit, QString::fromLatin1(c.typed));
+        switch (c.finish) {
+        case Finish::Enter: QTest::keyClick(c.edit, Qt::Key_Return); break;
+        case Finish::Tab: QTest::keyClick(c.edit, Qt::Key_Tab); break;
+        case Finish::Save: dlg->btnSaveSetting->click(); break;
+        case Finish::Print: dlg->btnPrintTestPage->click(); break;
+        }
+        EXPECT_EQ(messages.codes(), c.code ? QStringList{QString::fromLatin1(c.code)} : QStringList{});
+        EXPECT_EQ(c.edit->text(), QString::fromLatin1(c.after));
+    }
+    EXPECT_TRUE(printers.prints.empty());
+    EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 1);  // the blank row of a new folder only
+    messages.clear();
+    SetOffsets("1115", "10");
+    dlg->btnSaveSetting->click();
+    ASSERT_EQ(messages.codes(), QStringList{"PS-009"});
+    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("上邊界 1115 mm 會使欄位印到紙張以外，請輸入 0 至 180 mm 之間的數值"));
+    EXPECT_EQ(messages.shown[0].por, QStringLiteral("Com a margem de topo de 1115 mm os campos ficam fora do papel. "
+                                                    "Por favor, insira um valor entre 0 e 180 mm."));
+    EXPECT_EQ(messages.shown[0].dlgType, dtError);
+}
+
+// Offsets stored by another computer's program for this computer's name are refused when their
+// page is chosen: the page keeps the offsets it had and prints on the paper.
+TEST_F(PrnSetupDialog, StoredOffsetsOffThePaperAreRefusedWhenTheirPageIsChosen)
+{
+    const OffsetOwner front{6011, false, dlg->PanelComputerName->text(), QStringLiteral("Office Laser")};
+    StoreOffsets(dm->cdsPrnSetup, front, {}, {qx::Currency::fromUnits(1115), qx::Currency::fromUnits(5)});
+    OffsetOwner back = front;
+    back.pageCode = 6012;
+    StoreOffsets(dm->cdsPrnSetup, back, {}, {qx::Currency::fromUnits(5), qx::Currency::fromUnits(240)});
+    PostFields(dm->cdsSys, {{"Sector_ID", "11"}});
+    Show(6012);
+    EXPECT_EQ(messages.codes(), QStringList{"PS-008"});
+    EXPECT_EQ(Offsets(), QStringLiteral("10/10"));
+    messages.clear();
+    Select(0);
+    EXPECT_EQ(messages.codes(), QStringList{"PS-009"});
+    EXPECT_EQ(Offsets(), QStringLiteral("10/10"));
+    dlg->btnPrintClick(true);
+    ASSERT_EQ(printers.prints.size(), 1u);
+    EXPECT_EQ(printers.prints[0].request.topMm, qx::Currency::fromUnits(10));
+}
+
 TEST_F(PrnSetupDialog, SavedOffsetsServeOnlyTheirPrinterAndComputer)
 {
     const QString computer = dlg->PanelComputerName->text();
@@ -252,14 +323,34 @@ TEST_F(PrnSetupDialog, WithoutAPrinterNothingIsSavedAndAPrintFailsVisibly)
     dlg->SavePrinterSettings();
     EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 1);
 
-    printers.failure = QStringLiteral("No printer is available.");
-    dlg->btnPrintClick(true);
-    ASSERT_EQ(messages.codes(), QStringList{"PS-006"});
-    // The print service's own text on a line of its own under each language's sentence.
-    const QString detail = QStringLiteral("\r\nNo printer is available.");
-    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("列印失敗。") + detail);
-    EXPECT_EQ(messages.shown[0].por, QStringLiteral("Falha na impressão.") + detail);
+    // Each cause, in each language on a line of its own under that language's sentence.
+    const struct {
+        PrintFailure failure;
+        const char* chn;
+        const char* por;
+    } causes[] = {
+        {{PrintFailureCause::NoPrinter, {}}, "沒有可用的印表機。", "Não há nenhuma impressora disponível."},
+        {{PrintFailureCause::PrinterGone, QStringLiteral("Back Room")}, "印表機「Back Room」已無法使用。",
+         "A impressora «Back Room» já não está disponível."},
+        {{PrintFailureCause::PaperSize, {}}, "印表機不接受此頁的紙張大小。",
+         "A impressora não aceita o tamanho de papel desta página."},
+        {{PrintFailureCause::JobNotStarted, {}}, "無法開始列印工作。", "Não foi possível iniciar o trabalho de impressão."},
+        {{PrintFailureCause::JobNotAccepted, {}}, "列印服務不接受此列印工作。",
+         "O serviço de impressão não aceitou o trabalho de impressão."},
+    };
+    for (const auto& c : causes) {
+        messages.clear();
+        printers.failure = c.failure;
+        dlg->btnPrintClick(true);
+        ASSERT_EQ(messages.codes(), QStringList{"PS-006"}) << c.por;
+        EXPECT_EQ(messages.shown[0].chn, QStringLiteral("列印失敗。\r\n") + QString::fromUtf8(c.chn));
+        EXPECT_EQ(messages.shown[0].por, QStringLiteral("Falha na impressão.\r\n") + QString::fromUtf8(c.por));
+    }
     EXPECT_FALSE(dlg->ItemTicked(0));
+    // The system's print service finds no printer chosen itself.
+    PrintFailure failure;
+    EXPECT_EQ(SystemPrintService().print(pages.page(6011), {}, {}, failure), PrintOutcome::Failed);
+    EXPECT_EQ(failure.cause, PrintFailureCause::NoPrinter);
 }
 
 TEST_F(PrnSetupDialog, OnlyAFinalPrintTicksItsItemForThisShowing)

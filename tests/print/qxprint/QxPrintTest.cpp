@@ -180,3 +180,20 @@ TEST_F(QxPrintTest, BoxesListEveryDataTextAtItsAnchor)
         }
     }
 }
+
+// --top and --left are typed into the dialog's edits: an offset that would put Anexo A's front off
+// its paper is refused by the dialog's message and nothing prints; its edge is still taken.
+TEST_F(QxPrintTest, OffsetsThatPutThePageOffItsPaperAreRefused)
+{
+    const struct {
+        const char* options;
+        const char* code;  // nullptr: printed
+    } cases[] = {{"--top 1115", "PS-009"}, {"--left 22.81", "PS-008"}, {"--left 22.8 --top 50.8", nullptr}};
+    for (const auto& c : cases) {
+        QFile::remove(pdf());
+        const ToolRun r = printPage("2011", Words("--test") + Words(c.options));
+        EXPECT_EQ(r.status, c.code ? 1 : 0) << c.options;
+        EXPECT_EQ(r.lineStarting(QStringLiteral("MSG\tPS-")).value(1), QString::fromLatin1(c.code)) << c.options;
+        EXPECT_EQ(QFile::exists(pdf()), !c.code) << c.options;
+    }
+}

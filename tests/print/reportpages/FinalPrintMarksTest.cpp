@@ -22,10 +22,10 @@ public:
     QStringList printerNames() override { return {QStringLiteral("Office Laser")}; }
     int currentPrinterIndex() override { return 0; }
     bool setupPrinter(QWidget*, const ReportPage&, PrinterChoice&) override { return false; }
-    PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice&, QString& error) override
+    PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice&, PrintFailure& failure) override
     {
         files << dir_ + u'/' + request.docName + QStringLiteral(".pdf");
-        return SystemPrintService().print(page, request, {-1, files.last()}, error);
+        return SystemPrintService().print(page, request, {-1, files.last()}, failure);
     }
     QStringList files;
 

@@ -30,10 +30,10 @@ public:
     QStringList printerNames() override { return {kPrinter}; }
     int currentPrinterIndex() override { return 0; }
     bool setupPrinter(QWidget*, const ReportPage&, PrinterChoice&) override { return false; }
-    PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice&, QString& error) override
+    PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice&, PrintFailure& failure) override
     {
         files.push_back(dir_ + u'/' + request.docName + QStringLiteral(".pdf"));
-        return SystemPrintService().print(page, request, {-1, files.back()}, error);
+        return SystemPrintService().print(page, request, {-1, files.back()}, failure);
     }
     std::vector<QString> files;
 

@@ -2,6 +2,7 @@
 // default offsets, the calibration marks on a test page only, the offsets moving the page, a face
 // with nothing to print, and the sheet of a continuation face taken from the request.
 #include "print/FilledPages.h"
+#include "print/dialog/OffsetRoom.h"
 #include "print/forms/ReportFormPages.h"
 #include "print/forms/ReportForms.h"
 #include "support/DmFixture.h"
@@ -84,6 +85,43 @@ TEST_F(ReportFormPagesTest, PageCodesGiveTheirPageOnItsPaperWithItsDefaultOffset
         EXPECT_TRUE(paper.margins().isNull());
         if (c.left)
             EXPECT_EQ(page->defaultLeftMargin(), qx::Currency::parse(QString::fromLatin1(c.left)));
+    }
+}
+
+// The offsets that keep a page's boxes on its paper come from its layout: M/4's front, the A3
+// front sheet on the paper's right half, an M/3 face (its calibration strokes at the paper's edges
+// left out) and M/1's last A4 page, its picture alone, kept to its band. Every page's boxes lie on
+// the paper at its default offsets, and none at 1115 mm.
+TEST_F(ReportFormPagesTest, OffsetsKeepTheBoxesOnThePaperUpToTheEdgesOfItsLayout)
+{
+    const struct {
+        int code;
+        bool m1OnA4;
+        const char* leftMax;
+        const char* topMax;
+    } cases[] = {
+        {6011, false, "21.5", "95.8"},
+        {1011, false, "234.2", "34.8"},
+        {4011, false, "20", "27.5"},
+        {1014, true, "20.0292", "18.9229"},
+    };
+    for (const auto& c : cases) {
+        const FormReportPage& page = *pages->formPage(c.code, c.m1OnA4);
+        EXPECT_EQ(OffsetRangeOf(page, OffsetEdge::Left).max, qx::Currency::parse(QString::fromLatin1(c.leftMax))) << c.code;
+        EXPECT_EQ(OffsetRangeOf(page, OffsetEdge::Top).max, qx::Currency::parse(QString::fromLatin1(c.topMax))) << c.code;
+    }
+    const std::pair<int, bool> every[] = {
+        {1011, false}, {1012, false}, {1011, true}, {1012, true}, {1013, true}, {1014, true}, {2011, false},
+        {2012, false}, {2111, false}, {2112, false}, {2211, false}, {2212, false}, {3011, false}, {3012, false},
+        {3111, false}, {3212, false}, {3311, false}, {3312, false}, {4011, false}, {4014, false}, {4015, false},
+        {4016, false}, {5011, false}, {5012, false}, {6011, false}, {6012, false}};
+    const qx::Currency far = qx::Currency::fromUnits(1115);
+    for (const auto& [code, a4] : every) {
+        const FormReportPage& page = *pages->formPage(code, a4);
+        const OffsetRange left = OffsetRangeOf(page, OffsetEdge::Left);
+        const OffsetRange top = OffsetRangeOf(page, OffsetEdge::Top);
+        EXPECT_TRUE(left.holds(page.defaultLeftMargin()) && top.holds(page.defaultTopMargin())) << code << a4;
+        EXPECT_FALSE(left.holds(far) || top.holds(far)) << code << a4;
     }
 }
 
