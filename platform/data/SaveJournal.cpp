@@ -201,7 +201,8 @@ struct Seen {
     bool isOld = false;
 };
 
-Seen seen(int folder, const QString& folderPath, const QString& name, const Pair& p)
+// `readable`: what may still be read to tell the files apart, less what this file takes.
+Seen seen(int folder, const QString& folderPath, const QString& name, const Pair& p, qint64& readable)
 {
     Seen s;
     const RegularFile::Opened file = RegularFile::open(folder, encoded(name), O_RDONLY);
@@ -213,8 +214,13 @@ Seen seen(int folder, const QString& folderPath, const QString& name, const Pair
         return s;
     }
     s.present = true;
+    // No save writes more than a packet may hold, and a whole declaration is far smaller: a file
+    // beyond what is left to read (a sparse one costs no disk) is refused unread.
+    if (file.size > readable)
+        throw UnusableJournal(Why::Damaged, folderPath + name);
     const bool oldKnown = p.had && !p.old.digest.isEmpty();
     if (file.size == p.fresh.size || (oldKnown && file.size == p.old.size)) {
+        readable -= file.size;
         Bytes bytes;
         if (const int error = readBytesOf(file.fd.get(), &bytes))
             throw UnusableJournal(Why::Unreadable, folderPath + name, error);
@@ -402,9 +408,10 @@ Recovery recover(const QString& folder, const QStringList& targets)
     std::vector<PairState> states;
     bool matches = false;   // the journal describes something in this folder
     bool complete = true;   // the new bytes of every file are at hand
+    qint64 readable = DataPacket::kMaxPacketBytes;
     for (const Pair& p : pairs) {
-        const PairState s{seen(at, folderPath, p.target, p), seen(at, folderPath, p.temp, p),
-                          seen(at, folderPath, asideOf(p), p)};
+        const PairState s{seen(at, folderPath, p.target, p, readable), seen(at, folderPath, p.temp, p, readable),
+                          seen(at, folderPath, asideOf(p), p, readable)};
         matches = matches || s.target.isNew || s.temp.present || s.aside.present;
         complete = complete && (s.target.isNew || s.temp.isNew);
         states.push_back(s);

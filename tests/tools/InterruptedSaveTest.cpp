@@ -17,7 +17,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <functional>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -294,7 +296,7 @@ TEST_F(InterruptedSave, AJournalOverAFolderWhereNothingWasInterruptedNeverSaysAS
     }
 }
 
-TEST_F(InterruptedSave, AForgedJournalMovesNothingIntoTheFolderFromOutside)
+TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
 {
     const QString outside = work.path() + QStringLiteral("/Documents");
     const QByteArray notes = "a person's notes, outside the folder";
@@ -302,37 +304,88 @@ TEST_F(InterruptedSave, AForgedJournalMovesNothingIntoTheFolderFromOutside)
     const QByteArray m1p1 = qx::StagedFile::digestOf(old_.value(QStringLiteral("M1P1.xml")));
     const QByteArray size = QByteArray::number(notes.size());
     const QByteArray m1p1Size = QByteArray::number(old_.value(QStringLiteral("M1P1.xml")).size());
+    const QByteArray other = "other bytes";
+    const QByteArray otherPair = QByteArray::number(other.size()) + ' ' + qx::StagedFile::digestOf(other);
+    constexpr qint64 k4GiB = 4LL << 30;       // far larger than any data packet; sparse files take no disk space
+    constexpr qint64 k200MiB = 200LL << 20;   // smaller than the largest packet, but not two of them
     struct Case {
         const char* what;
-        const char* link;  // a link in the folder to `outside` or a file in it
+        const char* link;  // a link in the folder to `outside` or a file in it; none when empty
         const char* to;
+        QMap<QString, QByteArray> files;  // written into the folder before the open
+        QMap<QString, qint64> sparse;     // sparse files made in the folder, with their sizes
         QByteArray journal;
+        const char* names;  // the entry the message names besides the journal; none when empty
     };
     const Case cases[] = {
-        {"a temporary through a linked folder", "zz.txt.qxtmp.", "",
-         journalOf("Quendrix save journal 1", {"pair 0 " + size + ' ' + digest + " zz.txt.qxtmp.%2Fnotes zz.txt"})},
-        {"a linked temporary put in place as the new bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes",
+        {"a temporary through a linked folder", "zz.txt.qxtmp.", "", {}, {},
+         journalOf("Quendrix save journal 1", {"pair 0 " + size + ' ' + digest + " zz.txt.qxtmp.%2Fnotes zz.txt"}), ""},
+        {"a linked temporary put in place as the new bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes", {}, {},
          journalOf("Quendrix save journal 2", {"pair 1 " + size + ' ' + digest + ' ' + m1p1Size + ' ' + m1p1
-                                                   + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml"})},
-        {"a linked temporary put back as the old bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes",
+                                                   + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml"}),
+         "M1P1.xml.qxtmp.Ab12Cd"},
+        {"a linked temporary put back as the old bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes", {}, {},
          journalOf("Quendrix save journal 1", {"pair 1 " + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml",
-                                               "pair 1 5 " + digest + " M1P2.xml.qxtmp.Lost00 M1P2.xml"})},
+                                               "pair 1 5 " + digest + " M1P2.xml.qxtmp.Lost00 M1P2.xml"}),
+         "M1P1.xml.qxtmp.Ab12Cd"},
+        {"a file that is not the declaration's, with a temporary of the program's form", "", "",
+         {{QStringLiteral("notes.txt"), notes}, {QStringLiteral("notes.txt.qxtmp.Ab12Cd"), other}}, {},
+         journalOf("Quendrix save journal 2", {"pair 1 " + otherPair + ' ' + size + ' ' + digest
+                                                   + " notes.txt.qxtmp.Ab12Cd notes.txt"}),
+         ""},
+        {"one file named twice", "", "",
+         {{QStringLiteral("M1P1.xml.qxtmp.Aaaaaa"), other}, {QStringLiteral("M1P1.xml.qxtmp.Bbbbbb"), notes}}, {},
+         journalOf("Quendrix save journal 2",
+                   {"pair 1 " + otherPair + ' ' + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Aaaaaa M1P1.xml",
+                    "pair 1 " + size + ' ' + digest + ' ' + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Bbbbbb M1P1.xml"}),
+         ""},
+        {"a sparse temporary of 4 GiB", "", "", {}, {{QStringLiteral("M1P1.xml.qxtmp.Ab12Cd"), k4GiB}},
+         journalOf("Quendrix save journal 2", {"pair 1 " + QByteArray::number(k4GiB) + ' ' + digest + ' ' + m1p1Size
+                                                   + ' ' + m1p1 + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml"}),
+         "M1P1.xml.qxtmp.Ab12Cd"},
+        {"sparse temporaries each as large as a packet may be, together larger", "", "", {},
+         {{QStringLiteral("M1P1.xml.qxtmp.Ab12Cd"), k200MiB}, {QStringLiteral("M1P2.xml.qxtmp.Ab12Cd"), k200MiB}},
+         journalOf("Quendrix save journal 2",
+                   {"pair 0 " + QByteArray::number(k200MiB) + ' ' + digest + " 0 - M1P1.xml.qxtmp.Ab12Cd M1P1.xml",
+                    "pair 0 " + QByteArray::number(k200MiB) + ' ' + digest + " 0 - M1P2.xml.qxtmp.Ab12Cd M1P2.xml"}),
+         "M1P2.xml.qxtmp.Ab12Cd"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         resetFolder();
         ASSERT_TRUE(QDir(outside).removeRecursively() && QDir().mkpath(outside));
         ASSERT_TRUE(writeBytes(outside + QStringLiteral("/notes"), notes));
-        ASSERT_TRUE(QFile::link(outside + QString::fromLatin1(c.to), path(QString::fromLatin1(c.link))));
+        if (*c.link)
+            ASSERT_TRUE(QFile::link(outside + QString::fromLatin1(c.to), path(QString::fromLatin1(c.link))));
+        for (auto it = c.files.cbegin(); it != c.files.cend(); ++it)
+            ASSERT_TRUE(writeBytes(path(it.key()), it.value()));
+        for (auto it = c.sparse.cbegin(); it != c.sparse.cend(); ++it) {
+            const int fd = ::open(QFile::encodeName(path(it.key())).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            ASSERT_GE(fd, 0);
+            const bool made = ::ftruncate(fd, it.value()) == 0;
+            ::close(fd);
+            ASSERT_TRUE(made);
+        }
         ASSERT_TRUE(writeBytes(journal(), c.journal));
 
+        QElapsedTimer clock;
+        clock.start();
         const ToolRun r = onFolder(Words("open close"));
+        const qint64 ms = clock.elapsed();
+        for (const QString& name : c.sparse.keys())
+            ASSERT_TRUE(QFile::remove(path(name))) << "a sparse file goes before anything reads the folder";
         ASSERT_TRUE(r.finished);
+        EXPECT_LT(ms, 2000) << "no named file is read further than a data packet may be";
         EXPECT_EQ(codesOf(r), QStringList{QStringLiteral("DM-028")}) << qPrintable(r.lines.join(u'\n'));
+        if (*c.names)
+            EXPECT_TRUE(r.lineStarting(QStringLiteral("MSG\t")).value(3).contains(path(QString::fromLatin1(c.names))))
+                << "the message names what stands in the way, not only the journal";
         EXPECT_EQ(readBytes(outside + QStringLiteral("/notes")), notes) << "the outside file stays where it was";
         QMap<QString, QByteArray> files = snapshot(folder());
         files.remove(QString::fromLatin1(c.link));
-        EXPECT_TRUE(files == old_) << "the folder is as it was";
+        QMap<QString, QByteArray> expected = old_;
+        expected.insert(c.files);
+        EXPECT_TRUE(files == expected) << "the folder is as it was";
     }
 }
 
