@@ -227,8 +227,6 @@ Seen seen(int folder, const QString& folderPath, const QString& name, const Pair
         s.isNew = bytes.size == p.fresh.size && bytes.digest == p.fresh.digest;
         s.isOld = oldKnown && bytes.size == p.old.size && bytes.digest == p.old.digest;
     }
-    if (p.had && !oldKnown)
-        s.isOld = !s.isNew;  // version 1 did not record the old bytes
     return s;
 }
 
@@ -297,13 +295,76 @@ UndoStep undoStepOf(const Pair& p, const PairState& s, const QString& folderPath
              .arg(folderPath + p.target));
 }
 
-// The leftovers and the journal go; the folder is then as one save left it.
-void tidyUp(int folder, const QString& folderPath, const QStringList& targets)
+// What the journal names besides the targets, then the journal, go: the folder is then as one
+// save left it.
+void tidyUp(int folder, const QString& folderPath, const std::vector<Pair>& pairs)
 {
     StagedFile::syncFolder(folderPath);
-    removeLeftovers(folder, folderPath, targets);
+    for (const Pair& p : pairs) {
+        RegularFile::removeIn(folder, encoded(p.temp));
+        RegularFile::removeIn(folder, encoded(asideOf(p)));
+    }
     RegularFile::removeIn(folder, encoded(fileName()));
     StagedFile::syncFolder(folderPath);
+}
+
+// Finishes the save the journal at `journalPath` describes when the new bytes of every file are
+// at hand, else undoes it; None when nothing it names is in the folder (the journal goes then).
+Recovery settle(int at, const QString& folderPath, const std::vector<Pair>& pairs, const QString& journalPath)
+{
+    std::vector<PairState> states;
+    bool matches = false;   // the journal describes something in this folder
+    bool complete = true;   // the new bytes of every file are at hand
+    qint64 readable = DataPacket::kMaxPacketBytes;
+    for (const Pair& p : pairs) {
+        const PairState s{seen(at, folderPath, p.target, p, readable), seen(at, folderPath, p.temp, p, readable),
+                          seen(at, folderPath, asideOf(p), p, readable)};
+        matches = matches || s.target.isNew || s.temp.present || s.aside.present;
+        complete = complete && (s.target.isNew || s.temp.isNew);
+        states.push_back(s);
+    }
+    if (!matches) {
+        // Not the journal of a save of this folder (no file it names is there): it changed nothing.
+        RegularFile::removeIn(at, encoded(fileName()));
+        StagedFile::syncFolder(folderPath);
+        return Recovery::None;
+    }
+
+    if (complete) {
+        for (std::size_t i = 0; i < pairs.size(); ++i)
+            if (!states[i].target.isNew)
+                renameOrFail(at, folderPath, pairs[i].temp, pairs[i].target, "finished");
+        tidyUp(at, folderPath, pairs);
+        return Recovery::Finished;
+    }
+    // A journal of version 1 did not record the old bytes: nothing vouches for what it would put back.
+    for (const Pair& p : pairs)
+        if (p.had && p.old.digest.isEmpty())
+            throw UnusableJournal(Why::Damaged, journalPath);
+    // Some new bytes are lost: the files already renamed go back. Every step is known possible
+    // before the first is taken, so a save that can be neither finished nor undone changes nothing.
+    std::vector<UndoStep> steps;
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        steps.push_back(undoStepOf(pairs[i], states[i], folderPath));
+    for (const UndoStep& step : steps) {
+        const Pair& p = *step.pair;
+        switch (step.action) {
+        case UndoStep::Nothing: break;
+        case UndoStep::FromTemporary: renameOrFail(at, folderPath, p.temp, p.target, "undone"); break;
+        case UndoStep::FromAside: renameOrFail(at, folderPath, asideOf(p), p.target, "undone"); break;
+        case UndoStep::RemoveTarget: RegularFile::removeIn(at, encoded(p.target)); break;
+        }
+    }
+    tidyUp(at, folderPath, pairs);
+    return Recovery::Undone;
+}
+
+// Removes the journal of a save that is over: 0, or the system's error.
+int removeJournal(int folder)
+{
+    if (const int injected = SaveTestHooks::journalRemovalFault())
+        return injected;
+    return RegularFile::removeIn(folder, encoded(fileName()));
 }
 
 QString withDelimiter(const QString& folder)
@@ -319,6 +380,21 @@ QString whyText(Why why, const QString& path, int error)
     case Why::Damaged: return QStringLiteral("the save journal \"%1\" is damaged").arg(path);
     }
     return {};
+}
+
+// A journal that an earlier save of this program left when it failed (the next open was to finish
+// it) is settled before another save writes its own over it; the temporaries of that save are
+// left alone.
+void settlePending(int at, const QString& folder, std::span<StagedFile* const> files)
+{
+    if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
+        return;
+    QStringList targets;
+    for (const StagedFile* f : files)
+        targets << QFileInfo(f->path()).fileName();
+    const QString folderPath = withDelimiter(folder);
+    const QString journal = folderPath + fileName();
+    settle(at, folderPath, readJournal(at, journal, targets), journal);
 }
 
 }  // namespace
@@ -347,6 +423,7 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
     const Descriptor dir = RegularFile::openFolder(folder, &error);
     if (!dir)
         fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
+    settlePending(dir.get(), folder, files);
     std::vector<Pair> pairs;
     for (const StagedFile* f : files)
         pairs.push_back(pairOf(dir.get(), *f));
@@ -369,9 +446,10 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
                 restored = files[j]->putBack(placed[j]) && restored;
             SaveTestHooks::endBurst();
             StagedFile::syncFolder(folder);
-            // Put back, the save is over: its journal goes, so that no open ever finishes it.
+            // Put back, the save is over: its journal goes, so that no open ever finishes it. A
+            // journal that stays is finished by the next open, which needs every new byte.
+            restored = restored && removeJournal(dir.get()) == 0;
             if (restored) {
-                RegularFile::removeIn(dir.get(), encoded(fileName()));
                 StagedFile::syncFolder(folder);
             } else {
                 for (StagedFile* f : files)
@@ -383,11 +461,15 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
     SaveTestHooks::afterLastRename();
     SaveTestHooks::endBurst();
     StagedFile::syncFolder(folder);
-    // The old bytes first: temporaries found without a journal always mean "never committed".
+    // The old bytes first, the journal last: old bytes that cannot be removed stay named by it, and
+    // the next open, finding every new byte in place, removes them; without it they would be the
+    // leftovers of an unknown save.
+    bool discarded = true;
     for (StagedFile* f : files)
-        f->discard();
+        discarded = f->discard() && discarded;
     SaveTestHooks::afterDiscard();
-    RegularFile::removeIn(dir.get(), encoded(fileName()));
+    if (discarded)
+        removeJournal(dir.get());
     return std::nullopt;
 }
 
@@ -403,49 +485,11 @@ Recovery recover(const QString& folder, const QStringList& targets)
     const int at = dir.get();
     if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
         return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
-
-    const std::vector<Pair> pairs = readJournal(at, folderPath + fileName(), targets);
-    std::vector<PairState> states;
-    bool matches = false;   // the journal describes something in this folder
-    bool complete = true;   // the new bytes of every file are at hand
-    qint64 readable = DataPacket::kMaxPacketBytes;
-    for (const Pair& p : pairs) {
-        const PairState s{seen(at, folderPath, p.target, p, readable), seen(at, folderPath, p.temp, p, readable),
-                          seen(at, folderPath, asideOf(p), p, readable)};
-        matches = matches || s.target.isNew || s.temp.present || s.aside.present;
-        complete = complete && (s.target.isNew || s.temp.isNew);
-        states.push_back(s);
-    }
-    if (!matches) {
-        // Not the journal of a save of this folder (no file it names is there): it changed nothing.
-        RegularFile::removeIn(at, encoded(fileName()));
-        StagedFile::syncFolder(folder);
-        return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
-    }
-
-    if (complete) {
-        for (std::size_t i = 0; i < pairs.size(); ++i)
-            if (!states[i].target.isNew)
-                renameOrFail(at, folderPath, pairs[i].temp, pairs[i].target, "finished");
-        tidyUp(at, folderPath, targets);
-        return Recovery::Finished;
-    }
-    // Some new bytes are lost: the files already renamed go back. Every step is known possible
-    // before the first is taken, so a save that can be neither finished nor undone changes nothing.
-    std::vector<UndoStep> steps;
-    for (std::size_t i = 0; i < pairs.size(); ++i)
-        steps.push_back(undoStepOf(pairs[i], states[i], folderPath));
-    for (const UndoStep& step : steps) {
-        const Pair& p = *step.pair;
-        switch (step.action) {
-        case UndoStep::Nothing: break;
-        case UndoStep::FromTemporary: renameOrFail(at, folderPath, p.temp, p.target, "undone"); break;
-        case UndoStep::FromAside: renameOrFail(at, folderPath, asideOf(p), p.target, "undone"); break;
-        case UndoStep::RemoveTarget: RegularFile::removeIn(at, encoded(p.target)); break;
-        }
-    }
-    tidyUp(at, folderPath, targets);
-    return Recovery::Undone;
+    const QString journal = folderPath + fileName();
+    const Recovery settled = settle(at, folderPath, readJournal(at, journal, targets), journal);
+    if (settled != Recovery::None)
+        return settled;
+    return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
 }
 
 }  // namespace qx::SaveJournal

@@ -5,10 +5,11 @@
 // its name, with the folder's entries flushed before anything else is renamed. It is removed after
 // the last rename once the old bytes are gone. The next open of a folder that still holds a
 // journal finishes the renames when the new bytes of every file are still whole (the save had
-// committed), and otherwise puts the old files back; temporaries without a journal come from a
-// save that never committed and are removed. Either way the folder is then entirely as one save
-// left it. A save that fails puts back what it had renamed and removes its journal, so it is
-// never finished later.
+// committed), and otherwise puts the old files back; either way the folder is then entirely as
+// one save left it. A save that fails puts back what it had renamed and removes its journal, so
+// it is never finished later; a journal that stays all the same is finished by the next open, or
+// by the next save before it writes its own. Temporaries without a journal come from a save that
+// never committed and are removed.
 //
 // A journal comes with the folder, which may have been received from anyone: it may name only
 // the files of the declaration and temporaries of exactly the form the program makes, every name

@@ -123,31 +123,35 @@ public:  // for the table's lambdas
 
 TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSaysWhich)
 {
+    // What the open says, and so what it must have made of the folder: DM-023 entirely new, DM-024
+    // entirely old, DM-028 nothing changed, DM-041 (no journal to tell how far the save came) no
+    // file lost and every version of every file kept.
     struct Case {
         const char* what;
         const char* killAfter;
         const char* faults;
         int loseTemporaryOf;  // the pair (1: the first) whose temporary is removed after the kill; 0: none
         bool asVersion1;      // the journal rewritten as the program wrote it before it recorded the old bytes
-        bool becomesNew;
+        bool loseJournal;     // the journal removed after the kill, as a copy without hidden files loses it
+        const char* code;
     };
     const Case cases[] = {
-        {"killed before the journal", "-1", "", 0, false, false},
-        {"killed after the journal, before the first rename", "0", "", 0, false, true},
-        {"killed between the first and the second rename", "1", "", 0, false, true},
-        {"killed between the second and the third rename", "2", "", 0, false, true},
-        {"killed after the last rename", "99", "", 0, false, true},
-        {"killed after the old bytes were discarded, before the journal went", "discarded", "", 0, false, true},
+        {"killed before the journal", "-1", "", 0, false, false, "DM-024"},
+        {"killed after the journal, before the first rename", "0", "", 0, false, false, "DM-023"},
+        {"killed between the first and the second rename", "1", "", 0, false, false, "DM-023"},
+        {"killed between the second and the third rename", "2", "", 0, false, false, "DM-023"},
+        {"killed after the last rename", "99", "", 0, false, false, "DM-023"},
+        {"killed after the old bytes were discarded, before the journal went", "discarded", "", 0, false, false, "DM-023"},
         // A file system that cannot exchange two entries: each old file goes aside before the new one takes its name.
-        {"no exchange: killed between a file set aside and its new bytes renamed", "3", "no-exchange", 0, false, true},
-        {"no exchange: killed after the last rename", "99", "no-exchange", 0, false, true},
+        {"no exchange: killed between a file set aside and its new bytes renamed", "3", "no-exchange", 0, false, false, "DM-023"},
+        {"no exchange: killed after the last rename", "99", "no-exchange", 0, false, false, "DM-023"},
         // Neither can follow a crash (the journal and the temporaries are flushed before any
         // rename), but a damaged folder must not be made worse.
-        {"the new bytes of a file not yet renamed lost", "1", "", 2, false, false},
-        {"no exchange: the new bytes of a file lost after two were set aside", "3", "no-exchange", 3, false, false},
-        // Journals that the program wrote before: still finished or undone.
-        {"a journal of version 1", "2", "", 0, true, true},
-        {"a journal of version 1, the new bytes of a file not yet renamed lost", "1", "", 2, true, false},
+        {"the new bytes of a file not yet renamed lost", "1", "", 2, false, false, "DM-024"},
+        {"no exchange: the new bytes of a file lost after two were set aside", "3", "no-exchange", 3, false, false, "DM-024"},
+        // Journals that the program wrote before: finished, never undone with bytes no digest vouches for.
+        {"a journal of version 1", "2", "", 0, true, false, "DM-023"},
+        {"a journal of version 1, the new bytes of a file not yet renamed lost", "1", "", 2, true, false, "DM-028"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -169,11 +173,37 @@ TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSay
                 }
             ASSERT_TRUE(writeBytes(journal(), journalOf("Quendrix save journal 1", pairs)));
         }
+        if (c.loseJournal)
+            ASSERT_TRUE(QFile::remove(journal()));
+        const QMap<QString, QByteArray> before = snapshot(folder());
 
-        const ToolRun reopen = succeedingOnFolder(Words("open close"));
-        EXPECT_EQ(codesOf(reopen), QStringList{c.becomesNew ? QStringLiteral("DM-023") : QStringLiteral("DM-024")});
-        EXPECT_TRUE(snapshot(folder()) == (c.becomesNew ? new_ : old_)) << "entirely " << (c.becomesNew ? "new" : "old");
-        EXPECT_EQ(leftovers(), QStringList()) << "no temporary, no aside name, no journal is left";
+        const ToolRun reopen = onFolder(Words("open close"));
+        const QString code = QString::fromLatin1(c.code);
+        EXPECT_EQ(codesOf(reopen), QStringList{code}) << qPrintable(reopen.lines.join(u'\n'));
+        const QMap<QString, QByteArray> after = snapshot(folder());
+        if (code == u"DM-028") {
+            EXPECT_TRUE(after == before) << "nothing was changed";
+            continue;
+        }
+        if (code != u"DM-041") {
+            EXPECT_TRUE(after == (code == u"DM-023" ? new_ : old_)) << "entirely " << (code == u"DM-023" ? "new" : "old");
+            EXPECT_EQ(leftovers(), QStringList()) << "no temporary, no aside name, no journal is left";
+            continue;
+        }
+        const QStringList kept = leftovers();
+        for (auto it = old_.cbegin(); it != old_.cend(); ++it) {
+            const QString& name = it.key();
+            const QByteArray inPlace = after.value(name);
+            EXPECT_TRUE(inPlace == it.value() || inPlace == new_.value(name)) << qPrintable(name) << " is old or new";
+            for (const QByteArray& version : {it.value(), new_.value(name)}) {
+                bool found = inPlace == version;
+                for (const QString& leftover : kept)
+                    found = found || after.value(leftover) == version;
+                EXPECT_TRUE(found) << "no version of " << qPrintable(name) << " is lost";
+            }
+        }
+        for (const QString& leftover : kept)
+            EXPECT_TRUE(reopen.lineStarting(QStringLiteral("MSG\t")).value(3).contains(leftover)) << "named: " << qPrintable(leftover);
     }
 }
 
@@ -420,6 +450,9 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
         {"no exchange: a file cannot be set aside", "no-exchange,rename-fails=3", false},
         {"no exchange: a file set aside cannot take its new bytes", "no-exchange,rename-fails=4", false},
         {"no exchange: a rename fails and nothing can be put back", "no-exchange,rename-fails=3,putback-fails", true},
+        {"no exchange: a file set aside can neither take its new bytes nor go back", "no-exchange,rename-fails=4,putback-fails=0",
+         true},
+        {"the first rename fails and the journal cannot be removed", "rename-fails=0,journal-removal-fails", true},
     };
     QMap<QString, QByteArray> oldFiles = old_, newFiles = new_;
     oldFiles.remove(QStringLiteral("PrnSetup.xml"));
@@ -452,6 +485,34 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
             EXPECT_EQ(codesOf(reopen), QStringList{QStringLiteral("DM-009")}) << "no save is finished or undone";
             EXPECT_TRUE(files == oldFiles) << "entirely old";
         }
+    }
+}
+
+TEST_F(InterruptedSave, ASaveThatSucceededIsNeverSaidToBeUndone)
+{
+    struct Case {
+        const char* what;
+        const char* faults;
+        const char* saves;  // the save commands after the changes
+    };
+    const Case cases[] = {
+        {"the old bytes cannot be removed after the save", "no-exchange,discard-fails", "save"},
+        {"a save that failed and left its journal, then one that succeeded", "no-exchange,rename-fails=3,putback-fails",
+         "save save"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetFolder();
+        qputenv("QUENDRIX_TEST_FAULTS", c.faults);
+        const ToolRun saved = onFolder(kChangeAndSave.mid(0, kChangeAndSave.size() - 1) + Words(c.saves));
+        qunsetenv("QUENDRIX_TEST_FAULTS");
+        ASSERT_TRUE(saved.finished);
+        EXPECT_EQ(saved.lines.filter(QStringLiteral("FAILED\t")).size(), QByteArray(c.saves) == "save save" ? 1 : 0);
+
+        const ToolRun reopen = succeedingOnFolder(Words("open close"));
+        EXPECT_FALSE(codesOf(reopen).contains(QStringLiteral("DM-024"))) << qPrintable(reopen.lines.join(u'\n'));
+        EXPECT_TRUE(snapshot(folder()) == new_) << "entirely as the last save wrote it";
+        EXPECT_EQ(leftovers(), QStringList());
     }
 }
 
