@@ -236,29 +236,46 @@ struct PairState {
 
 QString asideOf(const Pair& p) { return StagedFile::asideOf(p.temp); }
 
-// Whether `name` is a temporary or an aside name the program makes for one of `targets` or for
-// the journal itself.
-bool isOwnLeftover(const QString& name, const QStringList& targets)
+// The regular files among `names` that are temporaries or aside names the program makes for `of`.
+QStringList leftoversOf(int folder, const QStringList& names, const QString& of)
 {
-    for (const QString& of : targets + QStringList{fileName()})
-        if (StagedFile::isTemporaryOf(name, of) || StagedFile::isAsideOf(name, of))
-            return true;
-    return false;
+    QStringList own;
+    for (const QString& name : names)
+        if ((StagedFile::isTemporaryOf(name, of) || StagedFile::isAsideOf(name, of))
+            && RegularFile::entryOf(folder, encoded(name)) == RegularFile::Entry::Regular)
+            own << name;
+    return own;
 }
 
-// Removes what a killed save left of the program's own files; true when there was any.
-bool removeLeftovers(int folder, const QString& folderPath, const QStringList& targets)
+// Settles what a save left without its journal (never written, or lost since: a copy without
+// hidden files). How far it came cannot be told, so nothing that may be the only copy of a
+// version of a file is removed: a missing file whose old bytes the save had set aside gets them
+// back, and every other leftover of a file stays. The journal's own leftovers hold nothing of
+// the declaration and go.
+Recovery settleUnrecorded(int folder, const QString& folderPath, const QStringList& targets, Leftovers& found)
 {
-    bool any = false;
     const QStringList names =
         QDir(folderPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& name : names) {
-        if (!isOwnLeftover(name, targets) || RegularFile::entryOf(folder, encoded(name)) != RegularFile::Entry::Regular)
-            continue;
-        RegularFile::removeIn(folder, encoded(name));
-        any = true;
+    bool removed = false;
+    for (const QString& name : leftoversOf(folder, names, fileName()))
+        removed = RegularFile::removeIn(folder, encoded(name)) == 0 || removed;
+    for (const QString& target : targets) {
+        QStringList own = leftoversOf(folder, names, target);
+        QStringList asides;
+        for (const QString& name : own)
+            if (StagedFile::isAsideOf(name, target))
+                asides << name;
+        if (asides.size() == 1 && RegularFile::entryOf(folder, encoded(target)) == RegularFile::Entry::Missing
+            && RegularFile::renameIn(folder, encoded(asides[0]), encoded(target)) == 0) {
+            found.putBack << target;
+            own.removeOne(asides[0]);
+        }
+        found.kept << own;
     }
-    return any;
+    StagedFile::syncFolder(folderPath);
+    if (!found.putBack.isEmpty() || !found.kept.isEmpty())
+        return Recovery::Unrecorded;
+    return removed ? Recovery::Undone : Recovery::None;
 }
 
 void renameOrFail(int folder, const QString& folderPath, const QString& from, const QString& to, const char* what)
@@ -473,7 +490,7 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
     return std::nullopt;
 }
 
-Recovery recover(const QString& folder, const QStringList& targets)
+Recovery recover(const QString& folder, const QStringList& targets, Leftovers* found)
 {
     const QString folderPath = withDelimiter(folder);
     int error = 0;
@@ -483,13 +500,13 @@ Recovery recover(const QString& folder, const QStringList& targets)
     if (!dir)
         fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
     const int at = dir.get();
+    Leftovers unused;
+    Leftovers& leftovers = found ? *found : unused;
     if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
-        return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
+        return settleUnrecorded(at, folderPath, targets, leftovers);
     const QString journal = folderPath + fileName();
     const Recovery settled = settle(at, folderPath, readJournal(at, journal, targets), journal);
-    if (settled != Recovery::None)
-        return settled;
-    return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
+    return settled == Recovery::None ? settleUnrecorded(at, folderPath, targets, leftovers) : settled;
 }
 
 }  // namespace qx::SaveJournal
