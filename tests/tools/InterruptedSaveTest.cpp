@@ -176,8 +176,9 @@ TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSay
                 }
             ASSERT_TRUE(writeBytes(journal(), journalOf("Quendrix save journal 1", pairs)));
         }
-        if (c.loseJournal)
+        if (c.loseJournal) {
             ASSERT_TRUE(QFile::remove(journal()));
+        }
         const QMap<QString, QByteArray> before = snapshot(folder());
 
         const ToolRun reopen = onFolder(Words("open close"));
@@ -388,8 +389,9 @@ TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
         resetFolder();
         ASSERT_TRUE(QDir(outside).removeRecursively() && QDir().mkpath(outside));
         ASSERT_TRUE(writeBytes(outside + QStringLiteral("/notes"), notes));
-        if (*c.link)
+        if (*c.link) {
             ASSERT_TRUE(QFile::link(outside + QString::fromLatin1(c.to), path(QString::fromLatin1(c.link))));
+        }
         for (auto it = c.files.cbegin(); it != c.files.cend(); ++it)
             ASSERT_TRUE(writeBytes(path(it.key()), it.value()));
         for (auto it = c.sparse.cbegin(); it != c.sparse.cend(); ++it) {
@@ -410,9 +412,10 @@ TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
         ASSERT_TRUE(r.finished);
         EXPECT_LT(ms, 2000) << "no named file is read further than a data packet may be";
         EXPECT_EQ(codesOf(r), QStringList{QStringLiteral("DM-028")}) << qPrintable(r.lines.join(u'\n'));
-        if (*c.names)
+        if (*c.names) {
             EXPECT_TRUE(r.lineStarting(QStringLiteral("MSG\t")).value(3).contains(path(QString::fromLatin1(c.names))))
                 << "the message names what stands in the way, not only the journal";
+        }
         EXPECT_EQ(readBytes(outside + QStringLiteral("/notes")), notes) << "the outside file stays where it was";
         QMap<QString, QByteArray> files = snapshot(folder());
         files.remove(QString::fromLatin1(c.link));

@@ -231,8 +231,9 @@ TEST_F(KillDuringSaveTest, TheFolderIsAllOldOrAllNewAndOpensWhereverTheKillFalls
         // leaves only temporaries of new bytes that no file took, which the open keeps and names
         // (without the journal it cannot tell them from the only copy of a file).
         const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".qx"));
-        if (!allOld)
+        if (!allOld) {
             EXPECT_EQ(left, QStringList()) << "the open removes what the killed save left";
+        }
         for (const QString& name : left)
             EXPECT_TRUE(name.contains(QLatin1String(".qxtmp.")) && !name.startsWith(qx::SaveJournal::fileName())) << qPrintable(name);
         EXPECT_FALSE(QFile::exists(dir.path() + QLatin1Char('/') + FolderLock::kFileName));
