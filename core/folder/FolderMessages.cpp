@@ -275,6 +275,42 @@ FolderMessage InterruptedSaveStuckMsg(const QString& folder, const QString& erro
                 + QStringLiteral("), so it is not opened.")};
 }
 
+FolderMessage UnrecordedSaveMsg(const QString& folder, const QStringList& putBack, const QStringList& kept)
+{
+    const auto lines = [](const QStringList& names) { return crlf + names.join(crlf) + crlf; };
+    QString chn = QStringLiteral("資料夾") + crlf + folder + crlf
+        + QStringLiteral("中有一次被中斷的儲存留下的檔案，但它的儲存日誌 .quendrix.journal 已不在(例如複製資料夾時漏掉了隱藏檔案)，"
+                         "所以不能判斷該次儲存改動了哪些檔案：表格檔案可能部分是該次儲存的內容，部分是之前的內容．");
+    QString por = QStringLiteral("A pasta ") + crlf + folder + crlf
+        + QStringLiteral("tem ficheiros deixados por uma gravação interrompida cujo registo de gravação .quendrix.journal "
+                         "já não existe (por exemplo, a pasta foi copiada sem os ficheiros ocultos), pelo que não é possível "
+                         "saber que ficheiros essa gravação alterou: os ficheiros da declaração podem ser em parte dessa "
+                         "gravação e em parte anteriores a ela.");
+    QString eng = QStringLiteral("The folder ") + crlf + folder + crlf
+        + QStringLiteral("holds files left by an interrupted save whose save journal .quendrix.journal is gone (the folder "
+                         "was copied without its hidden files, for instance), so which files that save changed cannot "
+                         "be told: the declaration's files may be partly from that save and partly from before it.");
+    if (!putBack.isEmpty()) {
+        chn += QStringLiteral("下列欠缺的檔案已放回該次儲存之前的內容：") + lines(putBack);
+        por += QStringLiteral(" Os seguintes ficheiros em falta foram repostos como estavam antes dessa gravação:")
+            + lines(putBack);
+        eng += QStringLiteral(" These missing files were put back as they were before that save:") + lines(putBack);
+    }
+    if (!kept.isEmpty()) {
+        chn += QStringLiteral("下列檔案可能是某個表格唯一的副本，已保留；確定申報無誤後可以刪除它們：") + lines(kept);
+        por += QStringLiteral(" Os seguintes ficheiros foram guardados, porque cada um pode ser a única cópia de uma "
+                              "tabela; depois de confirmar que a declaração está certa, pode apagá-los:")
+            + lines(kept);
+        eng += QStringLiteral(" These files were kept, as each may be the only copy of a table; once the declaration "
+                              "is right, they may be deleted:")
+            + lines(kept);
+    }
+    chn += QStringLiteral("請檢查申報的內容．");
+    por += QStringLiteral(" Verifique a declaração.");
+    eng += QStringLiteral(" Check the declaration.");
+    return {QStringLiteral("DM-041"), dtWarning, chn, por, eng};
+}
+
 FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& computer, qint64 processId,
                                      const QString& lockPath)
 {

@@ -2,6 +2,7 @@
 // The questions and failure reports of the form folder, as the user reads them.
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <cstdint>
 
@@ -56,6 +57,11 @@ FolderMessage InterruptedSaveUndoneMsg(const QString& folder);
 // An interrupted save that can be neither finished nor undone: the folder is read-only (`error`
 // empty), or the reason.
 FolderMessage InterruptedSaveStuckMsg(const QString& folder, const QString& error);
+// Files an interrupted save left, found without its journal: how far it came cannot be told, so
+// the declaration may be partly from it. `putBack`: files that were missing, put back from the old
+// bytes the save had set aside; `kept`: its leftovers, each perhaps the only copy of a version of
+// a file (names without folder).
+FolderMessage UnrecordedSaveMsg(const QString& folder, const QStringList& putBack, const QStringList& kept);
 // A lock whose holder cannot be judged (another computer, or a lock that cannot be read: the
 // holder's computer empty): how to release the folder.
 FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& computer, qint64 processId,

@@ -244,10 +244,14 @@ bool settleInterruptedSave(const QString& folder, bool readOnly)
         return false;
     }
     try {
-        switch (qx::SaveJournal::recover(folder, declarationFileNames())) {
+        qx::SaveJournal::Leftovers found;
+        switch (qx::SaveJournal::recover(folder, declarationFileNames(), &found)) {
         case qx::SaveJournal::Recovery::None: break;
         case qx::SaveJournal::Recovery::Finished: ShowFolderMessage(InterruptedSaveFinishedMsg(folder)); break;
         case qx::SaveJournal::Recovery::Undone: ShowFolderMessage(InterruptedSaveUndoneMsg(folder)); break;
+        case qx::SaveJournal::Recovery::Unrecorded:
+            ShowFolderMessage(UnrecordedSaveMsg(folder, found.putBack, found.kept));
+            break;
         }
         return true;
     } catch (const qx::SaveJournal::UnusableJournal& e) {

@@ -34,6 +34,9 @@ public:
 
 namespace DataPacket {
 
+// No data packet of a declaration comes near it: larger files are refused before reading.
+constexpr qint64 kMaxPacketBytes = 256LL * 1024 * 1024;
+
 // Packet bytes of the dataset's rows (physical order) and data fields. Throws DataPacketError
 // for a value that would not read back the same (text over its width, a date outside 1..9999).
 QByteArray serialize(const ClientDataSet& dataSet);

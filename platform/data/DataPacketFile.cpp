@@ -13,9 +13,6 @@ namespace qx::DataPacket {
 
 namespace {
 
-// Larger files are refused before reading: no data packet of a declaration comes near it.
-constexpr qint64 kMaxPacketBytes = 256LL * 1024 * 1024;
-
 [[noreturn]] void fail(const QString& message)
 {
     throw DataPacketError(message.toStdString());

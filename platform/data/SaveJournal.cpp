@@ -201,7 +201,8 @@ struct Seen {
     bool isOld = false;
 };
 
-Seen seen(int folder, const QString& folderPath, const QString& name, const Pair& p)
+// `readable`: what may still be read to tell the files apart, less what this file takes.
+Seen seen(int folder, const QString& folderPath, const QString& name, const Pair& p, qint64& readable)
 {
     Seen s;
     const RegularFile::Opened file = RegularFile::open(folder, encoded(name), O_RDONLY);
@@ -213,16 +214,19 @@ Seen seen(int folder, const QString& folderPath, const QString& name, const Pair
         return s;
     }
     s.present = true;
+    // No save writes more than a packet may hold, and a whole declaration is far smaller: a file
+    // beyond what is left to read (a sparse one costs no disk) is refused unread.
+    if (file.size > readable)
+        throw UnusableJournal(Why::Damaged, folderPath + name);
     const bool oldKnown = p.had && !p.old.digest.isEmpty();
     if (file.size == p.fresh.size || (oldKnown && file.size == p.old.size)) {
+        readable -= file.size;
         Bytes bytes;
         if (const int error = readBytesOf(file.fd.get(), &bytes))
             throw UnusableJournal(Why::Unreadable, folderPath + name, error);
         s.isNew = bytes.size == p.fresh.size && bytes.digest == p.fresh.digest;
         s.isOld = oldKnown && bytes.size == p.old.size && bytes.digest == p.old.digest;
     }
-    if (p.had && !oldKnown)
-        s.isOld = !s.isNew;  // version 1 did not record the old bytes
     return s;
 }
 
@@ -232,29 +236,46 @@ struct PairState {
 
 QString asideOf(const Pair& p) { return StagedFile::asideOf(p.temp); }
 
-// Whether `name` is a temporary or an aside name the program makes for one of `targets` or for
-// the journal itself.
-bool isOwnLeftover(const QString& name, const QStringList& targets)
+// The regular files among `names` that are temporaries or aside names the program makes for `of`.
+QStringList leftoversOf(int folder, const QStringList& names, const QString& of)
 {
-    for (const QString& of : targets + QStringList{fileName()})
-        if (StagedFile::isTemporaryOf(name, of) || StagedFile::isAsideOf(name, of))
-            return true;
-    return false;
+    QStringList own;
+    for (const QString& name : names)
+        if ((StagedFile::isTemporaryOf(name, of) || StagedFile::isAsideOf(name, of))
+            && RegularFile::entryOf(folder, encoded(name)) == RegularFile::Entry::Regular)
+            own << name;
+    return own;
 }
 
-// Removes what a killed save left of the program's own files; true when there was any.
-bool removeLeftovers(int folder, const QString& folderPath, const QStringList& targets)
+// Settles what a save left without its journal (never written, or lost since: a copy without
+// hidden files). How far it came cannot be told, so nothing that may be the only copy of a
+// version of a file is removed: a missing file whose old bytes the save had set aside gets them
+// back, and every other leftover of a file stays. The journal's own leftovers hold nothing of
+// the declaration and go.
+Recovery settleUnrecorded(int folder, const QString& folderPath, const QStringList& targets, Leftovers& found)
 {
-    bool any = false;
     const QStringList names =
         QDir(folderPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& name : names) {
-        if (!isOwnLeftover(name, targets) || RegularFile::entryOf(folder, encoded(name)) != RegularFile::Entry::Regular)
-            continue;
-        RegularFile::removeIn(folder, encoded(name));
-        any = true;
+    bool removed = false;
+    for (const QString& name : leftoversOf(folder, names, fileName()))
+        removed = RegularFile::removeIn(folder, encoded(name)) == 0 || removed;
+    for (const QString& target : targets) {
+        QStringList own = leftoversOf(folder, names, target);
+        QStringList asides;
+        for (const QString& name : own)
+            if (StagedFile::isAsideOf(name, target))
+                asides << name;
+        if (asides.size() == 1 && RegularFile::entryOf(folder, encoded(target)) == RegularFile::Entry::Missing
+            && RegularFile::renameIn(folder, encoded(asides[0]), encoded(target)) == 0) {
+            found.putBack << target;
+            own.removeOne(asides[0]);
+        }
+        found.kept << own;
     }
-    return any;
+    StagedFile::syncFolder(folderPath);
+    if (!found.putBack.isEmpty() || !found.kept.isEmpty())
+        return Recovery::Unrecorded;
+    return removed ? Recovery::Undone : Recovery::None;
 }
 
 void renameOrFail(int folder, const QString& folderPath, const QString& from, const QString& to, const char* what)
@@ -291,13 +312,76 @@ UndoStep undoStepOf(const Pair& p, const PairState& s, const QString& folderPath
              .arg(folderPath + p.target));
 }
 
-// The leftovers and the journal go; the folder is then as one save left it.
-void tidyUp(int folder, const QString& folderPath, const QStringList& targets)
+// What the journal names besides the targets, then the journal, go: the folder is then as one
+// save left it.
+void tidyUp(int folder, const QString& folderPath, const std::vector<Pair>& pairs)
 {
     StagedFile::syncFolder(folderPath);
-    removeLeftovers(folder, folderPath, targets);
+    for (const Pair& p : pairs) {
+        RegularFile::removeIn(folder, encoded(p.temp));
+        RegularFile::removeIn(folder, encoded(asideOf(p)));
+    }
     RegularFile::removeIn(folder, encoded(fileName()));
     StagedFile::syncFolder(folderPath);
+}
+
+// Finishes the save the journal at `journalPath` describes when the new bytes of every file are
+// at hand, else undoes it; None when nothing it names is in the folder (the journal goes then).
+Recovery settle(int at, const QString& folderPath, const std::vector<Pair>& pairs, const QString& journalPath)
+{
+    std::vector<PairState> states;
+    bool matches = false;   // the journal describes something in this folder
+    bool complete = true;   // the new bytes of every file are at hand
+    qint64 readable = DataPacket::kMaxPacketBytes;
+    for (const Pair& p : pairs) {
+        const PairState s{seen(at, folderPath, p.target, p, readable), seen(at, folderPath, p.temp, p, readable),
+                          seen(at, folderPath, asideOf(p), p, readable)};
+        matches = matches || s.target.isNew || s.temp.present || s.aside.present;
+        complete = complete && (s.target.isNew || s.temp.isNew);
+        states.push_back(s);
+    }
+    if (!matches) {
+        // Not the journal of a save of this folder (no file it names is there): it changed nothing.
+        RegularFile::removeIn(at, encoded(fileName()));
+        StagedFile::syncFolder(folderPath);
+        return Recovery::None;
+    }
+
+    if (complete) {
+        for (std::size_t i = 0; i < pairs.size(); ++i)
+            if (!states[i].target.isNew)
+                renameOrFail(at, folderPath, pairs[i].temp, pairs[i].target, "finished");
+        tidyUp(at, folderPath, pairs);
+        return Recovery::Finished;
+    }
+    // A journal of version 1 did not record the old bytes: nothing vouches for what it would put back.
+    for (const Pair& p : pairs)
+        if (p.had && p.old.digest.isEmpty())
+            throw UnusableJournal(Why::Damaged, journalPath);
+    // Some new bytes are lost: the files already renamed go back. Every step is known possible
+    // before the first is taken, so a save that can be neither finished nor undone changes nothing.
+    std::vector<UndoStep> steps;
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        steps.push_back(undoStepOf(pairs[i], states[i], folderPath));
+    for (const UndoStep& step : steps) {
+        const Pair& p = *step.pair;
+        switch (step.action) {
+        case UndoStep::Nothing: break;
+        case UndoStep::FromTemporary: renameOrFail(at, folderPath, p.temp, p.target, "undone"); break;
+        case UndoStep::FromAside: renameOrFail(at, folderPath, asideOf(p), p.target, "undone"); break;
+        case UndoStep::RemoveTarget: RegularFile::removeIn(at, encoded(p.target)); break;
+        }
+    }
+    tidyUp(at, folderPath, pairs);
+    return Recovery::Undone;
+}
+
+// Removes the journal of a save that is over: 0, or the system's error.
+int removeJournal(int folder)
+{
+    if (const int injected = SaveTestHooks::journalRemovalFault())
+        return injected;
+    return RegularFile::removeIn(folder, encoded(fileName()));
 }
 
 QString withDelimiter(const QString& folder)
@@ -313,6 +397,21 @@ QString whyText(Why why, const QString& path, int error)
     case Why::Damaged: return QStringLiteral("the save journal \"%1\" is damaged").arg(path);
     }
     return {};
+}
+
+// A journal that an earlier save of this program left when it failed (the next open was to finish
+// it) is settled before another save writes its own over it; the temporaries of that save are
+// left alone.
+void settlePending(int at, const QString& folder, std::span<StagedFile* const> files)
+{
+    if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
+        return;
+    QStringList targets;
+    for (const StagedFile* f : files)
+        targets << QFileInfo(f->path()).fileName();
+    const QString folderPath = withDelimiter(folder);
+    const QString journal = folderPath + fileName();
+    settle(at, folderPath, readJournal(at, journal, targets), journal);
 }
 
 }  // namespace
@@ -341,6 +440,7 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
     const Descriptor dir = RegularFile::openFolder(folder, &error);
     if (!dir)
         fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
+    settlePending(dir.get(), folder, files);
     std::vector<Pair> pairs;
     for (const StagedFile* f : files)
         pairs.push_back(pairOf(dir.get(), *f));
@@ -363,9 +463,10 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
                 restored = files[j]->putBack(placed[j]) && restored;
             SaveTestHooks::endBurst();
             StagedFile::syncFolder(folder);
-            // Put back, the save is over: its journal goes, so that no open ever finishes it.
+            // Put back, the save is over: its journal goes, so that no open ever finishes it. A
+            // journal that stays is finished by the next open, which needs every new byte.
+            restored = restored && removeJournal(dir.get()) == 0;
             if (restored) {
-                RegularFile::removeIn(dir.get(), encoded(fileName()));
                 StagedFile::syncFolder(folder);
             } else {
                 for (StagedFile* f : files)
@@ -377,15 +478,19 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
     SaveTestHooks::afterLastRename();
     SaveTestHooks::endBurst();
     StagedFile::syncFolder(folder);
-    // The old bytes first: temporaries found without a journal always mean "never committed".
+    // The old bytes first, the journal last: old bytes that cannot be removed stay named by it, and
+    // the next open, finding every new byte in place, removes them; without it they would be the
+    // leftovers of an unknown save.
+    bool discarded = true;
     for (StagedFile* f : files)
-        f->discard();
+        discarded = f->discard() && discarded;
     SaveTestHooks::afterDiscard();
-    RegularFile::removeIn(dir.get(), encoded(fileName()));
+    if (discarded)
+        removeJournal(dir.get());
     return std::nullopt;
 }
 
-Recovery recover(const QString& folder, const QStringList& targets)
+Recovery recover(const QString& folder, const QStringList& targets, Leftovers* found)
 {
     const QString folderPath = withDelimiter(folder);
     int error = 0;
@@ -395,50 +500,13 @@ Recovery recover(const QString& folder, const QStringList& targets)
     if (!dir)
         fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
     const int at = dir.get();
+    Leftovers unused;
+    Leftovers& leftovers = found ? *found : unused;
     if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
-        return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
-
-    const std::vector<Pair> pairs = readJournal(at, folderPath + fileName(), targets);
-    std::vector<PairState> states;
-    bool matches = false;   // the journal describes something in this folder
-    bool complete = true;   // the new bytes of every file are at hand
-    for (const Pair& p : pairs) {
-        const PairState s{seen(at, folderPath, p.target, p), seen(at, folderPath, p.temp, p),
-                          seen(at, folderPath, asideOf(p), p)};
-        matches = matches || s.target.isNew || s.temp.present || s.aside.present;
-        complete = complete && (s.target.isNew || s.temp.isNew);
-        states.push_back(s);
-    }
-    if (!matches) {
-        // Not the journal of a save of this folder (no file it names is there): it changed nothing.
-        RegularFile::removeIn(at, encoded(fileName()));
-        StagedFile::syncFolder(folder);
-        return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
-    }
-
-    if (complete) {
-        for (std::size_t i = 0; i < pairs.size(); ++i)
-            if (!states[i].target.isNew)
-                renameOrFail(at, folderPath, pairs[i].temp, pairs[i].target, "finished");
-        tidyUp(at, folderPath, targets);
-        return Recovery::Finished;
-    }
-    // Some new bytes are lost: the files already renamed go back. Every step is known possible
-    // before the first is taken, so a save that can be neither finished nor undone changes nothing.
-    std::vector<UndoStep> steps;
-    for (std::size_t i = 0; i < pairs.size(); ++i)
-        steps.push_back(undoStepOf(pairs[i], states[i], folderPath));
-    for (const UndoStep& step : steps) {
-        const Pair& p = *step.pair;
-        switch (step.action) {
-        case UndoStep::Nothing: break;
-        case UndoStep::FromTemporary: renameOrFail(at, folderPath, p.temp, p.target, "undone"); break;
-        case UndoStep::FromAside: renameOrFail(at, folderPath, asideOf(p), p.target, "undone"); break;
-        case UndoStep::RemoveTarget: RegularFile::removeIn(at, encoded(p.target)); break;
-        }
-    }
-    tidyUp(at, folderPath, targets);
-    return Recovery::Undone;
+        return settleUnrecorded(at, folderPath, targets, leftovers);
+    const QString journal = folderPath + fileName();
+    const Recovery settled = settle(at, folderPath, readJournal(at, journal, targets), journal);
+    return settled == Recovery::None ? settleUnrecorded(at, folderPath, targets, leftovers) : settled;
 }
 
 }  // namespace qx::SaveJournal

@@ -5,10 +5,13 @@
 // its name, with the folder's entries flushed before anything else is renamed. It is removed after
 // the last rename once the old bytes are gone. The next open of a folder that still holds a
 // journal finishes the renames when the new bytes of every file are still whole (the save had
-// committed), and otherwise puts the old files back; temporaries without a journal come from a
-// save that never committed and are removed. Either way the folder is then entirely as one save
-// left it. A save that fails puts back what it had renamed and removes its journal, so it is
-// never finished later.
+// committed), and otherwise puts the old files back; either way the folder is then entirely as
+// one save left it. A save that fails puts back what it had renamed and removes its journal, so
+// it is never finished later; a journal that stays all the same is finished by the next open, or
+// by the next save before it writes its own. Leftovers found without a journal may come from a
+// save that never committed or from one whose journal was lost (a copy without hidden files): a
+// missing file gets back the old bytes the save had set aside, and no leftover that may be the
+// only copy of a version of a file is removed.
 //
 // A journal comes with the folder, which may have been received from anyone: it may name only
 // the files of the declaration and temporaries of exactly the form the program makes, every name
@@ -57,9 +60,16 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
 
 // What an open found of a save that was interrupted.
 enum class Recovery {
-    None,      // nothing: no journal, no temporary (or a journal that names nothing in the folder)
-    Finished,  // the save had committed: its renames were finished, the folder is as it wrote it
-    Undone,    // it had not: its temporaries are gone (and files put back), the folder is as before it
+    None,        // nothing: no journal, no temporary (or a journal that names nothing in the folder)
+    Finished,    // the save had committed: its renames were finished, the folder is as it wrote it
+    Undone,      // it had not: its temporaries are gone (and files put back), the folder is as before it
+    Unrecorded,  // leftovers without a journal: how far the save came cannot be told (see Leftovers)
+};
+
+// What an open found of a save whose journal is missing (names without folder).
+struct Leftovers {
+    QStringList putBack;  // files that were missing, put back from the old bytes the save had set aside
+    QStringList kept;     // its temporaries and aside names, each perhaps the only copy of a version of a file
 };
 
 // A journal that is there but cannot be read or trusted: whether a save was interrupted, and how
@@ -78,9 +88,10 @@ public:
 };
 
 // Finishes or undoes an interrupted save in `folder`, whose declaration's files are `targets`
-// (names without folder). Throws UnusableJournal as described there, and DataPacketError naming
-// what stands in the way when it can do neither; the folder is then as it was.
-Recovery recover(const QString& folder, const QStringList& targets);
+// (names without folder); what it found without a journal goes to `found`. Throws UnusableJournal
+// as described there, and DataPacketError naming what stands in the way when it can do neither;
+// the folder is then as it was.
+Recovery recover(const QString& folder, const QStringList& targets, Leftovers* found = nullptr);
 // Whether `folder` holds the journal of an interrupted save.
 bool isPending(const QString& folder);
 

@@ -12,7 +12,10 @@ namespace qx::SaveTestHooks {
 namespace {
 
 bool counting = false;
-int renamesDone = 0;
+int renamesDone = 0;     // in the burst, for the kills
+int processRenames = 0;  // in every burst of the process, for the faults
+int bursts = 0;
+int putBacksTried = 0;
 
 QByteArray environment(const char* name)
 {
@@ -46,6 +49,7 @@ void startBurst()
 {
     counting = true;
     renamesDone = 0;
+    ++bursts;
     if (killAfter() == 0)
         killNow();
 }
@@ -56,8 +60,13 @@ int renameFault()
 {
     if (!counting)
         return 0;
+    // Every try at that moment of the burst fails, and no later burst meets it again.
+    static int failedInBurst = 0;
     const std::optional<QByteArray> at = fault("rename-fails");
-    return at && at->toInt() == renamesDone ? EIO : 0;
+    if (!at || at->toInt() != processRenames || (failedInBurst != 0 && failedInBurst != bursts))
+        return 0;
+    failedInBurst = bursts;
+    return EIO;
 }
 
 void renamed()
@@ -65,13 +74,23 @@ void renamed()
     if (!counting)
         return;
     ++renamesDone;
+    ++processRenames;
     if (killAfter() == renamesDone)
         killNow();
 }
 
 bool noExchange() { return fault("no-exchange").has_value(); }
 
-int putBackFault() { return fault("putback-fails") ? EIO : 0; }
+int putBackFault()
+{
+    const std::optional<QByteArray> which = fault("putback-fails");
+    const int tried = putBacksTried++;
+    return which && (which->isEmpty() || which->toInt() == tried) ? EIO : 0;
+}
+
+int journalRemovalFault() { return fault("journal-removal-fails") ? EIO : 0; }
+
+int discardFault() { return fault("discard-fails") ? EIO : 0; }
 
 int journalReadFault() { return fault("journal-read-fails") ? EIO : 0; }
 

@@ -7,10 +7,14 @@
 //       is written; K at least the renames of the save: after the last one, before the old bytes
 //       are discarded; "discarded": after they are, before the journal is removed.
 //   QUENDRIX_TEST_FAULTS=WORD,...  system calls that fail:
-//       no-exchange          the file system cannot exchange two entries (EINVAL)
-//       rename-fails=K       the rename tried after K renames of the burst (EIO)
-//       putback-fails        putting a file back after a failed rename (EIO)
-//       journal-read-fails   reading the journal at the open (EIO)
+//       no-exchange            the file system cannot exchange two entries (EINVAL)
+//       rename-fails=K         the rename tried after K renames of the process's bursts (EIO), so
+//                              that a later save of the same process succeeds
+//       putback-fails          putting a file back after a failed rename (EIO)
+//       putback-fails=K        only the put-back tried after K others of the process (EIO)
+//       journal-removal-fails  removing the journal once its save is over (EIO)
+//       discard-fails          removing the old bytes after the burst (EIO)
+//       journal-read-fails     reading the journal at the open (EIO)
 
 namespace qx::SaveTestHooks {
 
@@ -26,6 +30,10 @@ void renamed();
 bool noExchange();
 // The error with which putting a file back fails, 0 when it is to be tried.
 int putBackFault();
+// The error with which removing the journal after its save fails, 0 when it is to be tried.
+int journalRemovalFault();
+// The error with which removing the old bytes after the burst fails, 0 when it is to be tried.
+int discardFault();
 // The error with which reading the journal fails, 0 when it is to be read.
 int journalReadFault();
 

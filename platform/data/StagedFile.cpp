@@ -44,6 +44,14 @@ int burstRename(const QByteArray& from, const QByteArray& to, unsigned flags)
     return 0;
 }
 
+// Removes a file of ours: true when it is gone.
+bool removeFile(const QByteArray& path)
+{
+    if (SaveTestHooks::discardFault() != 0)
+        return false;
+    return ::unlink(path.constData()) == 0 || errno == ENOENT;
+}
+
 // Why the new bytes could not be written, as the user reads it.
 QString writeFailure(int error)
 {
@@ -118,12 +126,13 @@ StagedFile::StagedFile(StagedFile&& other) noexcept
 
 StagedFile::~StagedFile() { discard(); }
 
-void StagedFile::discard()
+bool StagedFile::discard()
 {
-    if (std::exchange(present_, false))
-        ::unlink(temp_.constData());
-    if (std::exchange(aside_, false))
-        ::unlink(asideName().constData());
+    if (present_ && removeFile(temp_))
+        present_ = false;
+    if (aside_ && removeFile(asideName()))
+        aside_ = false;
+    return !present_ && !aside_;
 }
 
 QByteArray StagedFile::asideName() const { return QFile::encodeName(asideOf(QFile::decodeName(temp_))); }
@@ -181,7 +190,11 @@ bool StagedFile::putBack(Placed how)
         present_ = true;
         return true;
     case Placed::Replaced:
-        // The old file over the new one, in one rename.
+        // The new file back under the temporary's name first, so that a save whose put-back
+        // fails halfway can still be finished; then the old file in its place.
+        if (::rename(target.constData(), temp_.constData()) != 0)
+            return false;
+        present_ = true;
         if (::rename(asideName().constData(), target.constData()) != 0)
             return false;
         aside_ = false;

@@ -37,10 +37,12 @@ public:
     // could not go back from its aside name.
     Placed commit();
     bool oldSetAside() const { return aside_; }
-    // Undoes commit() (the old bytes back in place); false when it cannot.
+    // Undoes commit() (the old bytes back in place, the new ones under the temporary's name again);
+    // false when it cannot. Whatever it could not do, every new byte is still at hand.
     bool putBack(Placed how);
-    // Removes the temporary and the aside name now (the new bytes before commit(), the old ones after).
-    void discard();
+    // Removes the temporary and the aside name now (the new bytes before commit(), the old ones
+    // after); false when something of them stays.
+    bool discard();
     // Leaves the temporary and the aside name on disk for the next open to find (see SaveJournal).
     void keep() { present_ = aside_ = false; }
 

@@ -17,7 +17,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <functional>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -121,31 +123,38 @@ public:  // for the table's lambdas
 
 TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSaysWhich)
 {
+    // What the open says, and so what it must have made of the folder: DM-023 entirely new, DM-024
+    // entirely old, DM-028 nothing changed, DM-041 (no journal to tell how far the save came) no
+    // file lost and every version of every file kept.
     struct Case {
         const char* what;
         const char* killAfter;
         const char* faults;
         int loseTemporaryOf;  // the pair (1: the first) whose temporary is removed after the kill; 0: none
         bool asVersion1;      // the journal rewritten as the program wrote it before it recorded the old bytes
-        bool becomesNew;
+        bool loseJournal;     // the journal removed after the kill, as a copy without hidden files loses it
+        const char* code;
     };
     const Case cases[] = {
-        {"killed before the journal", "-1", "", 0, false, false},
-        {"killed after the journal, before the first rename", "0", "", 0, false, true},
-        {"killed between the first and the second rename", "1", "", 0, false, true},
-        {"killed between the second and the third rename", "2", "", 0, false, true},
-        {"killed after the last rename", "99", "", 0, false, true},
-        {"killed after the old bytes were discarded, before the journal went", "discarded", "", 0, false, true},
+        {"killed before the journal", "-1", "", 0, false, false, "DM-041"},
+        {"killed after the journal, before the first rename", "0", "", 0, false, false, "DM-023"},
+        {"killed between the first and the second rename", "1", "", 0, false, false, "DM-023"},
+        {"killed between the second and the third rename", "2", "", 0, false, false, "DM-023"},
+        {"killed after the last rename", "99", "", 0, false, false, "DM-023"},
+        {"killed after the old bytes were discarded, before the journal went", "discarded", "", 0, false, false, "DM-023"},
         // A file system that cannot exchange two entries: each old file goes aside before the new one takes its name.
-        {"no exchange: killed between a file set aside and its new bytes renamed", "3", "no-exchange", 0, false, true},
-        {"no exchange: killed after the last rename", "99", "no-exchange", 0, false, true},
+        {"no exchange: killed between a file set aside and its new bytes renamed", "3", "no-exchange", 0, false, false, "DM-023"},
+        {"no exchange: killed after the last rename", "99", "no-exchange", 0, false, false, "DM-023"},
         // Neither can follow a crash (the journal and the temporaries are flushed before any
         // rename), but a damaged folder must not be made worse.
-        {"the new bytes of a file not yet renamed lost", "1", "", 2, false, false},
-        {"no exchange: the new bytes of a file lost after two were set aside", "3", "no-exchange", 3, false, false},
-        // Journals that the program wrote before: still finished or undone.
-        {"a journal of version 1", "2", "", 0, true, true},
-        {"a journal of version 1, the new bytes of a file not yet renamed lost", "1", "", 2, true, false},
+        {"the new bytes of a file not yet renamed lost", "1", "", 2, false, false, "DM-024"},
+        {"no exchange: the new bytes of a file lost after two were set aside", "3", "no-exchange", 3, false, false, "DM-024"},
+        // Journals that the program wrote before: finished, never undone with bytes no digest vouches for.
+        {"a journal of version 1", "2", "", 0, true, false, "DM-023"},
+        {"a journal of version 1, the new bytes of a file not yet renamed lost", "1", "", 2, true, false, "DM-028"},
+        // A crash, then the journal lost: the folder may mix both saves, and only the person can tell.
+        {"killed between the second and the third rename, the journal lost", "2", "", 0, false, true, "DM-041"},
+        {"no exchange: killed with a file set aside, the journal lost", "3", "no-exchange", 0, false, true, "DM-041"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -167,11 +176,38 @@ TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSay
                 }
             ASSERT_TRUE(writeBytes(journal(), journalOf("Quendrix save journal 1", pairs)));
         }
+        if (c.loseJournal) {
+            ASSERT_TRUE(QFile::remove(journal()));
+        }
+        const QMap<QString, QByteArray> before = snapshot(folder());
 
-        const ToolRun reopen = succeedingOnFolder(Words("open close"));
-        EXPECT_EQ(codesOf(reopen), QStringList{c.becomesNew ? QStringLiteral("DM-023") : QStringLiteral("DM-024")});
-        EXPECT_TRUE(snapshot(folder()) == (c.becomesNew ? new_ : old_)) << "entirely " << (c.becomesNew ? "new" : "old");
-        EXPECT_EQ(leftovers(), QStringList()) << "no temporary, no aside name, no journal is left";
+        const ToolRun reopen = onFolder(Words("open close"));
+        const QString code = QString::fromLatin1(c.code);
+        EXPECT_EQ(codesOf(reopen), QStringList{code}) << qPrintable(reopen.lines.join(u'\n'));
+        const QMap<QString, QByteArray> after = snapshot(folder());
+        if (code == u"DM-028") {
+            EXPECT_TRUE(after == before) << "nothing was changed";
+            continue;
+        }
+        if (code != u"DM-041") {
+            EXPECT_TRUE(after == (code == u"DM-023" ? new_ : old_)) << "entirely " << (code == u"DM-023" ? "new" : "old");
+            EXPECT_EQ(leftovers(), QStringList()) << "no temporary, no aside name, no journal is left";
+            continue;
+        }
+        const QStringList kept = leftovers();
+        for (auto it = old_.cbegin(); it != old_.cend(); ++it) {
+            const QString& name = it.key();
+            const QByteArray inPlace = after.value(name);
+            EXPECT_TRUE(inPlace == it.value() || inPlace == new_.value(name)) << qPrintable(name) << " is old or new";
+            for (const QByteArray& version : {it.value(), new_.value(name)}) {
+                bool found = inPlace == version;
+                for (const QString& leftover : kept)
+                    found = found || after.value(leftover) == version;
+                EXPECT_TRUE(found) << "no version of " << qPrintable(name) << " is lost";
+            }
+        }
+        for (const QString& leftover : kept)
+            EXPECT_TRUE(reopen.lineStarting(QStringLiteral("MSG\t")).value(3).contains(leftover)) << "named: " << qPrintable(leftover);
     }
 }
 
@@ -294,7 +330,7 @@ TEST_F(InterruptedSave, AJournalOverAFolderWhereNothingWasInterruptedNeverSaysAS
     }
 }
 
-TEST_F(InterruptedSave, AForgedJournalMovesNothingIntoTheFolderFromOutside)
+TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
 {
     const QString outside = work.path() + QStringLiteral("/Documents");
     const QByteArray notes = "a person's notes, outside the folder";
@@ -302,56 +338,112 @@ TEST_F(InterruptedSave, AForgedJournalMovesNothingIntoTheFolderFromOutside)
     const QByteArray m1p1 = qx::StagedFile::digestOf(old_.value(QStringLiteral("M1P1.xml")));
     const QByteArray size = QByteArray::number(notes.size());
     const QByteArray m1p1Size = QByteArray::number(old_.value(QStringLiteral("M1P1.xml")).size());
+    const QByteArray other = "other bytes";
+    const QByteArray otherPair = QByteArray::number(other.size()) + ' ' + qx::StagedFile::digestOf(other);
+    constexpr qint64 k4GiB = 4LL << 30;       // far larger than any data packet; sparse files take no disk space
+    constexpr qint64 k200MiB = 200LL << 20;   // smaller than the largest packet, but not two of them
     struct Case {
         const char* what;
-        const char* link;  // a link in the folder to `outside` or a file in it
+        const char* link;  // a link in the folder to `outside` or a file in it; none when empty
         const char* to;
+        QMap<QString, QByteArray> files;  // written into the folder before the open
+        QMap<QString, qint64> sparse;     // sparse files made in the folder, with their sizes
         QByteArray journal;
+        const char* names;  // the entry the message names besides the journal; none when empty
     };
     const Case cases[] = {
-        {"a temporary through a linked folder", "zz.txt.qxtmp.", "",
-         journalOf("Quendrix save journal 1", {"pair 0 " + size + ' ' + digest + " zz.txt.qxtmp.%2Fnotes zz.txt"})},
-        {"a linked temporary put in place as the new bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes",
+        {"a temporary through a linked folder", "zz.txt.qxtmp.", "", {}, {},
+         journalOf("Quendrix save journal 1", {"pair 0 " + size + ' ' + digest + " zz.txt.qxtmp.%2Fnotes zz.txt"}), ""},
+        {"a linked temporary put in place as the new bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes", {}, {},
          journalOf("Quendrix save journal 2", {"pair 1 " + size + ' ' + digest + ' ' + m1p1Size + ' ' + m1p1
-                                                   + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml"})},
-        {"a linked temporary put back as the old bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes",
+                                                   + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml"}),
+         "M1P1.xml.qxtmp.Ab12Cd"},
+        {"a linked temporary put back as the old bytes", "M1P1.xml.qxtmp.Ab12Cd", "/notes", {}, {},
          journalOf("Quendrix save journal 1", {"pair 1 " + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml",
-                                               "pair 1 5 " + digest + " M1P2.xml.qxtmp.Lost00 M1P2.xml"})},
+                                               "pair 1 5 " + digest + " M1P2.xml.qxtmp.Lost00 M1P2.xml"}),
+         "M1P1.xml.qxtmp.Ab12Cd"},
+        {"a file that is not the declaration's, with a temporary of the program's form", "", "",
+         {{QStringLiteral("notes.txt"), notes}, {QStringLiteral("notes.txt.qxtmp.Ab12Cd"), other}}, {},
+         journalOf("Quendrix save journal 2", {"pair 1 " + otherPair + ' ' + size + ' ' + digest
+                                                   + " notes.txt.qxtmp.Ab12Cd notes.txt"}),
+         ""},
+        {"one file named twice", "", "",
+         {{QStringLiteral("M1P1.xml.qxtmp.Aaaaaa"), other}, {QStringLiteral("M1P1.xml.qxtmp.Bbbbbb"), notes}}, {},
+         journalOf("Quendrix save journal 2",
+                   {"pair 1 " + otherPair + ' ' + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Aaaaaa M1P1.xml",
+                    "pair 1 " + size + ' ' + digest + ' ' + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Bbbbbb M1P1.xml"}),
+         ""},
+        {"a sparse temporary of 4 GiB", "", "", {}, {{QStringLiteral("M1P1.xml.qxtmp.Ab12Cd"), k4GiB}},
+         journalOf("Quendrix save journal 2", {"pair 1 " + QByteArray::number(k4GiB) + ' ' + digest + ' ' + m1p1Size
+                                                   + ' ' + m1p1 + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml"}),
+         "M1P1.xml.qxtmp.Ab12Cd"},
+        {"sparse temporaries each as large as a packet may be, together larger", "", "", {},
+         {{QStringLiteral("M1P1.xml.qxtmp.Ab12Cd"), k200MiB}, {QStringLiteral("M1P2.xml.qxtmp.Ab12Cd"), k200MiB}},
+         journalOf("Quendrix save journal 2",
+                   {"pair 0 " + QByteArray::number(k200MiB) + ' ' + digest + " 0 - M1P1.xml.qxtmp.Ab12Cd M1P1.xml",
+                    "pair 0 " + QByteArray::number(k200MiB) + ' ' + digest + " 0 - M1P2.xml.qxtmp.Ab12Cd M1P2.xml"}),
+         "M1P2.xml.qxtmp.Ab12Cd"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         resetFolder();
         ASSERT_TRUE(QDir(outside).removeRecursively() && QDir().mkpath(outside));
         ASSERT_TRUE(writeBytes(outside + QStringLiteral("/notes"), notes));
-        ASSERT_TRUE(QFile::link(outside + QString::fromLatin1(c.to), path(QString::fromLatin1(c.link))));
+        if (*c.link) {
+            ASSERT_TRUE(QFile::link(outside + QString::fromLatin1(c.to), path(QString::fromLatin1(c.link))));
+        }
+        for (auto it = c.files.cbegin(); it != c.files.cend(); ++it)
+            ASSERT_TRUE(writeBytes(path(it.key()), it.value()));
+        for (auto it = c.sparse.cbegin(); it != c.sparse.cend(); ++it) {
+            const int fd = ::open(QFile::encodeName(path(it.key())).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            ASSERT_GE(fd, 0);
+            const bool made = ::ftruncate(fd, it.value()) == 0;
+            ::close(fd);
+            ASSERT_TRUE(made);
+        }
         ASSERT_TRUE(writeBytes(journal(), c.journal));
 
+        QElapsedTimer clock;
+        clock.start();
         const ToolRun r = onFolder(Words("open close"));
+        const qint64 ms = clock.elapsed();
+        for (const QString& name : c.sparse.keys())
+            ASSERT_TRUE(QFile::remove(path(name))) << "a sparse file goes before anything reads the folder";
         ASSERT_TRUE(r.finished);
+        EXPECT_LT(ms, 2000) << "no named file is read further than a data packet may be";
         EXPECT_EQ(codesOf(r), QStringList{QStringLiteral("DM-028")}) << qPrintable(r.lines.join(u'\n'));
+        if (*c.names) {
+            EXPECT_TRUE(r.lineStarting(QStringLiteral("MSG\t")).value(3).contains(path(QString::fromLatin1(c.names))))
+                << "the message names what stands in the way, not only the journal";
+        }
         EXPECT_EQ(readBytes(outside + QStringLiteral("/notes")), notes) << "the outside file stays where it was";
         QMap<QString, QByteArray> files = snapshot(folder());
         files.remove(QString::fromLatin1(c.link));
-        EXPECT_TRUE(files == old_) << "the folder is as it was";
+        QMap<QString, QByteArray> expected = old_;
+        expected.insert(c.files);
+        EXPECT_TRUE(files == expected) << "the folder is as it was";
     }
 }
 
-TEST_F(InterruptedSave, TheOpenRemovesOnlyTheProgramsOwnTemporaries)
+TEST_F(InterruptedSave, WithoutAJournalTheOpenRemovesNoLeftoverThatMayBeACopyOfAFile)
 {
-    const QStringList own{QStringLiteral("M1P1.xml.qxtmp.Ab12Cd"), QStringLiteral("Sys.xml.qxold.Zz9900"),
-                          QStringLiteral(".quendrix.journal.qxtmp.Qq1234")};
+    // The journal's own temporary holds nothing of the declaration and goes. The program's other
+    // leftovers stay and are named; a person's files that merely look like them are never touched.
+    const QStringList removed{QStringLiteral(".quendrix.journal.qxtmp.Qq1234")};
+    const QStringList kept{QStringLiteral("M1P1.xml.qxtmp.Ab12Cd"), QStringLiteral("Sys.xml.qxold.Zz9900")};
     const QStringList persons{QStringLiteral("budget.qxtmp.xlsx"), QStringLiteral("M1P1.xml.qxtmp.notes"),
                               QStringLiteral("M1P1.xml.qxtmp.Ab-12C"), QStringLiteral("notes.txt.qxold.Ab12Cd"),
                               QStringLiteral("M1P1.xml.qxtmp.Ab12Cd.bak")};
-    for (const QString& name : own + persons)
+    for (const QString& name : removed + kept + persons)
         ASSERT_TRUE(writeBytes(path(name), "bytes"));
 
     const ToolRun r = succeedingOnFolder(Words("open close"));
-    EXPECT_EQ(codesOf(r), QStringList{QStringLiteral("DM-024")}) << "a save was killed before its journal";
-    for (const QString& name : own)
+    EXPECT_EQ(codesOf(r), QStringList{QStringLiteral("DM-041")}) << qPrintable(r.lines.join(u'\n'));
+    for (const QString& name : removed)
         EXPECT_FALSE(QFileInfo::exists(path(name))) << qPrintable(name);
-    for (const QString& name : persons)
+    for (const QString& name : kept + persons)
         EXPECT_EQ(readBytes(path(name)), QByteArray("bytes")) << qPrintable(name);
+    EXPECT_TRUE(snapshot(folder()).value(QStringLiteral("M1P1.xml")) == old_.value(QStringLiteral("M1P1.xml")));
 }
 
 TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
@@ -367,6 +459,9 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
         {"no exchange: a file cannot be set aside", "no-exchange,rename-fails=3", false},
         {"no exchange: a file set aside cannot take its new bytes", "no-exchange,rename-fails=4", false},
         {"no exchange: a rename fails and nothing can be put back", "no-exchange,rename-fails=3,putback-fails", true},
+        {"no exchange: a file set aside can neither take its new bytes nor go back", "no-exchange,rename-fails=4,putback-fails=0",
+         true},
+        {"the first rename fails and the journal cannot be removed", "rename-fails=0,journal-removal-fails", true},
     };
     QMap<QString, QByteArray> oldFiles = old_, newFiles = new_;
     oldFiles.remove(QStringLiteral("PrnSetup.xml"));
@@ -399,6 +494,34 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
             EXPECT_EQ(codesOf(reopen), QStringList{QStringLiteral("DM-009")}) << "no save is finished or undone";
             EXPECT_TRUE(files == oldFiles) << "entirely old";
         }
+    }
+}
+
+TEST_F(InterruptedSave, ASaveThatSucceededIsNeverSaidToBeUndone)
+{
+    struct Case {
+        const char* what;
+        const char* faults;
+        const char* saves;  // the save commands after the changes
+    };
+    const Case cases[] = {
+        {"the old bytes cannot be removed after the save", "no-exchange,discard-fails", "save"},
+        {"a save that failed and left its journal, then one that succeeded", "no-exchange,rename-fails=3,putback-fails",
+         "save save"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetFolder();
+        qputenv("QUENDRIX_TEST_FAULTS", c.faults);
+        const ToolRun saved = onFolder(kChangeAndSave.mid(0, kChangeAndSave.size() - 1) + Words(c.saves));
+        qunsetenv("QUENDRIX_TEST_FAULTS");
+        ASSERT_TRUE(saved.finished);
+        EXPECT_EQ(saved.lines.filter(QStringLiteral("FAILED\t")).size(), QByteArray(c.saves) == "save save" ? 1 : 0);
+
+        const ToolRun reopen = succeedingOnFolder(Words("open close"));
+        EXPECT_FALSE(codesOf(reopen).contains(QStringLiteral("DM-024"))) << qPrintable(reopen.lines.join(u'\n'));
+        EXPECT_TRUE(snapshot(folder()) == new_) << "entirely as the last save wrote it";
+        EXPECT_EQ(leftovers(), QStringList());
     }
 }
 
