@@ -67,7 +67,7 @@ int readBytesOf(int fd, Bytes* bytes)
 // The pair of a staged file: its new bytes, and the old ones read from its target in the folder.
 Pair pairOf(int folder, const StagedFile& file)
 {
-    Pair p{false, {file.size(), file.digest()}, {0, QByteArray("-")}, QFileInfo(file.temporaryPath()).fileName(),
+    Pair p{false, {file.size(), file.digest()}, {0, QByteArray("-")}, file.temporaryName(),
            QFileInfo(file.path()).fileName()};
     const RegularFile::Opened old = RegularFile::open(folder, encoded(p.target), O_RDONLY);
     int error = old.fd ? readBytesOf(old.fd.get(), &p.old) : old.error;
@@ -243,15 +243,13 @@ bool isOwnLeftover(const QString& name, const QStringList& targets)
 }
 
 // Removes what a killed save left of the program's own files; true when there was any.
-bool removeLeftovers(int folder, const QString& folderPath, const QStringList& targets)
+bool removeLeftovers(int folder, const QStringList& targets)
 {
     bool any = false;
-    const QStringList names =
-        QDir(folderPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& name : names) {
-        if (!isOwnLeftover(name, targets) || RegularFile::entryOf(folder, encoded(name)) != RegularFile::Entry::Regular)
+    for (const QByteArray& name : RegularFile::namesIn(folder)) {
+        if (!isOwnLeftover(QFile::decodeName(name), targets) || RegularFile::entryOf(folder, name) != RegularFile::Entry::Regular)
             continue;
-        RegularFile::removeIn(folder, encoded(name));
+        RegularFile::removeIn(folder, name);
         any = true;
     }
     return any;
@@ -294,10 +292,10 @@ UndoStep undoStepOf(const Pair& p, const PairState& s, const QString& folderPath
 // The leftovers and the journal go; the folder is then as one save left it.
 void tidyUp(int folder, const QString& folderPath, const QStringList& targets)
 {
-    StagedFile::syncFolder(folderPath);
-    removeLeftovers(folder, folderPath, targets);
+    RegularFile::syncFolder(folder);
+    removeLeftovers(folder, targets);
     RegularFile::removeIn(folder, encoded(fileName()));
-    StagedFile::syncFolder(folderPath);
+    RegularFile::syncFolder(folder);
 }
 
 QString withDelimiter(const QString& folder)
@@ -327,30 +325,19 @@ UnusableJournal::UnusableJournal(Why why, QString path, int error)
 
 QString fileName() { return QStringLiteral(".quendrix.journal"); }
 
-bool isPending(const QString& folder)
-{
-    const Descriptor dir = RegularFile::openFolder(folder);
-    return RegularFile::entryOf(dir ? dir.get() : AT_FDCWD,
-                                encoded(dir ? fileName() : QDir(folder).filePath(fileName())))
-        != RegularFile::Entry::Missing;
-}
+bool isPending(int folder) { return RegularFile::entryOf(folder, encoded(fileName())) != RegularFile::Entry::Missing; }
 
-std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFile* const> files)
+std::optional<Failure> commitTogether(int folder, const QString& folderPath, std::span<StagedFile* const> files)
 {
-    int error = 0;
-    const Descriptor dir = RegularFile::openFolder(folder, &error);
-    if (!dir)
-        fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
     std::vector<Pair> pairs;
     for (const StagedFile* f : files)
-        pairs.push_back(pairOf(dir.get(), *f));
+        pairs.push_back(pairOf(folder, *f));
     SaveTestHooks::beforeJournal();
-    const QString journal = QDir(folder).filePath(fileName());
     {
-        StagedFile text(journal, journalText(pairs));
+        StagedFile text(folder, withDelimiter(folderPath) + fileName(), journalText(pairs));
         text.commit();
     }
-    StagedFile::syncFolder(folder);  // the journal is on disk before anything is renamed
+    RegularFile::syncFolder(folder);  // the journal is on disk before anything is renamed
 
     SaveTestHooks::startBurst();
     std::vector<StagedFile::Placed> placed;
@@ -362,11 +349,11 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
             for (std::size_t j = placed.size(); j-- > 0;)
                 restored = files[j]->putBack(placed[j]) && restored;
             SaveTestHooks::endBurst();
-            StagedFile::syncFolder(folder);
+            RegularFile::syncFolder(folder);
             // Put back, the save is over: its journal goes, so that no open ever finishes it.
             if (restored) {
-                RegularFile::removeIn(dir.get(), encoded(fileName()));
-                StagedFile::syncFolder(folder);
+                RegularFile::removeIn(folder, encoded(fileName()));
+                RegularFile::syncFolder(folder);
             } else {
                 for (StagedFile* f : files)
                     f->keep();
@@ -376,27 +363,20 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
     }
     SaveTestHooks::afterLastRename();
     SaveTestHooks::endBurst();
-    StagedFile::syncFolder(folder);
+    RegularFile::syncFolder(folder);
     // The old bytes first: temporaries found without a journal always mean "never committed".
     for (StagedFile* f : files)
         f->discard();
     SaveTestHooks::afterDiscard();
-    RegularFile::removeIn(dir.get(), encoded(fileName()));
+    RegularFile::removeIn(folder, encoded(fileName()));
     return std::nullopt;
 }
 
-Recovery recover(const QString& folder, const QStringList& targets)
+Recovery recover(int at, const QString& folder, const QStringList& targets)
 {
     const QString folderPath = withDelimiter(folder);
-    int error = 0;
-    const Descriptor dir = RegularFile::openFolder(folder, &error);
-    if (!dir && error == ENOENT)
-        return Recovery::None;  // a folder not made yet holds no save
-    if (!dir)
-        fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
-    const int at = dir.get();
     if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
-        return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
+        return removeLeftovers(at, targets) ? Recovery::Undone : Recovery::None;
 
     const std::vector<Pair> pairs = readJournal(at, folderPath + fileName(), targets);
     std::vector<PairState> states;
@@ -412,8 +392,8 @@ Recovery recover(const QString& folder, const QStringList& targets)
     if (!matches) {
         // Not the journal of a save of this folder (no file it names is there): it changed nothing.
         RegularFile::removeIn(at, encoded(fileName()));
-        StagedFile::syncFolder(folder);
-        return removeLeftovers(at, folderPath, targets) ? Recovery::Undone : Recovery::None;
+        RegularFile::syncFolder(at);
+        return removeLeftovers(at, targets) ? Recovery::Undone : Recovery::None;
     }
 
     if (complete) {
