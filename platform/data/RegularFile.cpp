@@ -167,10 +167,8 @@ int readAll(int fd, qint64 max, QByteArray* bytes)
     // Room for what the file holds now (and the byte more that shows it grew past `max`), so
     // that a large file is not copied again at each doubling.
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        const off_t at = ::lseek(fd, 0, SEEK_CUR);
-        bytes->reserve(qsizetype(std::min<qint64>(st.st_size - std::max<off_t>(at, 0), max) + 1));
-    }
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        bytes->reserve(qsizetype(std::min<qint64>(st.st_size, max) + 1));
     return readPieces(fd, [&](QByteArrayView piece) {
         if (bytes->size() + piece.size() > max)
             return EFBIG;

@@ -236,6 +236,10 @@ QString asideOf(const Pair& p) { return StagedFile::asideOf(p.temp); }
 // the journal itself.
 bool isOwnLeftover(const QString& name, const QStringList& targets)
 {
+    // Every such name holds ".qxtmp." or ".qxold."; the files of the declaration, most of a
+    // folder, are passed over without comparing them with each name the program could make.
+    if (!name.contains(QLatin1String(".qx")))
+        return false;
     for (const QString& of : targets + QStringList{fileName()})
         if (StagedFile::isTemporaryOf(name, of) || StagedFile::isAsideOf(name, of))
             return true;
