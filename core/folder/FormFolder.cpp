@@ -71,6 +71,15 @@ bool fileMissing(int folder, const QString& name)
 
 QString errorText(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
+// A file of the folder that cannot be reached (`action` "open", "write"), worded as the data
+// packet's own failures are.
+qx::DataPacketError fileFault(const char* action, const QString& path, int error)
+{
+    return qx::DataPacketError(QStringLiteral("Cannot %1 the file \"%2\": %3")
+                                   .arg(QLatin1String(action), path, QString::fromLocal8Bit(std::strerror(error)))
+                                   .toStdString());
+}
+
 bool hasUnsavedChanges(const qx::ClientDataSet& ds)
 {
     return ds.active() && (ds.changeCount() > 0 || (ds.editing() && ds.modified()));
@@ -156,9 +165,7 @@ std::optional<qx::StagedFile> stageEntry(const TFolderFile& entry, const SaveFol
 {
     try {
         if (folder.fd < 0)
-            throw qx::DataPacketError(QStringLiteral("Cannot write the file \"%1\": %2")
-                                          .arg(entry.DataSet->fileName(), QString::fromLocal8Bit(std::strerror(folder.error)))
-                                          .toStdString());
+            throw fileFault("write", entry.DataSet->fileName(), folder.error);
         return qx::DataPacket::stage(*entry.DataSet, folder.fd, entry.DataSet->fileName());
     } catch (const std::exception& e) {
         ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, errorText(e)));
@@ -542,9 +549,7 @@ bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBl
             // shape (two records in a page, a list row without its number) are refused like any
             // other damage, before anything relies on them.
             if (!wasActive && !file.fd)
-                throw qx::DataPacketError(QStringLiteral("Cannot open the file \"%1\": %2")
-                                              .arg(ds.fileName(), QString::fromLocal8Bit(std::strerror(file.error)))
-                                              .toStdString());
+                throw fileFault("open", ds.fileName(), file.error);
             if (!wasActive)
                 qx::DataPacket::load(ds, file.fd.get(), ds.fileName(), FolderFileShapeOf(*this, entry));
         } else if (!ds.active()) {
