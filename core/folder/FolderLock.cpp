@@ -4,10 +4,8 @@
 #include "platform/data/RegularFile.h"
 #include "platform/data/WriteAll.h"
 
-#include <QDir>
 #include <QFile>
 #include <QList>
-#include <QRandomGenerator>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -140,13 +138,12 @@ FolderLock::Holder holderOf(const std::optional<LockText>& lock)
 // Whether a lock file that cannot be made means that nobody can save into the folder: the
 // folder or its file system is read-only. Anything else (a full disk, a failing disk) must not
 // let two programs in.
-bool nobodyCanSave(const QString& folder, int error)
+bool nobodyCanSave(int folder, int error)
 {
-    const QByteArray name = QFile::encodeName(folder);
     struct statvfs vfs {};
-    if (error == EROFS || (::statvfs(name.constData(), &vfs) == 0 && (vfs.f_flag & ST_RDONLY)))
+    if (error == EROFS || (::fstatvfs(folder, &vfs) == 0 && (vfs.f_flag & ST_RDONLY)))
         return true;
-    return (error == EACCES || error == EPERM) && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0;
+    return (error == EACCES || error == EPERM) && ::faccessat(folder, ".", W_OK, AT_EACCESS) != 0;
 }
 
 
@@ -165,10 +162,18 @@ int sys(const char* name, Call call)
 
 using Fd = qx::Descriptor;
 
-bool sameFile(const QByteArray& path, int fd)
+// The lock file's name in the folder.
+const QByteArray& lockName()
+{
+    static const QByteArray name = QFile::encodeName(FolderLock::kFileName);
+    return name;
+}
+
+// Whether the lock's name in `folder` is the file open as `fd`.
+bool isLockFile(int folder, int fd)
 {
     struct stat named {}, open {};
-    return ::fstatat(AT_FDCWD, path.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &open) == 0
+    return ::fstatat(folder, lockName().constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &open) == 0
         && named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
@@ -177,15 +182,6 @@ bool sameFile(const QByteArray& path, int fd)
 bool isOurTemporary(const QString& name)
 {
     return qx::RegularFile::isTemporaryName(name, FolderLock::kFileName + QLatin1Char('.'));
-}
-
-QByteArray randomSuffix()
-{
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QByteArray suffix(qx::RegularFile::kTemporarySuffixLength, Qt::Uninitialized);
-    for (char& c : suffix)
-        c = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
-    return suffix;
 }
 
 // Our OS lock on a file of ours; where the file system has none, the lock file alone keeps
@@ -204,22 +200,23 @@ int writeLockText(int fd, const QByteArray& text, const char* writeCall, const c
 
 bool unsupported(int error) { return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP; }
 
-// Our lock, text and OS lock complete, under a temporary name in the folder until it is put
+// Our lock, text and OS lock complete, under a temporary name in the open folder until it is put
 // under the lock's name, which it takes only where no file has that name. A staged lock that is
 // never put in place takes its temporary with it.
 class StagedLock {
 public:
+    explicit StagedLock(int folder) : folder_(folder) {}
     ~StagedLock() { forgetTemporary(); }
 
     // 0 or the system's error number.
-    int make(const QByteArray& folder, const QByteArray& text)
+    int make(const QByteArray& text)
     {
         forgetTemporary();
         fd_.reset();
         for (int attempt = 0; attempt < 8 && fd_.get() < 0; ++attempt) {
-            temp_ = folder + QFile::encodeName(FolderLock::kFileName) + '.' + randomSuffix();
+            temp_ = lockName() + '.' + qx::RegularFile::temporarySuffix();
             fd_.reset(sys("create", [&] {
-                return ::open(temp_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+                return ::openat(folder_, temp_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
             }));
             if (fd_.get() < 0 && errno != EEXIST) {
                 const int error = errno;
@@ -238,40 +235,41 @@ public:
         return 0;
     }
 
-    // Puts the lock under `path` unless a file has that name: 0, EEXIST, or the system's error
+    // Puts the lock under its name unless a file has that name: 0, EEXIST, or the system's error
     // number. A file system that can neither rename without replacing nor link gets the lock
     // made in place, as earlier programs made it.
-    int publish(const QByteArray& path)
+    int publish()
     {
-        if (sys("rename", [&] { return ::renameat2(AT_FDCWD, temp_.constData(), AT_FDCWD, path.constData(),
-                                                   RENAME_NOREPLACE); }) == 0) {
+        const char* const name = lockName().constData();
+        if (sys("rename", [&] { return ::renameat2(folder_, temp_.constData(), folder_, name, RENAME_NOREPLACE); }) == 0) {
             temp_.clear();
             return 0;
         }
         if (!unsupported(errno))
             return errno;
-        if (sys("link", [&] { return ::link(temp_.constData(), path.constData()); }) == 0) {
+        if (sys("link", [&] { return ::linkat(folder_, temp_.constData(), folder_, name, 0); }) == 0) {
             forgetTemporary();
             return 0;
         }
         if (errno != EPERM && !unsupported(errno))
             return errno;
-        return makeInPlace(path);
+        return makeInPlace();
     }
 
     int release() { return fd_.release(); }
 
 private:
-    int makeInPlace(const QByteArray& path)
+    int makeInPlace()
     {
+        const char* const name = lockName().constData();
         Fd fd(sys("createInPlace", [&] {
-            return ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+            return ::openat(folder_, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         }));
         if (fd.get() < 0)
             return errno;
         holdOsLock(fd.get());
         if (const int error = writeLockText(fd.get(), text_, "writeInPlace", "fsyncInPlace")) {
-            ::unlink(path.constData());  // just made, and ours: nobody takes over a lock under our OS lock
+            ::unlinkat(folder_, name, 0);  // just made, and ours: nobody takes over a lock under our OS lock
             return error;
         }
         forgetTemporary();
@@ -282,10 +280,11 @@ private:
     void forgetTemporary()
     {
         if (!temp_.isEmpty())
-            sys("unlinkTemporary", [&] { return ::unlink(temp_.constData()); });
+            sys("unlinkTemporary", [&] { return ::unlinkat(folder_, temp_.constData(), 0); });
         temp_.clear();
     }
 
+    int folder_;
     Fd fd_;
     QByteArray temp_;  // empty: none
     QByteArray text_;
@@ -310,9 +309,9 @@ QByteArray readUpTo1k(int fd)
 
 // Looks at what has the lock's name without following a link and without waiting on a pipe; a
 // lock found empty is read again a moment later, as an earlier program may be writing it.
-void examine(const QByteArray& path, FoundLock& found)
+void examine(int folder, FoundLock& found)
 {
-    qx::RegularFile::Opened opened = qx::RegularFile::open(AT_FDCWD, path, O_RDONLY | O_NOCTTY);
+    qx::RegularFile::Opened opened = qx::RegularFile::open(folder, lockName(), O_RDONLY | O_NOCTTY);
     if (!opened.fd) {
         found.kind = opened.irregular              ? FoundLock::NotRegular
                      : opened.error == ENOENT      ? FoundLock::Missing
@@ -353,40 +352,52 @@ FolderLock::Attempt refused(FolderLock::Outcome outcome, const std::optional<Loc
 // Removes temporaries that a program killed while making its lock left behind. Only the lock's
 // holder does this; a program staging its lock at this moment finds its temporary gone and looks
 // again, finding the lock held.
-void removeLeftoverTemporaries(const QString& folder)
+void removeLeftoverTemporaries(int folder)
 {
-    const QStringList names = QDir(folder).entryList({FolderLock::kFileName + QStringLiteral(".*")},
-                                                     QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString& name : names)
-        if (isOurTemporary(name))
-            ::unlink(QFile::encodeName(folder + name).constData());
+    for (const QByteArray& name : qx::RegularFile::namesIn(folder))
+        if (isOurTemporary(QFile::decodeName(name))
+            && qx::RegularFile::entryOf(folder, name) == qx::RegularFile::Entry::Regular)
+            qx::RegularFile::removeIn(folder, name);
 }
 
 }  // namespace
 
 // What a lock file that cannot be made means: no folder, or one nobody can save into, both
-// opened without a lock; else the folder is not opened.
-FolderLock::Attempt FolderLock::withoutLockFile(const QString& folder, int error)
+// opened without a lock; else the folder is not opened. `dir` moves into the lock only when one is made: until
+// take() returns, its staged lock removes its temporary through it.
+FolderLock::Attempt FolderLock::withoutLockFile(qx::Descriptor&& dir, const QString& folder, int error)
 {
     Attempt attempt;
     attempt.error = error;
-    if (error == ENOENT)
+    if (!dir)
         attempt.outcome = Outcome::NoFolder;
-    else if (nobodyCanSave(folder, error))
+    else if (nobodyCanSave(dir.get(), error))
         attempt.outcome = Outcome::ReadOnly;
     else
         return attempt;
-    attempt.lock.reset(new FolderLock(folder, QByteArray(), -1, attempt.outcome == Outcome::ReadOnly));
+    attempt.lock.reset(new FolderLock(std::move(dir), folder, -1, attempt.outcome == Outcome::ReadOnly));
     return attempt;
 }
 
-FolderLock::Attempt FolderLock::take(const QString& folder)
+FolderLock::Attempt FolderLock::take(const QString& path)
 {
-    const QByteArray dir = QFile::encodeName(folder);
-    const QByteArray path = dir + QFile::encodeName(kFileName);
-    StagedLock staged;
-    if (const int error = staged.make(dir, lockText()))
-        return withoutLockFile(folder, error);
+    int error = 0;
+    qx::Descriptor dir = qx::RegularFile::openFolder(path, &error);
+    if (!dir && error != ENOENT) {
+        Attempt attempt;
+        attempt.error = error;
+        return attempt;
+    }
+    return take(std::move(dir), path);
+}
+
+FolderLock::Attempt FolderLock::take(qx::Descriptor dir, const QString& folder)
+{
+    if (!dir)
+        return withoutLockFile(std::move(dir), folder, ENOENT);
+    StagedLock staged(dir.get());
+    if (const int error = staged.make(lockText()))
+        return withoutLockFile(std::move(dir), folder, error);
 
     // Each round puts our lock in place, or judges the one found there; a round ends early while
     // another program holds the found lock's OS lock, as one taking over a stale lock or writing
@@ -396,18 +407,18 @@ FolderLock::Attempt FolderLock::take(const QString& folder)
     bool held = false;  // the last round found the lock's OS lock held, since `heldSince`
     std::chrono::steady_clock::time_point heldSince;
     for (int round = 0; round < 200; ++round) {
-        const int error = staged.publish(path);
+        const int error = staged.publish();
         if (error == 0) {
             const int fd = staged.release();
-            removeLeftoverTemporaries(folder);
+            removeLeftoverTemporaries(dir.get());
             Attempt attempt;
             attempt.outcome = Outcome::Taken;
-            attempt.lock.reset(new FolderLock(folder, path, fd, false));
+            attempt.lock.reset(new FolderLock(std::move(dir), folder, fd, false));
             return attempt;
         }
         if (error == ENOENT) {  // our temporary was tidied away by a new holder, or the folder went
-            if (const int again = staged.make(dir, lockText()))
-                return withoutLockFile(folder, again);
+            if (const int again = staged.make(lockText()))
+                return withoutLockFile(std::move(dir), folder, again);
             continue;
         }
         if (error != EEXIST) {
@@ -416,7 +427,7 @@ FolderLock::Attempt FolderLock::take(const QString& folder)
             return attempt;
         }
         FoundLock found;
-        examine(path, found);
+        examine(dir.get(), found);
         if (found.kind == FoundLock::Missing)
             continue;
         if (found.kind == FoundLock::NotRegular)
@@ -446,8 +457,8 @@ FolderLock::Attempt FolderLock::take(const QString& folder)
         if (verdict == Verdict::Unknown || osLock == OsLock::Unavailable)
             return refused(Outcome::HolderUnknown, seen);
         // Stale, and under our OS lock now: no other program removes it, nor anything in its place.
-        if (sameFile(path, found.fd.get()))
-            sys("unlinkStale", [&] { return ::unlink(path.constData()); });
+        if (isLockFile(dir.get(), found.fd.get()))
+            sys("unlinkStale", [&] { return ::unlinkat(dir.get(), lockName().constData(), 0); });
     }
     if (!held)
         return refused(Outcome::HolderUnknown, seen);
@@ -461,7 +472,7 @@ FolderLock::~FolderLock()
     if (fd_ < 0)
         return;
     // Another program may have taken the folder over once our lock was removed by hand.
-    if (sameFile(path_, fd_))
-        ::unlink(path_.constData());
+    if (isLockFile(dir_.get(), fd_))
+        ::unlinkat(dir_.get(), lockName().constData(), 0);
     ::close(fd_);
 }

@@ -15,6 +15,8 @@
 // The lock file: the computer's name, the process id, then "machine=", "boot=" and "start="
 // lines; earlier locks hold only the first two lines.
 
+#include "platform/data/RegularFile.h"
+
 #include <QString>
 #include <memory>
 
@@ -44,8 +46,13 @@ public:
         int error = 0;                     // Failed: the system's error number
     };
 
-    // Takes the lock of `folder` (with its trailing delimiter).
-    static Attempt take(const QString& folder);
+    // Takes the lock of the folder open as `folder`, which the lock keeps open for the folder's
+    // life: every step of the lock, and every later step in the folder, is taken in that folder
+    // even when another comes to stand at its path. `path` (with its trailing delimiter) names it
+    // in messages. No descriptor: the folder does not exist (NoFolder).
+    static Attempt take(qx::Descriptor folder, const QString& path);
+    // The same for the folder that stands at `path` now.
+    static Attempt take(const QString& path);
 
     // Test seam: asked before each system call that makes, publishes or removes a lock file, with
     // the call's name ("create", "write", "rename" ...); a non-zero answer makes the call fail
@@ -57,19 +64,21 @@ public:
     FolderLock& operator=(const FolderLock&) = delete;
 
     const QString& folder() const { return folder_; }
+    // The open folder; -1 when it did not exist (NoFolder).
+    int folderFd() const { return dir_.get(); }
     // Opened without a lock file because nobody can save into the folder.
     bool readOnly() const { return readOnly_; }
 
 private:
-    static Attempt withoutLockFile(const QString& folder, int error);
+    static Attempt withoutLockFile(qx::Descriptor&& dir, const QString& folder, int error);
 
-    FolderLock(QString folder, QByteArray path, int fd, bool readOnly)
-        : folder_(std::move(folder)), path_(std::move(path)), fd_(fd), readOnly_(readOnly)
+    FolderLock(qx::Descriptor dir, QString folder, int fd, bool readOnly)
+        : dir_(std::move(dir)), folder_(std::move(folder)), fd_(fd), readOnly_(readOnly)
     {
     }
 
+    qx::Descriptor dir_;
     QString folder_;
-    QByteArray path_;  // empty: no lock file
-    int fd_ = -1;      // the lock file, under our OS lock
+    int fd_ = -1;      // the lock file, under our OS lock; -1: no lock file
     bool readOnly_ = false;
 };

@@ -11,23 +11,31 @@
 // Closing discards unsaved changes without asking and never writes a file. A failed open closes
 // what it opened, so no half-open folder remains. No file of the folder is ever written through a
 // symbolic link.
+//
+// The folder is opened once, when it opens, and held by the lock until the close: the checks, the
+// lock, the settling of an interrupted save, the reads and every later save are steps in that one
+// folder, even when it is moved or renamed meanwhile and another folder takes its path. Its path
+// only names it in messages. Each file is read through the very open that checked it.
 #include "core/module/TdmMain.h"
 
 #include "core/folder/FolderFileShape.h"
 #include "core/folder/FolderFileTable.h"
 #include "core/folder/FolderLock.h"
 #include "core/folder/FolderMessages.h"
+#include "core/folder/FolderOpenSeam.h"
 #include "core/util/FreeMemory.h"
 #include "core/util/Messages.h"
 #include "core/util/Registry.h"
 #include "platform/data/DataPacket.h"
+#include "platform/data/RegularFile.h"
 #include "platform/data/SaveJournal.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -52,10 +60,25 @@ QString withTrailingDelimiter(const QString& folder)
     return folder + QLatin1Char('/');
 }
 
-// A directory of the same name is no file: it is offered as missing and fails at the save.
-bool fileExists(const QString& path) { return QFileInfo(path).isFile(); }
+QByteArray encoded(const QString& name) { return QFile::encodeName(name); }
+
+// Whether the open folder `folder` (-1: none) holds no file of the name: a file not written yet. A
+// directory of the same name is no file: it is written, and the save fails there.
+bool fileMissing(int folder, const QString& name)
+{
+    return folder < 0 || qx::RegularFile::entryOf(folder, encoded(name)) != qx::RegularFile::Entry::Regular;
+}
 
 QString errorText(const std::exception& e) { return QString::fromUtf8(e.what()); }
+
+// A file of the folder that cannot be reached (`action` "open", "write"), worded as the data
+// packet's own failures are.
+qx::DataPacketError fileFault(const char* action, const QString& path, int error)
+{
+    return qx::DataPacketError(QStringLiteral("Cannot %1 the file \"%2\": %3")
+                                   .arg(QLatin1String(action), path, QString::fromLocal8Bit(std::strerror(error)))
+                                   .toStdString());
+}
 
 bool hasUnsavedChanges(const qx::ClientDataSet& ds)
 {
@@ -64,9 +87,10 @@ bool hasUnsavedChanges(const qx::ClientDataSet& ds)
 
 // Closing writes no file, so a dataset whose file does not exist yet (an empty list, a blank
 // page accepted at the open) is written by the next save, changed or not.
-bool needsSaving(const qx::ClientDataSet& ds)
+bool needsSaving(const TFolderFile& entry, int folder)
 {
-    return hasUnsavedChanges(ds) || (ds.active() && !fileExists(ds.fileName()));
+    const qx::ClientDataSet& ds = *entry.DataSet;
+    return hasUnsavedChanges(ds) || (ds.active() && fileMissing(folder, entry.FileName));
 }
 
 // Closes the dataset even when its before-close handler refuses: a closed folder keeps nothing.
@@ -96,9 +120,28 @@ void discardAndClose(TdmMain& dm, qx::ClientDataSet& ds)
 }
 
 // Whether the save writes the dataset's file: changed, pending an edit, or not written yet.
-bool needsWriting(const qx::ClientDataSet& ds)
+bool needsWriting(const TFolderFile& entry, int folder)
 {
-    return ds.active() && (ds.changeCount() > 0 || ds.editing() || !fileExists(ds.fileName()));
+    const qx::ClientDataSet& ds = *entry.DataSet;
+    return ds.active() && (ds.changeCount() > 0 || ds.editing() || fileMissing(folder, entry.FileName));
+}
+
+// The folder a save writes into: the open folder itself when `folder` names it, else (a save into
+// another folder, or into one that did not exist when it was opened) the folder at that path now.
+struct SaveFolder {
+    int fd = -1;
+    qx::Descriptor own;  // opened for this save alone
+    int error = 0;       // why there is none
+};
+
+void openSaveFolder(const TdmMain& dm, const QString& folder, SaveFolder& out)
+{
+    if (dm.CurrentFolderLock && folder == dm.CurrentFormFolder && dm.CurrentFolderLock->folderFd() >= 0) {
+        out.fd = dm.CurrentFolderLock->folderFd();
+        return;
+    }
+    out.own = qx::RegularFile::openFolder(folder, &out.error);
+    out.fd = out.own.get();
 }
 
 // Posts a pending edit of the entry's dataset; false (reported) when the post fails.
@@ -116,26 +159,39 @@ bool postPendingEdit(const TFolderFile& entry)
     }
 }
 
-// The entry's packet in a temporary beside its file; nothing (reported) when it cannot be written.
-std::optional<qx::StagedFile> stageEntry(const TFolderFile& entry)
+// The entry's packet in a temporary beside its file in the open folder `folder`; nothing
+// (reported) when it cannot be written.
+std::optional<qx::StagedFile> stageEntry(const TFolderFile& entry, const SaveFolder& folder)
 {
     try {
-        return qx::DataPacket::stage(*entry.DataSet, entry.DataSet->fileName());
+        if (folder.fd < 0)
+            throw fileFault("write", entry.DataSet->fileName(), folder.error);
+        return qx::DataPacket::stage(*entry.DataSet, folder.fd, entry.DataSet->fileName());
     } catch (const std::exception& e) {
         ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, errorText(e)));
         return std::nullopt;
     }
 }
 
+// The names of the declaration's files, the only ones a save journal may name.
+QStringList declarationFileNames()
+{
+    QStringList names;
+    for (const FolderFileSpec& spec : FolderFileSpecs())
+        names << QString::fromUtf16(spec.fileName);
+    return names;
+}
+
 // Puts the staged files of the entries in place together; false (reported) when they could not
 // all be put in place (the folder is then as it was, or as the next open will finish it).
-bool commitStaged(const QString& folder, std::vector<std::pair<const TFolderFile*, qx::StagedFile>>& staged)
+bool commitStaged(int folderFd, const QString& folder, std::vector<std::pair<const TFolderFile*, qx::StagedFile>>& staged)
 {
     std::vector<qx::StagedFile*> files;
     for (auto& [entry, file] : staged)
         files.push_back(&file);
     try {
-        if (const std::optional<qx::SaveJournal::Failure> failure = qx::SaveJournal::commitTogether(folder, files)) {
+        if (const std::optional<qx::SaveJournal::Failure> failure =
+                qx::SaveJournal::commitTogether(folderFd, folder, declarationFileNames(), files)) {
             const TFolderFile& entry = *staged[failure->index].first;
             ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, failure->reason,
                                                 failure->finishedAtNextOpen));
@@ -164,36 +220,49 @@ std::vector<const TFolderFile*> saveOrder(const TdmMain& dm)
     return order;
 }
 
-// Why `folder` cannot be opened as a form folder, if it cannot.
-std::optional<FolderPathFault> folderPathFault(const QString& folder)
+// A name the system's encoding cannot spell (an archive unpacked with Big5 names) reads as other
+// characters: its files would seem missing and a blank declaration would be offered.
+bool nameNotInSystemEncoding(const QString& folder)
 {
-    // A name the system's encoding cannot spell (an archive unpacked with Big5 names) reads as
-    // other characters: its files would seem missing and a blank declaration would be offered.
-    if (folder.contains(QChar::ReplacementCharacter) || QFile::decodeName(QFile::encodeName(folder)) != folder)
-        return FolderPathFault::NameNotInSystemEncoding;
-    // A path that does not exist yet is offered a blank declaration, as before.
-    const QFileInfo info(folder.size() > 1 && folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder);
-    if (info.exists() && !info.isDir())
-        return FolderPathFault::NotAFolder;
+    return folder.contains(QChar::ReplacementCharacter) || QFile::decodeName(QFile::encodeName(folder)) != folder;
+}
+
+// The folder at `folder`, opened once for the whole open; none (reported) when it cannot be used
+// as a form folder. A path that does not exist yet gives no descriptor and is offered a blank
+// declaration, as before.
+std::optional<qx::Descriptor> openFormFolder(const QString& folder)
+{
+    if (nameNotInSystemEncoding(folder)) {
+        ShowFolderMessage(FolderNotUsableMsg(folder, FolderPathFault::NameNotInSystemEncoding));
+        return std::nullopt;
+    }
+    int error = 0;
+    qx::Descriptor dir = qx::RegularFile::openFolder(folder, &error);
+    // A folder that cannot be listed or entered: its files would all seem missing.
+    if (dir && ::faccessat(dir.get(), ".", X_OK, AT_EACCESS) != 0)
+        error = errno;
+    else if (dir || error == ENOENT)
+        return std::optional<qx::Descriptor>(std::move(dir));
+    if (error == ENOTDIR)
+        ShowFolderMessage(FolderNotUsableMsg(folder, FolderPathFault::NotAFolder));
+    else
+        ShowFolderMessage(FolderUnreadableMsg(folder, error));
     return std::nullopt;
 }
 
-// The system's error when the folder exists but cannot be listed or entered, else 0: its files
-// would all seem missing and a blank declaration would be offered.
-int folderReadError(const QString& folder)
+// Whether the descriptors `a` and `b` (-1: none) hold one and the same folder.
+bool sameFolder(int a, int b)
 {
-    const QByteArray name = QFile::encodeName(folder);
-    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? 0 : errno;
-    ::close(fd);
-    return ::faccessat(AT_FDCWD, name.constData(), X_OK, AT_EACCESS) == 0 ? 0 : errno;
+    struct stat sa {}, sb {};
+    if (a < 0 || b < 0)
+        return a == b;
+    return ::fstat(a, &sa) == 0 && ::fstat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-// Takes the folder's lock; nothing (reported) when the folder may not be opened.
-std::unique_ptr<FolderLock> lockFolder(const QString& folder)
+// Takes the lock of the folder open as `dir`; nothing (reported) when the folder may not be opened.
+std::unique_ptr<FolderLock> lockFolder(qx::Descriptor dir, const QString& folder)
 {
-    FolderLock::Attempt attempt = FolderLock::take(folder);
+    FolderLock::Attempt attempt = FolderLock::take(std::move(dir), folder);
     switch (attempt.outcome) {
     case FolderLock::Outcome::Taken:
     case FolderLock::Outcome::ReadOnly:
@@ -213,14 +282,6 @@ std::unique_ptr<FolderLock> lockFolder(const QString& folder)
     return nullptr;
 }
 
-// The names of the declaration's files, the only ones a save journal may name.
-QStringList declarationFileNames()
-{
-    QStringList names;
-    for (const FolderFileSpec& spec : FolderFileSpecs())
-        names << QString::fromUtf16(spec.fileName);
-    return names;
-}
 
 JournalFault journalFaultOf(qx::SaveJournal::UnusableJournal::Why why)
 {
@@ -233,19 +294,22 @@ JournalFault journalFaultOf(qx::SaveJournal::UnusableJournal::Why why)
     return JournalFault::Damaged;
 }
 
-// Finishes or undoes a save that a crash interrupted, telling the user which; false (reported)
-// when it can do neither, as in a folder nobody can save into.
-bool settleInterruptedSave(const QString& folder, bool readOnly)
+// Finishes or undoes a save that a crash interrupted in the open folder `dir` (-1: a folder not
+// made yet, which holds none), telling the user which; false (reported) when it can do neither,
+// as in a folder nobody can save into.
+bool settleInterruptedSave(int dir, const QString& folder, bool readOnly)
 {
+    if (dir < 0)
+        return true;
     if (readOnly) {
-        if (!qx::SaveJournal::isPending(folder))
+        if (!qx::SaveJournal::isPending(dir))
             return true;  // temporaries alone never changed a file
         ShowFolderMessage(InterruptedSaveStuckMsg(folder, QString()));
         return false;
     }
     try {
         qx::SaveJournal::Leftovers found;
-        switch (qx::SaveJournal::recover(folder, declarationFileNames(), &found)) {
+        switch (qx::SaveJournal::recover(dir, folder, declarationFileNames(), &found)) {
         case qx::SaveJournal::Recovery::None: break;
         case qx::SaveJournal::Recovery::Finished: ShowFolderMessage(InterruptedSaveFinishedMsg(folder)); break;
         case qx::SaveJournal::Recovery::Undone: ShowFolderMessage(InterruptedSaveUndoneMsg(folder)); break;
@@ -263,13 +327,18 @@ bool settleInterruptedSave(const QString& folder, bool readOnly)
     }
 }
 
-// The first entry whose file is a symbolic link or no regular file, if any.
-const TFolderFile* firstIrregularFile(const TdmMain& dm)
+// Each entry's file in the open folder `dir` (-1: none), in table order, opened once without
+// following a link or waiting on a pipe: the open that checks the file is the one that reads it.
+std::vector<qx::RegularFile::Opened> openFolderFiles(const TdmMain& dm, int dir)
 {
-    for (const TFolderFile& entry : dm.FolderFiles())
-        if (!qx::StagedFile::placeFault(entry.DataSet->fileName()).isEmpty())
-            return &entry;
-    return nullptr;
+    std::vector<qx::RegularFile::Opened> files(dm.FolderFiles().size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (dir >= 0)
+            files[i] = qx::RegularFile::open(dir, encoded(dm.FolderFiles()[i].FileName), O_RDONLY | O_NOCTTY);
+        else
+            files[i].error = ENOENT;
+    }
+    return files;
 }
 
 // Remembers the folder for the next start. Opening never depends on it: settings that cannot be
@@ -283,40 +352,46 @@ void rememberFolder(const QString& folder)
     }
 }
 
+// Whether something stands under the file's name: a file that cannot be opened is no missing
+// one, and fails when it is read.
+bool isPresent(const qx::RegularFile::Opened& file) { return file.fd || file.error != ENOENT; }
+
 TFolderResult openFolder(TdmMain& dm, const QString& folder)
 {
     if (folder.isEmpty())
         return TFolderResult::frFailed;
-    if (const std::optional<FolderPathFault> fault = folderPathFault(folder)) {
-        ShowFolderMessage(FolderNotUsableMsg(folder, *fault));
+    std::optional<qx::Descriptor> dir = openFormFolder(folder);
+    if (!dir)
         return TFolderResult::frFailed;
-    }
-    if (const int error = folderReadError(folder)) {
-        ShowFolderMessage(FolderUnreadableMsg(folder, error));
-        return TFolderResult::frFailed;
-    }
     // The lock comes first, so that a second program is refused before it asks anything, and no
     // save of another program runs while an interrupted one is settled.
     std::unique_ptr<FolderLock> lock;
-    const bool lockHeld = dm.CurrentFolderLock && dm.CurrentFolderLock->folder() == folder;
-    if (!lockHeld && !(lock = lockFolder(folder)))
+    const bool lockHeld = dm.CurrentFolderLock && dm.CurrentFolderLock->folder() == folder
+        && sameFolder(dm.CurrentFolderLock->folderFd(), dir->get());
+    if (!lockHeld && !(lock = lockFolder(std::move(*dir), folder)))
         return TFolderResult::frFailed;
-    const bool readOnly = lockHeld ? dm.CurrentFolderLock->readOnly() : lock->readOnly();
-    if (!settleInterruptedSave(folder, readOnly))
+    const FolderLock& held = lockHeld ? *dm.CurrentFolderLock : *lock;
+    if (!settleInterruptedSave(held.folderFd(), folder, held.readOnly()))
         return TFolderResult::frFailed;
-    if (readOnly && !lockHeld)
+    if (held.readOnly() && !lockHeld)
         ShowFolderMessage(ReadOnlyFolderMsg(folder));  // before anything is typed
-    if (const TFolderFile* entry = firstIrregularFile(dm)) {
-        ShowFolderMessage(NotARegularFileMsg(entry->TitleChn, entry->FileName));
-        return TFolderResult::frFailed;
+    std::vector<qx::RegularFile::Opened> files = openFolderFiles(dm, held.folderFd());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (files[i].irregular) {
+            ShowFolderMessage(NotARegularFileMsg(dm.FolderFiles()[i].TitleChn, dm.FolderFiles()[i].FileName));
+            return TFolderResult::frFailed;
+        }
     }
+    if (FolderOpenSeam::afterFilesChecked)
+        FolderOpenSeam::afterFilesChecked(folder);
 
     int existing = 0;
     QString missingChn, missingPor;
-    for (const TFolderFile& entry : dm.FolderFiles()) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const TFolderFile& entry = dm.FolderFiles()[i];
         if (entry.ObjCode == kAlertListCode)
             continue;
-        if (fileExists(entry.DataSet->fileName())) {
+        if (isPresent(files[i])) {
             ++existing;
         } else {
             missingChn += crlf + entry.TitleChn;
@@ -346,10 +421,12 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
         return TFolderResult::frFailed;
     };
     try {
-        for (const TFolderFile& entry : dm.FolderFiles()) {
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const TFolderFile& entry = dm.FolderFiles()[i];
             const FolderOpenRule rule = OpenRuleOf(entry.ObjCode);
             const bool wasActive = entry.DataSet->active();
-            const bool ok = dm.OpenFolderFile(entry, rule.forceNew, rule.addBlank);
+            const bool ok = dm.OpenFolderFile(entry, rule.forceNew, rule.addBlank, files[i]);
+            files[i].fd.reset();
             if (!wasActive && entry.DataSet->active())
                 opened.push_back(entry.DataSet);
             if (!ok)
@@ -375,9 +452,11 @@ TFolderResult saveAll(TdmMain& dm, const QString& folder)
 {
     if (folder.isEmpty())
         return TFolderResult::frNothingToSave;  // no folder: nowhere to write
+    SaveFolder into;
+    openSaveFolder(dm, folder, into);
     bool anyChange = false;
     for (const TFolderFile& entry : dm.FolderFiles())
-        anyChange = anyChange || needsSaving(*entry.DataSet);
+        anyChange = anyChange || needsSaving(entry, into.fd);
     if (!anyChange)
         return TFolderResult::frNothingToSave;
     if (dm.CurrentFolderReadOnly() && folder == dm.CurrentFormFolder) {
@@ -399,14 +478,14 @@ TFolderResult saveAll(TdmMain& dm, const QString& folder)
     // Every file written before any is replaced: a failure here changes no file.
     std::vector<std::pair<const TFolderFile*, qx::StagedFile>> staged;
     for (const TFolderFile* entry : order) {
-        if (!needsWriting(*entry->DataSet))
+        if (!needsWriting(*entry, into.fd))
             continue;
-        std::optional<qx::StagedFile> file = stageEntry(*entry);
+        std::optional<qx::StagedFile> file = stageEntry(*entry, into);
         if (!file)
             return TFolderResult::frFailed;  // the temporaries go with `staged`
         staged.emplace_back(entry, std::move(*file));
     }
-    if (!commitStaged(folder, staged))
+    if (!commitStaged(into.fd, folder, staged))
         return TFolderResult::frFailed;
     for (const auto& [entry, file] : staged)
         entry->DataSet->mergeChangeLog();
@@ -476,17 +555,19 @@ void TdmMain::RegisterFolderFile(qx::ClientDataSet& dataSet, int objCode, const 
     dataSet.setFileName(folderFilesFolder_.isEmpty() ? QString() : folderFilesFolder_ + fileName);
 }
 
-bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBlank)
+bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBlank, qx::RegularFile::Opened& file)
 {
     qx::ClientDataSet& ds = *entry.DataSet;
     const bool wasActive = ds.active();
     try {
-        if (!forceNew && fileExists(ds.fileName())) {
+        if (!forceNew && isPresent(file)) {
             // An active dataset is neither reloaded nor recreated. Well-formed values in the wrong
             // shape (two records in a page, a list row without its number) are refused like any
             // other damage, before anything relies on them.
+            if (!wasActive && !file.fd)
+                throw fileFault("open", ds.fileName(), file.error);
             if (!wasActive)
-                qx::DataPacket::load(ds, ds.fileName(), FolderFileShapeOf(*this, entry));
+                qx::DataPacket::load(ds, file.fd.get(), ds.fileName(), FolderFileShapeOf(*this, entry));
         } else if (!ds.active()) {
             ds.createDataSet();
         }
@@ -513,14 +594,16 @@ bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBl
 
 bool TdmMain::SaveFolderFile(const TFolderFile& entry)
 {
-    if (!needsWriting(*entry.DataSet) || !postPendingEdit(entry))
+    SaveFolder into;
+    openSaveFolder(*this, folderFilesFolder_, into);
+    if (!needsWriting(entry, into.fd) || !postPendingEdit(entry))
         return false;
-    std::optional<qx::StagedFile> file = stageEntry(entry);
+    std::optional<qx::StagedFile> file = stageEntry(entry, into);
     if (!file)
         return false;
     std::vector<std::pair<const TFolderFile*, qx::StagedFile>> staged;
     staged.emplace_back(&entry, std::move(*file));
-    if (!commitStaged(QFileInfo(entry.DataSet->fileName()).path(), staged))
+    if (!commitStaged(into.fd, folderFilesFolder_, staged))
         return false;
     entry.DataSet->mergeChangeLog();
     return true;

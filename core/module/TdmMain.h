@@ -13,6 +13,9 @@
 #include <vector>
 
 class FolderLock;
+namespace qx::RegularFile {
+struct Opened;
+}
 
 // Mode of ProcessFormFolder.
 enum TFormFolderMode : std::uint8_t { ffOpen = 0, ffSaveAll = 1, ffClose = 2 };
@@ -113,7 +116,9 @@ public:
     TFolderResult ProcessFormFolder(const QString& folder, TFormFolderMode mode);
     void RegisterFolderFile(qx::ClientDataSet& dataSet, int objCode, const QString& fileName,
                             const QString& titleChn, const QString& titlePor);
-    bool OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBlank);
+    // `file`: what the open of the folder found under the entry's name (RegularFile::open), the
+    // one open that is read.
+    bool OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBlank, qx::RegularFile::Opened& file);
     bool SaveFolderFile(const TFolderFile& entry);
     bool CloseFolderFile(const TFolderFile& entry);
     const std::vector<TFolderFile>& FolderFiles() const { return folderFiles_; }

@@ -55,15 +55,19 @@ std::vector<std::vector<Value>> parse(const QByteArray& bytes, const std::vector
 
 // Reads the file into the dataset (inactive or open; replaces its rows, opens it). On any
 // failure the dataset is exactly as before and DataPacketError is thrown. Values are not held to
-// the bounds a field sets for typing.
+// the bounds a field sets for typing. The file is opened as RegularFile::open does: a link, a
+// pipe or a device in its place is refused.
 void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape = {});
+// The same from the file open as `fd` (read from its current place), named `path` in messages.
+void load(ClientDataSet& dataSet, int fd, const QString& path, const PacketShape& shape = {});
 // Writes atomically (temporary file in the same folder, flushed, then renamed; see StagedFile);
 // the old file stays whole on failure, and a symbolic link in its place is refused. Throws
 // DataPacketError with the system's reason.
 void save(const ClientDataSet& dataSet, const QString& path);
-// The first step of save(): the packet written to a temporary beside `path`; commit() puts it in
-// place, destroying it without commit() leaves the old file as it was.
-StagedFile stage(const ClientDataSet& dataSet, const QString& path);
+// The first step of save(): the packet written to a temporary beside the file `path` names in
+// the open folder `folder`; commit() puts it in place, destroying it without commit() leaves the
+// old file as it was.
+StagedFile stage(const ClientDataSet& dataSet, int folder, const QString& path);
 
 }  // namespace DataPacket
 

@@ -3,11 +3,15 @@
 
 #include "ClientDataSet.h"
 #include "PacketReader.h"
+#include "RegularFile.h"
 
-#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 #include <utility>
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace qx::DataPacket {
 
@@ -23,6 +27,8 @@ QString reasonOf(const std::exception& e)
     return QString::fromStdString(e.what());
 }
 
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 }  // namespace
 
 QByteArray serialize(const ClientDataSet& dataSet)
@@ -32,18 +38,24 @@ QByteArray serialize(const ClientDataSet& dataSet)
 
 void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("Cannot open the file \"%1\": %2").arg(path, file.errorString()));
-    if (file.size() > kMaxPacketBytes)
-        fail(QStringLiteral("The file \"%1\" is too large for a data packet (%2 bytes)").arg(path).arg(file.size()));
-    // Read what the file holds (one byte more shows a file that grew past the limit): reading
-    // the limit itself would reserve the whole limit in memory for every file.
-    QByteArray bytes = file.read(std::min(file.size(), kMaxPacketBytes) + 1);
-    if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, file.errorString()));
-    if (bytes.size() > kMaxPacketBytes)
+    const RegularFile::Opened file = RegularFile::open(AT_FDCWD, QFile::encodeName(path), O_RDONLY);
+    if (!file.fd)
+        fail(QStringLiteral("Cannot open the file \"%1\": %2")
+                 .arg(path, file.irregular ? QStringLiteral("it is not a regular file") : systemReason(file.error)));
+    load(dataSet, file.fd.get(), path, shape);
+}
+
+void load(ClientDataSet& dataSet, int fd, const QString& path, const PacketShape& shape)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_size > kMaxPacketBytes)
+        fail(QStringLiteral("The file \"%1\" is too large for a data packet (%2 bytes)").arg(path).arg(st.st_size));
+    QByteArray bytes;
+    const int error = RegularFile::readAll(fd, kMaxPacketBytes, &bytes);
+    if (error == EFBIG)
         fail(QStringLiteral("The file \"%1\" is too large for a data packet").arg(path));
+    if (error != 0)
+        fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, systemReason(error)));
     // Empty rows stay empty: the dataset gives them all one row of nulls.
     std::vector<std::vector<Value>> rows = parsePacketRows(std::move(bytes), dataSet.fieldDefs(), path, shape);
     try {
@@ -53,7 +65,7 @@ void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape)
     }
 }
 
-StagedFile stage(const ClientDataSet& dataSet, const QString& path)
+StagedFile stage(const ClientDataSet& dataSet, int folder, const QString& path)
 {
     QByteArray bytes;
     try {
@@ -61,12 +73,17 @@ StagedFile stage(const ClientDataSet& dataSet, const QString& path)
     } catch (const DataPacketError& e) {
         fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reasonOf(e)));
     }
-    return StagedFile(path, bytes);
+    return StagedFile(folder, path, bytes);
 }
 
 void save(const ClientDataSet& dataSet, const QString& path)
 {
-    stage(dataSet, path).commit();
+    const QFileInfo info(path);
+    int error = 0;
+    const Descriptor folder = RegularFile::openFolder(info.path(), &error);
+    if (!folder)
+        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, systemReason(error)));
+    stage(dataSet, folder.get(), path).commit();
 }
 
 }  // namespace qx::DataPacket

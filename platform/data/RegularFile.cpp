@@ -1,9 +1,12 @@
 #include "RegularFile.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <utility>
 
 namespace qx {
@@ -82,6 +85,29 @@ Descriptor openFolder(const QString& path, int* error)
     return Descriptor(fd);
 }
 
+QList<QByteArray> namesIn(int folder)
+{
+    QList<QByteArray> names;
+    // "." opened afresh is the same folder, with a reading place of its own.
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return names;
+    DIR* const dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.append(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+void syncFolder(int folder) { ::fsync(folder); }
+
 Entry entryOf(int folder, const QByteArray& name)
 {
     struct stat st {};
@@ -110,6 +136,15 @@ bool isTemporaryName(QStringView name, QStringView prefix)
     return true;
 }
 
+QByteArray temporarySuffix()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray suffix(kTemporarySuffixLength, Qt::Uninitialized);
+    for (char& c : suffix)
+        c = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+    return suffix;
+}
+
 int readPieces(int fd, const std::function<int(QByteArrayView)>& take)
 {
     char buffer[65536];
@@ -129,6 +164,11 @@ int readPieces(int fd, const std::function<int(QByteArrayView)>& take)
 int readAll(int fd, qint64 max, QByteArray* bytes)
 {
     bytes->clear();
+    // Room for what the file holds now (and the byte more that shows it grew past `max`), so
+    // that a large file is not copied again at each doubling.
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        bytes->reserve(qsizetype(std::min<qint64>(st.st_size, max) + 1));
     return readPieces(fd, [&](QByteArrayView piece) {
         if (bytes->size() + piece.size() > max)
             return EFBIG;

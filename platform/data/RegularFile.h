@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringView>
 #include <fcntl.h>
@@ -56,6 +57,13 @@ Opened open(int folder, const QByteArray& name, int flags, mode_t mode = 0);
 // `*error` set when it cannot be opened.
 Descriptor openFolder(const QString& path, int* error = nullptr);
 
+// The names of the entries of the open folder `folder` ("." and ".." left out), listed through a
+// descriptor of its own so that `folder` itself is not moved on; none when it cannot be listed.
+QList<QByteArray> namesIn(int folder);
+
+// Flushes the folder's entries, so that renames and removals in it survive a power cut.
+void syncFolder(int folder);
+
 // What stands under `name` in `folder`, the entry itself and not what a link leads to.
 enum class Entry { Missing, Regular, Other };
 Entry entryOf(int folder, const QByteArray& name);
@@ -69,6 +77,8 @@ int removeIn(int folder, const QByteArray& name);
 // mkstemp does for "XXXXXX"); whether `name` is exactly such a name after `prefix`.
 constexpr qsizetype kTemporarySuffixLength = 6;
 bool isTemporaryName(QStringView name, QStringView prefix);
+// Six random letters or digits for the name of a new temporary.
+QByteArray temporarySuffix();
 
 // Reads the open file from its current place to its end, handing each piece read to `take`,
 // which may end the read with an error number of its own: 0, or the error.

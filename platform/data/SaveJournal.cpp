@@ -6,7 +6,6 @@
 #include "StagedFile.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
@@ -67,7 +66,7 @@ int readBytesOf(int fd, Bytes* bytes)
 // The pair of a staged file: its new bytes, and the old ones read from its target in the folder.
 Pair pairOf(int folder, const StagedFile& file)
 {
-    Pair p{false, {file.size(), file.digest()}, {0, QByteArray("-")}, QFileInfo(file.temporaryPath()).fileName(),
+    Pair p{false, {file.size(), file.digest()}, {0, QByteArray("-")}, file.temporaryName(),
            QFileInfo(file.path()).fileName()};
     const RegularFile::Opened old = RegularFile::open(folder, encoded(p.target), O_RDONLY);
     int error = old.fd ? readBytesOf(old.fd.get(), &p.old) : old.error;
@@ -241,7 +240,9 @@ QStringList leftoversOf(int folder, const QStringList& names, const QString& of)
 {
     QStringList own;
     for (const QString& name : names)
-        if ((StagedFile::isTemporaryOf(name, of) || StagedFile::isAsideOf(name, of))
+        // Every such name holds ".qxtmp." or ".qxold."; the files of the declaration, most of a
+        // folder, are passed over without comparing them with each name the program could make.
+        if (name.contains(QLatin1String(".qx")) && (StagedFile::isTemporaryOf(name, of) || StagedFile::isAsideOf(name, of))
             && RegularFile::entryOf(folder, encoded(name)) == RegularFile::Entry::Regular)
             own << name;
     return own;
@@ -252,10 +253,11 @@ QStringList leftoversOf(int folder, const QStringList& names, const QString& of)
 // version of a file is removed: a missing file whose old bytes the save had set aside gets them
 // back, and every other leftover of a file stays. The journal's own leftovers hold nothing of
 // the declaration and go.
-Recovery settleUnrecorded(int folder, const QString& folderPath, const QStringList& targets, Leftovers& found)
+Recovery settleUnrecorded(int folder, const QStringList& targets, Leftovers& found)
 {
-    const QStringList names =
-        QDir(folderPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList names;
+    for (const QByteArray& name : RegularFile::namesIn(folder))
+        names << QFile::decodeName(name);
     bool removed = false;
     for (const QString& name : leftoversOf(folder, names, fileName()))
         removed = RegularFile::removeIn(folder, encoded(name)) == 0 || removed;
@@ -272,7 +274,7 @@ Recovery settleUnrecorded(int folder, const QString& folderPath, const QStringLi
         }
         found.kept << own;
     }
-    StagedFile::syncFolder(folderPath);
+    RegularFile::syncFolder(folder);
     if (!found.putBack.isEmpty() || !found.kept.isEmpty())
         return Recovery::Unrecorded;
     return removed ? Recovery::Undone : Recovery::None;
@@ -316,13 +318,13 @@ UndoStep undoStepOf(const Pair& p, const PairState& s, const QString& folderPath
 // save left it.
 void tidyUp(int folder, const QString& folderPath, const std::vector<Pair>& pairs)
 {
-    StagedFile::syncFolder(folderPath);
+    RegularFile::syncFolder(folder);
     for (const Pair& p : pairs) {
         RegularFile::removeIn(folder, encoded(p.temp));
         RegularFile::removeIn(folder, encoded(asideOf(p)));
     }
     RegularFile::removeIn(folder, encoded(fileName()));
-    StagedFile::syncFolder(folderPath);
+    RegularFile::syncFolder(folder);
 }
 
 // Finishes the save the journal at `journalPath` describes when the new bytes of every file are
@@ -343,7 +345,7 @@ Recovery settle(int at, const QString& folderPath, const std::vector<Pair>& pair
     if (!matches) {
         // Not the journal of a save of this folder (no file it names is there): it changed nothing.
         RegularFile::removeIn(at, encoded(fileName()));
-        StagedFile::syncFolder(folderPath);
+        RegularFile::syncFolder(at);
         return Recovery::None;
     }
 
@@ -402,13 +404,10 @@ QString whyText(Why why, const QString& path, int error)
 // A journal that an earlier save of this program left when it failed (the next open was to finish
 // it) is settled before another save writes its own over it; the temporaries of that save are
 // left alone.
-void settlePending(int at, const QString& folder, std::span<StagedFile* const> files)
+void settlePending(int at, const QString& folder, const QStringList& targets)
 {
     if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
         return;
-    QStringList targets;
-    for (const StagedFile* f : files)
-        targets << QFileInfo(f->path()).fileName();
     const QString folderPath = withDelimiter(folder);
     const QString journal = folderPath + fileName();
     settle(at, folderPath, readJournal(at, journal, targets), journal);
@@ -426,31 +425,21 @@ UnusableJournal::UnusableJournal(Why why, QString path, int error)
 
 QString fileName() { return QStringLiteral(".quendrix.journal"); }
 
-bool isPending(const QString& folder)
-{
-    const Descriptor dir = RegularFile::openFolder(folder);
-    return RegularFile::entryOf(dir ? dir.get() : AT_FDCWD,
-                                encoded(dir ? fileName() : QDir(folder).filePath(fileName())))
-        != RegularFile::Entry::Missing;
-}
+bool isPending(int folder) { return RegularFile::entryOf(folder, encoded(fileName())) != RegularFile::Entry::Missing; }
 
-std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFile* const> files)
+std::optional<Failure> commitTogether(int folder, const QString& folderPath, const QStringList& targets,
+                                      std::span<StagedFile* const> files)
 {
-    int error = 0;
-    const Descriptor dir = RegularFile::openFolder(folder, &error);
-    if (!dir)
-        fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
-    settlePending(dir.get(), folder, files);
+    settlePending(folder, folderPath, targets);
     std::vector<Pair> pairs;
     for (const StagedFile* f : files)
-        pairs.push_back(pairOf(dir.get(), *f));
+        pairs.push_back(pairOf(folder, *f));
     SaveTestHooks::beforeJournal();
-    const QString journal = QDir(folder).filePath(fileName());
     {
-        StagedFile text(journal, journalText(pairs));
+        StagedFile text(folder, withDelimiter(folderPath) + fileName(), journalText(pairs));
         text.commit();
     }
-    StagedFile::syncFolder(folder);  // the journal is on disk before anything is renamed
+    RegularFile::syncFolder(folder);  // the journal is on disk before anything is renamed
 
     SaveTestHooks::startBurst();
     std::vector<StagedFile::Placed> placed;
@@ -462,12 +451,12 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
             for (std::size_t j = placed.size(); j-- > 0;)
                 restored = files[j]->putBack(placed[j]) && restored;
             SaveTestHooks::endBurst();
-            StagedFile::syncFolder(folder);
+            RegularFile::syncFolder(folder);
             // Put back, the save is over: its journal goes, so that no open ever finishes it. A
             // journal that stays is finished by the next open, which needs every new byte.
-            restored = restored && removeJournal(dir.get()) == 0;
+            restored = restored && removeJournal(folder) == 0;
             if (restored) {
-                StagedFile::syncFolder(folder);
+                RegularFile::syncFolder(folder);
             } else {
                 for (StagedFile* f : files)
                     f->keep();
@@ -477,7 +466,7 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
     }
     SaveTestHooks::afterLastRename();
     SaveTestHooks::endBurst();
-    StagedFile::syncFolder(folder);
+    RegularFile::syncFolder(folder);
     // The old bytes first, the journal last: old bytes that cannot be removed stay named by it, and
     // the next open, finding every new byte in place, removes them; without it they would be the
     // leftovers of an unknown save.
@@ -486,27 +475,20 @@ std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFil
         discarded = f->discard() && discarded;
     SaveTestHooks::afterDiscard();
     if (discarded)
-        removeJournal(dir.get());
+        removeJournal(folder);
     return std::nullopt;
 }
 
-Recovery recover(const QString& folder, const QStringList& targets, Leftovers* found)
+Recovery recover(int at, const QString& folder, const QStringList& targets, Leftovers* found)
 {
     const QString folderPath = withDelimiter(folder);
-    int error = 0;
-    const Descriptor dir = RegularFile::openFolder(folder, &error);
-    if (!dir && error == ENOENT)
-        return Recovery::None;  // a folder not made yet holds no save
-    if (!dir)
-        fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(folder, systemReason(error)));
-    const int at = dir.get();
     Leftovers unused;
     Leftovers& leftovers = found ? *found : unused;
     if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
-        return settleUnrecorded(at, folderPath, targets, leftovers);
+        return settleUnrecorded(at, targets, leftovers);
     const QString journal = folderPath + fileName();
     const Recovery settled = settle(at, folderPath, readJournal(at, journal, targets), journal);
-    return settled == Recovery::None ? settleUnrecorded(at, folderPath, targets, leftovers) : settled;
+    return settled == Recovery::None ? settleUnrecorded(at, targets, leftovers) : settled;
 }
 
 }  // namespace qx::SaveJournal

@@ -53,10 +53,13 @@ struct Failure {
     bool finishedAtNextOpen = false;
 };
 
-// Puts every staged file (all in `folder`) in place. Throws DataPacketError when the journal
-// cannot be written: nothing changed then. A rename that fails puts the files renamed before it
-// back and is returned.
-std::optional<Failure> commitTogether(const QString& folder, std::span<StagedFile* const> files);
+// Puts every staged file (all in the open folder `folder`, whose path `folderPath` names it in
+// messages) in place; a journal an earlier failed save left there, which may name any of the
+// declaration's files `targets`, is settled first. Throws DataPacketError when the journal cannot
+// be written: nothing changed then. A rename that fails puts the files renamed before it back and
+// is returned.
+std::optional<Failure> commitTogether(int folder, const QString& folderPath, const QStringList& targets,
+                                      std::span<StagedFile* const> files);
 
 // What an open found of a save that was interrupted.
 enum class Recovery {
@@ -87,13 +90,14 @@ public:
     int error;     // the system's error number
 };
 
-// Finishes or undoes an interrupted save in `folder`, whose declaration's files are `targets`
-// (names without folder); what it found without a journal goes to `found`. Throws UnusableJournal
-// as described there, and DataPacketError naming what stands in the way when it can do neither;
-// the folder is then as it was.
-Recovery recover(const QString& folder, const QStringList& targets, Leftovers* found = nullptr);
-// Whether `folder` holds the journal of an interrupted save.
-bool isPending(const QString& folder);
+// Finishes or undoes an interrupted save in the open folder `folder` (named `folderPath` in
+// messages), whose declaration's files are `targets` (names without folder); what it found
+// without a journal goes to `found`. Throws UnusableJournal as described there, and
+// DataPacketError naming what stands in the way when it can do neither; the folder is then as it
+// was.
+Recovery recover(int folder, const QString& folderPath, const QStringList& targets, Leftovers* found = nullptr);
+// Whether the open folder `folder` holds the journal of an interrupted save.
+bool isPending(int folder);
 
 }  // namespace SaveJournal
 }  // namespace qx

@@ -31,25 +31,26 @@ constexpr char kAsideInfix[] = ".qxold.";
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-// A rename of the burst (`flags` 0 or RENAME_EXCHANGE): 0 or the system's error number.
-int burstRename(const QByteArray& from, const QByteArray& to, unsigned flags)
+// A rename of the burst in the open folder `folder` (`flags` 0 or RENAME_EXCHANGE): 0 or the
+// system's error number.
+int burstRename(int folder, const QByteArray& from, const QByteArray& to, unsigned flags)
 {
     if (const int injected = SaveTestHooks::renameFault())
         return injected;
     if (flags == RENAME_EXCHANGE && SaveTestHooks::noExchange())
         return EINVAL;
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), flags) != 0)
+    if (::renameat2(folder, from.constData(), folder, to.constData(), flags) != 0)
         return errno;
     SaveTestHooks::renamed();
     return 0;
 }
 
 // Removes a file of ours: true when it is gone.
-bool removeFile(const QByteArray& path)
+bool removeFile(int folder, const QByteArray& name)
 {
     if (SaveTestHooks::discardFault() != 0)
         return false;
-    return ::unlink(path.constData()) == 0 || errno == ENOENT;
+    return ::unlinkat(folder, name.constData(), 0) == 0 || errno == ENOENT;
 }
 
 // Why the new bytes could not be written, as the user reads it.
@@ -63,22 +64,35 @@ QString writeFailure(int error)
 }
 
 // The permissions a new file gets: those of the file it replaces, else the usual ones.
-mode_t permissionsFor(const QByteArray& path)
+mode_t permissionsFor(int folder, const QByteArray& name)
 {
     struct stat old {};
-    if (::stat(path.constData(), &old) == 0)
+    if (::fstatat(folder, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode))
         return old.st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
+// A new temporary of the file `name` in `folder`, made only where no entry has its name; its
+// name goes to `temp`. -1 and errno set when none can be made.
+int createTemporary(int folder, const QByteArray& name, QByteArray* temp)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *temp = name + kTempInfix + RegularFile::temporarySuffix();
+        const int fd = ::openat(folder, temp->constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 }  // namespace
 
-QString StagedFile::placeFault(const QString& path)
+QString StagedFile::placeFault(int folder, const QByteArray& name)
 {
     struct stat st {};
-    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+    if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return {};  // nothing there yet
     if (S_ISLNK(st.st_mode))
         return QStringLiteral("it is a symbolic link; nothing is written outside the folder");
@@ -87,25 +101,26 @@ QString StagedFile::placeFault(const QString& path)
     return {};
 }
 
-StagedFile::StagedFile(const QString& path, const QByteArray& bytes)
-    : path_(path)
+StagedFile::StagedFile(int folder, const QString& path, const QByteArray& bytes)
+    : folder_(folder)
+    , path_(path)
+    , name_(QFile::encodeName(QFileInfo(path).fileName()))
 {
-    if (const QString fault = placeFault(path); !fault.isEmpty())
+    if (const QString fault = placeFault(folder, name_); !fault.isEmpty())
         fail(path, fault);
-    const QByteArray target = QFile::encodeName(path);
-    QByteArray temp = target + kTempInfix + "XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    QByteArray temp;
+    const int fd = createTemporary(folder, name_, &temp);
     if (fd < 0)
         fail(path, systemReason(errno));
     int error = 0;
-    const bool written = ::fchmod(fd, permissionsFor(target)) == 0 && (error = WriteAll(fd, bytes)) == 0
+    const bool written = ::fchmod(fd, permissionsFor(folder, name_)) == 0 && (error = WriteAll(fd, bytes)) == 0
         && (::fsync(fd) == 0 || (error = errno, false));
     if (!written && error == 0)
         error = errno;
     if (::close(fd) != 0 && written)
         error = errno;
     if (error != 0) {
-        ::unlink(temp.constData());
+        ::unlinkat(folder, temp.constData(), 0);
         fail(path, writeFailure(error));
     }
     temp_ = temp;
@@ -115,7 +130,9 @@ StagedFile::StagedFile(const QString& path, const QByteArray& bytes)
 }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
-    : path_(std::move(other.path_))
+    : folder_(other.folder_)
+    , path_(std::move(other.path_))
+    , name_(std::move(other.name_))
     , temp_(std::move(other.temp_))
     , present_(std::exchange(other.present_, false))
     , aside_(std::exchange(other.aside_, false))
@@ -128,16 +145,18 @@ StagedFile::~StagedFile() { discard(); }
 
 bool StagedFile::discard()
 {
-    if (present_ && removeFile(temp_))
+    if (present_ && removeFile(folder_, temp_))
         present_ = false;
-    if (aside_ && removeFile(asideName()))
+    if (aside_ && removeFile(folder_, asideName()))
         aside_ = false;
     return !present_ && !aside_;
 }
 
 QByteArray StagedFile::asideName() const { return QFile::encodeName(asideOf(QFile::decodeName(temp_))); }
 
-QString StagedFile::temporaryPath() const { return QFile::decodeName(temp_); }
+QString StagedFile::temporaryName() const { return QFile::decodeName(temp_); }
+
+QString StagedFile::temporaryPath() const { return path_.chopped(QFile::decodeName(name_).size()) + temporaryName(); }
 
 QByteArray StagedFile::digestOf(const QByteArray& bytes)
 {
@@ -150,12 +169,12 @@ StagedFile::Placed StagedFile::commit()
     // followed. Exchanging the two entries is much faster than a rename over the old file, which
     // frees the old file's blocks on the spot; the old bytes then stay under the temporary's name
     // until discard() or the destructor removes them, after the burst of renames.
-    const QByteArray target = QFile::encodeName(path_);
-    if (burstRename(temp_, target, RENAME_EXCHANGE) == 0)
+    const QByteArray& target = name_;
+    if (burstRename(folder_, temp_, target, RENAME_EXCHANGE) == 0)
         return Placed::Exchanged;
     struct stat st {};
-    if (::lstat(target.constData(), &st) != 0 && errno == ENOENT) {  // no file yet
-        if (const int error = burstRename(temp_, target, 0))
+    if (::fstatat(folder_, target.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {  // no file yet
+        if (const int error = burstRename(folder_, temp_, target, 0))
             fail(path_, systemReason(error));
         present_ = false;
         return Placed::Created;
@@ -163,11 +182,11 @@ StagedFile::Placed StagedFile::commit()
     // A file system that cannot swap (EINVAL), or an error that the first rename meets again.
     // The old file goes aside first, so that a failure later in the burst can still put it back.
     const QByteArray aside = asideName();
-    if (const int error = burstRename(target, aside, 0))
+    if (const int error = burstRename(folder_, target, aside, 0))
         fail(path_, systemReason(error));
     aside_ = true;
-    if (const int error = burstRename(temp_, target, 0)) {
-        if (SaveTestHooks::putBackFault() == 0 && ::rename(aside.constData(), target.constData()) == 0)
+    if (const int error = burstRename(folder_, temp_, target, 0)) {
+        if (SaveTestHooks::putBackFault() == 0 && RegularFile::renameIn(folder_, aside, target) == 0)
             aside_ = false;
         fail(path_, systemReason(error));
     }
@@ -179,23 +198,23 @@ bool StagedFile::putBack(Placed how)
 {
     if (SaveTestHooks::putBackFault() != 0)
         return false;
-    const QByteArray target = QFile::encodeName(path_);
+    const QByteArray& target = name_;
     switch (how) {
     case Placed::Exchanged:
-        return ::renameat2(AT_FDCWD, temp_.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0;
+        return ::renameat2(folder_, temp_.constData(), folder_, target.constData(), RENAME_EXCHANGE) == 0;
     case Placed::Created:
         // The new file goes back under the temporary's name, which the destructor removes.
-        if (::rename(target.constData(), temp_.constData()) != 0)
+        if (RegularFile::renameIn(folder_, target, temp_) != 0)
             return false;
         present_ = true;
         return true;
     case Placed::Replaced:
         // The new file back under the temporary's name first, so that a save whose put-back
         // fails halfway can still be finished; then the old file in its place.
-        if (::rename(target.constData(), temp_.constData()) != 0)
+        if (RegularFile::renameIn(folder_, target, temp_) != 0)
             return false;
         present_ = true;
-        if (::rename(asideName().constData(), target.constData()) != 0)
+        if (RegularFile::renameIn(folder_, asideName(), target) != 0)
             return false;
         aside_ = false;
         return true;
@@ -219,15 +238,6 @@ bool StagedFile::isAsideOf(const QString& name, const QString& of)
 {
     const QString prefix = of + QLatin1String(kAsideInfix);
     return name.startsWith(prefix) && isTemporaryOf(of + QLatin1String(kTempInfix) + name.sliced(prefix.size()), of);
-}
-
-void StagedFile::syncFolder(const QString& folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 }  // namespace qx

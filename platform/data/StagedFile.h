@@ -14,8 +14,10 @@ namespace qx {
 
 class StagedFile {
 public:
-    // Writes the temporary. Throws DataPacketError with the system's reason; nothing stays behind.
-    StagedFile(const QString& path, const QByteArray& bytes);
+    // Writes the temporary beside the file `path` names in the open folder `folder`, which stays
+    // open while this object lives; every step is taken in that folder, `path` only names the file
+    // in messages. Throws DataPacketError with the system's reason; nothing stays behind.
+    StagedFile(int folder, const QString& path, const QByteArray& bytes);
     // Removes the temporary: the new bytes when never committed, else what it may still hold
     // of the old file.
     ~StagedFile();
@@ -47,16 +49,15 @@ public:
     void keep() { present_ = aside_ = false; }
 
     const QString& path() const { return path_; }
-    // The temporary's path (whatever it holds now).
+    // The temporary's path (whatever it holds now), and its name in the folder.
     QString temporaryPath() const;
+    QString temporaryName() const;
     // The size and digest (hex) of the new bytes, which tell them from any other version of the file.
     qint64 size() const { return size_; }
     const QByteArray& digest() const { return digest_; }
     // The digest of any bytes, computed as for the new bytes.
     static QByteArray digestOf(const QByteArray& bytes);
 
-    // Flushes the folder's entries after a burst of renames, so they survive a power cut.
-    static void syncFolder(const QString& folder);
     // Whether `name` (a file name without folder) is exactly the name of a temporary the program
     // makes for the file `of`: `of`, ".qxtmp." and six letters or digits.
     static bool isTemporaryOf(const QString& name, const QString& of);
@@ -65,14 +66,17 @@ public:
     static QString asideOf(const QString& temporaryName);
     // Whether `name` is exactly such an aside name of the file `of`.
     static bool isAsideOf(const QString& name, const QString& of);
-    // Why `path` may not be replaced (a link, a directory, a device); empty when it may.
-    static QString placeFault(const QString& path);
+    // Why the entry `name` of the open folder `folder` may not be replaced (a link, a directory, a
+    // device); empty when it may.
+    static QString placeFault(int folder, const QByteArray& name);
 
 private:
     QByteArray asideName() const;  // the aside name of this file's temporary
 
+    int folder_ = -1;       // the open folder, not ours to close
     QString path_;
-    QByteArray temp_;       // the temporary's name
+    QByteArray name_;       // the file's name in the folder
+    QByteArray temp_;       // the temporary's name in the folder
     bool present_ = false;  // something of ours is under that name, removed by the destructor
     bool aside_ = false;    // the old bytes are under the aside name, removed by the destructor
     qint64 size_ = 0;

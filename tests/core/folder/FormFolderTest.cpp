@@ -1,5 +1,6 @@
 // Opening, saving and closing a form folder on disk.
 #include "core/folder/FolderLock.h"
+#include "core/folder/FolderOpenSeam.h"
 #include "core/module/TdmMain.h"
 #include "core/util/Clock.h"
 #include "core/util/SystemInfo.h"
@@ -18,11 +19,15 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
+#include <atomic>
+#include <chrono>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -464,6 +469,103 @@ TEST_F(FormFolderTest, AFileThatIsALinkRefusesTheOpenAndNoSaveWritesThroughOne)
     EXPECT_EQ(snapshot(folder()), before);
     EXPECT_GT(dm.cdsM1P2.changeCount(), 0);
     EXPECT_GT(dm.cdsM4P1.changeCount(), 0);
+}
+
+// ---- the folder that was opened ----
+
+// Every entry of the folder, hidden ones too.
+QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+TEST_F(FormFolderTest, ASaveGoesIntoTheFolderThatWasOpenedNeverIntoAnotherThatTookItsPath)
+{
+    makeSavedFolder();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "77");
+    // A file manager moves the open folder away and another folder is made under its name.
+    QTemporaryDir away;
+    const QString moved = away.path() + QStringLiteral("/moved/");
+    ASSERT_EQ(::rename(QFile::encodeName(dir.path()).constData(), QFile::encodeName(moved).constData()), 0);
+    ASSERT_TRUE(QDir().mkdir(dir.path()));
+    messages.clear();
+
+    EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    EXPECT_EQ(entriesOf(folder()), QStringList()) << "the other folder gets nothing";
+    EXPECT_TRUE(readBytes(moved + QStringLiteral("M1P2.xml")).contains("R2_Mop=\"77\""));
+    EXPECT_TRUE(QFile::exists(moved + FolderLock::kFileName));
+    ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    EXPECT_FALSE(QFile::exists(moved + FolderLock::kFileName)) << "the lock of the folder that was opened goes with it";
+    EXPECT_EQ(entriesOf(folder()), QStringList());
+}
+
+// Frees a reader that hangs in the open of the pipe `fifo` (as a plain open of it would), so that
+// a test fails instead of hanging; stops when `done` is set.
+std::thread pipeUnblocker(const QByteArray& fifo, const std::atomic<bool>& done)
+{
+    return std::thread([fifo, &done] {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while (!done && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); fd >= 0)
+            ::close(fd);
+    });
+}
+
+TEST_F(FormFolderTest, AFileSwappedAfterItsCheckIsNeverReadInItsPlace)
+{
+    makeSavedFolder();
+    ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
+    setAmount(dm.cdsM1P2, "R2_Mop", "31");
+    ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+    ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+    const QString m1p2 = folder() + QStringLiteral("M1P2.xml");
+    const QByteArray page = readBytes(m1p2);
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.path() + QStringLiteral("/outside.xml");
+    ASSERT_TRUE(writeBytes(outside, QByteArray(page).replace("R2_Mop=\"31\"", "R2_Mop=\"666\"")));
+    const QString moved = elsewhere.path() + QStringLiteral("/moved");
+    const QByteArray fifo = QFile::encodeName(m1p2);
+
+    struct Case {
+        const char* what;
+        std::function<bool()> swap;  // between the check of the files and their reading
+        std::function<bool()> undo;
+    };
+    const auto putBack = [&] { return QFile::remove(m1p2) && writeBytes(m1p2, page); };
+    const Case cases[] = {
+        {"a pipe", [&] { return QFile::remove(m1p2) && ::mkfifo(fifo.constData(), 0600) == 0; }, putBack},
+        {"a link to a file outside", [&] { return QFile::remove(m1p2) && QFile::link(outside, m1p2); }, putBack},
+        {"nothing", [&] { return QFile::remove(m1p2); }, [&] { return writeBytes(m1p2, page); }},
+        {"another folder under the folder's path",
+         [&] {
+             return QDir().rename(dir.path(), moved) && QDir().mkdir(dir.path()) && QFile::copy(outside, m1p2);
+         },
+         [&] { return QDir(dir.path()).removeRecursively() && QDir().rename(moved, dir.path()); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bool swapped = false;
+        FolderOpenSeam::afterFilesChecked = [&](const QString&) { swapped = c.swap(); };
+        std::atomic<bool> done = false;
+        std::thread unblocker = pipeUnblocker(fifo, done);
+        messages.clear();
+        const auto start = std::chrono::steady_clock::now();
+        const TFolderResult opened = dm.ProcessFormFolder(dir.path(), ffOpen);
+        const auto took = std::chrono::steady_clock::now() - start;
+        done = true;
+        unblocker.join();
+        FolderOpenSeam::afterFilesChecked = nullptr;
+        ASSERT_TRUE(swapped);
+        EXPECT_LT(took, std::chrono::seconds(2)) << "no wait on a pipe";
+        EXPECT_EQ(opened, TFolderResult::frDone) << qPrintable(messages.codes().join(u' '));
+        EXPECT_EQ(messages.codes(), QStringList());
+        EXPECT_EQ(amountOf(dm.cdsM1P2, "R2_Mop"), QStringLiteral("31")) << "the page as the folder held it: no blank, nothing from outside";
+        dm.ProcessFormFolder(QString(), ffClose);
+        ASSERT_TRUE(c.undo());
+    }
+    EXPECT_EQ(readBytes(outside).count("666"), 1);
 }
 
 // ---- saving ----
