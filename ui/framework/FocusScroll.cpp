@@ -1,5 +1,6 @@
 #include "ui/framework/FocusScroll.h"
 
+#include <QAbstractItemView>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVariant>
@@ -22,14 +23,17 @@ int scrollValueShowing(int value, int view, int start, int length)
 }
 
 // What the focus points at: the widget's own input spot (a caret, a current cell) where it has
-// one, else the whole widget; in the canvas's coordinates.
+// one, else the whole widget; in the canvas's coordinates. A grid tells its current cell in the
+// coordinates of its viewport, which lies right of its row header and inside its frame.
 QRect focusRect(QWidget& focused, QWidget& canvas)
 {
     const QRect spot = focused.inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const QRect plain = focused.QWidget::inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    if (spot != plain)
-        return {focused.mapTo(&canvas, spot.topLeft()), spot.size()};
-    return {focused.mapTo(&canvas, QPoint()), focused.size()};
+    if (spot == plain)
+        return {focused.mapTo(&canvas, QPoint()), focused.size()};
+    const auto* grid = qobject_cast<QAbstractItemView*>(&focused);
+    const QWidget& origin = grid ? *grid->viewport() : focused;
+    return {origin.mapTo(&canvas, spot.topLeft()), spot.size()};
 }
 
 }  // namespace

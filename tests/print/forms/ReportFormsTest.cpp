@@ -1,5 +1,8 @@
 #include "FormsFixture.h"
 
+#include "platform/layout/PageLayout.h"
+#include "print/forms/ReportPageTable.h"
+
 using namespace qx::report;
 
 namespace {
@@ -70,6 +73,21 @@ TEST_F(ReportFormsTest, EveryReportPageHasItsPaperBandAndMargins)
         EXPECT_EQ(band.width, r.width) << qPrintable(where);
         EXPECT_EQ(band.height, r.height) << qPrintable(where);
         EXPECT_EQ(dataTexts(band), r.texts) << qPrintable(where);
+    }
+    // Each data text knows the paper page it prints on: the second page of an A3 sheet its own.
+    for (const ReportPageSpec& spec : ReportPageSpecs()) {
+        const TReportForm& form = *forms->form(QString::fromLatin1(spec.form));
+        const ReportPage& page = *form.page(QString::fromLatin1(spec.page));
+        for (int i = 0; i < page.band(0).childCount(); ++i) {
+            const QString& name = page.band(0).child(i).name;
+            if (!dynamic_cast<const ReportDataText*>(&page.band(0).child(i)))
+                continue;
+            const ItemSource* source = form.itemSource(page, name);
+            ASSERT_TRUE(source) << spec.form << " " << qPrintable(name);
+            const auto layout = std::find_if(spec.layouts.begin(), spec.layouts.end(),
+                                             [&](const char* l) { return source->layout->name == QLatin1String(l); });
+            EXPECT_EQ(source->pageCode, spec.pageCode + int(layout - spec.layouts.begin())) << spec.form << " " << qPrintable(name);
+        }
     }
 }
 

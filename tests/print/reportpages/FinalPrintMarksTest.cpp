@@ -2,6 +2,7 @@
 // dialog first lists, in both languages, each page and box that would print so (PS-007) and
 // prints only when the person answers Yes; a test print goes on as it is.
 #include "print/binding/BindReportFields.h"
+#include "print/dialog/MarkedValuesQuestion.h"
 #include "print/dialog/PrintDialogFixture.h"
 #include "print/forms/EditorBindings.h"
 #include "print/forms/ReportFormPages.h"
@@ -119,4 +120,57 @@ TEST_F(FinalPrintMarksTest, AFinalPrintSaysWhichBoxesWouldPrintAsMarksAndPrintsO
     dialog->btnPrint->click();
     EXPECT_EQ(messages.codes(), QStringList{});
     EXPECT_EQ(files.files.size(), 3);
+}
+
+// A list's sum too wide for its box, on the first sheet's front: listed under the page's title
+// with the sheet and face, never cut to its first digits.
+TEST_F(FinalPrintMarksTest, AListsSumTooWideForItsBoxIsListedUnderItsSheetAndFace)
+{
+    for (int i = 0; i < 2; ++i)
+        ASSERT_TRUE(AppendRow(dm->cdsM3VCLF, {{"Codigo", "1.2"}, {"Tipo", "Edifícios"}, {"Ano_Aqu", "2020"},
+                                              {"Mes_Ini_de_Util", "1"}, {"Col1_Mop", "9999999999999"},
+                                              {"DA_Taxas", "4"}, {"DA_Meses", "12"}}));
+    ShowPage(4011);
+    messages.answer(QStringLiteral("PS-007"), mrNo);
+    dialog->btnPrint->click();
+    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("PS-007")});
+    EXPECT_TRUE(messages.shown[0].chn.contains(
+        QStringLiteral("\r\nM/3格式(首頁正面) 第 Pag. 1 頁 - 正面 Frente，QRLabel_S1A：19,999,999,999,998\r\n")))
+        << qPrintable(messages.shown[0].chn);
+    EXPECT_TRUE(messages.shown[0].por.contains(QStringLiteral(
+        "\r\nModelo M/3 (Campo cabeçalho da primeira página) 第 Pag. 1 頁 - 正面 Frente, QRLabel_S1A: 19,999,999,999,998\r\n")))
+        << qPrintable(messages.shown[0].por);
+    EXPECT_EQ(files.files.size(), 0);
+}
+
+// Each value is listed under the title of the paper page it prints on: the second page of an A3
+// sheet under its own, a list's faces with their sheet and face.
+TEST_F(FinalPrintMarksTest, EachValueIsListedUnderThePageItPrintsOn)
+{
+    const struct {
+        int valuePage, printed;
+        const char* item;
+        const char* chn;
+        const char* por;
+    } cases[] = {
+        {1013, 1012, "背面 Verso", "M/1表格(背面右頁)", "Impresso Modelo M/1 (página direita do verso)"},
+        {0, 1012, "背面 Verso", "M/1表格(背面左頁)", "Impresso modelo M/1 (página esquerda do verso)"},
+        {0, 4011, "第 Pag. 1 頁 - 正面 Frente", "M/3格式(首頁正面) 第 Pag. 1 頁 - 正面 Frente",
+         "Modelo M/3 (Campo cabeçalho da primeira página) 第 Pag. 1 頁 - 正面 Frente"},
+        {0, 4016, "第 Pag. 2 頁 背面 Verso", "M/3格式(根據稅務法例計算之攤折) 第 Pag. 2 頁 背面 Verso",
+         "Modelo M/3 (Valores Calculados Conforme a Legislação Fiscal) 第 Pag. 2 頁 背面 Verso"},
+        {0, 5012, "第 Pag. 1 頁 背面 Verso", "M/3A格式(有形及無形資產報銷明細表) 第 Pag. 1 頁 背面 Verso",
+         "Modelo M/3A (Discriminação dos Elementos Abatidos) 第 Pag. 1 頁 背面 Verso"},
+    };
+    for (const auto& c : cases) {
+        messages.clear();
+        messages.answer(QStringLiteral("PS-007"), mrNo);
+        const MarkedValue value{c.valuePage, QStringLiteral("方格"), QStringLiteral("caixa"), QStringLiteral("1")};
+        EXPECT_FALSE(ConfirmPrintWithMarks({value}, c.printed, 0, QString::fromUtf8(c.item)));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].chn.contains(QStringLiteral("\r\n%1，方格：1\r\n").arg(QString::fromUtf8(c.chn))))
+            << qPrintable(messages.shown[0].chn);
+        EXPECT_TRUE(messages.shown[0].por.contains(QStringLiteral("\r\n%1, caixa: 1\r\n").arg(QString::fromUtf8(c.por))))
+            << qPrintable(messages.shown[0].por);
+    }
 }

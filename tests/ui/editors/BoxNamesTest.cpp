@@ -8,6 +8,7 @@
 #include "ui/editors/LayoutBoxNames.h"
 #include "ui/framework/BoxNames.h"
 
+#include <QFile>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -109,6 +110,35 @@ TEST(BoxNames, EachLanguageNamesAPagesBoxInItsOwnWords)
         ASSERT_TRUE(box) << c.page << " " << c.field;
         ExpectName(LayoutBoxName(layout, *box), c.chn, c.por, std::string(c.page) + " " + c.field);
     }
+}
+
+// Every name every page gives a box or a grid column, in each language, as the pages name them
+// today (tests/data/box-names.txt, one line a box in layout order): a changed name shows here.
+TEST(BoxNames, EveryPageNamesEveryBoxAsItsListingSays)
+{
+    // The boxes that show or print a value; a grid's columns are named by their heading cells.
+    auto holdsValue = [](const qx::Box& box) {
+        using K = qx::BoxKind;
+        return box.kind == K::Edit || box.kind == K::DataText || box.kind == K::TickBox || box.kind == K::HeaderText
+               || box.kind == K::SumLabel;
+    };
+    QStringList names;
+    for (const QString& page : qx::pageLayoutNames()) {
+        const qx::PageLayout& layout = qx::pageLayout(page);
+        for (const qx::Box& box : layout.boxes)
+            if (const BoxName n = LayoutBoxName(layout, box); holdsValue(box) && (!n.chn.isEmpty() || !n.por.isEmpty()))
+                names << QStringList{page, qx::boxKindName(box.kind), box.field, n.chn, n.por}.join(u'\t');
+        for (const auto& [field, n] : HeadingColumnNames(layout))
+            names << QStringList{page, QStringLiteral("column"), field, n.chn, n.por}.join(u'\t');
+    }
+    QFile file(QStringLiteral(QX_TEST_DATA_DIR "/box-names.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList listed = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& line : listed)
+        EXPECT_TRUE(names.contains(line)) << "no longer named so: " << line.toStdString();
+    for (const QString& line : names)
+        EXPECT_TRUE(listed.contains(line)) << "not in the listing: " << line.toStdString();
+    EXPECT_EQ(names.size(), listed.size());
 }
 
 }  // namespace

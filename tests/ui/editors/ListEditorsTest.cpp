@@ -201,6 +201,28 @@ TEST_F(M3Editor, MovesBeepAtTheEndsAndWaitWhileARowIsEdited)
     EXPECT_TRUE(m3->miMoveDown->isEnabled());
 }
 
+// Past the row's ends the column keys beep and the current cell stays where it is.
+TEST_F(M3Editor, TabPastTheLastColumnAndShiftTabBeforeTheFirstBeepAndKeepTheCell)
+{
+    AddM3Row();
+    ShowList();
+    const int last = int(List().Spec().columns.size()) - 1;
+    const struct {
+        int column;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {{0, Qt::Key_Backtab, Qt::ShiftModifier}, {0, Qt::Key_Tab, Qt::ShiftModifier},
+                 {last, Qt::Key_Tab, Qt::NoModifier}};
+    for (const auto& c : cases) {
+        Cell(List(), 0, c.column);
+        const int before = beeps;
+        Key(c.key, c.modifiers);
+        EXPECT_EQ(beeps, before + 1) << c.key;
+        EXPECT_EQ(List().DBGrid->currentIndex().column(), c.column) << c.key;
+        EXPECT_EQ(Focused(), List().DBGrid) << c.key;
+    }
+}
+
 TEST_F(M3Editor, InsertAndDeleteByTheirKeysKeepTheKeysAndAskForANonEmptyRow)
 {
     AddM3Row(1000);

@@ -88,6 +88,28 @@ TEST_F(EditorProtocolTest, ARefusedTextKeepsTheFocusAndEscGivesTheValueBack)
     }
 }
 
+// A handler of the same focus change that refuses it and sends the focus back (as a list
+// refuses a row) runs before the editor's: the box the focus came back to shows the enter colour,
+// the box it passed through the exit colour.
+TEST_F(EditorProtocolTest, TheColoursFollowTheFocusAHandlerOfTheSameChangeSentBack)
+{
+    const QColor aqua(0x00, 0xFF, 0xFF), lightYellow(0xFF, 0xFF, 0x80);
+    editor->Valor->setFocus();
+    editor->hide();  // shown again below: the editor hears the focus changes after the refusal
+    const QMetaObject::Connection refusal = QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget* old, QWidget* now) {
+        if (old == editor->Valor && now == editor->Dia)
+            editor->Valor->setFocus();
+    });
+    ShowActive(*editor);
+    editor->Valor->setFocus();
+    QApplication::processEvents();
+    editor->Dia->setFocus();
+    QObject::disconnect(refusal);
+    EXPECT_EQ(focused(), editor->Valor);
+    EXPECT_EQ(editor->Valor->palette().color(QPalette::Base), aqua);
+    EXPECT_EQ(editor->Dia->palette().color(QPalette::Base), lightYellow);
+}
+
 TEST_F(EditorProtocolTest, ARefusedPageChangeKeepsThePageAndTheTypedValues)
 {
     refuseOnP1();
