@@ -184,7 +184,13 @@ TFormPrnSetup::TFormPrnSetup(TdmMain& dm, ReportPages& pages, PrintService& prin
     connect(btnPrint, &QPushButton::clicked, this, [this] { Guarded([this] { btnPrintClick(false); }); });
 }
 
-TFormPrnSetup::~TFormPrnSetup() = default;
+TFormPrnSetup::~TFormPrnSetup()
+{
+    // QDialog's destructor hides the dialog, which takes the focus from an offset box: its check
+    // must not run on a dialog half destroyed.
+    for (const OffsetEdge edge : {OffsetEdge::Top, OffsetEdge::Left})
+        disconnect(&EditOf(edge), &QLineEdit::editingFinished, this, nullptr);
+}
 
 template <typename Handler>
 void TFormPrnSetup::Guarded(Handler handler)
