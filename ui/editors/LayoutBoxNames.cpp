@@ -22,6 +22,8 @@ QString joined(const QString& a, const QString& b)
     return a.isEmpty() ? b : b.isEmpty() ? a : a + QLatin1Char(' ') + b;
 }
 
+BoxName joinedName(const BoxName& a, const BoxName& b) { return {joined(a.chn, b.chn), joined(a.por, b.por)}; }
+
 // The label above the box that starts within its width, below the section's heading.
 const qx::Mark* columnHeading(const qx::PageLayout& layout, const QRectF& box)
 {
@@ -109,10 +111,71 @@ const qx::Mark* headingLineAbove(const qx::PageLayout& layout, const qx::Mark& c
     return best;
 }
 
-// The box's name from what stands on its line and over its column, each language with only its
-// own words: a number's line "第 n 行" / "linha n", else the nearest label before the box; on a
-// numbered line the column's heading after it, where the heading lacks one language's words
-// the heading's line above it that has them.
+// The label on the line above `mark` at its left edge, within 4 mm (a heading's next line up).
+const qx::Mark* lineAbove(const qx::PageLayout& layout, const qx::Mark& mark)
+{
+    const qx::Mark* above = nullptr;
+    for (const qx::Mark& m : layout.marks)
+        if (m.kind == qx::MarkKind::Label && qAbs(m.mm.x() - mark.mm.x()) < 0.5 && m.mm.y() < mark.mm.y() - 0.5
+            && m.mm.y() >= mark.mm.y() - 4.0 && (!above || m.mm.y() > above->mm.y()))
+            above = &m;
+    return above;
+}
+
+// The heading `lowest` with the lines above it that carry on its words in the same one language
+// ("Valor de" over "aquisição"), from the top down; `top` is the topmost line taken.
+QString continuedHeading(const qx::PageLayout& layout, const qx::Mark& lowest, const qx::Mark*& top)
+{
+    const BilingualParts own = SplitLanguages(lowest.text);
+    QString text = lowest.text;
+    top = &lowest;
+    while (own.chnWords != own.porWords) {
+        const qx::Mark* above = lineAbove(layout, *top);
+        if (!above)
+            break;
+        const BilingualParts p = SplitLanguages(above->text);
+        if (p.chnWords != own.chnWords || p.porWords != own.porWords)
+            break;
+        text = above->text + QLatin1Char(' ') + text;
+        top = above;
+    }
+    return text;
+}
+
+Language otherThan(Language l) { return l == Language::Chinese ? Language::Portuguese : Language::Chinese; }
+
+// The heading over the box's column, each language with only its own words: where the heading
+// lacks one language's words, the heading's line above it that has them, whose column number
+// ("(1)" of "(1)購入價值") numbers the other language's name too; a number on a line of its own
+// over the heading at its left edge ("(3)=(1)-(2)") heads both. Empty without a heading.
+BoxName columnName(const qx::PageLayout& layout, const QRectF& box)
+{
+    const qx::Mark* column = columnHeading(layout, box);
+    if (!column)
+        return {};
+    const qx::Mark* top = nullptr;
+    BilingualParts c = SplitLanguages(continuedHeading(layout, *column, top));
+    const qx::Mark* highest = top;
+    for (const Language l : {Language::Chinese, Language::Portuguese})
+        if (!hasWordsOf(c, l))
+            if (const qx::Mark* group = headingLineAbove(layout, *top, box, l)) {
+                BilingualParts g = SplitLanguages(group->text);
+                const Language o = otherThan(l);
+                sideOf(c.name, l) = joined(sideOf(c.name, l), sideOf(g.name, l));
+                if (hasWordsOf(c, o) && !hasWordsOf(g, o))
+                    sideOf(c.name, o) = joined(sideOf(g.name, o), sideOf(c.name, o));
+                (l == Language::Chinese ? c.chnWords : c.porWords) = true;
+                if (qAbs(group->mm.x() - top->mm.x()) < 0.5 && group->mm.y() < highest->mm.y())
+                    highest = group;
+            }
+    if (const qx::Mark* number = lineAbove(layout, *highest); number && !hasLetters(number->text))
+        c.name = {joined(number->text, c.name.chn), joined(number->text, c.name.por)};
+    return FilledName(c);
+}
+
+// The box's name from what stands on its line and over its column: a number's line "第 n 行" /
+// "linha n", else the nearest label before the box; on a numbered line the column's heading
+// after it.
 BilingualParts ownName(const qx::PageLayout& layout, const qx::Box& box)
 {
     // A numbered line is named by its number, whatever text (a formula, a source) stands
@@ -136,19 +199,33 @@ BilingualParts ownName(const qx::PageLayout& layout, const qx::Box& box)
         name = SplitLanguages(hasLetters(line->text) ? line->text : continuedLabel(layout, *line));
     // A numbered line's boxes stand in columns: the column's heading tells them apart.
     if (!line || line->kind == qx::MarkKind::Number)
-        if (const qx::Mark* column = columnHeading(layout, box.mm)) {
-            BilingualParts c = SplitLanguages(column->text);
-            for (const Language l : {Language::Chinese, Language::Portuguese})
-                if (!hasWordsOf(c, l))
-                    if (const qx::Mark* group = headingLineAbove(layout, *column, box.mm, l)) {
-                        BilingualParts g = SplitLanguages(group->text);
-                        sideOf(c.name, l) = joined(sideOf(c.name, l), sideOf(g.name, l));
-                        (l == Language::Chinese ? c.chnWords : c.porWords) = true;
-                    }
-            const BoxName filled = FilledName(c);
-            name.name = {joined(name.name.chn, filled.chn), joined(name.name.por, filled.por)};
-        }
+        name.name = joinedName(name.name, columnName(layout, box.mm));
     return name;
+}
+
+bool onNumberedLine(const qx::PageLayout& layout, const qx::Box& box)
+{
+    return std::any_of(layout.marks.begin(), layout.marks.end(),
+                       [&](const qx::Mark& m) { return m.kind == qx::MarkKind::Number && onLineOf(m, box.mm); });
+}
+
+// The list column a sum or carried total of a printed face stands under or over: the box of a
+// numbered line that shares most of the label's width, at least half of the wider of the two.
+// nullptr for a label of no column (a page number).
+const qx::Box* totalledColumn(const qx::PageLayout& layout, const qx::Box& label)
+{
+    const qx::Box* best = nullptr;
+    double bestOverlap = 0;
+    for (const qx::Box& b : layout.boxes) {
+        if (!b.isBound())
+            continue;
+        const double overlap = std::min(b.mm.right(), label.mm.right()) - std::max(b.mm.left(), label.mm.left());
+        if (overlap * 2 >= std::max(b.mm.width(), label.mm.width()) && overlap > bestOverlap && onNumberedLine(layout, b)) {
+            best = &b;
+            bestOverlap = overlap;
+        }
+    }
+    return best;
 }
 
 }  // namespace
@@ -156,6 +233,11 @@ BilingualParts ownName(const qx::PageLayout& layout, const qx::Box& box)
 BoxName LayoutBoxName(const qx::PageLayout& layout, const qx::Box& box)
 {
     BilingualParts name = ownName(layout, box);
+    // A face's sum or carried total: its kind's words on its line ("總計 Total"), then the name of
+    // the column it totals, as the face names that column's boxes, without their line number.
+    if (box.kind == qx::BoxKind::SumLabel)
+        if (const qx::Box* column = totalledColumn(layout, box))
+            return joinedName(FilledName(name), columnName(layout, column->mm));
     // A box whose page names it in one language only takes the other language's name from
     // another box of its field there (a sentence printed in Chinese and again in Portuguese).
     for (const Language l : {Language::Chinese, Language::Portuguese}) {

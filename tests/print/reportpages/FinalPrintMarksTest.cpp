@@ -7,7 +7,7 @@
 #include "print/forms/EditorBindings.h"
 #include "print/forms/ReportFormPages.h"
 #include "print/forms/ReportForms.h"
-#include "platform/layout/PageLayout.h"
+#include "ui/editors/LayoutBoxNames.h"
 #include "support/PdfWords.h"
 
 #include <QListWidget>
@@ -47,9 +47,7 @@ protected:
                                  {"1_R3_Col2_Mop", "400000000"}});
         SetAutoMapPresenter([] {});
         forms = std::make_unique<ReportForms>(*dm);
-        formPages = std::make_unique<ReportFormPages>(*forms, [](const qx::PageLayout&, const qx::Box& box) {
-            return BoxName{QStringLiteral("方格 ") + box.field, QStringLiteral("caixa ") + box.field};
-        });
+        formPages = std::make_unique<ReportFormPages>(*forms, LayoutBoxName);
         ASSERT_TRUE(BindReportPagesFromLayouts(*forms, *dm));
         SetAutoMapPresenter({});
         dialog = std::make_unique<TFormPrnSetup>(*dm, *formPages, files);
@@ -98,9 +96,10 @@ TEST_F(FinalPrintMarksTest, AFinalPrintSaysWhichBoxesWouldPrintAsMarksAndPrintsO
     EXPECT_EQ(files.files.size(), 1);
     EXPECT_FALSE(dialog->ItemTicked(0));
     const QString chn = messages.shown[0].chn, por = messages.shown[0].por;
-    for (const char* box : {"1_R1_Col2_Mop", "1_r3_col1_col2_sum"}) {
-        EXPECT_TRUE(chn.contains(QStringLiteral("\r\nM/4格式(正面)，方格 %1：1,000,000,000").arg(QLatin1String(box)))) << qPrintable(chn);
-        EXPECT_TRUE(por.contains(QStringLiteral("\r\nModelo M/4 (frente), caixa %1: 1,000,000,000").arg(QLatin1String(box)))) << qPrintable(por);
+    for (const auto& box : {std::pair{"第 1 行 (2) 不認許", "linha 1 (2) Saldos iniciais"},
+                            std::pair{"第 3 行 (1)+(2) 期初結餘", "linha 3 (1)+(2) Saldos iniciais"}}) {
+        EXPECT_TRUE(chn.contains(QStringLiteral("\r\nM/4格式(正面)，%1：1,000,000,000").arg(QString::fromUtf8(box.first)))) << qPrintable(chn);
+        EXPECT_TRUE(por.contains(QStringLiteral("\r\nModelo M/4 (frente), %1: 1,000,000,000").arg(QString::fromUtf8(box.second)))) << qPrintable(por);
     }
     EXPECT_FALSE(chn.contains(QStringLiteral("600,000,000")));  // it prints whole
     EXPECT_TRUE(chn.endsWith(QStringLiteral("仍要正式列印嗎？")));
@@ -123,7 +122,7 @@ TEST_F(FinalPrintMarksTest, AFinalPrintSaysWhichBoxesWouldPrintAsMarksAndPrintsO
 }
 
 // A list's sum too wide for its box, on the first sheet's front: listed under the page's title
-// with the sheet and face, never cut to its first digits.
+// with the sheet and face, named by the column it totals, never cut to its first digits.
 TEST_F(FinalPrintMarksTest, AListsSumTooWideForItsBoxIsListedUnderItsSheetAndFace)
 {
     for (int i = 0; i < 2; ++i)
@@ -134,12 +133,20 @@ TEST_F(FinalPrintMarksTest, AListsSumTooWideForItsBoxIsListedUnderItsSheetAndFac
     messages.answer(QStringLiteral("PS-007"), mrNo);
     dialog->btnPrint->click();
     ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("PS-007")});
-    EXPECT_TRUE(messages.shown[0].chn.contains(
-        QStringLiteral("\r\nM/3格式(首頁正面) 第 Pag. 1 頁 - 正面 Frente，QRLabel_S1A：19,999,999,999,998\r\n")))
-        << qPrintable(messages.shown[0].chn);
-    EXPECT_TRUE(messages.shown[0].por.contains(QStringLiteral(
-        "\r\nModelo M/3 (Campo cabeçalho da primeira página) 第 Pag. 1 頁 - 正面 Frente, QRLabel_S1A: 19,999,999,999,998\r\n")))
-        << qPrintable(messages.shown[0].por);
+    // Columns (1), (3) and (8) sum alike; (3) and (8) share their Portuguese words.
+    for (const auto& sum : {std::pair{"(1) 購入價值", "(1) Valor de aquisição"},
+                            std::pair{"(3)=(1)-(2) 期末結餘", "(3)=(1)-(2) Valor líquido"},
+                            std::pair{"(8)=(3)-(7) 帳面淨值", "(8)=(3)-(7) Valor líquido"}}) {
+        EXPECT_TRUE(messages.shown[0].chn.contains(
+            QStringLiteral("\r\nM/3格式(首頁正面) 第 Pag. 1 頁 - 正面 Frente，總計 %1：19,999,999,999,998\r\n")
+                .arg(QString::fromUtf8(sum.first))))
+            << qPrintable(messages.shown[0].chn);
+        EXPECT_TRUE(messages.shown[0].por.contains(
+            QStringLiteral("\r\nModelo M/3 (Campo cabeçalho da primeira página) 第 Pag. 1 頁 - 正面 Frente, Total %1: "
+                           "19,999,999,999,998\r\n")
+                .arg(QString::fromUtf8(sum.second))))
+            << qPrintable(messages.shown[0].por);
+    }
     EXPECT_EQ(files.files.size(), 0);
 }
 
