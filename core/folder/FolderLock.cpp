@@ -363,8 +363,8 @@ void removeLeftoverTemporaries(int folder)
 }  // namespace
 
 // What a lock file that cannot be made means: no folder, or one nobody can save into, both
-// opened without a lock; else the folder is not opened. `dir` moves into the lock only when one is made: until
-// take() returns, its staged lock removes its temporary through it.
+// opened without a lock; else the folder is not opened. `dir` moves into the lock only when one
+// is made: until take() returns, its staged lock removes its temporary through it.
 FolderLock::Attempt FolderLock::withoutLockFile(qx::Descriptor&& dir, const QString& folder, int error)
 {
     Attempt attempt;

@@ -1,15 +1,14 @@
 #include "core/folder/FolderMessages.h"
 
 #include "core/util/Messages.h"
+#include "platform/data/SystemReason.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // A system error named in the three languages, with the system's own text beside it.
 struct Cause {
@@ -31,7 +30,7 @@ Cause causeOf(int error)
         {EACCES, u"沒有存取權限", u"sem permissão de acesso", u"no permission"},
         {EPERM, u"沒有存取權限", u"sem permissão de acesso", u"no permission"},
     };
-    const QString system = systemText(error);
+    const QString system = qx::SystemReason(error);
     for (const Known& k : known)
         if (k.error == error) {
             const QString aside = QStringLiteral(" (") + system + QLatin1Char(')');

@@ -29,10 +29,10 @@
 #include "platform/data/DataPacket.h"
 #include "platform/data/RegularFile.h"
 #include "platform/data/SaveJournal.h"
+#include "platform/data/SystemReason.h"
 
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -76,7 +76,7 @@ QString errorText(const std::exception& e) { return QString::fromUtf8(e.what());
 qx::DataPacketError fileFault(const char* action, const QString& path, int error)
 {
     return qx::DataPacketError(QStringLiteral("Cannot %1 the file \"%2\": %3")
-                                   .arg(QLatin1String(action), path, QString::fromLocal8Bit(std::strerror(error)))
+                                   .arg(QLatin1String(action), path, qx::SystemReason(error))
                                    .toStdString());
 }
 
@@ -281,7 +281,6 @@ std::unique_ptr<FolderLock> lockFolder(qx::Descriptor dir, const QString& folder
     }
     return nullptr;
 }
-
 
 JournalFault journalFaultOf(qx::SaveJournal::UnusableJournal::Why why)
 {

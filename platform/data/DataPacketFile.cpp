@@ -4,9 +4,9 @@
 #include "ClientDataSet.h"
 #include "PacketReader.h"
 #include "RegularFile.h"
+#include "SystemReason.h"
 
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <utility>
 
@@ -27,8 +27,6 @@ QString reasonOf(const std::exception& e)
     return QString::fromStdString(e.what());
 }
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 }  // namespace
 
 QByteArray serialize(const ClientDataSet& dataSet)
@@ -41,7 +39,7 @@ void load(ClientDataSet& dataSet, const QString& path, const PacketShape& shape)
     const RegularFile::Opened file = RegularFile::open(AT_FDCWD, QFile::encodeName(path), O_RDONLY);
     if (!file.fd)
         fail(QStringLiteral("Cannot open the file \"%1\": %2")
-                 .arg(path, file.irregular ? QStringLiteral("it is not a regular file") : systemReason(file.error)));
+                 .arg(path, file.irregular ? QStringLiteral("it is not a regular file") : SystemReason(file.error)));
     load(dataSet, file.fd.get(), path, shape);
 }
 
@@ -55,7 +53,7 @@ void load(ClientDataSet& dataSet, int fd, const QString& path, const PacketShape
     if (error == EFBIG)
         fail(QStringLiteral("The file \"%1\" is too large for a data packet").arg(path));
     if (error != 0)
-        fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, systemReason(error)));
+        fail(QStringLiteral("Cannot read the file \"%1\": %2").arg(path, SystemReason(error)));
     // Empty rows stay empty: the dataset gives them all one row of nulls.
     std::vector<std::vector<Value>> rows = parsePacketRows(std::move(bytes), dataSet.fieldDefs(), path, shape);
     try {
@@ -82,7 +80,7 @@ void save(const ClientDataSet& dataSet, const QString& path)
     int error = 0;
     const Descriptor folder = RegularFile::openFolder(info.path(), &error);
     if (!folder)
-        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, systemReason(error)));
+        fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, SystemReason(error)));
     stage(dataSet, folder.get(), path).commit();
 }
 

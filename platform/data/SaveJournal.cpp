@@ -4,6 +4,7 @@
 #include "RegularFile.h"
 #include "SaveTestHooks.h"
 #include "StagedFile.h"
+#include "SystemReason.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <QSet>
 #include <QUrl>
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 #include <vector>
 
@@ -41,8 +41,6 @@ struct Pair {
 };
 
 [[noreturn]] void fail(const QString& text) { throw DataPacketError(text.toStdString()); }
-
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QByteArray encoded(const QString& name) { return QFile::encodeName(name); }
 
@@ -75,7 +73,7 @@ Pair pairOf(int folder, const StagedFile& file)
     else if (error == ENOENT)
         error = 0;
     if (error != 0)
-        fail(QStringLiteral("The file \"%1\" cannot be read: %2").arg(file.path(), systemReason(error)));
+        fail(QStringLiteral("The file \"%1\" cannot be read: %2").arg(file.path(), SystemReason(error)));
     return p;
 }
 
@@ -284,7 +282,7 @@ void renameOrFail(int folder, const QString& folderPath, const QString& from, co
 {
     if (const int error = RegularFile::renameIn(folder, encoded(from), encoded(to)))
         fail(QStringLiteral("An interrupted save cannot be %1: \"%2\" cannot be renamed to \"%3\": %4")
-                 .arg(QLatin1String(what), folderPath + from, folderPath + to, systemReason(error)));
+                 .arg(QLatin1String(what), folderPath + from, folderPath + to, SystemReason(error)));
 }
 
 // One step of an undo: the old bytes back under the target (from the temporary or the aside
@@ -394,23 +392,19 @@ QString withDelimiter(const QString& folder)
 QString whyText(Why why, const QString& path, int error)
 {
     switch (why) {
-    case Why::Unreadable: return QStringLiteral("\"%1\" cannot be read: %2").arg(path, systemReason(error));
+    case Why::Unreadable: return QStringLiteral("\"%1\" cannot be read: %2").arg(path, SystemReason(error));
     case Why::NotARegularFile: return QStringLiteral("\"%1\" is not a regular file").arg(path);
     case Why::Damaged: return QStringLiteral("the save journal \"%1\" is damaged").arg(path);
     }
     return {};
 }
 
-// A journal that an earlier save of this program left when it failed (the next open was to finish
-// it) is settled before another save writes its own over it; the temporaries of that save are
-// left alone.
-void settlePending(int at, const QString& folder, const QStringList& targets)
+// Reads the journal in the folder, which may name only `targets`, and settles the save it
+// describes.
+Recovery settleJournal(int at, const QString& folderPath, const QStringList& targets)
 {
-    if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
-        return;
-    const QString folderPath = withDelimiter(folder);
     const QString journal = folderPath + fileName();
-    settle(at, folderPath, readJournal(at, journal, targets), journal);
+    return settle(at, folderPath, readJournal(at, journal, targets), journal);
 }
 
 }  // namespace
@@ -430,7 +424,10 @@ bool isPending(int folder) { return RegularFile::entryOf(folder, encoded(fileNam
 std::optional<Failure> commitTogether(int folder, const QString& folderPath, const QStringList& targets,
                                       std::span<StagedFile* const> files)
 {
-    settlePending(folder, folderPath, targets);
+    // A journal an earlier save of this program left when it failed (the next open was to finish
+    // it) is settled before this save writes its own over it; this save's temporaries stay.
+    if (isPending(folder))
+        settleJournal(folder, withDelimiter(folderPath), targets);
     std::vector<Pair> pairs;
     for (const StagedFile* f : files)
         pairs.push_back(pairOf(folder, *f));
@@ -484,10 +481,9 @@ Recovery recover(int at, const QString& folder, const QStringList& targets, Left
     const QString folderPath = withDelimiter(folder);
     Leftovers unused;
     Leftovers& leftovers = found ? *found : unused;
-    if (RegularFile::entryOf(at, encoded(fileName())) == RegularFile::Entry::Missing)
+    if (!isPending(at))
         return settleUnrecorded(at, targets, leftovers);
-    const QString journal = folderPath + fileName();
-    const Recovery settled = settle(at, folderPath, readJournal(at, journal, targets), journal);
+    const Recovery settled = settleJournal(at, folderPath, targets);
     return settled == Recovery::None ? settleUnrecorded(at, targets, leftovers) : settled;
 }
 

@@ -3,6 +3,7 @@
 #include "DataPacket.h"
 #include "RegularFile.h"
 #include "SaveTestHooks.h"
+#include "SystemReason.h"
 #include "WriteAll.h"
 
 #include <QCryptographicHash>
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,8 +28,6 @@ constexpr char kAsideInfix[] = ".qxold.";
 {
     throw DataPacketError(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reason).toStdString());
 }
-
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // A rename of the burst in the open folder `folder` (`flags` 0 or RENAME_EXCHANGE): 0 or the
 // system's error number.
@@ -50,17 +48,18 @@ bool removeFile(int folder, const QByteArray& name)
 {
     if (SaveTestHooks::discardFault() != 0)
         return false;
-    return ::unlinkat(folder, name.constData(), 0) == 0 || errno == ENOENT;
+    const int error = RegularFile::removeIn(folder, name);
+    return error == 0 || error == ENOENT;
 }
 
 // Why the new bytes could not be written, as the user reads it.
 QString writeFailure(int error)
 {
     if (error == ENOSPC || error == EDQUOT)
-        return QStringLiteral("the disk is full (%1)").arg(systemReason(error));
+        return QStringLiteral("the disk is full (%1)").arg(SystemReason(error));
     if (error == EFBIG)
-        return QStringLiteral("the file is larger than the disk allows (%1)").arg(systemReason(error));
-    return systemReason(error);
+        return QStringLiteral("the file is larger than the disk allows (%1)").arg(SystemReason(error));
+    return SystemReason(error);
 }
 
 // The permissions a new file gets: those of the file it replaces, else the usual ones.
@@ -111,7 +110,7 @@ StagedFile::StagedFile(int folder, const QString& path, const QByteArray& bytes)
     QByteArray temp;
     const int fd = createTemporary(folder, name_, &temp);
     if (fd < 0)
-        fail(path, systemReason(errno));
+        fail(path, SystemReason(errno));
     int error = 0;
     const bool written = ::fchmod(fd, permissionsFor(folder, name_)) == 0 && (error = WriteAll(fd, bytes)) == 0
         && (::fsync(fd) == 0 || (error = errno, false));
@@ -175,7 +174,7 @@ StagedFile::Placed StagedFile::commit()
     struct stat st {};
     if (::fstatat(folder_, target.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {  // no file yet
         if (const int error = burstRename(folder_, temp_, target, 0))
-            fail(path_, systemReason(error));
+            fail(path_, SystemReason(error));
         present_ = false;
         return Placed::Created;
     }
@@ -183,12 +182,12 @@ StagedFile::Placed StagedFile::commit()
     // The old file goes aside first, so that a failure later in the burst can still put it back.
     const QByteArray aside = asideName();
     if (const int error = burstRename(folder_, target, aside, 0))
-        fail(path_, systemReason(error));
+        fail(path_, SystemReason(error));
     aside_ = true;
     if (const int error = burstRename(folder_, temp_, target, 0)) {
         if (SaveTestHooks::putBackFault() == 0 && RegularFile::renameIn(folder_, aside, target) == 0)
             aside_ = false;
-        fail(path_, systemReason(error));
+        fail(path_, SystemReason(error));
     }
     present_ = false;
     return Placed::Replaced;
