@@ -33,7 +33,8 @@ bool IsSingleRecordFile(const TdmMain& dm, const TFolderFile& entry)
 
 qx::PacketShape FolderFileShapeOf(const TdmMain& dm, const TFolderFile& entry)
 {
-    qx::PacketShape shape{IsSingleRecordFile(dm, entry) ? 1 : -1, rowKeyOf(*entry.DataSet), {}};
+    // A file's field list is its table's: a field more is another table's file under its name.
+    qx::PacketShape shape{IsSingleRecordFile(dm, entry) ? 1 : -1, rowKeyOf(*entry.DataSet), {}, true};
     const QString sheets = QString::number(kMaxListSheets);
     switch (entry.ObjCode) {
     case kM3ListCode:

@@ -1,5 +1,6 @@
 #pragma once
-// What a folder file must hold beyond well-formed values: a page of one record holds at most one,
+// What a folder file must hold beyond well-formed values: its field list declares no field its
+// table lacks (another table's file under its name), a page of one record holds at most one,
 // every row of a numbered dataset (the lists and observations pages) carries its own row number,
 // and a list or observations page holds no more rows than its sheets can print. A file that
 // breaks this was damaged or edited by hand; opening it would show or save a declaration other

@@ -571,6 +571,13 @@ bool TdmMain::OpenFolderFile(const TFolderFile& entry, bool forceNew, bool addBl
             ds.createDataSet();
         }
     } catch (const std::exception& e) {
+        // The rate table is refilled from the program's own rows whatever its file holds; the file
+        // is read only so that one holding those rows is not written again. One that cannot be read
+        // as the table (another table's, damaged) is no fault: it is written afresh at the next save.
+        if (entry.ObjCode == kRateTableCode && !ds.active()) {
+            ds.createDataSet();
+            return true;
+        }
         ShowFolderMessage(CannotOpenFileMsg(entry.TitleChn, entry.FileName, errorText(e)));
         return false;
     }

@@ -45,7 +45,8 @@ QByteArray serialize(const std::vector<FieldDef>& defs, const std::vector<std::v
 // Rows of a packet, typed by `defs` (data fields in order). Throws DataPacketError naming
 // `sourceName` for bad input: malformed XML, an element out of its place, unknown fieldtype, a
 // FIELD whose type disagrees with the definition, a field list with none of the fields of `defs`
-// (another table's packet), a row value of an undeclared field of `defs`, a
+// or, where `shape` says so, with one `defs` lacks (another table's packet), a row value of an
+// undeclared field of `defs`, a
 // value not of its field's type, text over its width or holding a character text cannot hold, rows
 // that break `shape`, a value or text of more than a megabyte, rows that would take many times the
 // packet's size in memory. Amounts with more than four decimals or in exponent form are read rounded to

@@ -179,6 +179,10 @@ private:
         const QString key = name.toLower();
         const auto known = defIndexByName_.constFind(key);
         const int defIndex = known == defIndexByName_.cend() ? -1 : *known;
+        if (defIndex < 0 && shape_.tableFieldsOnly)
+            fail(nameAttr->valueOffset, QStringLiteral("the field list holds field \"%1\", which this table does not "
+                                                       "have: the file is another table's, or damaged")
+                                            .arg(name));
         if (defIndex >= 0) {
             const FieldDef& def = *fields_[defIndex];
             const QString fieldType = PacketScanner::value(*typeAttr);

@@ -14,8 +14,9 @@ namespace qx {
 
 // The values of the data fields of `defs` (in definition order) for every ROW of the packet.
 // FIELDs of the file are matched to the definitions by name ignoring case; unknown FIELDs and
-// attributes are ignored, a definition missing from the file reads as null, but a field list that
-// declares none of the definitions is a fault (another table's file). An element the format
+// attributes are ignored (unless `shape` holds the file to the table's fields), a definition missing
+// from the file reads as null, but a field list that declares none of the definitions is a fault
+// (another table's file). An element the format
 // does not put where it stands, or a row value of a field of `defs` that the file's field list does
 // not declare, is a fault, as is a row that breaks `shape`. A row without any value of `defs` is
 // an empty vector. Throws PacketFault at the first fault.

@@ -10,6 +10,8 @@ struct PacketShape {
     int maxRows = -1;  // at most this many rows; -1: any number
     QString keyField;  // when set: an integer field every row gives, no two rows alike
     QString maxRowsWhy;  // why no more rows can be, for the message ("one per printed sheet, ...")
+    bool tableFieldsOnly = false;  // the field list declares no field the table lacks (another
+                                   // table's file); it may lack some of the table's (an older file)
 };
 
 }  // namespace qx

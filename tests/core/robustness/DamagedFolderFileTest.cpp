@@ -1,6 +1,7 @@
 // Opening a folder in which one file is damaged: the open stops with DM-003 naming that file,
-// no file of the folder changes and no dataset stays open. And files written by another version
-// (a field more, a field less) open and save cleanly.
+// no file of the folder changes and no dataset stays open. Another table's file under a file's
+// name is refused when it holds a field that table lacks. And files written by another version
+// (a field less) open and save cleanly.
 #include "PacketDamage.h"
 #include "SampleFolderSuite.h"
 #include "core/catalogue/FieldCatalogue.h"
@@ -11,9 +12,12 @@
 #include "support/ScriptedMessages.h"
 
 #include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -23,13 +27,14 @@ struct FileOfFolder {
     QString titleChn;
 };
 
-// The files of the table but the alert list, which is never read.
+// The files of the table but the alert list, which is never read, and the rate table, which is
+// rebuilt whatever its file holds.
 std::vector<FileOfFolder> readFiles()
 {
     TdmMain dm;
     std::vector<FileOfFolder> files;
     for (const FolderFileSpec& spec : FolderFileSpecs())
-        if (spec.objCode != kAlertListCode)
+        if (spec.objCode != kAlertListCode && spec.objCode != kRateTableCode)
             files.push_back({QString::fromUtf16(spec.fileName), (dm.*spec.dataSet).name(), QString::fromUtf16(spec.titleChn)});
     return files;
 }
@@ -123,9 +128,72 @@ TEST_F(DamagedFolderFileTest, EveryFileDamagedInEveryWayStopsTheOpenWithItsTitle
     }
 }
 
-TEST_F(DamagedFolderFileTest, AnotherPagesFileUnderAPagesNameIsRefusedInsteadOfReadAsBlank)
+// The names of the data fields of the dataset, in lower case: what its file's field list holds.
+QSet<QString> fileFieldsOf(const QString& dataSet)
 {
-    expectRefused(fileNamed("M1P1.xml"), sampleBytes(fileNamed("M3VCLF.xml")), QStringLiteral("none of this table's fields"));
+    QSet<QString> names;
+    for (const qx::FieldDef& def : CatalogueFields(dataSet))
+        if (def.kind == qx::FieldKind::Data)
+            names.insert(def.name.toLower());
+    return names;
+}
+
+// Every file of the folder copied over every other (702 pairs): one that holds a field the table
+// of its new name lacks is refused, naming that field, and changes nothing; one whose field list is
+// that table's own opens. Nothing under the names of the alert list (never read) and of the rate
+// table (rebuilt at every open) stops the open.
+TEST_F(DamagedFolderFileTest, AnotherTablesFileUnderAFilesNameIsRefusedWhenItHoldsAFieldThatTableLacks)
+{
+    const auto dir = copyOfSample();
+    const QString folder = dir->path() + QLatin1Char('/');
+    const auto original = damage::snapshot(dir->path());
+    ScriptedMessages messages;
+    TdmMain dm;
+    dmMain = &dm;
+    int pairs = 0, refused = 0, opened = 0;
+    for (const FolderFileSpec& target : FolderFileSpecs()) {
+        const QString targetName = QString::fromUtf16(target.fileName);
+        const QSet<QString> targetFields = fileFieldsOf((dm.*target.dataSet).name());
+        const bool neverRefused = target.objCode == kAlertListCode || target.objCode == kRateTableCode;
+        for (const FolderFileSpec& source : FolderFileSpecs()) {
+            if (&source == &target)
+                continue;
+            ++pairs;
+            const QString sourceName = QString::fromUtf16(source.fileName);
+            SCOPED_TRACE(qPrintable(sourceName + QStringLiteral(" as ") + targetName));
+            const QSet<QString> sourceFields = fileFieldsOf((dm.*source.dataSet).name());
+            const QStringList foreign = (QSet<QString>(sourceFields) - targetFields).values();
+            ASSERT_TRUE(damage::writeBytes(folder + targetName, original.value(sourceName)));
+            auto before = original;
+            before[targetName] = original.value(sourceName);
+            messages.clear();
+            const TFolderResult result = dm.ProcessFormFolder(folder, ffOpen);
+            if (!neverRefused && !foreign.isEmpty()) {
+                ++refused;
+                EXPECT_EQ(result, TFolderResult::frFailed);
+                ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-003")});
+                EXPECT_TRUE(messages.shown[0].por.contains(QLatin1Char('\'') + targetName + QLatin1Char('\'')));
+                EXPECT_TRUE(std::any_of(foreign.begin(), foreign.end(), [&](const QString& field) {
+                    return messages.shown[0].por.contains(QLatin1Char('"') + field + QStringLiteral("\", which this table does not have"),
+                                                          Qt::CaseInsensitive);
+                })) << qPrintable(messages.shown[0].por);
+                EXPECT_EQ(damage::snapshot(dir->path()), before);
+            } else if (neverRefused || sourceFields == targetFields) {
+                ++opened;
+                EXPECT_EQ(result, TFolderResult::frDone);
+                EXPECT_TRUE(messages.codes().isEmpty()) << qPrintable(messages.codes().join(u' '));
+            }
+            if (result == TFolderResult::frDone) {
+                ASSERT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);
+            }
+            EXPECT_FALSE(dm.cdsM1P1.active()) << "a refused open closes what it opened";
+        }
+        ASSERT_TRUE(damage::writeBytes(folder + targetName, original.value(targetName)));
+    }
+    EXPECT_EQ(pairs, 702);
+    EXPECT_GT(refused, 600);
+    EXPECT_GT(opened, 2 * 26);  // the alert list, the rate table and the pages of identical fields
+    dmMain = nullptr;
 }
 
 TEST_F(DamagedFolderFileTest, SeveralRecordsInAOneRecordPageAreRefused)
@@ -234,30 +302,40 @@ TEST_F(DamagedFolderFileTest, ListsAndObservationsWithSeveralRowsStillOpen)
     dmMain = nullptr;
 }
 
-TEST_F(DamagedFolderFileTest, ADamagedAlertListIsNeverReadAndIsRewrittenByTheNextSave)
+// The alert list is never read and the rate table is rebuilt from the program's own rows at
+// every open: damage to either stops nothing, and the next save writes them whole.
+TEST_F(DamagedFolderFileTest, ADamagedAlertListOrRateTableOpensAndIsRewrittenByTheNextSave)
 {
-    for (const damage::Kind& kind : damage::kindsForEveryFile()) {
-        SCOPED_TRACE(kind.name);
-        const auto dir = copyOfSample();
-        const QString alerts = dir->path() + QStringLiteral("/Alert.xml");
-        const auto bytes = kind.apply(damage::readBytes(alerts), CatalogueFields(u"cdsAlert"));
-        if (!bytes)
-            continue;  // the sample declaration has no findings, so its alert list has no row
-        ASSERT_TRUE(damage::writeBytes(alerts, *bytes));
-        ScriptedMessages messages;
-        TdmMain dm;
-        dmMain = &dm;
-        ASSERT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frDone);
-        EXPECT_TRUE(messages.codes().isEmpty());
-        dm.cdsAlert.append();  // a change, so the alert list is written
-        dm.cdsAlert.fieldByName(u"Obj_Code").setAsInteger(1011);
-        dm.cdsAlert.post();
-        ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
-        qx::ClientDataSet reread;
-        reread.setFieldDefs(CatalogueFields(u"cdsAlert"));
-        reread.setFileName(alerts);
-        EXPECT_NO_THROW(reread.open());
-        dmMain = nullptr;
+    for (const char* dataSet : {"cdsAlert", "cdsTaxMaxReintAmor"}) {
+        for (const damage::Kind& kind : damage::kindsForEveryFile()) {
+            SCOPED_TRACE(std::string(dataSet) + ": " + kind.name);
+            const auto dir = copyOfSample();
+            const QString file = dir->path() + (dataSet == std::string_view("cdsAlert") ? QStringLiteral("/Alert.xml")
+                                                                                     : QStringLiteral("/TaxMaxReintAmor.xml"));
+            const auto bytes = kind.apply(damage::readBytes(file), CatalogueFields(QString::fromLatin1(dataSet)));
+            if (!bytes)
+                continue;  // the sample declaration has no findings, so its alert list has no row
+            ASSERT_TRUE(damage::writeBytes(file, *bytes));
+            ScriptedMessages messages;
+            TdmMain dm;
+            dmMain = &dm;
+            ASSERT_EQ(dm.ProcessFormFolder(dir->path(), ffOpen), TFolderResult::frDone);
+            EXPECT_TRUE(messages.codes().isEmpty());
+            EXPECT_EQ(damage::readBytes(file), *bytes) << "the open writes nothing";
+            EXPECT_EQ(dm.cdsTaxMaxReintAmor.recordCount(), 64);
+            dm.cdsAlert.append();  // a change, so the alert list is written
+            dm.cdsAlert.fieldByName(u"Obj_Code").setAsInteger(1011);
+            dm.cdsAlert.post();
+            ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frDone);
+            qx::ClientDataSet reread;
+            reread.setFieldDefs(CatalogueFields(QString::fromLatin1(dataSet)));
+            reread.setFileName(file);
+            EXPECT_NO_THROW(reread.open());
+            if (reread.active() && dataSet == std::string_view("cdsTaxMaxReintAmor")) {
+                EXPECT_EQ(reread.recordCount(), 64);
+            }
+            dmMain = nullptr;
+        }
     }
 }
 
@@ -287,22 +365,21 @@ TEST_F(DamagedFolderFileTest, ValuesBeyondTheLimitsOfTypingOpenAndAreReported)
     dmMain = nullptr;
 }
 
-// A file of another version of the program: a field this one does not know, and none of a field
-// it expects. The file opens, the known values are kept, the missing one reads as empty (an
-// amount becomes 0 at the page's next post), and the next save writes a file of this version
-// that opens again: nothing unknown travels on.
-TEST_F(DamagedFolderFileTest, AFieldMoreOrLessOpensAndTheNextSaveWritesTheKnownFields)
+// A file of an older version of the program, without a field this one expects: the file opens,
+// the known values are kept, the missing one reads as empty (an amount becomes 0 at the page's next
+// post), and the next save writes a file of this version that opens again. A field this version
+// does not know is another table's: refused.
+TEST_F(DamagedFolderFileTest, AFieldLessOpensAndTheNextSaveWritesEveryFieldAFieldMoreIsRefused)
 {
+    const QByteArray extraField = R"(<FIELD attrname="Campo_Novo" fieldtype="string" WIDTH="20"/>)";
+    expectRefused(fileNamed("M1P2.xml"), damage::addUnknownField(sampleBytes(fileNamed("M1P2.xml")), extraField, R"(Campo_Novo="x")"),
+                  QStringLiteral("\"Campo_Novo\", which this table does not have"));
+
     const auto dir = copyOfSample();
     const QString page = dir->path() + QStringLiteral("/M1P2.xml");
     const QString list = dir->path() + QStringLiteral("/M3VCLF.xml");
-    const QByteArray extraField = R"(<FIELD attrname="Campo_Novo" fieldtype="string" WIDTH="20"/>)";
-    ASSERT_TRUE(damage::writeBytes(
-        page, damage::removeField(damage::addUnknownField(damage::readBytes(page), extraField, R"(Campo_Novo="x&amp;y")"),
-                                  QStringLiteral("R3_Mop"))));
-    ASSERT_TRUE(damage::writeBytes(
-        list, damage::removeField(damage::addUnknownField(damage::readBytes(list), extraField, R"(Campo_Novo="z")"),
-                                  QStringLiteral("Col6_Mop"))));
+    ASSERT_TRUE(damage::writeBytes(page, damage::removeField(damage::readBytes(page), QStringLiteral("R3_Mop"))));
+    ASSERT_TRUE(damage::writeBytes(list, damage::removeField(damage::readBytes(list), QStringLiteral("Col6_Mop"))));
 
     ScriptedMessages messages;
     QString r2Before;
@@ -329,8 +406,6 @@ TEST_F(DamagedFolderFileTest, AFieldMoreOrLessOpensAndTheNextSaveWritesTheKnownF
         ASSERT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffClose), TFolderResult::frDone);
         dmMain = nullptr;
     }
-    EXPECT_FALSE(damage::readBytes(page).contains("Campo_Novo"));
-    EXPECT_FALSE(damage::readBytes(list).contains("Campo_Novo"));
     EXPECT_TRUE(damage::readBytes(list).contains("Col6_Mop"));
 
     TdmMain dm;

@@ -375,9 +375,9 @@ TEST(DataPacketRead, TheShapeOfTheRowsIsCheckedAsTheyAreRead)
 {
     const std::vector<FieldDef> defs = {def("Rec_AID", FieldType::AutoInc), def("Nome", FieldType::String, 40)};
     const QByteArray fields = "<FIELD attrname=\"Rec_AID\" fieldtype=\"i4\" SUBTYPE=\"Autoinc\"/>";
-    const auto shapeError = [&](const QByteArray& rows, const PacketShape& shape) -> std::string {
+    const auto shapeError = [&](const QByteArray& rows, const PacketShape& shape, const QByteArray& more = {}) -> std::string {
         try {
-            DataPacket::parse(packet(fields, rows), defs, QStringLiteral("s.xml"), shape);
+            DataPacket::parse(packet(fields + more, rows), defs, QStringLiteral("s.xml"), shape);
         } catch (const DataPacketError& e) {
             return e.what();
         }
@@ -390,6 +390,12 @@ TEST(DataPacketRead, TheShapeOfTheRowsIsCheckedAsTheyAreRead)
     EXPECT_EQ(shapeError("<ROW Rec_AID=\"2\"/><ROW Rec_AID=\"1\"/>", list), "");
     EXPECT_NE(shapeError("<ROW Rec_AID=\"1\"/><ROW/>", list).find("row 2 has no Rec_AID"), std::string::npos);
     EXPECT_NE(shapeError("<ROW Rec_AID=\"1\"/><ROW Rec_AID=\"1\"/>", list).find("repeats the Rec_AID 1"), std::string::npos);
+    // Held to the table's fields: a field more is another table's file, a field less (Nome) an older one.
+    const PacketShape tableFields{-1, {}, {}, true};
+    const QByteArray other = "<FIELD attrname=\"Outro\" fieldtype=\"i4\"/>";
+    EXPECT_EQ(shapeError("<ROW Rec_AID=\"1\"/>", tableFields), "");
+    EXPECT_NE(shapeError("", tableFields, other).find("field \"Outro\", which this table does not have"), std::string::npos);
+    EXPECT_EQ(shapeError("", list, other), "");
 }
 
 TEST(DataPacketRead, DeepNestingAndLongInputStayLinear)
