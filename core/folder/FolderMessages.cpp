@@ -2,6 +2,7 @@
 
 #include "core/util/Messages.h"
 #include "platform/data/SystemReason.h"
+#include "platform/system/Registry.h"
 
 #include <cerrno>
 
@@ -37,6 +38,42 @@ Cause causeOf(int error)
             return {QString::fromUtf16(k.chn) + aside, QString::fromUtf16(k.por) + aside, QString::fromUtf16(k.eng) + aside};
         }
     return {system, system, system};
+}
+
+// Why the settings cannot be written, in Chinese and Portuguese, with the system's error (0: none).
+Cause settingsFaultOf(qx::RegistryFault fault, int error)
+{
+    struct Known {
+        qx::RegistryFault fault;
+        const char16_t* chn;
+        const char16_t* por;
+    };
+    static const Known known[] = {
+        {qx::RegistryFault::LockedByAnotherProgram, u"程式的設定正被另一個程式鎖定",
+         u"as definições do programa estão bloqueadas por outro programa"},
+        {qx::RegistryFault::LockUnusable, u"程式設定的鎖定檔案不能建立或不是一個普通檔案",
+         u"o ficheiro de bloqueio das definições do programa não pode ser criado ou não é um ficheiro normal"},
+        {qx::RegistryFault::NotARegularFile, u"程式的設定檔案不是一個普通檔案(例如是一個管道或資料夾)",
+         u"o ficheiro das definições do programa não é um ficheiro normal (por exemplo, é um pipe ou uma pasta)"},
+        {qx::RegistryFault::TooLarge, u"程式的設定檔案大得不像是設定，已保留原狀",
+         u"o ficheiro das definições do programa é grande demais para ser de definições e foi deixado como está"},
+        {qx::RegistryFault::Damaged, u"程式的設定檔案已損壞，已保留原狀",
+         u"o ficheiro das definições do programa está danificado e foi deixado como está"},
+        {qx::RegistryFault::Unreadable, u"程式的設定檔案不能讀取", u"o ficheiro das definições do programa não pode ser lido"},
+        {qx::RegistryFault::NotWritten, u"程式的設定不能寫入", u"as definições do programa não podem ser gravadas"},
+    };
+    Cause why;
+    for (const Known& k : known)
+        if (k.fault == fault) {
+            why.chn = QString::fromUtf16(k.chn);
+            why.por = QString::fromUtf16(k.por);
+        }
+    if (error != 0) {
+        const Cause cause = causeOf(error);
+        why.chn += QStringLiteral("：") + cause.chn;
+        why.por += QStringLiteral(": ") + cause.por;
+    }
+    return why;
 }
 
 // Who holds a folder's lock: the program on the computer its lock names, or `unknown` when the
@@ -207,19 +244,14 @@ FolderMessage ReadOnlyFolderMsg(const QString& folder)
                                  "and printed, but no change can be saved.")};
 }
 
-FolderMessage FolderNotRememberedMsg(const QString& folder, const QString& error)
+FolderMessage FolderNotRememberedMsg(const QString& folder, qx::RegistryFault fault, int error)
 {
+    const Cause why = settingsFaultOf(fault, error);
     return {QStringLiteral("DM-029"), dtWarning,
-            QStringLiteral("不能記住資料夾") + crlf + folder + crlf
-                + QStringLiteral("以便下次從此處開始：程式的設定不能寫入．此資料夾仍照常開啟．") + crlf + error,
+            QStringLiteral("不能記住資料夾") + crlf + folder + crlf + QStringLiteral("以便下次從此處開始，因為") + why.chn
+                + QStringLiteral("．此資料夾仍照常開啟．"),
             QStringLiteral("Não foi possível memorizar a pasta ") + crlf + folder + crlf
-                + QStringLiteral("para a próxima vez: as definições do programa não podem ser gravadas. A pasta é "
-                                 "aberta na mesma.")
-                + crlf + error,
-            QStringLiteral("The folder ") + crlf + folder + crlf
-                + QStringLiteral("cannot be remembered for the next time: the program's settings cannot be written. "
-                                 "The folder opens all the same.")
-                + crlf + error};
+                + QStringLiteral("para a próxima vez, porque ") + why.por + QStringLiteral(". A pasta é aberta na mesma.")};
 }
 
 FolderMessage FolderUnreadableMsg(const QString& folder, int error)

@@ -6,6 +6,10 @@
 #include <QtGlobal>
 #include <cstdint>
 
+namespace qx {
+enum class RegistryFault;
+}
+
 struct FolderMessage {
     QString code;  // "DM-003" ...
     std::uint8_t dlgType = 0;
@@ -47,8 +51,9 @@ FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileNam
 FolderMessage CannotLockFolderMsg(const QString& folder, int error);
 // Nobody can save into the folder: it opens for reading and printing only.
 FolderMessage ReadOnlyFolderMsg(const QString& folder);
-// The folder opens, but the settings that remember it for the next start cannot be written.
-FolderMessage FolderNotRememberedMsg(const QString& folder, const QString& error);
+// The folder opens, but the settings that remember it for the next start cannot be written:
+// `fault`, and the system's error number behind it (0: none).
+FolderMessage FolderNotRememberedMsg(const QString& folder, qx::RegistryFault fault, int error);
 // The folder exists but cannot be listed or entered.
 FolderMessage FolderUnreadableMsg(const QString& folder, int error);
 // What the open did with a save that was interrupted: finished it, or undone it (one line each).

@@ -30,6 +30,7 @@
 #include "platform/data/RegularFile.h"
 #include "platform/data/SaveJournal.h"
 #include "platform/data/SystemReason.h"
+#include "platform/system/Registry.h"
 
 #include <QFile>
 #include <cerrno>
@@ -346,8 +347,10 @@ void rememberFolder(const QString& folder)
 {
     try {
         WriteRegString(QString(), QStringLiteral("DefaultFormFolder"), folder);
-    } catch (const std::exception& e) {
-        ShowFolderMessage(FolderNotRememberedMsg(folder, errorText(e)));
+    } catch (const qx::RegistryError& e) {
+        ShowFolderMessage(FolderNotRememberedMsg(folder, e.fault(), e.error()));
+    } catch (const std::exception&) {
+        ShowFolderMessage(FolderNotRememberedMsg(folder, qx::RegistryFault::NotWritten, 0));
     }
 }
 

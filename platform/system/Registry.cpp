@@ -1,50 +1,60 @@
 #include "platform/system/Registry.h"
 
-#include <QLockFile>
+#include "platform/data/RegularFile.h"
+#include "platform/data/SystemReason.h"
+#include "platform/system/IniText.h"
+#include "platform/system/SettingsFile.h"
+#include "platform/system/SettingsLock.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
+#include <cerrno>
+#include <unistd.h>
 
 namespace qx {
 
 namespace {
 
-QSettings::Status statusAfterSync(QSettings& settings)
+const char* faultText(RegistryFault fault)
 {
-    settings.sync();
-    return settings.status();
+    switch (fault) {
+    case RegistryFault::LockedByAnotherProgram: return "the settings are locked by another program";
+    case RegistryFault::LockUnusable: return "the settings' lock file cannot be made or is no plain file";
+    case RegistryFault::NotARegularFile: return "the settings file is no plain file";
+    case RegistryFault::TooLarge: return "the settings file is too large to be settings";
+    case RegistryFault::Damaged: return "the settings file is damaged";
+    case RegistryFault::Unreadable: return "the settings file cannot be read";
+    case RegistryFault::NotWritten: return "the settings cannot be written";
+    }
+    return "unknown fault";
 }
 
-// Why the settings file's lock (QSettings' own lock file beside it) is not clear; empty when it
-// is. QSettings waits for that lock without end, and takes a lock a crash left for stale only
-// after half a minute, so it is cleared here first, within a moment: a lock nobody holds an OS
-// lock on is removed once it is a quarter of a second old (a holder takes its OS lock the instant
-// it makes the file), while one a running program holds is left alone and the write given up,
-// so that program's settings are never overwritten with an older copy.
-QString settingsLockFault(const QString& settingsFile)
+QString errorText(RegistryFault fault, int error, const QString& file)
 {
-    QLockFile lock(settingsFile + QStringLiteral(".lock"));
-    lock.setStaleLockTime(250);
-    if (lock.tryLock(1000)) {
-        lock.unlock();
-        return {};
-    }
-    switch (lock.error()) {
-    case QLockFile::LockFailedError: return QStringLiteral("the settings are locked by another program");
-    case QLockFile::PermissionError: return QStringLiteral("access denied to the settings' lock file");
-    default: return QStringLiteral("the settings' lock file cannot be made");
-    }
+    QString text = QStringLiteral("Settings file \"%1\": %2").arg(file, QLatin1String(faultText(fault)));
+    if (error != 0)
+        text += QStringLiteral(" (%1)").arg(SystemReason(error));
+    return text;
 }
 
-QString statusText(QSettings::Status status)
+// Where the settings' bytes are: the file, or the file a link in its place leads to (written
+// through, as QSettings does).
+QFileInfo settingsTarget(const QString& file)
 {
-    switch (status) {
-    case QSettings::NoError: return QStringLiteral("no error");
-    case QSettings::AccessError: return QStringLiteral("access denied");
-    case QSettings::FormatError: return QStringLiteral("the settings file is damaged");
-    }
-    return QStringLiteral("unknown error");
+    QFileInfo info(file);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info;
 }
 
 }  // namespace
+
+RegistryError::RegistryError(RegistryFault fault, int error, const QString& file)
+    : std::runtime_error(errorText(fault, error, file).toStdString()), fault_(fault), error_(error)
+{
+}
 
 QString registryPath(const QString& subKey, const QString& name)
 {
@@ -64,34 +74,55 @@ Registry::Registry(QString organization, QString application)
 
 QString Registry::readString(const QString& subKey, const QString& name) const
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, application_);
-    return settings.value(registryPath(subKey, name)).toString();
+    const QString file = fileName();
+    const QFileInfo target = settingsTarget(file);
+    const Descriptor folder = RegularFile::openFolder(target.absolutePath());
+    if (!folder)
+        return {};
+    try {
+        const SettingsFile::Contents contents = SettingsFile::read(folder.get(), QFile::encodeName(target.fileName()), file);
+        return IniText(contents.bytes, file).value(registryPath(subKey, name)).toString();
+    } catch (const RegistryError&) {
+        return {};
+    }
 }
 
 void Registry::writeString(const QString& subKey, const QString& name, const QString& value)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, application_);
-    const QString path = registryPath(subKey, name);
-    QString why;
-    if (!settings.isWritable())
-        why = statusText(QSettings::AccessError);
-    else
-        why = settingsLockFault(settings.fileName());
-    if (why.isEmpty()) {
-        settings.setValue(path, value);
-        const QSettings::Status status = statusAfterSync(settings);
-        if (status != QSettings::NoError)
-            why = statusText(status);
-    }
-    if (!why.isEmpty())
-        throw RegistryError(QStringLiteral("Cannot write the setting \"%1\" to %2: %3")
-                                .arg(path, settings.fileName(), why)
-                                .toStdString());
+    const QString file = fileName();
+    const QString key = registryPath(subKey, name);
+    const QFileInfo info(file);
+    QDir().mkpath(info.absolutePath());
+    int error = 0;
+    const Descriptor folder = RegularFile::openFolder(info.absolutePath(), &error);
+    if (!folder)
+        throw RegistryError(RegistryFault::NotWritten, error, file);
+    const SettingsLock lock(folder.get(), QFile::encodeName(info.fileName() + QStringLiteral(".lock")), file);
+
+    const QFileInfo target = settingsTarget(file);
+    const Descriptor targetFolder = RegularFile::openFolder(target.absolutePath(), &error);
+    if (!targetFolder)
+        throw RegistryError(RegistryFault::NotWritten, error, file);
+    const QByteArray targetName = QFile::encodeName(target.fileName());
+    const SettingsFile::Contents contents = SettingsFile::read(targetFolder.get(), targetName, file);
+    const IniText ini(contents.bytes, file);
+    if (!ini.readable())
+        throw RegistryError(RegistryFault::Damaged, 0, file);
+    if (ini.value(key) == QVariant(value))
+        return;
+    if (contents.exists && ::faccessat(targetFolder.get(), targetName.constData(), W_OK, AT_EACCESS) != 0)
+        throw RegistryError(RegistryFault::NotWritten, errno, file);
+    SettingsFile::replace(targetFolder.get(), targetName, ini.with(key, value), contents.mode, file);
 }
 
 QString Registry::fileName() const
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, organization_, application_).fileName();
+    // QSettings reads its files as soon as it is made, and would wait without end on a pipe: the
+    // settings folder is taken from a QSettings for names no file has.
+    const QString probe = QStringLiteral("qx-probe-%1").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+    const QString probeFile = QSettings(QSettings::IniFormat, QSettings::UserScope, probe, probe).fileName();
+    const QString folder = QFileInfo(QFileInfo(probeFile).absolutePath()).absolutePath();
+    return folder + QLatin1Char('/') + organization_ + QLatin1Char('/') + application_ + QStringLiteral(".ini");
 }
 
 }  // namespace qx

@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -149,51 +150,131 @@ TEST_F(FormFolderTest, DecliningBlankFilesChangesNothing)
     EXPECT_TRUE(snapshot(folder()).isEmpty());
 }
 
+// A small file system of its own (root only), filled to its last block; unmounted at the end.
+class FullDisk {
+public:
+    explicit FullDisk(const QString& path) : path_(QFile::encodeName(path))
+    {
+        mounted_ = QDir().mkpath(path) && ::mount("tmpfs", path_.constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~FullDisk()
+    {
+        if (mounted_)
+            ::umount2(path_.constData(), MNT_DETACH);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+    bool mounted() const { return mounted_; }
+    // Fills what is left but one block.
+    bool fill() const
+    {
+        const qx::Descriptor fd(::open((path_ + "/filler").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+        const QByteArray block(4096, 'x');
+        off_t size = 0;
+        while (fd.get() >= 0 && ::write(fd.get(), block.constData(), std::size_t(block.size())) == block.size())
+            size += block.size();
+        return fd.get() >= 0 && size > 0 && ::ftruncate(fd.get(), size - block.size()) == 0;
+    }
+
+private:
+    QByteArray path_;
+    bool mounted_ = false;
+};
+
 TEST_F(FormFolderTest, SettingsThatCannotBeWrittenNeitherStopNorStallTheOpen)
 {
     makeSavedFolder();
     const QString earlier = QStringLiteral("/earlier/folder/");
-    const QString settingsLock = config.path() + QStringLiteral("/Corvel/Quendrix.ini.lock");
+    QString settingsDir;  // the row's
+    const auto settings = [&] { return settingsDir + QStringLiteral("/Quendrix.ini"); };
+    const auto useSettingsIn = [&](const QString& dir) {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir);
+        settingsDir = dir + QStringLiteral("/Corvel");
+    };
     QProcess holder;  // another program that holds the settings' lock while it runs
     const QString plainFile = config.path() + QStringLiteral("/plain-file");
+    FullDisk disk(config.path() + QStringLiteral("/disk"));
     struct Case {
         const char* what;
         std::function<bool()> make;
         const char* warning;  // nullptr: the folder is remembered
         QString readBack;
+        const char* chn;  // how DM-029 names the failure
+        const char* por;
     };
     const Case cases[] = {
-        {"a settings lock a crash left", [&] { return writeBytes(settingsLock, ""); }, nullptr, folder()},
+        {"a settings lock a crash left", [&] { return writeBytes(settings() + QStringLiteral(".lock"), ""); }, nullptr,
+         folder(), "", ""},
         {"a settings lock another program holds",
          [&] {
-             holder.start(QStringLiteral("flock"), {QStringLiteral("-o"), settingsLock, QStringLiteral("sleep"), QStringLiteral("5")});
+             const QString lock = settings() + QStringLiteral(".lock");
+             holder.start(QStringLiteral("flock"), {QStringLiteral("-o"), lock, QStringLiteral("sleep"), QStringLiteral("5")});
              for (int tries = 0; tries < 200; ++tries, QThread::msleep(10)) {
-                 const qx::Descriptor probe(::open(QFile::encodeName(settingsLock).constData(), O_RDONLY | O_CLOEXEC));
+                 const qx::Descriptor probe(::open(QFile::encodeName(lock).constData(), O_RDONLY | O_CLOEXEC));
                  if (probe.get() >= 0 && ::flock(probe.get(), LOCK_EX | LOCK_NB) != 0)
                      return true;
              }
              return false;
          },
-         "DM-029", earlier},
+         "DM-029", earlier, "正被另一個程式鎖定", "bloqueadas por outro programa"},
+        {"a settings lock that is a pipe",
+         [&] { return ::mkfifo(QFile::encodeName(settings() + QStringLiteral(".lock")).constData(), 0600) == 0; },
+         "DM-029", earlier, "鎖定檔案不能建立或不是一個普通檔案", "ficheiro de bloqueio das definições do programa não pode ser criado"},
+        {"a settings file that is a pipe",
+         [&] { return QFile::remove(settings()) && ::mkfifo(QFile::encodeName(settings()).constData(), 0600) == 0; },
+         "DM-029", QString(), "設定檔案不是一個普通檔案", "definições do programa não é um ficheiro normal"},
+        {"a settings file of 4 GiB", [&] { return ::truncate(QFile::encodeName(settings()).constData(), 4LL << 30) == 0; },
+         "DM-029", QString(), "大得不像是設定", "grande demais para ser de definições"},
+        {"a settings file that cannot be read whole",
+         [&] { return writeBytes(settings(), "[General\nDefaultFormFolder=" + earlier.toUtf8() + "\n"); }, "DM-029",
+         earlier, "已損壞", "está danificado"},
         {"settings whose folder cannot be made",
          [&] {
-             QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, plainFile + QStringLiteral("/config"));
+             useSettingsIn(plainFile + QStringLiteral("/config"));
              return writeBytes(plainFile, "");
          },
-         "DM-029", QString()},
+         "DM-029", QString(), "程式的設定不能寫入：", "as definições do programa não podem ser gravadas: "},
+        // The settings' lock takes the last free block; the settings themselves find none.
+        {"a full disk",
+         [&] {
+             useSettingsIn(config.path() + QStringLiteral("/disk"));
+             WriteRegString(QString(), kRegValue, earlier);
+             return disk.fill();
+         },
+         "DM-029", earlier, "程式的設定不能寫入：磁碟已滿", "não podem ser gravadas: o disco está cheio"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        if (QLatin1StringView(c.what) == QLatin1StringView("a full disk") && !disk.mounted())
+            GTEST_SKIP() << "no file system can be mounted here: the last row needs one";
+        useSettingsIn(config.path());
+        QDir(settingsDir).removeRecursively();
         WriteRegString(QString(), kRegValue, earlier);
         ASSERT_TRUE(c.make());
+        // What the settings folder holds: every name, and the file's bytes (its kind and size when
+        // it is no small plain file).
+        const auto settingsState = [&] {
+            QStringList state = QDir(settingsDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            struct stat st {};
+            if (::stat(QFile::encodeName(settings()).constData(), &st) == 0)
+                state << (S_ISREG(st.st_mode) && st.st_size < 4096 ? QString::fromUtf8(readBytes(settings()))
+                                                                   : QString::number(st.st_mode) + u' ' + QString::number(st.st_size));
+            return state;
+        };
+        const QStringList before = settingsState();
         messages.clear();
         QElapsedTimer clock;
         clock.start();
         EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
         EXPECT_LT(clock.elapsed(), 2000);
         EXPECT_EQ(messages.codes(), c.warning ? QStringList{QString::fromLatin1(c.warning)} : QStringList());
-        if (c.warning) {
-            EXPECT_EQ(messages.shown[0].dlgType, dtWarning);
+        if (c.warning && !messages.shown.empty()) {
+            const ShownMessage& m = messages.shown[0];
+            EXPECT_EQ(m.dlgType, dtWarning);
+            EXPECT_TRUE(m.chn.contains(QString::fromUtf8(c.chn))) << qPrintable(m.chn);
+            EXPECT_TRUE(m.por.contains(QString::fromUtf8(c.por))) << qPrintable(m.por);
+            EXPECT_TRUE(m.eng.isEmpty());
+            EXPECT_EQ(settingsState(), before) << "the settings are left as they were";
         }
         EXPECT_EQ(ReadRegString(QString(), kRegValue), c.readBack) << "another program's settings are kept";
         EXPECT_EQ(dm.ProcessFormFolder(QString(), ffClose), TFolderResult::frDone);

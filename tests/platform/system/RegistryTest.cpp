@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,8 +68,33 @@ TEST(Registry, FailedWriteIsReported)
     // The config folder lies under a plain file: nothing can be created there.
     SettingsFolder folder(blocker + QStringLiteral("/config"));
     qx::Registry registry;
-    EXPECT_THROW(registry.writeString({}, QStringLiteral("DefaultFormFolder"), QStringLiteral("x")), qx::RegistryError);
+    try {
+        registry.writeString({}, QStringLiteral("DefaultFormFolder"), QStringLiteral("x"));
+        ADD_FAILURE() << "the write is reported as done";
+    } catch (const qx::RegistryError& e) {
+        EXPECT_EQ(e.fault(), qx::RegistryFault::NotWritten);
+        EXPECT_EQ(e.error(), ENOTDIR);
+    }
     EXPECT_EQ(registry.readString({}, QStringLiteral("DefaultFormFolder")), QString());
+}
+
+TEST(Registry, ASettingsFileThatIsALinkIsWrittenThroughAndStaysALink)
+{
+    QTemporaryDir dir;
+    SettingsFolder folder(dir.path());
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Corvel")) && QDir(dir.path()).mkpath(QStringLiteral("kept")));
+    const QString target = dir.filePath(QStringLiteral("kept/Quendrix.ini"));
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[General]\nOther=1\n") > 0);
+    file.close();
+    qx::Registry registry;
+    ASSERT_TRUE(QFile::link(target, registry.fileName()));
+    registry.writeString({}, QStringLiteral("DefaultFormFolder"), QStringLiteral("/a"));
+    EXPECT_TRUE(QFileInfo(registry.fileName()).isSymLink());
+    QSettings direct(target, QSettings::IniFormat);
+    EXPECT_EQ(direct.value(QStringLiteral("DefaultFormFolder")).toString(), QStringLiteral("/a"));
+    EXPECT_EQ(direct.value(QStringLiteral("Other")).toString(), QStringLiteral("1"));
+    EXPECT_EQ(registry.readString({}, QStringLiteral("DefaultFormFolder")), QStringLiteral("/a"));
 }
 
 TEST(Registry, WriteToReadOnlyFileIsReported)
