@@ -99,20 +99,23 @@ void Registry::writeString(const QString& subKey, const QString& name, const QSt
         throw RegistryError(RegistryFault::NotWritten, error, file);
     const SettingsLock lock(folder.get(), QFile::encodeName(info.fileName() + QStringLiteral(".lock")), file);
 
+    // A link in the file's place leads to another folder, opened for the file alone.
     const QFileInfo target = settingsTarget(file);
-    const Descriptor targetFolder = RegularFile::openFolder(target.absolutePath(), &error);
-    if (!targetFolder)
+    Descriptor linkedFolder;
+    if (target.absolutePath() != info.absolutePath()
+        && !(linkedFolder = RegularFile::openFolder(target.absolutePath(), &error)))
         throw RegistryError(RegistryFault::NotWritten, error, file);
+    const int targetFolder = linkedFolder ? linkedFolder.get() : folder.get();
     const QByteArray targetName = QFile::encodeName(target.fileName());
-    const SettingsFile::Contents contents = SettingsFile::read(targetFolder.get(), targetName, file);
+    const SettingsFile::Contents contents = SettingsFile::read(targetFolder, targetName, file);
     const IniText ini(contents.bytes, file);
     if (!ini.readable())
         throw RegistryError(RegistryFault::Damaged, 0, file);
     if (ini.value(key) == QVariant(value))
         return;
-    if (contents.exists && ::faccessat(targetFolder.get(), targetName.constData(), W_OK, AT_EACCESS) != 0)
+    if (contents.exists && ::faccessat(targetFolder, targetName.constData(), W_OK, AT_EACCESS) != 0)
         throw RegistryError(RegistryFault::NotWritten, errno, file);
-    SettingsFile::replace(targetFolder.get(), targetName, ini.with(key, value), contents.mode, file);
+    SettingsFile::replace(targetFolder, targetName, ini.with(key, value), contents.mode, file);
 }
 
 QString Registry::fileName() const
