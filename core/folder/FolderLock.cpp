@@ -401,12 +401,14 @@ FolderLock::Attempt FolderLock::take(qx::Descriptor dir, const QString& folder)
 
     // Each round puts our lock in place, or judges the one found there; a round ends early while
     // another program holds the found lock's OS lock, as one taking over a stale lock or writing
-    // its lock in place does for a moment. Held for longer, the folder is in use.
+    // its lock in place does for a moment. Held for longer, the folder is in use. Rounds that
+    // find it held are not counted: that wait is bounded by its time alone.
     std::optional<LockText> seen;
     Verdict seenVerdict = Verdict::Unknown;
     bool held = false;  // the last round found the lock's OS lock held, since `heldSince`
     std::chrono::steady_clock::time_point heldSince;
-    for (int round = 0; round < 200; ++round) {
+    int rounds = 0;
+    while (held || rounds++ < 200) {
         const int error = staged.publish();
         if (error == 0) {
             const int fd = staged.release();

@@ -366,8 +366,9 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
         const char* what;
         QByteArray lock;
         const char* refusal;           // nullptr: taken over
-        bool osLockHeld = false;       // by another program, all along
+        bool osLockHeld = false;          // by another program
         const char* holderPor = nullptr;  // how the refusal names the holder
+        int heldForMs = 0;                // how long the OS lock is held; 0: all along
     };
     const Case cases[] = {
         {"its holder runs", ours, "DM-017"},
@@ -384,12 +385,20 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
         {"an empty lock held", "", "DM-017", true, "por outro programa"},
         {"a gone process's lock held", ofGoneProcess, "DM-017", true, "por outro programa"},
         {"another computer's lock held", "OUTRO-PC\n1\n", "DM-017", true, "'OUTRO-PC' (processo 1)"},
+        // Held a moment, as by a program that takes a stale lock over or writes its lock in place.
+        {"a gone process's lock held a moment", ofGoneProcess, nullptr, true, nullptr, 500},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(writeBytes(lockPath, c.lock));
         qx::Descriptor osLock(c.osLockHeld ? ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC) : -1);
         ASSERT_EQ(c.osLockHeld, osLock.get() >= 0 && ::flock(osLock.get(), LOCK_EX | LOCK_NB) == 0);
+        std::jthread letGo;
+        if (c.heldForMs > 0)
+            letGo = std::jthread([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(c.heldForMs));
+                osLock.reset();
+            });
         messages.clear();
         if (!c.refusal) {
             EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
