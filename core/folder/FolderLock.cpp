@@ -406,7 +406,7 @@ FolderLock::Attempt FolderLock::take(qx::Descriptor dir, const QString& folder)
     // that found it held.
     std::optional<LockText> seen;
     Verdict seenVerdict = Verdict::Unknown;
-    bool held = false;  // this round, or the last one, found the lock's OS lock held
+    bool held = false;  // the latest round found the lock's OS lock held
     std::optional<std::chrono::steady_clock::time_point> firstHeld;
     int rounds = 0;
     while (held || rounds++ < 200) {

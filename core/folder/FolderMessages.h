@@ -29,14 +29,14 @@ FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName
                                 const QString& error, bool finishedAtNextOpen = false);
 FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileName, const QString& error);
 FolderMessage CloseOtherFolderMsg();
-// `folder` with its trailing delimiter; the lists begin with CR LF before each title.
-FolderMessage NoFilesInFolderMsg(const QString& folder);
 // A missing file whose earlier bytes an interrupted save left under set-aside names (`copies`,
 // names without folder) in a folder nobody can save into, where no open can put them back.
 struct SetAsideCopies {
     QString titleChn, titlePor;
     QStringList copies;
 };
+// `folder` with its trailing delimiter; the lists begin with CR LF before each title.
+FolderMessage NoFilesInFolderMsg(const QString& folder);
 FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor,
                               const QList<SetAsideCopies>& setAside = {});
 FolderMessage SaveAllFilesMsg(const QString& folder);
