@@ -401,12 +401,16 @@ FolderLock::Attempt FolderLock::take(qx::Descriptor dir, const QString& folder)
 
     // Each round puts our lock in place, or judges the one found there; a round ends early while
     // another program holds the found lock's OS lock, as one taking over a stale lock or writing
-    // its lock in place does for a moment. Held for longer, the folder is in use.
+    // its lock in place does for a moment. Held for longer, the folder is in use. Rounds that
+    // find it held are not counted: that wait is bounded by its time alone, from the first round
+    // that found it held.
     std::optional<LockText> seen;
     Verdict seenVerdict = Verdict::Unknown;
-    bool held = false;  // the last round found the lock's OS lock held, since `heldSince`
-    std::chrono::steady_clock::time_point heldSince;
-    for (int round = 0; round < 200; ++round) {
+    bool held = false;  // the latest round found the lock's OS lock held
+    std::optional<std::chrono::steady_clock::time_point> firstHeld;
+    int rounds = 0;
+    while (held || rounds++ < 200) {
+        held = false;
         const int error = staged.publish();
         if (error == 0) {
             const int fd = staged.release();
@@ -444,16 +448,15 @@ FolderLock::Attempt FolderLock::take(qx::Descriptor dir, const QString& folder)
         if (verdict == Verdict::Running)
             return refused(Outcome::HeldByRunning, seen);
         if (osLock == OsLock::Held) {
-            const auto now = std::chrono::steady_clock::now();
-            if (!held)
-                heldSince = now;
-            else if (now - heldSince > kMomentaryHold)
-                break;
             held = true;
+            const auto now = std::chrono::steady_clock::now();
+            if (!firstHeld)
+                firstHeld = now;
+            else if (now - *firstHeld > kMomentaryHold)
+                break;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
             continue;
         }
-        held = false;
         if (verdict == Verdict::Unknown || osLock == OsLock::Unavailable)
             return refused(Outcome::HolderUnknown, seen);
         // Stale, and under our OS lock now: no other program removes it, nor anything in its place.

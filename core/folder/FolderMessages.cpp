@@ -11,9 +11,9 @@ namespace {
 const QString crlf = QStringLiteral("\r\n");
 
 
-// A system error named in the three languages, with the system's own text beside it.
+// A system error named in both languages, with the system's own text beside it.
 struct Cause {
-    QString chn, por, eng;
+    QString chn, por;
 };
 
 Cause causeOf(int error)
@@ -22,22 +22,21 @@ Cause causeOf(int error)
         int error;
         const char16_t* chn;
         const char16_t* por;
-        const char16_t* eng;
     };
     static const Known known[] = {
-        {ENOSPC, u"磁碟已滿", u"o disco está cheio", u"the disk is full"},
-        {EDQUOT, u"已超出磁碟配額", u"a quota do disco foi excedida", u"the disk quota is exceeded"},
-        {EIO, u"磁碟讀寫錯誤", u"erro de leitura ou escrita no disco", u"an input/output error on the disk"},
-        {EACCES, u"沒有存取權限", u"sem permissão de acesso", u"no permission"},
-        {EPERM, u"沒有存取權限", u"sem permissão de acesso", u"no permission"},
+        {ENOSPC, u"磁碟已滿", u"o disco está cheio"},
+        {EDQUOT, u"已超出磁碟配額", u"a quota do disco foi excedida"},
+        {EIO, u"磁碟讀寫錯誤", u"erro de leitura ou escrita no disco"},
+        {EACCES, u"沒有存取權限", u"sem permissão de acesso"},
+        {EPERM, u"沒有存取權限", u"sem permissão de acesso"},
     };
     const QString system = qx::SystemReason(error);
     for (const Known& k : known)
         if (k.error == error) {
             const QString aside = QStringLiteral(" (") + system + QLatin1Char(')');
-            return {QString::fromUtf16(k.chn) + aside, QString::fromUtf16(k.por) + aside, QString::fromUtf16(k.eng) + aside};
+            return {QString::fromUtf16(k.chn) + aside, QString::fromUtf16(k.por) + aside};
         }
-    return {system, system, system};
+    return {system, system};
 }
 
 // Why the settings cannot be written, in Chinese and Portuguese, with the system's error (0: none).
@@ -79,7 +78,7 @@ Cause settingsFaultOf(qx::RegistryFault fault, int error)
 // Who holds a folder's lock: the program on the computer its lock names, or `unknown` when the
 // lock names none.
 struct HolderWords {
-    QString chn, por, eng;
+    QString chn, por;
 };
 
 HolderWords holderWords(const QString& computer, qint64 processId, HolderWords unknown)
@@ -89,8 +88,6 @@ HolderWords holderWords(const QString& computer, qint64 processId, HolderWords u
     const QString pid = QString::number(processId);
     return {QStringLiteral("電腦「") + computer + QStringLiteral("」上的程式(進程 ") + pid + QStringLiteral(")"),
             QStringLiteral("pelo programa no computador '") + computer + QStringLiteral("' (processo ") + pid
-                + QStringLiteral(")"),
-            QStringLiteral("the program on computer '") + computer + QStringLiteral("' (process ") + pid
                 + QStringLiteral(")")};
 }
 
@@ -98,7 +95,7 @@ HolderWords holderWords(const QString& computer, qint64 processId, HolderWords u
 
 int ShowFolderMessage(const FolderMessage& message)
 {
-    return ShowMultiLangMsg(message.chn, message.por, message.eng, message.dlgType, message.code);
+    return ShowMultiLangMsg(message.chn, message.por, QString(), message.dlgType, message.code);
 }
 
 FolderMessage CannotOpenFileMsg(const QString& titleChn, const QString& fileName, const QString& error)
@@ -107,7 +104,7 @@ FolderMessage CannotOpenFileMsg(const QString& titleChn, const QString& fileName
             QStringLiteral("開啟資料表「") + titleChn + QStringLiteral("」(") + fileName
                 + QStringLiteral(")時發生以下故障：") + crlf + error,
             QStringLiteral("Houve a seguinte falha quando abriu a tabela de informações '") + fileName
-                + QStringLiteral("':") + crlf + error, QString()};
+                + QStringLiteral("':") + crlf + error};
 }
 
 FolderMessage CannotInitFileMsg(const QString& titleChn, const QString& titlePor, const QString& fileName,
@@ -117,7 +114,7 @@ FolderMessage CannotInitFileMsg(const QString& titleChn, const QString& titlePor
             QStringLiteral("初始化「") + titleChn + QStringLiteral("」(") + fileName
                 + QStringLiteral(")時發生以下故障：") + crlf + error,
             QStringLiteral("Houve a seguinte falha quando fez a inicialização do '") + titlePor
-                + QStringLiteral(" (") + fileName + QStringLiteral(")':") + crlf + error, QString()};
+                + QStringLiteral(" (") + fileName + QStringLiteral(")':") + crlf + error};
 }
 
 FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName, SaveStep step,
@@ -137,7 +134,7 @@ FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName
             QStringLiteral("表格「") + titleChn + QStringLiteral("」(") + fileName + QStringLiteral(")於")
                 + stepChn + QStringLiteral("時出現以下故障：") + crlf + error + laterChn,
             QStringLiteral("Houve a seguinte falha quando armazenou o ficheiro '") + titleChn
-                + QStringLiteral("' ") + stepPor + QStringLiteral(" rígido:") + crlf + error + laterPor, QString()};
+                + QStringLiteral("' ") + stepPor + QStringLiteral(" rígido:") + crlf + error + laterPor};
 }
 
 FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileName, const QString& error)
@@ -146,13 +143,13 @@ FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileNam
             QStringLiteral("關閉表格「") + titleChn + QStringLiteral("」(") + fileName
                 + QStringLiteral(")時出現以下故障：") + crlf + error,
             QStringLiteral("Houve a seguinte falha quando fechou o ficheiro '") + titleChn
-                + QStringLiteral(" (") + fileName + QStringLiteral(")':") + crlf + error, QString()};
+                + QStringLiteral(" (") + fileName + QStringLiteral(")':") + crlf + error};
 }
 
 FolderMessage CloseOtherFolderMsg()
 {
     return {QStringLiteral("DM-007"), dtError,
-            QStringLiteral("不能關閉一個與當前開啟中的資料夾不相同的資料夾．"), QString(), QString()};
+            QStringLiteral("不能關閉一個與當前開啟中的資料夾不相同的資料夾．"), QString()};
 }
 
 FolderMessage NoFilesInFolderMsg(const QString& folder)
@@ -161,34 +158,48 @@ FolderMessage NoFilesInFolderMsg(const QString& folder)
             QStringLiteral("資料夾") + crlf + folder + crlf
                 + QStringLiteral("中沒有表格檔案，是否存入一套空白表格？"),
             QStringLiteral("Não existe ficheiro na pasta ") + crlf + folder + crlf
-                + QStringLiteral(". Quer introduzir um conjunto de ficheiros em branco?"), QString()};
+                + QStringLiteral(". Quer introduzir um conjunto de ficheiros em branco?")};
 }
 
-FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor)
+FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor,
+                              const QList<SetAsideCopies>& setAside)
 {
-    return {QStringLiteral("DM-009"), dtQuestion,
-            QStringLiteral("資料夾") + crlf + folder + crlf
-                + QStringLiteral("中欠缺下列檔案，是否以空白表格補充？") + crlf + titlesChn,
-            QStringLiteral("Não existem os seguintes ficheiros na pasta ") + crlf + folder + crlf
-                + QStringLiteral(". Quer adicionar ficheiros em branco?") + crlf + titlesPor, QString()};
+    QString chn = QStringLiteral("資料夾") + crlf + folder + crlf
+        + QStringLiteral("中欠缺下列檔案，是否以空白表格補充？") + crlf + titlesChn;
+    QString por = QStringLiteral("Não existem os seguintes ficheiros na pasta ") + crlf + folder + crlf
+        + QStringLiteral(". Quer adicionar ficheiros em branco?") + crlf + titlesPor;
+    if (!setAside.isEmpty()) {
+        chn += crlf + crlf
+            + QStringLiteral("下列表格之前儲存的內容保存在一次被中斷的儲存所留下的副本中；資料夾是唯讀的，不能把它們放回原處，"
+                             "空白表格也不會儲存：");
+        por += crlf + crlf
+            + QStringLiteral("O conteúdo destas tabelas, tal como foi gravado antes, está nas cópias deixadas por uma "
+                             "gravação interrompida; a pasta é só de leitura, pelo que não podem ser postas no seu "
+                             "lugar, e nenhuma tabela em branco será gravada:");
+        for (const SetAsideCopies& s : setAside) {
+            chn += crlf + s.titleChn + QStringLiteral("：") + s.copies.join(QStringLiteral("、"));
+            por += crlf + s.titlePor + QStringLiteral(": ") + s.copies.join(QStringLiteral(", "));
+        }
+    }
+    return {QStringLiteral("DM-009"), dtQuestion, chn, por};
 }
 
 FolderMessage SaveAllFilesMsg(const QString& folder)
 {
     return {QStringLiteral("DM-010"), dtQuestion,
             QStringLiteral("是否儲存資料夾 \"") + folder + QStringLiteral("\" 中的全部表格檔案？"),
-            QStringLiteral("Armazenar todos os ficheiros da pasta '") + folder + QStringLiteral("'?"), QString()};
+            QStringLiteral("Armazenar todos os ficheiros da pasta '") + folder + QStringLiteral("'?")};
 }
 
 FolderMessage FolderInUseMsg(const QString& folder, const QString& computer, qint64 processId)
 {
     const HolderWords by = holderWords(computer, processId,
-                                       {QStringLiteral("另一個程式"), QStringLiteral("por outro programa"), QString()});
+                                       {QStringLiteral("另一個程式"), QStringLiteral("por outro programa")});
     return {QStringLiteral("DM-017"), dtError,
             QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("正由") + by.chn
                 + QStringLiteral("開啟中，不能同時開啟．"),
             QStringLiteral("A pasta ") + crlf + folder + crlf + QStringLiteral("está aberta ") + by.por
-                + QStringLiteral(" e não pode ser aberta ao mesmo tempo."), QString()};
+                + QStringLiteral(" e não pode ser aberta ao mesmo tempo.")};
 }
 
 FolderMessage FolderNotUsableMsg(const QString& folder, FolderPathFault fault)
@@ -196,13 +207,13 @@ FolderMessage FolderNotUsableMsg(const QString& folder, FolderPathFault fault)
     if (fault == FolderPathFault::NotAFolder)
         return {QStringLiteral("DM-018"), dtError,
                 crlf + folder + crlf + QStringLiteral("不是一個資料夾，不能開啟．"),
-                crlf + folder + crlf + QStringLiteral("não é uma pasta e não pode ser aberta."), QString()};
+                crlf + folder + crlf + QStringLiteral("não é uma pasta e não pode ser aberta.")};
     return {QStringLiteral("DM-018"), dtError,
             QStringLiteral("資料夾") + crlf + folder + crlf
                 + QStringLiteral("的名稱含有系統編碼不能表示的字元，不能開啟．請先將資料夾改名．"),
             QStringLiteral("O nome da pasta ") + crlf + folder + crlf
                 + QStringLiteral("tem caracteres que a codificação do sistema não representa e não pode ser aberta. "
-                                 "Mude primeiro o nome da pasta."), QString()};
+                                 "Mude primeiro o nome da pasta.")};
 }
 
 FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileName)
@@ -212,7 +223,7 @@ FolderMessage NotARegularFileMsg(const QString& titleChn, const QString& fileNam
                 + QStringLiteral(")不是一個普通檔案(例如是一個連結)，儲存時可能寫到資料夾以外，不能開啟此資料夾．"),
             QStringLiteral("O ficheiro '") + fileName
                 + QStringLiteral("' não é um ficheiro normal (por exemplo, é uma ligação); gravá-lo poderia escrever "
-                                 "fora da pasta, pelo que a pasta não pode ser aberta."), QString()};
+                                 "fora da pasta, pelo que a pasta não pode ser aberta.")};
 }
 
 FolderMessage CannotLockFolderMsg(const QString& folder, int error)
@@ -224,11 +235,7 @@ FolderMessage CannotLockFolderMsg(const QString& folder, int error)
             QStringLiteral("Não foi possível criar o ficheiro de bloqueio .quendrix.lock na pasta ") + crlf + folder
                 + crlf + QStringLiteral(": ") + cause.por
                 + QStringLiteral(". Para que dois programas não alterem a mesma declaração ao mesmo tempo, a pasta não "
-                                 "pode ser aberta."),
-            QStringLiteral("The lock file .quendrix.lock cannot be created in the folder ") + crlf + folder + crlf
-                + QStringLiteral(": ") + cause.eng
-                + QStringLiteral(". So that two programs never change one declaration at the same time, the folder "
-                                 "is not opened.")};
+                                 "pode ser aberta.")};
 }
 
 FolderMessage ReadOnlyFolderMsg(const QString& folder)
@@ -238,10 +245,7 @@ FolderMessage ReadOnlyFolderMsg(const QString& folder)
                 + QStringLiteral("是唯讀的(資料夾或其所在的磁碟不能寫入)：可以閱讀及列印其中的申報，但所作的修改都不能儲存．"),
             QStringLiteral("A pasta ") + crlf + folder + crlf
                 + QStringLiteral("é só de leitura (a pasta ou o seu disco não pode ser escrito): pode ler e imprimir a "
-                                 "declaração, mas nenhuma alteração pode ser gravada."),
-            QStringLiteral("The folder ") + crlf + folder + crlf
-                + QStringLiteral("is read-only (the folder or its disk cannot be written): the declaration can be read "
-                                 "and printed, but no change can be saved.")};
+                                 "declaração, mas nenhuma alteração pode ser gravada.")};
 }
 
 FolderMessage FolderNotRememberedMsg(const QString& folder, qx::RegistryFault fault, int error)
@@ -261,9 +265,7 @@ FolderMessage FolderUnreadableMsg(const QString& folder, int error)
             QStringLiteral("不能讀取資料夾") + crlf + folder + crlf + QStringLiteral("(") + cause.chn
                 + QStringLiteral(")，不能開啟．請檢查資料夾的存取權限．"),
             QStringLiteral("Não é possível ler a pasta ") + crlf + folder + crlf + QStringLiteral("(") + cause.por
-                + QStringLiteral(") e ela não pode ser aberta. Verifique as permissões de acesso da pasta."),
-            QStringLiteral("The folder ") + crlf + folder + crlf + QStringLiteral("cannot be read (") + cause.eng
-                + QStringLiteral(") and is not opened. Check the folder's access permissions.")};
+                + QStringLiteral(") e ela não pode ser aberta. Verifique as permissões de acesso da pasta.")};
 }
 
 FolderMessage InterruptedSaveFinishedMsg(const QString& folder)
@@ -271,9 +273,7 @@ FolderMessage InterruptedSaveFinishedMsg(const QString& folder)
     return {QStringLiteral("DM-023"), dtInformation,
             QStringLiteral("上次在資料夾 ") + folder + QStringLiteral(" 中被中斷的儲存已經完成：全部表格檔案都是該次儲存的內容．"),
             QStringLiteral("A gravação interrompida na pasta ") + folder
-                + QStringLiteral(" foi concluída: todos os ficheiros estão como essa gravação os deixou."),
-            QStringLiteral("The interrupted save in the folder ") + folder
-                + QStringLiteral(" was finished: every file is as that save wrote it.")};
+                + QStringLiteral(" foi concluída: todos os ficheiros estão como essa gravação os deixou.")};
 }
 
 FolderMessage InterruptedSaveUndoneMsg(const QString& folder)
@@ -283,27 +283,23 @@ FolderMessage InterruptedSaveUndoneMsg(const QString& folder)
                 + QStringLiteral(" 中的儲存未能完成，已被撤銷：全部表格檔案都是之前儲存的內容，該次儲存的修改已遺失．"),
             QStringLiteral("A última gravação na pasta ") + folder
                 + QStringLiteral(" não chegou ao fim e foi anulada: todos os ficheiros estão como antes dela e as "
-                                 "alterações dessa gravação perderam-se."),
-            QStringLiteral("The last save in the folder ") + folder
-                + QStringLiteral(" did not finish and was undone: every file is as it was before it, and the changes "
-                                 "of that save are lost.")};
+                                 "alterações dessa gravação perderam-se.")};
 }
 
 FolderMessage InterruptedSaveStuckMsg(const QString& folder, const QString& error)
 {
+    // The reason is said in each language for a read-only folder; a failure's own text follows the
+    // sentence on a line of its own, as in the other failure reports.
     const bool readOnly = error.isEmpty();
-    const QString chn = readOnly ? QStringLiteral("資料夾是唯讀的；請在可以寫入此資料夾的地方再開啟一次") : error;
-    const QString por = readOnly ? QStringLiteral("a pasta é só de leitura; abra-a uma vez onde possa ser escrita") : error;
-    const QString eng = readOnly ? QStringLiteral("the folder is read-only; open it once where it can be written") : error;
+    const QString chn = readOnly ? QStringLiteral("(資料夾是唯讀的；請在可以寫入此資料夾的地方再開啟一次)，所以不能開啟．")
+                                 : QStringLiteral("，所以不能開啟：") + crlf + error;
+    const QString por = readOnly ? QStringLiteral(" (a pasta é só de leitura; abra-a uma vez onde possa ser escrita), pelo "
+                                                  "que não pode ser aberta.")
+                                 : QStringLiteral(", pelo que não pode ser aberta:") + crlf + error;
     return {QStringLiteral("DM-025"), dtError,
-            QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("中有一次被中斷的儲存，不能完成也不能撤銷(") + chn
-                + QStringLiteral(")，所以不能開啟．"),
+            QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("中有一次被中斷的儲存，不能完成也不能撤銷") + chn,
             QStringLiteral("A pasta ") + crlf + folder + crlf
-                + QStringLiteral("tem uma gravação interrompida que não pode ser concluída nem anulada (") + por
-                + QStringLiteral("), pelo que não pode ser aberta."),
-            QStringLiteral("The folder ") + crlf + folder + crlf
-                + QStringLiteral("holds an interrupted save that can be neither finished nor undone (") + eng
-                + QStringLiteral("), so it is not opened.")};
+                + QStringLiteral("tem uma gravação interrompida que não pode ser concluída nem anulada") + por};
 }
 
 FolderMessage UnrecordedSaveMsg(const QString& folder, const QStringList& putBack, const QStringList& kept)
@@ -317,29 +313,20 @@ FolderMessage UnrecordedSaveMsg(const QString& folder, const QStringList& putBac
                          "já não existe (por exemplo, a pasta foi copiada sem os ficheiros ocultos), pelo que não é possível "
                          "saber que ficheiros essa gravação alterou: os ficheiros da declaração podem ser em parte dessa "
                          "gravação e em parte anteriores a ela.");
-    QString eng = QStringLiteral("The folder ") + crlf + folder + crlf
-        + QStringLiteral("holds files left by an interrupted save whose save journal .quendrix.journal is gone (the folder "
-                         "was copied without its hidden files, for instance), so which files that save changed cannot "
-                         "be told: the declaration's files may be partly from that save and partly from before it.");
     if (!putBack.isEmpty()) {
         chn += QStringLiteral("下列欠缺的檔案已放回該次儲存之前的內容：") + lines(putBack);
         por += QStringLiteral(" Os seguintes ficheiros em falta foram repostos como estavam antes dessa gravação:")
             + lines(putBack);
-        eng += QStringLiteral(" These missing files were put back as they were before that save:") + lines(putBack);
     }
     if (!kept.isEmpty()) {
         chn += QStringLiteral("下列檔案可能是某個表格唯一的副本，已保留；確定申報無誤後可以刪除它們：") + lines(kept);
         por += QStringLiteral(" Os seguintes ficheiros foram guardados, porque cada um pode ser a única cópia de uma "
                               "tabela; depois de confirmar que a declaração está certa, pode apagá-los:")
             + lines(kept);
-        eng += QStringLiteral(" These files were kept, as each may be the only copy of a table; once the declaration "
-                              "is right, they may be deleted:")
-            + lines(kept);
     }
     chn += QStringLiteral("請檢查申報的內容．");
     por += QStringLiteral(" Verifique a declaração.");
-    eng += QStringLiteral(" Check the declaration.");
-    return {QStringLiteral("DM-041"), dtWarning, chn, por, eng};
+    return {QStringLiteral("DM-041"), dtWarning, chn, por};
 }
 
 FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& computer, qint64 processId,
@@ -347,8 +334,7 @@ FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& compu
 {
     const HolderWords by = holderWords(computer, processId,
                                        {QStringLiteral("另一個程式(鎖定檔案不能讀取)"),
-                                        QStringLiteral("por outro programa (o ficheiro de bloqueio não pode ser lido)"),
-                                        QStringLiteral("another program (the lock file cannot be read)")});
+                                        QStringLiteral("por outro programa (o ficheiro de bloqueio não pode ser lido)")});
     return {QStringLiteral("DM-026"), dtError,
             QStringLiteral("資料夾") + crlf + folder + crlf + QStringLiteral("已被") + by.chn
                 + QStringLiteral("鎖定，但不能判斷該程式是否仍在使用它．如確定沒有程式正在使用此資料夾，請刪除檔案") + crlf
@@ -356,11 +342,7 @@ FolderMessage FolderLockUndecidedMsg(const QString& folder, const QString& compu
             QStringLiteral("A pasta ") + crlf + folder + crlf + QStringLiteral("está bloqueada ") + by.por
                 + QStringLiteral(", mas não é possível saber se ele ainda a usa. Se tiver a certeza de que nenhum "
                                  "programa usa a pasta, apague o ficheiro ")
-                + crlf + lockPath + crlf + QStringLiteral("e abra-a de novo."),
-            QStringLiteral("The folder ") + crlf + folder + crlf + QStringLiteral("is locked by ") + by.eng
-                + QStringLiteral(", and whether it still uses the folder cannot be told. Once you are sure that no "
-                                 "program uses the folder, delete the file ")
-                + crlf + lockPath + crlf + QStringLiteral("and open it again.")};
+                + crlf + lockPath + crlf + QStringLiteral("e abra-a de novo.")};
 }
 
 FolderMessage LockNotARegularFileMsg(const QString& lockPath)
@@ -372,11 +354,7 @@ FolderMessage LockNotARegularFileMsg(const QString& lockPath)
             QStringLiteral("O ficheiro de bloqueio da pasta") + crlf + lockPath + crlf
                 + QStringLiteral("não é um ficheiro normal (por exemplo, é uma ligação, um pipe ou uma pasta); o "
                                  "programa não o lê nem o segue, pelo que a pasta não pode ser aberta. Não é um "
-                                 "ficheiro da declaração: apague-o e abra a pasta de novo."),
-            QStringLiteral("The folder's lock file") + crlf + lockPath + crlf
-                + QStringLiteral("is not a plain file (a link, a pipe or a folder, for instance); the program neither "
-                                 "reads nor follows it, so the folder is not opened. It is no file of the "
-                                 "declaration: delete it and open the folder again.")};
+                                 "ficheiro da declaração: apague-o e abra a pasta de novo.")};
 }
 
 FolderMessage CannotWriteSaveJournalMsg(const QString& folder, const QString& error)
@@ -386,32 +364,26 @@ FolderMessage CannotWriteSaveJournalMsg(const QString& folder, const QString& er
                 + QStringLiteral("中寫入儲存日誌 .quendrix.journal；沒有檔案被修改，所作的修改仍然保留，可以再儲存：") + crlf + error,
             QStringLiteral("Ao gravar, não foi possível escrever o registo de gravação .quendrix.journal na pasta ")
                 + crlf + folder + crlf
-                + QStringLiteral("; nenhum ficheiro foi alterado e as alterações continuam por gravar:") + crlf + error,
-            QStringLiteral("The save journal .quendrix.journal cannot be written in the folder ") + crlf + folder
-                + crlf + QStringLiteral("; no file was changed and the changes are kept for the next save:") + crlf
-                + error};
+                + QStringLiteral("; nenhum ficheiro foi alterado e as alterações continuam por gravar:") + crlf + error};
 }
 
 FolderMessage UnusableSaveJournalMsg(const QString& journal, const QString& entry, JournalFault fault, int error)
 {
     const bool other = entry != journal;  // a file the journal names
     const Cause cause = causeOf(error);
-    QString chn, por, eng;
+    QString chn, por;
     switch (fault) {
     case JournalFault::Unreadable:
         chn = QStringLiteral("不能讀取(") + cause.chn + QStringLiteral(")");
         por = QStringLiteral("não pode ser lido (") + cause.por + QStringLiteral(")");
-        eng = QStringLiteral("cannot be read (") + cause.eng + QStringLiteral(")");
         break;
     case JournalFault::NotARegularFile:
         chn = QStringLiteral("不是一個普通檔案(而是一個目錄、連結或管道等)");
         por = QStringLiteral("não é um ficheiro normal (é uma pasta, uma ligação, um canal ou outro)");
-        eng = QStringLiteral("is not a regular file (it is a directory, a link, a pipe or the like)");
         break;
     case JournalFault::Damaged:
         chn = QStringLiteral("已損壞或被改動過");
         por = QStringLiteral("está danificado ou foi alterado");
-        eng = QStringLiteral("is damaged or was altered");
         break;
     }
     const QString whatChn = other ? QStringLiteral("儲存日誌") + crlf + journal + crlf + QStringLiteral("所記載的檔案") + crlf
@@ -420,9 +392,6 @@ FolderMessage UnusableSaveJournalMsg(const QString& journal, const QString& entr
     const QString whatPor = other ? QStringLiteral("O ficheiro ") + crlf + entry + crlf
                                         + QStringLiteral("indicado no registo de gravação ") + crlf + journal + crlf
                                   : QStringLiteral("O registo de gravação ") + crlf + journal + crlf;
-    const QString whatEng = other ? QStringLiteral("The file ") + crlf + entry + crlf
-                                        + QStringLiteral("named by the save journal ") + crlf + journal + crlf
-                                  : QStringLiteral("The save journal ") + crlf + journal + crlf;
     return {QStringLiteral("DM-028"), dtError,
             whatChn + chn
                 + QStringLiteral("，不能判斷上次的儲存是否已完成，所以不能開啟此資料夾；資料夾中的檔案都沒有被改動．"
@@ -430,9 +399,5 @@ FolderMessage UnusableSaveJournalMsg(const QString& journal, const QString& entr
             whatPor + por
                 + QStringLiteral("; não é possível saber se a última gravação terminou, pelo que a pasta não pode ser "
                                  "aberta. Nenhum ficheiro da pasta foi alterado. Abra a pasta com um utilizador que possa "
-                                 "ler este ficheiro, ou peça a quem a enviou uma cópia completa."),
-            whatEng + eng
-                + QStringLiteral("; whether the last save finished cannot be told, so the folder is not opened. No file "
-                                 "of the folder was changed. Open the folder as a user who can read this file, or ask "
-                                 "whoever sent it for a whole copy.")};
+                                 "ler este ficheiro, ou peça a quem a enviou uma cópia completa.")};
 }

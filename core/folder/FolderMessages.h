@@ -15,10 +15,9 @@ struct FolderMessage {
     std::uint8_t dlgType = 0;
     QString chn;
     QString por;
-    QString eng;  // empty in the messages up to DM-019
 };
 
-// Shows the message and returns the button pressed.
+// Shows the message, with no English text, and returns the button pressed.
 int ShowFolderMessage(const FolderMessage& message);
 
 // A file that cannot be read or created.
@@ -34,9 +33,16 @@ FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName
                                 const QString& error, bool finishedAtNextOpen = false);
 FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileName, const QString& error);
 FolderMessage CloseOtherFolderMsg();
+// A missing file whose earlier bytes an interrupted save left under set-aside names (`copies`,
+// names without folder) in a folder nobody can save into, where no open can put them back.
+struct SetAsideCopies {
+    QString titleChn, titlePor;
+    QStringList copies;
+};
 // `folder` with its trailing delimiter; the lists begin with CR LF before each title.
 FolderMessage NoFilesInFolderMsg(const QString& folder);
-FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor);
+FolderMessage MissingFilesMsg(const QString& folder, const QString& titlesChn, const QString& titlesPor,
+                              const QList<SetAsideCopies>& setAside = {});
 FolderMessage SaveAllFilesMsg(const QString& folder);
 // Another program holds the folder open: the one on the computer and the process its lock names,
 // or one not known (computer empty, process 0).

@@ -29,6 +29,7 @@
 #include "platform/data/DataPacket.h"
 #include "platform/data/RegularFile.h"
 #include "platform/data/SaveJournal.h"
+#include "platform/data/StagedFile.h"
 #include "platform/data/SystemReason.h"
 #include "platform/system/Registry.h"
 
@@ -333,10 +334,13 @@ std::vector<qx::RegularFile::Opened> openFolderFiles(const TdmMain& dm, int dir)
 {
     std::vector<qx::RegularFile::Opened> files(dm.FolderFiles().size());
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (dir >= 0)
-            files[i] = qx::RegularFile::open(dir, encoded(dm.FolderFiles()[i].FileName), O_RDONLY | O_NOCTTY);
-        else
+        const QString& name = dm.FolderFiles()[i].FileName;
+        if (dir < 0)
             files[i].error = ENOENT;
+        else if (const int injected = FolderOpenSeam::openFault ? FolderOpenSeam::openFault(name) : 0)
+            files[i].error = injected;
+        else
+            files[i] = qx::RegularFile::open(dir, encoded(name), O_RDONLY | O_NOCTTY);
     }
     return files;
 }
@@ -357,6 +361,53 @@ void rememberFolder(const QString& folder)
 // Whether something stands under the file's name: a file that cannot be opened is no missing
 // one, and fails when it is read.
 bool isPresent(const qx::RegularFile::Opened& file) { return file.fd || file.error != ENOENT; }
+
+// The copies of the file `fileName` that a save set aside (its earlier bytes, under the file's
+// name, ".qxold." and six letters or digits) among `names`, the entries of the open folder `dir`.
+QStringList setAsideCopiesOf(int dir, const QStringList& names, const QString& fileName)
+{
+    QStringList copies;
+    for (const QString& name : names)
+        if (qx::StagedFile::isAsideOf(name, fileName)
+            && qx::RegularFile::entryOf(dir, encoded(name)) == qx::RegularFile::Entry::Regular)
+            copies << name;
+    return copies;
+}
+
+// The files missing from the open folder `dir` (-1: none), in both languages for DM-009; in a
+// folder nobody can save into, where no open can put anything back, also the copies an
+// interrupted save set aside of each, which hold its earlier bytes.
+struct MissingFiles {
+    int existing = 0;
+    QString titlesChn, titlesPor;
+    QList<SetAsideCopies> setAside;
+};
+
+MissingFiles missingFiles(const TdmMain& dm, const std::vector<qx::RegularFile::Opened>& files, int dir,
+                          bool readOnly)
+{
+    MissingFiles missing;
+    QStringList names;
+    if (readOnly && dir >= 0) {
+        for (const QByteArray& name : qx::RegularFile::namesIn(dir))
+            names << QFile::decodeName(name);
+        names.sort();
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const TFolderFile& entry = dm.FolderFiles()[i];
+        if (entry.ObjCode == kAlertListCode)
+            continue;
+        if (isPresent(files[i])) {
+            ++missing.existing;
+            continue;
+        }
+        missing.titlesChn += crlf + entry.TitleChn;
+        missing.titlesPor += crlf + entry.TitlePor;
+        if (const QStringList copies = setAsideCopiesOf(dir, names, entry.FileName); !copies.isEmpty())
+            missing.setAside.push_back({entry.TitleChn, entry.TitlePor, copies});
+    }
+    return missing;
+}
 
 TFolderResult openFolder(TdmMain& dm, const QString& folder)
 {
@@ -387,24 +438,12 @@ TFolderResult openFolder(TdmMain& dm, const QString& folder)
     if (FolderOpenSeam::afterFilesChecked)
         FolderOpenSeam::afterFilesChecked(folder);
 
-    int existing = 0;
-    QString missingChn, missingPor;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const TFolderFile& entry = dm.FolderFiles()[i];
-        if (entry.ObjCode == kAlertListCode)
-            continue;
-        if (isPresent(files[i])) {
-            ++existing;
-        } else {
-            missingChn += crlf + entry.TitleChn;
-            missingPor += crlf + entry.TitlePor;
-        }
-    }
-    if (existing == 0) {
+    const MissingFiles missing = missingFiles(dm, files, held.folderFd(), held.readOnly());
+    if (missing.existing == 0) {
         if (ShowFolderMessage(NoFilesInFolderMsg(folder)) != mrYes)
             return TFolderResult::frDeclined;
-    } else if (!missingChn.isEmpty()) {
-        if (ShowFolderMessage(MissingFilesMsg(folder, missingChn, missingPor)) != mrYes)
+    } else if (!missing.titlesChn.isEmpty()) {
+        if (ShowFolderMessage(MissingFilesMsg(folder, missing.titlesChn, missing.titlesPor, missing.setAside)) != mrYes)
             return TFolderResult::frDeclined;
     }
 

@@ -21,10 +21,13 @@ using qxtest::Words;
 
 // Mounts a memory file system with OPTIONS on MOUNT, copies the folder SAVED into it as "folder",
 // fills it (blocks, inodes; nearly: all blocks but one) or makes it read-only as STATE says, then
-// runs the rest of the words.
+// runs the rest of the words. A file system that cannot be made read-only (an unprivileged user's
+// namespace may refuse the remount) gets a read-only mount of it; where neither can be done the
+// script ends with kCannotSetUp.
+const int kCannotSetUp = 77;
 const char kOnMountedFolder[] = R"(set -e
 options=$1; state=$2; mnt=$3; saved=$4; shift 4
-mount -t tmpfs -o "$options" tmpfs "$mnt"
+mount -t tmpfs -o "$options" tmpfs "$mnt" || exit 77
 mkdir "$mnt/folder"
 cp "$saved"/* "$mnt/folder/"
 case "$state" in
@@ -33,7 +36,7 @@ case "$state" in
           dd if=/dev/zero of="$mnt/fill" bs=4k 2>/dev/null || true
           rm "$mnt/spare" ;;
   inodes) i=0; while true 2>/dev/null > "$mnt/f$i"; do i=$((i+1)); done ;;
-  readonly) mount -o remount,ro "$mnt" ;;
+  readonly) mount -o remount,ro "$mnt" 2>/dev/null || mount -o remount,ro,bind "$mnt" 2>/dev/null || exit 77 ;;
 esac
 exec "$@")";
 
@@ -67,7 +70,8 @@ protected:
                               + commands);
     }
 
-    // `command` once the memory file system is mounted and in the state asked for.
+    // `command` once the memory file system is mounted and in the state asked for; nothing when it
+    // cannot be put in that state here.
     std::optional<ToolRun> runOnMount(const QString& options, const QString& state, const QStringList& command)
     {
         const QString mnt = this->mnt();
@@ -77,12 +81,15 @@ protected:
                                               configHome());
         if (probe.status != 0)
             return std::nullopt;
-        return qxtest::RunTool(QStringLiteral("unshare"),
-                               QStringList{QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
-                                           QString::fromLatin1(kOnMountedFolder), QStringLiteral("sh"), options, state,
-                                           mnt, folder()}
-                                   + command,
-                               configHome());
+        ToolRun run = qxtest::RunTool(QStringLiteral("unshare"),
+                                      QStringList{QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                                  QString::fromLatin1(kOnMountedFolder), QStringLiteral("sh"), options,
+                                                  state, mnt, folder()}
+                                          + command,
+                                      configHome());
+        if (run.status == kCannotSetUp)
+            return std::nullopt;
+        return run;
     }
 };
 
@@ -192,7 +199,7 @@ TEST_F(DiskState, AFolderOnReadOnlyMediaOpensForReadingAfterANoticeAndSavesNothi
     const std::optional<ToolRun> r = onMountedFolder(QStringLiteral("size=2m"), QStringLiteral("readonly"),
                                                      Words("open set cdsM1P2.R2_Mop=77 dump cdsM1P2 R2_Mop save close"));
     if (!r)
-        GTEST_SKIP() << "no memory file system can be mounted here (unshare -rm mount -t tmpfs)";
+        GTEST_SKIP() << "no read-only memory file system can be mounted here (unshare -rm mount -t tmpfs)";
     ASSERT_TRUE(r->finished);
     EXPECT_EQ(r->status, 1) << qPrintable(r->lines.join(u'\n') + r->err);
     // The notice comes first, before anything is typed; the save then only repeats it.
@@ -203,19 +210,22 @@ TEST_F(DiskState, AFolderOnReadOnlyMediaOpensForReadingAfterANoticeAndSavesNothi
 
 TEST_F(DiskState, AFolderTheUserMayNotReadIsRefusedAndNeverOfferedAsEmpty)
 {
-    // A folder without permissions, and one of another owner open to its owner only.
+    // A folder without permissions, one that may be listed but not entered, and one of another
+    // owner open to its owner only.
     struct Case {
         const char* what;
         QFile::Permissions permissions;
+        bool ofAnotherOwner;
     };
-    const Case cases[] = {{"mode 000", {}},
-                          {"another owner's", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner}};
+    const Case cases[] = {{"mode 000", {}, false},
+                          {"mode 444", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther, false},
+                          {"another owner's", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner, true}};
     const bool root = geteuid() == 0;
     ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                        | QFile::ReadOther | QFile::ExeOther));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        if (!root && c.permissions != QFile::Permissions())
+        if (!root && c.ofAnotherOwner)
             continue;  // only root can give the folder to another owner
         ASSERT_TRUE(QFile::setPermissions(folder(), c.permissions));
         QStringList args = QStringList{QStringLiteral("--today"), QStringLiteral("2024-03-15"), folder()}

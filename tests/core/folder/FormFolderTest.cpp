@@ -9,6 +9,7 @@
 #include "support/ReadOnlyFolder.h"
 #include "support/ScriptedMessages.h"
 #include "platform/data/RegularFile.h"
+#include "platform/data/SystemReason.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -306,27 +307,43 @@ TEST_F(FormFolderTest, AMissingSettingsFileIsTheOnlyOneOffered)
     EXPECT_FALSE(QFile::exists(folder() + QStringLiteral("Sys.xml")));
 }
 
-TEST_F(FormFolderTest, ACorruptFileStopsTheOpenClosesWhatItOpenedAndStaysUntouched)
+TEST_F(FormFolderTest, AFileThatIsCorruptOrCannotBeOpenedStopsTheOpenClosesWhatItOpenedAndStaysUntouched)
 {
     makeSavedFolder();
     const QString path = folder() + QStringLiteral("M1P2.xml");
-    const QByteArray corrupt = readBytes(path).left(200) + "<ROW R2_Mop=\"12";
-    ASSERT_TRUE(writeBytes(path, corrupt));
+    const QByteArray page = readBytes(path);
+    const QByteArray corrupt = page.left(200) + "<ROW R2_Mop=\"12";
+    // A file that cannot be opened is no missing one: it is never offered as a blank page.
+    struct Case {
+        const char* what;
+        int openFault;  // the error its open meets; 0: none
+    };
+    const Case cases[] = {{"corrupt", 0}, {"one the user may not read", EACCES}, {"on a failing disk", EIO}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray bytes = c.openFault ? page : corrupt;
+        ASSERT_TRUE(writeBytes(path, bytes));
+        FolderOpenSeam::openFault = [&](const QString& name) { return name == QStringLiteral("M1P2.xml") ? c.openFault : 0; };
+        messages.clear();
+        EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
+        FolderOpenSeam::openFault = nullptr;
+        ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-003")});
+        const ShownMessage& m = messages.shown[0];
+        EXPECT_EQ(m.dlgType, dtError);
+        EXPECT_TRUE(m.chn.startsWith(QStringLiteral("開啟資料表「M/1表格(背面左頁)」(M1P2.xml)時發生以下故障：\r\n")))
+            << qPrintable(m.chn);
+        EXPECT_TRUE(m.por.startsWith(QStringLiteral("Houve a seguinte falha quando abriu a tabela de informações 'M1P2.xml':\r\n")))
+            << qPrintable(m.por);
+        EXPECT_GT(m.chn.size(), m.chn.indexOf(QStringLiteral("\r\n")) + 2) << "the error text is missing";
+        if (c.openFault) {
+            EXPECT_TRUE(m.chn.contains(qx::SystemReason(c.openFault))) << qPrintable(m.chn);
+        }
 
-    EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frFailed);
-    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-003")});
-    const ShownMessage& m = messages.shown[0];
-    EXPECT_EQ(m.dlgType, dtError);
-    EXPECT_TRUE(m.chn.startsWith(QStringLiteral("開啟資料表「M/1表格(背面左頁)」(M1P2.xml)時發生以下故障：\r\n")))
-        << qPrintable(m.chn);
-    EXPECT_TRUE(m.por.startsWith(QStringLiteral("Houve a seguinte falha quando abriu a tabela de informações 'M1P2.xml':\r\n")))
-        << qPrintable(m.por);
-    EXPECT_GT(m.chn.size(), m.chn.indexOf(QStringLiteral("\r\n")) + 2) << "the error text is missing";
-
-    EXPECT_TRUE(activeFolderDataSets().empty());
-    EXPECT_TRUE(dm.CurrentFormFolder.isEmpty());
-    EXPECT_EQ(readBytes(path), corrupt);
-    EXPECT_EQ(dm.ProcessFormFolder(QString(), ffSaveAll), TFolderResult::frNothingToSave);
+        EXPECT_TRUE(activeFolderDataSets().empty());
+        EXPECT_TRUE(dm.CurrentFormFolder.isEmpty());
+        EXPECT_EQ(readBytes(path), bytes);
+        EXPECT_EQ(dm.ProcessFormFolder(QString(), ffSaveAll), TFolderResult::frNothingToSave);
+    }
 }
 
 TEST_F(FormFolderTest, OpeningAndClosingNeverChangesAFile)
@@ -447,8 +464,9 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
         const char* what;
         QByteArray lock;
         const char* refusal;           // nullptr: taken over
-        bool osLockHeld = false;       // by another program, all along
+        bool osLockHeld = false;          // by another program
         const char* holderPor = nullptr;  // how the refusal names the holder
+        int heldForMs = 0;                // how long the OS lock is held; 0: all along
     };
     const Case cases[] = {
         {"its holder runs", ours, "DM-017"},
@@ -465,12 +483,20 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
         {"an empty lock held", "", "DM-017", true, "por outro programa"},
         {"a gone process's lock held", ofGoneProcess, "DM-017", true, "por outro programa"},
         {"another computer's lock held", "OUTRO-PC\n1\n", "DM-017", true, "'OUTRO-PC' (processo 1)"},
+        // Held a moment, as by a program that takes a stale lock over or writes its lock in place.
+        {"a gone process's lock held a moment", ofGoneProcess, nullptr, true, nullptr, 500},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(writeBytes(lockPath, c.lock));
         qx::Descriptor osLock(c.osLockHeld ? ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC) : -1);
         ASSERT_EQ(c.osLockHeld, osLock.get() >= 0 && ::flock(osLock.get(), LOCK_EX | LOCK_NB) == 0);
+        std::jthread letGo;
+        if (c.heldForMs > 0)
+            letGo = std::jthread([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(c.heldForMs));
+                osLock.reset();
+            });
         messages.clear();
         if (!c.refusal) {
             EXPECT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
@@ -493,7 +519,7 @@ TEST_F(FormFolderTest, AStaleLockIsTakenOverOnlyWhenItsHolderIsProvablyGoneElseT
             EXPECT_TRUE(m.por.contains(QString::fromUtf8(c.holderPor))) << qPrintable(m.por);
         }
         if (QLatin1String(c.refusal) == QLatin1String("DM-026")) {
-            for (const QString& text : {m.chn, m.por, m.eng})
+            for (const QString& text : {m.chn, m.por})
                 EXPECT_TRUE(text.contains(lockPath)) << "names the file to delete: " << qPrintable(text);
         }
     }
@@ -682,6 +708,12 @@ TEST_F(FormFolderTest, SaveAsksOnceAndWritesEveryFileWithTheAlertListLast)
     messages.clear();
     EXPECT_EQ(dm.ProcessFormFolder(dm.CurrentFormFolder, ffSaveAll), TFolderResult::frNothingToSave);
     EXPECT_TRUE(messages.shown.empty());
+    // Where no folder is, every file is missing: the save is asked for, and fails naming why.
+    const QString nowhere = folder() + QStringLiteral("none/");
+    EXPECT_EQ(dm.ProcessFormFolder(nowhere, ffSaveAll), TFolderResult::frFailed);
+    ASSERT_EQ(messages.codes(), (QStringList{QStringLiteral("DM-010"), QStringLiteral("DM-005")}));
+    EXPECT_TRUE(messages.shown[1].chn.contains(qx::SystemReason(ENOENT))) << qPrintable(messages.shown[1].chn);
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
 }
 
 TEST_F(FormFolderTest, ADeclinedSaveWritesNothingAndKeepsTheChanges)
@@ -857,16 +889,26 @@ TEST_F(FormFolderTest, AFolderThatCannotBeWrittenDamagesNoFileAndTheNextSaveSucc
 TEST_F(FormFolderTest, AFolderNobodyCanSaveIntoOpensForReadingWithANoticeAndWritesNothing)
 {
     makeSavedFolder();
+    // A page an interrupted save set aside, whose journal was lost: its bytes are named, never
+    // written over.
+    const QString page = folder() + QStringLiteral("M1P2.xml"), aside = page + QStringLiteral(".qxold.Ab12Cd");
+    ASSERT_TRUE(QFile::rename(page, aside));
     const QMap<QString, QByteArray> before = snapshot(folder());
     ReadOnlyFolder readOnly(dir.path());
     if (!readOnly.made())
         GTEST_SKIP() << "running as root without chattr: a read-only folder cannot be produced";
 
     ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
-    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("DM-021")}) << "said at the open, before anything is typed";
+    ASSERT_EQ(messages.codes(), (QStringList{QStringLiteral("DM-021"), QStringLiteral("DM-009")}))
+        << "said at the open, before anything is typed";
     EXPECT_EQ(messages.shown[0].dlgType, dtInformation);
-    for (const QString& text : {messages.shown[0].chn, messages.shown[0].por, messages.shown[0].eng})
+    for (const QString& text : {messages.shown[0].chn, messages.shown[0].por})
         EXPECT_TRUE(text.contains(folder())) << qPrintable(text);
+    EXPECT_TRUE(messages.shown[1].chn.contains(QStringLiteral("\r\nM/1表格(背面左頁)：M1P2.xml.qxold.Ab12Cd")))
+        << qPrintable(messages.shown[1].chn);
+    EXPECT_TRUE(messages.shown[1].por.contains(
+        QStringLiteral("\r\nImpresso modelo M/1 (página esquerda do verso): M1P2.xml.qxold.Ab12Cd")))
+        << qPrintable(messages.shown[1].por);
     EXPECT_TRUE(dm.CurrentFolderReadOnly());
     EXPECT_TRUE(dm.cdsM1P2.active());
     setAmount(dm.cdsM1P2, "R2_Mop", "5");
@@ -877,6 +919,7 @@ TEST_F(FormFolderTest, AFolderNobodyCanSaveIntoOpensForReadingWithANoticeAndWrit
     readOnly.release();
     EXPECT_EQ(snapshot(folder()), before);
 
+    ASSERT_TRUE(QFile::rename(aside, page));
     messages.clear();
     ASSERT_EQ(dm.ProcessFormFolder(dir.path(), ffOpen), TFolderResult::frDone);
     EXPECT_EQ(messages.codes(), QStringList());
