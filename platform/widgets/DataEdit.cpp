@@ -124,7 +124,9 @@ void DataEdit::selectEditText()
 }
 
 // The edit text comes first, so that the line edit's own focus habits (all selected after Tab)
-// apply to it.
+// apply to it. A box the program gives the focus (an alert's click, a date or auto-calc button)
+// is entered as by Tab: all selected, so that typing replaces what it holds. A window switched
+// back to keeps the caret and selection it left.
 void DataEdit::focusInEvent(QFocusEvent* event)
 {
     if (!pendingInput()) {
@@ -134,6 +136,8 @@ void DataEdit::focusInEvent(QFocusEvent* event)
     }
     QLineEdit::focusInEvent(event);
     focusedByPress_ = event->reason() == Qt::MouseFocusReason;
+    if (event->reason() == Qt::OtherFocusReason)
+        selectAll();
 }
 
 namespace {

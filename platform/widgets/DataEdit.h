@@ -5,11 +5,12 @@
 //   does nothing). The text is written into the field on leaving and before every post; a text
 //   the field refuses is reported and the edit keeps the focus and the text as typed. Esc gives
 //   back the field's value. A click that gives the edit the focus selects its whole text, as
-//   entering it by the keys does, so that typing replaces the value; so does any click on a
-//   number's lone zero (a caret before it would make a typed 7 a 70). Other clicks place the
-//   caret. The maximum length comes from a text field; calculated and read-only fields make the
-//   edit read-only. Unfocused, a number or a date too wide for the box shows as '#' marks (never
-//   cut), and a long text shows its beginning.
+//   entering it by the keys or by the program (Qt::OtherFocusReason: an alert's click) does, so
+//   that typing replaces the value; so does any click on a number's lone zero (a caret before it
+//   would make a typed 7 a 70). Other clicks place the caret. The maximum length comes from a
+//   text field (a key beyond it raises QLineEdit::inputRejected); calculated and read-only
+//   fields make the edit read-only. Unfocused, a number or a date too wide for the box shows as
+//   '#' marks (never cut), and a long text shows its beginning.
 //   Colours follow SetEnterColors/SetExitColors (DataControl).
 //   commit(): writes pending text now; false when refused.
 

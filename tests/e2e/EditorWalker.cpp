@@ -116,9 +116,9 @@ void Act(QWidget* box, const Entry& row)
         box->setFocus();  // the person clicks back into the box to walk on
         break;
     }
-    case Press::AtAlert:
+    case Press::AtAlert:  // typed as the alert's click leaves the box, over what it selected
         if (qobject_cast<QLineEdit*>(box))
-            TypeText(box, QString::fromUtf8(row.typed));
+            TypeText(box, QString::fromUtf8(row.typed), false);
         else
             QTest::keyClick(box, Qt::Key_Space);
         break;

@@ -3,9 +3,13 @@
 // click). The program is made as main() makes it, a new folder opened; each editor is opened
 // by the main window's action and worked by xdotool.
 #include "EditorUnderMouse.h"
+#include "core/util/Clock.h"
 #include "ui/dialogs/TFormDBEditCalendar.h"
 #include "ui/framework/EditorTabs.h"
+#include "ui/framework/TFrameDBGridAlert.h"
+#include "platform/widgets/DataGrid.h"
 
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -62,6 +66,92 @@ TEST_F(EditorUnderMouse, TypingAfterAClickIntoAnAmountReplacesWhatTheBoxHeld)
                 keys << QString(QLatin1Char(ch));
             ASSERT_TRUE(input.keys(keys << QStringLiteral("Return"))) << input.error.toStdString();
             EXPECT_EQ(page.fieldByName(u"I_R5_Mop_Per_Ant").asString().toStdString(), c.stored) << "held " << c.held;
+        }
+    });
+}
+
+// The row of the alert list of `frame` that points at `field`, -1 for none.
+int AlertRowOf(TFrameDBGridAlert& frame, const char* field)
+{
+    qx::ClientDataSet* alerts = frame.cdsCur_DB_Alert.get();
+    const qx::Field* name = alerts && alerts->active() ? alerts->findField(u"Field_Name") : nullptr;
+    for (int r = 1; name && r <= alerts->recordCount(); ++r)
+        if (const qx::Value v = alerts->rowValue(r, name->index());
+            std::get_if<QString>(&v) && std::get<QString>(v).compare(QLatin1String(field), Qt::CaseInsensitive) == 0)
+            return r - 1;
+    return -1;
+}
+
+// The field of the focused data-aware box, empty elsewhere.
+QString FocusedField()
+{
+    auto* box = dynamic_cast<DataAware*>(QApplication::focusWidget());
+    return box ? box->dataField() : QString();
+}
+
+// A box reached by a click on its alert takes typing as one reached by Tab: what it held is all
+// selected, so the keys replace it; Enter and Ctrl+S store what was typed and the alert goes. A
+// key the box cannot take (a ninth digit of the taxpayer's number) is told by a beep.
+TEST_F(EditorUnderMouse, TypingAfterAnAlertClickReplacesWhatTheBoxHeld)
+{
+    struct Case {
+        const char* what;
+        int page;
+        std::vector<std::pair<const char*, const char*>> held;
+        const char* field;
+        QStringList keys;
+        const char* stored;
+        int beeps;
+    };
+    const Case cases[] = {
+        {"a number cleared and posted, shown as 00000000", 0, {{"No_Contribuinte", ""}}, "No_Contribuinte",
+         KeysOf("87654321"), "87654321", 0},
+        {"a ninth digit", 0, {{"No_Contribuinte", "123"}}, "No_Contribuinte", KeysOf("876543219"), "87654321", 1},
+        {"an amount with decimals", 1, {{"R6_Mop", "12.5"}}, "R6_Mop", KeysOf("12"), "12", 0},
+        {"a date before the period's start", 0, {{"Periodo_de", "01/06/2023"}, {"Periodo_a", "01/01/2023"}},
+         "Periodo_a", KeysOf("31/12/2023"), "31/12/2023", 0},
+        {"a text without its tick", 2, {{"Lingua_Reg_Con_Outro", "False"}, {"Lingua_Reg_Con_Outro_Desc", "Zorgish"}},
+         "Lingua_Reg_Con_Outro_Desc", {QStringLiteral("Delete")}, "", 0},
+        {"a tick without its text", 0, {{"Acomp_Outros_1", "True"}, {"Acomp_Outros_1_Desc", ""}}, "Acomp_Outros_1",
+         {QStringLiteral("space")}, "False", 0},
+    };
+    int beeps = 0;
+    SetBeepHandler([&beeps] { ++beeps; });
+    const auto restoreBeep = qScopeGuard([] { SetBeepHandler(nullptr); });
+    InEditor(run->main().ActionFillM1, [&](TFormFill& editor) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.what);
+            editor.PageControl->setCurrentIndex(c.page);
+            qx::ClientDataSet& data = *editor.PageAt(c.page).spec.dataSet;
+            // A refused text left behind would keep the editor from closing.
+            const auto dropRefused = qScopeGuard([&] {
+                if (auto* box = qobject_cast<DataEdit*>(QApplication::focusWidget()))
+                    box->reset();
+                if (data.state() != qx::DataSetState::Browse)
+                    data.cancel();
+            });
+            data.edit();
+            for (const auto& [field, value] : c.held)
+                data.fieldByName(QString::fromLatin1(field)).setAsString(QString::fromLatin1(value));
+            data.post();
+            TFrameDBGridAlert& frame = *editor.PageAt(c.page).FrameDBGridAlert;
+            const int row = AlertRowOf(frame, c.field);
+            ASSERT_GE(row, 0) << "no alert points at " << c.field;
+            DataGrid& grid = *frame.DBGridAlert;
+            grid.scrollTo(grid.model()->index(row, 0));
+            AfterDoubleClickTime();
+            ASSERT_TRUE(input.click(*grid.viewport(), grid.visualRect(grid.model()->index(row, 0)).center()))
+                << input.error.toStdString();
+            ASSERT_EQ(frame.CurrentFieldName(), QLatin1String(c.field));
+            ASSERT_EQ(FocusedField(), QLatin1String(c.field));
+            messages.clear();
+            beeps = 0;
+            ASSERT_TRUE(input.keys(QStringList(c.keys) << QStringLiteral("Return") << QStringLiteral("ctrl+s")))
+                << input.error.toStdString();
+            EXPECT_EQ(data.fieldByName(QString::fromLatin1(c.field)).asString().toStdString(), c.stored);
+            EXPECT_EQ(AlertRowOf(frame, c.field), -1) << "the alert stays";
+            EXPECT_EQ(messages.codes().join(u' ').toStdString(), "");
+            EXPECT_EQ(beeps, c.beeps);
         }
     });
 }

@@ -26,12 +26,12 @@ inline DataEdit* EditOf(TFormFill& editor, int page, const char* field)
     return nullptr;
 }
 
-// The keys that type `text`, one a character.
+// The keys that type `text`, one a character ('/' by its X name).
 inline QStringList KeysOf(const char* text)
 {
     QStringList keys;
     for (const char* c = text; *c; ++c)
-        keys << QString(QLatin1Char(*c));
+        keys << (*c == '/' ? QStringLiteral("slash") : QString(QLatin1Char(*c)));
     return keys;
 }
 

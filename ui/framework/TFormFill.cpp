@@ -2,6 +2,7 @@
 
 #include "core/module/TdmMain.h"
 #include "core/msgdlg/EditColors.h"
+#include "core/util/Clock.h"
 #include "platform/widgets/DataAware.h"
 #include "platform/widgets/DataCheckBox.h"
 #include "platform/widgets/DataEdit.h"
@@ -301,6 +302,8 @@ DataEdit* TFormFill::AddEdit(int page, const QString& field, const QRect& box)
     edit->setGeometry(box);
     edit->setDataSource(pg.Source);
     edit->setDataField(field);
+    // A key the box cannot take (beyond its length) is refused aloud, not dropped unheard.
+    connect(edit, &QLineEdit::inputRejected, this, [] { Beep(); });
     if (field.compare(pg.spec.firstField, Qt::CaseInsensitive) == 0)
         pg.First = edit;
     if (field.compare(pg.spec.lastField, Qt::CaseInsensitive) == 0)
