@@ -355,7 +355,14 @@ void TFormPrnSetup::LoadPrinterSettings()
     PageSettings& page = SettingsOf(*currentReport_);
     const bool toFile = !page.printer.pdfFile.isEmpty();
     const QStringList names = printService_.printerNames();
-    int index = toFile ? -1 : page.printer.index < 0 ? printService_.currentPrinterIndex() : page.printer.index;
+    // A chosen printer is found again by its name, wherever the list has moved it; a page without
+    // one, or whose printer is gone, shows the system's current printer.
+    int index = -1;
+    if (!toFile) {
+        index = page.printer.name.isEmpty() ? page.printer.index : int(names.indexOf(page.printer.name));
+        if (index < 0)
+            index = printService_.currentPrinterIndex();
+    }
     if (index >= names.size())
         index = -1;
     // A PDF file is shown, and keeps its offsets, under the name the system's dialog gives it.
@@ -461,8 +468,11 @@ bool TFormPrnSetup::ApplyPrinterSettings(bool quiet)
             return false;
     }
     PageSettings& page = SettingsOf(*currentReport_);
+    // The page prints on the printer shown, or on none: never on another that took its place.
     if (PanelPrinterNameTag >= 0)
-        page.printer = {PanelPrinterNameTag, QString()};
+        page.printer = {PanelPrinterNameTag, QString(), PanelPrinterName->text()};
+    else if (!PrinterShown())
+        page.printer = {};
     if (!left || !top)
         return false;
     page.margins = {*top, *left};

@@ -105,12 +105,12 @@ public:
     bool setupPrinter(QWidget*, const ReportPage&, PrinterChoice& choice) override
     {
         if (!setupPdfFile.isEmpty()) {
-            choice = {-1, setupPdfFile};
+            choice = {-1, setupPdfFile, QString()};
             return true;
         }
         if (setupChoice < 0)
             return false;
-        choice = {setupChoice, QString()};
+        choice = {setupChoice, QString(), QString()};
         return true;
     }
     PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& printer,

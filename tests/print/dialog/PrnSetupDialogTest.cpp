@@ -330,8 +330,9 @@ TEST_F(PrnSetupDialog, WithoutAPrinterNothingIsSavedAndAPrintFailsVisibly)
         const char* por;
     } causes[] = {
         {{PrintFailureCause::NoPrinter, {}}, "沒有可用的印表機。", "Não há nenhuma impressora disponível."},
-        {{PrintFailureCause::PrinterGone, QStringLiteral("Back Room")}, "印表機「Back Room」已無法使用。",
-         "A impressora «Back Room» já não está disponível."},
+        {{PrintFailureCause::NoPrinterChosen, {}}, "尚未選擇印表機。", "Não foi escolhida nenhuma impressora."},
+        {{PrintFailureCause::PrinterGone, QStringLiteral("Back Room")}, "所選的印表機「Back Room」已無法使用。",
+         "A impressora escolhida «Back Room» já não está disponível."},
         {{PrintFailureCause::PaperSize, {}}, "印表機不接受此頁的紙張大小。",
          "A impressora não aceita o tamanho de papel desta página."},
         {{PrintFailureCause::JobNotStarted, {}}, "無法開始列印工作。", "Não foi possível iniciar o trabalho de impressão."},
@@ -350,7 +351,8 @@ TEST_F(PrnSetupDialog, WithoutAPrinterNothingIsSavedAndAPrintFailsVisibly)
     // The system's print service finds no printer chosen itself.
     PrintFailure failure;
     EXPECT_EQ(SystemPrintService().print(pages.page(6011), {}, {}, failure), PrintOutcome::Failed);
-    EXPECT_EQ(failure.cause, PrintFailureCause::NoPrinter);
+    EXPECT_EQ(failure.cause, SystemPrintService().printerNames().isEmpty() ? PrintFailureCause::NoPrinter
+                                                                           : PrintFailureCause::NoPrinterChosen);
 }
 
 TEST_F(PrnSetupDialog, OnlyAFinalPrintTicksItsItemForThisShowing)
@@ -368,6 +370,7 @@ TEST_F(PrnSetupDialog, OnlyAFinalPrintTicksItsItemForThisShowing)
     EXPECT_FALSE(printers.prints[1].request.testPage);
     EXPECT_EQ(printers.prints[1].request.topMm, qx::Currency::parse(u"7.5"));
     EXPECT_EQ(printers.prints[1].printer.index, 0);
+    EXPECT_EQ(printers.prints[1].printer.name, QStringLiteral("Office Laser"));
     // A page with nothing to print ticks nothing.
     Select(0);
     pages.page(6011).content = false;
@@ -426,7 +429,7 @@ TEST(SystemPrinterChoice, TheDialogsButtonSaysItChoosesAndNotPrint)
                 buttons << b->text();
         dialog->reject();
     });
-    PrinterChoice choice{3, QString()};
+    PrinterChoice choice{3, QString(), QString()};
     EXPECT_FALSE(service.setupPrinter(nullptr, page, choice));
     EXPECT_EQ(choice.index, 3) << "cancelled: the choice stays";
     EXPECT_EQ(title, QStringLiteral("轉換印表機"));

@@ -26,7 +26,7 @@ public:
     PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice&, PrintFailure& failure) override
     {
         files << dir_ + u'/' + request.docName + QStringLiteral(".pdf");
-        return SystemPrintService().print(page, request, {-1, files.last()}, failure);
+        return SystemPrintService().print(page, request, {-1, files.last(), QString()}, failure);
     }
     QStringList files;
 
