@@ -173,7 +173,9 @@ TFormPrnSetup::TFormPrnSetup(TdmMain& dm, ReportPages& pages, PrintService& prin
     main->addWidget(LabelWhyCannotPrintPor);
     resize(520, 440);
 
-    connect(CheckListBoxRptPage, &QListWidget::currentRowChanged, this,
+    // The selection, not the current row: a click on the list's empty space, or Ctrl and a click on
+    // the item, leaves the current row where it was with nothing selected.
+    connect(CheckListBoxRptPage, &QListWidget::itemSelectionChanged, this,
             [this] { Guarded([this] { CheckListBoxRptPageClick(); }); });
     for (const OffsetEdge edge : {OffsetEdge::Top, OffsetEdge::Left})
         connect(&EditOf(edge), &QLineEdit::editingFinished, this,
@@ -309,7 +311,8 @@ void TFormPrnSetup::FillPageList()
 int TFormPrnSetup::SelectedItem() const
 {
     const int row = CheckListBoxRptPage->currentRow();
-    return row >= 0 && row < int(list_.items.size()) ? row : -1;
+    const QListWidgetItem* item = CheckListBoxRptPage->item(row);
+    return item && item->isSelected() && row < int(list_.items.size()) ? row : -1;
 }
 
 bool TFormPrnSetup::SelectedItemPrints() const
@@ -481,8 +484,8 @@ bool TFormPrnSetup::ApplyPrinterSettings(bool quiet)
 
 void TFormPrnSetup::SavePrinterSettings()
 {
-    // Without a printer there is no row that a later show could find again.
-    if (!currentReport_ || !PrinterShown() || !dm_.cdsPrnSetup.active())
+    // Without a page chosen or a printer there is no row that a later show could find again.
+    if (!currentReport_ || SelectedItem() < 0 || !PrinterShown() || !dm_.cdsPrnSetup.active())
         return;
     if (!ApplyPrinterSettings(false))
         return;
@@ -492,7 +495,7 @@ void TFormPrnSetup::SavePrinterSettings()
 
 void TFormPrnSetup::btnSelectPrinterClick()
 {
-    if (!currentReport_)
+    if (!currentReport_ || SelectedItem() < 0)
         return;
     ApplyPrinterSettings(true);
     printService_.setupPrinter(this, *currentReport_, SettingsOf(*currentReport_).printer);

@@ -147,6 +147,40 @@ TEST_F(PrnSetupDialog, M3AListsItsPagesAndNeverPrintsADisabledItem)
     EXPECT_TRUE(dlg->btnPrint->isEnabled());
 }
 
+// Clicks on the page list: on its empty space, or with Ctrl on the item chosen, no page is chosen,
+// and the offsets, the printer choice, save and both prints wait until one is chosen again.
+TEST_F(PrnSetupDialog, WithNoPageChosenNothingCanBeEditedSavedOrPrinted)
+{
+    CleanDeclaration("11");
+    Show(6011);
+    QListWidget& list = *dlg->CheckListBoxRptPage;
+    const QPoint front = list.visualItemRect(list.item(0)).center();
+    const QPoint back = list.visualItemRect(list.item(1)).center();
+    const QPoint empty(back.x(), list.visualItemRect(list.item(1)).bottom() + 20);
+    ASSERT_EQ(list.itemAt(empty), nullptr);
+    const struct {
+        QPoint at;
+        Qt::KeyboardModifiers keys;
+        bool chosen;
+        int pageCode;
+    } clicks[] = {
+        {empty, {}, false, 6011}, {front, {}, true, 6011}, {empty, {}, false, 6011}, {front, {}, true, 6011},
+        {front, Qt::ControlModifier, false, 6011}, {back, {}, true, 6012}, {empty, {}, false, 6012},
+    };
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(testing::Message() << c.at.y() << ' ' << int(c.keys));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, c.keys, c.at);
+        for (QWidget* control : std::initializer_list<QWidget*>{dlg->EditTopMargin, dlg->EditLeftMargin, dlg->btnSelectPrinter,
+                                                                dlg->btnSaveSetting, dlg->btnPrintTestPage, dlg->btnPrint})
+            EXPECT_EQ(control->isEnabled(), c.chosen) << control->metaObject()->className();
+        EXPECT_EQ(dlg->PageCode, c.pageCode);
+    }
+    dlg->btnPrintClick(true);
+    dlg->SavePrinterSettings();
+    EXPECT_TRUE(printers.prints.empty());
+    EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 1);  // the blank row of a new folder only
+}
+
 TEST_F(PrnSetupDialog, OffsetEditsTakeOnlyWhatMakesANumber)
 {
     Show(6011);
