@@ -413,11 +413,10 @@ bool TFormPrnSetup::OffsetFits(OffsetEdge edge, qx::Currency offset) const
 
 void TFormPrnSetup::SayOffsetOffPaper(OffsetEdge edge, qx::Currency offset)
 {
-    const OffsetRange range = OffsetRangeOf(*currentReport_, edge);
-    // Offsets are typed without a sign: the range shown starts at 0 at the least.
+    const OffsetRange range = ShownOffsetRange(OffsetRangeOf(*currentReport_, edge));
     const auto say = [&](const char* text) {
         return QString::fromUtf8(text).arg(FormatOffset(offset, decimalSeparator_),
-                                          FormatOffset(std::max(range.min, qx::Currency()), decimalSeparator_),
+                                          FormatOffset(range.min, decimalSeparator_),
                                           FormatOffset(range.max, decimalSeparator_));
     };
     const OffsetMessages& m = MessagesOf(edge);
@@ -528,7 +527,7 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
             const ControlsDisabled quiet(lists);
             marked = currentReport_->valuesPrintedAsMarks(request);
         }
-        if (!ConfirmPrintWithMarks(marked, PageCode, SectorOf(dm_), list_.items[size_t(item)].text))
+        if (!ConfirmPrintWithMarks(marked, PageCode, SectorOf(dm_), PageItemTitle(list_, item)))
             return;
     }
     PrintFailure failure;

@@ -281,10 +281,11 @@ TEST_F(CupsPrint, TestAndFinalPagesReachThePrinterUnscaledAtTheirOffsets)
         EXPECT_EQ(Unmatched(got, want, 2), 0);
         EXPECT_EQ(Unmatched(want, got, 2), 0);
 
-        // The box starts at the offsets, 60 × 30 mm, unscaled; the test marks reach further.
+        // The box lies where the page says from the offsets, 60 × 30 mm, unscaled; the test marks
+        // reach further.
         const QRect box = DarkBounds(got);
-        EXPECT_NEAR(box.left(), Px(30 - 0.25), 2);
-        EXPECT_NEAR(box.top(), Px(20 - 0.25), 2);
+        EXPECT_NEAR(box.left(), Px(30 + FakeReportPage::kBoxLeft - 0.25), 2);
+        EXPECT_NEAR(box.top(), Px(20 + FakeReportPage::kBoxTop - 0.25), 2);
         EXPECT_NEAR(box.width(), Px(testPage ? 80 + 0.25 : 60 + 0.5), 2);
         EXPECT_NEAR(box.height(), Px(testPage ? 50 + 0.25 : 30 + 0.5), 2);
     }

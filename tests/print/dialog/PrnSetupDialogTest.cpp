@@ -221,7 +221,7 @@ TEST_F(PrnSetupDialog, OffsetEditsTakeOnlyWhatMakesANumber)
 }
 
 // The stand-in page's boxes, 60 × 30 mm, on A4 landscape keep on the paper up to a top offset of
-// 180 mm and a left one of 237 mm.
+// 159.9929 mm and a left one of 224.5 mm; they would stay on it down to -20.0071 and -12.5 mm.
 TEST_F(PrnSetupDialog, AnOffsetThatPutsTheBoxesOffThePaperIsRefusedAndTheOldValueStays)
 {
     Show(6011);
@@ -263,32 +263,51 @@ TEST_F(PrnSetupDialog, AnOffsetThatPutsTheBoxesOffThePaperIsRefusedAndTheOldValu
     SetOffsets("1115", "10");
     dlg->btnSaveSetting->click();
     ASSERT_EQ(messages.codes(), QStringList{"PS-009"});
-    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("上邊界 1115 mm 會使欄位印到紙張以外，請輸入 0 至 180 mm 之間的數值"));
+    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("上邊界 1115 mm 會使欄位印到紙張以外，請輸入 0 至 159.9 mm 之間的數值"));
     EXPECT_EQ(messages.shown[0].por, QStringLiteral("Com a margem de topo de 1115 mm os campos ficam fora do papel. "
-                                                    "Por favor, insira um valor entre 0 e 180 mm."));
+                                                    "Por favor, insira um valor entre 0 e 159.9 mm."));
     EXPECT_EQ(messages.shown[0].dlgType, dtError);
+
+    // Destroyed while a changed offset box has the focus: the box's check does not run on a dialog
+    // half destroyed.
+    messages.clear();
+    dlg->EditLeftMargin->setFocus();
+    QTest::keyClicks(dlg->EditLeftMargin, QStringLiteral("99"));
+    ASSERT_TRUE(dlg->EditLeftMargin->hasFocus());
+    dlg.reset();
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 // Offsets stored by another computer's program for this computer's name are refused when their
-// page is chosen: the page keeps the offsets it had and prints on the paper.
+// page is chosen, each edge against its own range: the page keeps the offsets it had and prints on
+// the paper. The stand-in's left offsets reach 224.5 mm on A4 landscape (M/4) and 137.5 mm upright
+// (Anexo A), its top ones 159.9929 and 246.9929 mm.
 TEST_F(PrnSetupDialog, StoredOffsetsOffThePaperAreRefusedWhenTheirPageIsChosen)
 {
-    const OffsetOwner front{6011, false, dlg->PanelComputerName->text(), QStringLiteral("Office Laser")};
-    StoreOffsets(dm->cdsPrnSetup, front, {}, {qx::Currency::fromUnits(1115), qx::Currency::fromUnits(5)});
-    OffsetOwner back = front;
-    back.pageCode = 6012;
-    StoreOffsets(dm->cdsPrnSetup, back, {}, {qx::Currency::fromUnits(5), qx::Currency::fromUnits(240)});
     PostFields(dm->cdsSys, {{"Sector_ID", "11"}});
-    Show(6012);
-    EXPECT_EQ(messages.codes(), QStringList{"PS-008"});
-    EXPECT_EQ(Offsets(), QStringLiteral("10/10"));
-    messages.clear();
-    Select(0);
-    EXPECT_EQ(messages.codes(), QStringList{"PS-009"});
-    EXPECT_EQ(Offsets(), QStringLiteral("10/10"));
-    dlg->btnPrintClick(true);
-    ASSERT_EQ(printers.prints.size(), 1u);
-    EXPECT_EQ(printers.prints[0].request.topMm, qx::Currency::fromUnits(10));
+    const struct {
+        int code;
+        int top, left;      // stored
+        const char* said;   // nullptr: taken
+        int shownTop, shownLeft;
+    } cases[] = {
+        {6012, 5, 170, nullptr, 5, 170},  // left beyond the top's range, within its own
+        {6011, 1115, 5, "PS-009", 10, 10},
+        {2111, 5, 200, "PS-008", 10, 10},  // left within the top's range, beyond its own
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        StoreOffsets(dm->cdsPrnSetup, {c.code, false, dlg->PanelComputerName->text(), QStringLiteral("Office Laser")},
+                     {}, {qx::Currency::fromUnits(c.top), qx::Currency::fromUnits(c.left)});
+        messages.clear();
+        Reopen(c.code);
+        EXPECT_EQ(messages.codes(), c.said ? QStringList{QString::fromLatin1(c.said)} : QStringList{});
+        EXPECT_EQ(Offsets(), QStringLiteral("%1/%2").arg(c.shownTop).arg(c.shownLeft));
+        QTest::mouseClick(dlg->btnPrintTestPage, Qt::LeftButton);
+        ASSERT_FALSE(printers.prints.empty());
+        EXPECT_EQ(printers.prints.back().request.topMm, qx::Currency::fromUnits(c.shownTop));
+        EXPECT_EQ(printers.prints.back().request.leftMm, qx::Currency::fromUnits(c.shownLeft));
+    }
 }
 
 TEST_F(PrnSetupDialog, SavedOffsetsServeOnlyTheirPrinterAndComputer)
