@@ -268,8 +268,8 @@ TEST_F(PrnSetupDialog, AnOffsetThatPutsTheBoxesOffThePaperIsRefusedAndTheOldValu
                                                     "Por favor, insira um valor entre 0 e 159.9 mm."));
     EXPECT_EQ(messages.shown[0].dlgType, dtError);
 
-    // Destroyed while a changed offset box has the focus: the box's check does not run on a dialog
-    // half destroyed.
+    // Destroyed while an offset box has the focus, changed to put the page off its paper: the box's
+    // check does not run on a dialog half destroyed.
     messages.clear();
     dlg->EditLeftMargin->setFocus();
     QTest::keyClicks(dlg->EditLeftMargin, QStringLiteral("99"));
