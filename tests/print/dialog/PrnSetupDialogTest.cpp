@@ -335,13 +335,16 @@ TEST_F(PrnSetupDialog, SavedOffsetsServeOnlyTheirPrinterAndComputer)
     EXPECT_EQ(dlg->PanelPrinterNameTag, 1);
     EXPECT_EQ(Offsets(), QStringLiteral("20/1"));
 
-    // Saved for the printer shown; the page keeps its printer for the run.
+    // Saved for the printer shown; the page keeps its printer for the run, by its name when a
+    // printer added since comes before it in the list.
     SetOffsets("22", "2");
     dlg->SavePrinterSettings();
+    printers.names.prepend(QStringLiteral("Annex"));
     Reopen(6011);
     EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Back Room"));
     EXPECT_EQ(Offsets(), QStringLiteral("22/2"));
     EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 3);
+    printers.names.removeFirst();
 
     // A PDF file chosen: the printer line names it as the system's dialog does, and its offsets
     // are saved and found again under that name like a printer's.
