@@ -22,5 +22,10 @@ struct OffsetRange {
 
 OffsetRange OffsetRangeOnPaper(const QRectF& boxesMm, const QSizeF& paperMm, OffsetEdge edge);
 
+// The range as a message gives it to the person typing: from 0 at the least (offsets are typed
+// without a sign), each end rounded inwards to a tenth of a millimetre, so that every value it
+// shows is accepted.
+OffsetRange ShownOffsetRange(const OffsetRange& range);
+
 // The same for a report page: its boxes on its own paper (size and orientation).
 OffsetRange OffsetRangeOf(const ReportPage& page, OffsetEdge edge);

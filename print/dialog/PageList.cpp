@@ -180,3 +180,12 @@ int PageCodeOfItem(const PageList& list, int index)
     }
     return 0;
 }
+
+QString PageItemTitle(const PageList& list, int index)
+{
+    if (index < 0 || index >= int(list.items.size()))
+        return QString();
+    const QString text = list.items[size_t(index)].text.simplified();
+    const bool listBack = (list.family == PageFamily::M3 || list.family == PageFamily::M3A) && index % 2 == 1;
+    return listBack ? QStringLiteral("第 Pag. %1 頁 ").arg(index / 2 + 1) + text : text;
+}

@@ -54,3 +54,7 @@ PageList BuildPageList(const PageListInput& input);
 
 // The page code item `index` prints (and that becomes the dialog's page code); 0 for none.
 int PageCodeOfItem(const PageList& list, int index);
+
+// Item `index` as a message names the page it prints: its text, a list's back with the number of
+// its sheet or page, which its item leaves to the front above it ("第 Pag. 2 頁 背面 Verso").
+QString PageItemTitle(const PageList& list, int index);

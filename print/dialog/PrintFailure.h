@@ -5,11 +5,12 @@
 #include <QString>
 
 enum class PrintFailureCause {
-    NoPrinter,       // no printer chosen, or none left at its place in the list
-    PrinterGone,     // the printer went away since the dialog showed it
-    PaperSize,       // the printer does not take the page's paper size
-    JobNotStarted,   // the print job could not be started
-    JobNotAccepted,  // the print service did not accept the job
+    NoPrinter,        // the system has no printer at all
+    NoPrinterChosen,  // the system has printers, but none was chosen nor is the default
+    PrinterGone,      // the chosen printer went away since the dialog showed it
+    PaperSize,        // the printer does not take the page's paper size
+    JobNotStarted,    // the print job could not be started
+    JobNotAccepted,   // the print service did not accept the job
 };
 
 struct PrintFailure {

@@ -30,6 +30,13 @@ void SayItChooses(QPrintDialog& dialog)
 
 }  // namespace
 
+QString ChosenPrinterName(const PrinterChoice& choice, const QStringList& names)
+{
+    if (!choice.name.isEmpty())
+        return choice.name;
+    return choice.index >= 0 && choice.index < names.size() ? names[choice.index] : QString();
+}
+
 QString PdfFilePrinterName() { return QStringLiteral("Print to File (PDF)"); }
 
 QStringList SystemPrintService::printerNames() { return QPrinterInfo::availablePrinterNames(); }
@@ -47,8 +54,8 @@ bool SystemPrintService::setupPrinter(QWidget* parent, const ReportPage& page, P
     if (!choice.pdfFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(choice.pdfFile);
-    } else if (choice.index >= 0 && choice.index < names.size()) {
-        printer.setPrinterName(names[choice.index]);
+    } else if (const QString name = ChosenPrinterName(choice, names); names.contains(name)) {
+        printer.setPrinterName(name);
     }
     PreparePrinter(printer, page);
     QPrintDialog dialog(&printer, parent);
@@ -58,9 +65,9 @@ bool SystemPrintService::setupPrinter(QWidget* parent, const ReportPage& page, P
     if (dialog.exec() != QDialog::Accepted)
         return false;
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        choice = {-1, printer.outputFileName()};
+        choice = {-1, printer.outputFileName(), QString()};
     } else {
-        choice = {int(names.indexOf(printer.printerName())), QString()};
+        choice = {int(names.indexOf(printer.printerName())), QString(), printer.printerName()};
     }
     return true;
 }
@@ -75,15 +82,21 @@ PrintOutcome SystemPrintService::print(ReportPage& page, const PagePrintRequest&
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(choice.pdfFile);
     } else {
-        // The list is read again: the printer may have gone away since the dialog showed it.
+        // The list is read again: the printer may have gone away since the dialog showed it, and
+        // another one may have taken its place in the list.
         const QStringList names = printerNames();
-        if (choice.index < 0 || choice.index >= names.size()) {
-            failure = {PrintFailureCause::NoPrinter, QString()};
+        const QString name = ChosenPrinterName(choice, names);
+        if (name.isEmpty()) {
+            failure = {names.isEmpty() ? PrintFailureCause::NoPrinter : PrintFailureCause::NoPrinterChosen, QString()};
             return PrintOutcome::Failed;
         }
-        printer.setPrinterName(names[choice.index]);
-        if (!printer.isValid() || printer.printerName() != names[choice.index]) {
-            failure = {PrintFailureCause::PrinterGone, names[choice.index]};
+        if (!names.contains(name)) {
+            failure = {PrintFailureCause::PrinterGone, name};
+            return PrintOutcome::Failed;
+        }
+        printer.setPrinterName(name);
+        if (!printer.isValid() || printer.printerName() != name) {
+            failure = {PrintFailureCause::PrinterGone, name};
             return PrintOutcome::Failed;
         }
     }

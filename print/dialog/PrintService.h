@@ -13,11 +13,17 @@
 class QWidget;
 
 // The printer a report page prints on: an index into the printer list (-1: none chosen), or a
-// PDF file chosen in the printer setup dialog.
+// PDF file chosen in the printer setup dialog. `name` is the printer as the dialog showed it: a
+// page prints on that printer or not at all, wherever the list has moved it since.
 struct PrinterChoice {
     int index = -1;
     QString pdfFile;
+    QString name;
 };
+
+// The name of the chosen printer: the one the dialog showed, else the one at its index in
+// `names`; empty when none is chosen.
+QString ChosenPrinterName(const PrinterChoice& choice, const QStringList& names);
 
 // How the print dialog names a PDF file chosen as the printer, the name the system's printer
 // dialog gives that choice: its offsets are kept under it.
@@ -34,7 +40,8 @@ public:
     // Lets the user choose the printer for a page (the system's printer dialog, its button saying
     // that it chooses); false when cancelled (choice unchanged).
     virtual bool setupPrinter(QWidget* parent, const ReportPage& page, PrinterChoice& choice) = 0;
-    // Prints the page on the chosen printer; on failure `failure` says why.
+    // Prints the page on the chosen printer (by its name when the choice has one); on failure
+    // `failure` says why.
     virtual PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& choice,
                                PrintFailure& failure) = 0;
 };

@@ -173,7 +173,9 @@ TFormPrnSetup::TFormPrnSetup(TdmMain& dm, ReportPages& pages, PrintService& prin
     main->addWidget(LabelWhyCannotPrintPor);
     resize(520, 440);
 
-    connect(CheckListBoxRptPage, &QListWidget::currentRowChanged, this,
+    // The selection, not the current row: a click on the list's empty space, or Ctrl and a click on
+    // the item, leaves the current row where it was with nothing selected.
+    connect(CheckListBoxRptPage, &QListWidget::itemSelectionChanged, this,
             [this] { Guarded([this] { CheckListBoxRptPageClick(); }); });
     for (const OffsetEdge edge : {OffsetEdge::Top, OffsetEdge::Left})
         connect(&EditOf(edge), &QLineEdit::editingFinished, this,
@@ -309,7 +311,8 @@ void TFormPrnSetup::FillPageList()
 int TFormPrnSetup::SelectedItem() const
 {
     const int row = CheckListBoxRptPage->currentRow();
-    return row >= 0 && row < int(list_.items.size()) ? row : -1;
+    const QListWidgetItem* item = CheckListBoxRptPage->item(row);
+    return item && item->isSelected() && row < int(list_.items.size()) ? row : -1;
 }
 
 bool TFormPrnSetup::SelectedItemPrints() const
@@ -355,7 +358,14 @@ void TFormPrnSetup::LoadPrinterSettings()
     PageSettings& page = SettingsOf(*currentReport_);
     const bool toFile = !page.printer.pdfFile.isEmpty();
     const QStringList names = printService_.printerNames();
-    int index = toFile ? -1 : page.printer.index < 0 ? printService_.currentPrinterIndex() : page.printer.index;
+    // A chosen printer is found again by its name, wherever the list has moved it; a page without
+    // one, or whose printer is gone, shows the system's current printer.
+    int index = -1;
+    if (!toFile) {
+        index = page.printer.name.isEmpty() ? page.printer.index : int(names.indexOf(page.printer.name));
+        if (index < 0)
+            index = printService_.currentPrinterIndex();
+    }
     if (index >= names.size())
         index = -1;
     // A PDF file is shown, and keeps its offsets, under the name the system's dialog gives it.
@@ -403,11 +413,10 @@ bool TFormPrnSetup::OffsetFits(OffsetEdge edge, qx::Currency offset) const
 
 void TFormPrnSetup::SayOffsetOffPaper(OffsetEdge edge, qx::Currency offset)
 {
-    const OffsetRange range = OffsetRangeOf(*currentReport_, edge);
-    // Offsets are typed without a sign: the range shown starts at 0 at the least.
+    const OffsetRange range = ShownOffsetRange(OffsetRangeOf(*currentReport_, edge));
     const auto say = [&](const char* text) {
         return QString::fromUtf8(text).arg(FormatOffset(offset, decimalSeparator_),
-                                          FormatOffset(std::max(range.min, qx::Currency()), decimalSeparator_),
+                                          FormatOffset(range.min, decimalSeparator_),
                                           FormatOffset(range.max, decimalSeparator_));
     };
     const OffsetMessages& m = MessagesOf(edge);
@@ -461,8 +470,11 @@ bool TFormPrnSetup::ApplyPrinterSettings(bool quiet)
             return false;
     }
     PageSettings& page = SettingsOf(*currentReport_);
+    // The page prints on the printer shown, or on none: never on another that took its place.
     if (PanelPrinterNameTag >= 0)
-        page.printer = {PanelPrinterNameTag, QString()};
+        page.printer = {PanelPrinterNameTag, QString(), PanelPrinterName->text()};
+    else if (!PrinterShown())
+        page.printer = {};
     if (!left || !top)
         return false;
     page.margins = {*top, *left};
@@ -471,8 +483,8 @@ bool TFormPrnSetup::ApplyPrinterSettings(bool quiet)
 
 void TFormPrnSetup::SavePrinterSettings()
 {
-    // Without a printer there is no row that a later show could find again.
-    if (!currentReport_ || !PrinterShown() || !dm_.cdsPrnSetup.active())
+    // Without a page chosen or a printer there is no row that a later show could find again.
+    if (!currentReport_ || SelectedItem() < 0 || !PrinterShown() || !dm_.cdsPrnSetup.active())
         return;
     if (!ApplyPrinterSettings(false))
         return;
@@ -482,7 +494,7 @@ void TFormPrnSetup::SavePrinterSettings()
 
 void TFormPrnSetup::btnSelectPrinterClick()
 {
-    if (!currentReport_)
+    if (!currentReport_ || SelectedItem() < 0)
         return;
     ApplyPrinterSettings(true);
     printService_.setupPrinter(this, *currentReport_, SettingsOf(*currentReport_).printer);
@@ -515,7 +527,7 @@ void TFormPrnSetup::btnPrintClick(bool testPage)
             const ControlsDisabled quiet(lists);
             marked = currentReport_->valuesPrintedAsMarks(request);
         }
-        if (!ConfirmPrintWithMarks(marked, PageCode, SectorOf(dm_), list_.items[size_t(item)].text))
+        if (!ConfirmPrintWithMarks(marked, PageCode, SectorOf(dm_), PageItemTitle(list_, item)))
             return;
     }
     PrintFailure failure;

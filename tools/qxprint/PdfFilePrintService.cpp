@@ -4,6 +4,6 @@ PrintOutcome PdfFilePrintService::print(ReportPage& page, const PagePrintRequest
                                         PrintFailure& failure)
 {
     SystemPrintService system;
-    lastOutcome_ = system.print(page, request, PrinterChoice{-1, pdfFile_}, failure);
+    lastOutcome_ = system.print(page, request, PrinterChoice{-1, pdfFile_, QString()}, failure);
     return *lastOutcome_;
 }

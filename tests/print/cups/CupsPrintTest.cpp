@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QTest>
 #include <QTransform>
 #include <QLabel>
 #include <QMap>
@@ -32,7 +33,8 @@
 namespace {
 
 constexpr int kDpi = 150;
-const QString kPrinter = QStringLiteral("QxPdf");
+const QString kPrinter = QStringLiteral("QxPdf");  // the default printer
+const QString kSpare = QStringLiteral("QxSpare");
 
 class CupsDaemon {
 public:
@@ -261,7 +263,7 @@ TEST_F(CupsPrint, TestAndFinalPagesReachThePrinterUnscaledAtTheirOffsets)
         const QString direct = work.filePath(testPage ? QStringLiteral("test.pdf") : QStringLiteral("final.pdf"));
         PrintFailure failure;
         PagePrintRequest request{qx::Currency::fromUnits(20), qx::Currency::fromUnits(30), testPage, 1};
-        ASSERT_EQ(system.print(pages.page(6011), request, {-1, direct}, failure), PrintOutcome::Printed)
+        ASSERT_EQ(system.print(pages.page(6011), request, {-1, direct, QString()}, failure), PrintOutcome::Printed)
             << TextOfPrintFailure(failure).por.toStdString();
 
         // A4, unscaled. The printer feeds A4 upright: a landscape page reaches the sheet turned
@@ -279,19 +281,35 @@ TEST_F(CupsPrint, TestAndFinalPagesReachThePrinterUnscaledAtTheirOffsets)
         EXPECT_EQ(Unmatched(got, want, 2), 0);
         EXPECT_EQ(Unmatched(want, got, 2), 0);
 
-        // The box starts at the offsets, 60 × 30 mm, unscaled; the test marks reach further.
+        // The box lies where the page says from the offsets, 60 × 30 mm, unscaled; the test marks
+        // reach further.
         const QRect box = DarkBounds(got);
-        EXPECT_NEAR(box.left(), Px(30 - 0.25), 2);
-        EXPECT_NEAR(box.top(), Px(20 - 0.25), 2);
+        EXPECT_NEAR(box.left(), Px(30 + FakeReportPage::kBoxLeft - 0.25), 2);
+        EXPECT_NEAR(box.top(), Px(20 + FakeReportPage::kBoxTop - 0.25), 2);
         EXPECT_NEAR(box.width(), Px(testPage ? 80 + 0.25 : 60 + 0.5), 2);
         EXPECT_NEAR(box.height(), Px(testPage ? 50 + 0.25 : 30 + 0.5), 2);
     }
 
-    // The printer taken away while the dialog shows it: the print is refused, visibly.
+    // The printer taken away while the dialog shows it: the page goes neither to it nor to the
+    // printer that took its place in the list, and the message names the printer gone.
     QProcess::execute(QStringLiteral("lpadmin"), {QStringLiteral("-x"), kPrinter});
-    Select(0);
-    dlg->btnPrintTestPage->click();
-    EXPECT_EQ(messages.codes(), QStringList{"PS-006"});
+    ASSERT_EQ(system.printerNames(), QStringList{kSpare});
+    QTest::mouseClick(dlg->btnPrintTestPage, Qt::LeftButton);
+    ASSERT_EQ(messages.codes(), QStringList{"PS-006"});
+    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("列印失敗。\r\n所選的印表機「QxPdf」已無法使用。"));
+    EXPECT_EQ(messages.shown[0].por, QStringLiteral("Falha na impressão.\r\nA impressora escolhida «QxPdf» já não está disponível."));
+    EXPECT_EQ(::Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), kSpare}),
+              QString());
+    // Shown again, the dialog has no printer to show (the one gone was the default): the print
+    // says that none is chosen, not that there is none.
+    messages.clear();
+    Reopen(6011);
+    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("---"));
+    QTest::mouseClick(dlg->btnPrintTestPage, Qt::LeftButton);
+    ASSERT_EQ(messages.codes(), QStringList{"PS-006"});
+    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("列印失敗。\r\n尚未選擇印表機。"));
+    EXPECT_EQ(::Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), kSpare}),
+              QString());
 }
 
 #ifdef QX_QXPRINT

@@ -1,6 +1,7 @@
 #!/bin/sh
 # A private CUPS daemon for the printing tests, on a loopback port with its own configuration,
-# state, spool and log folders under DIR, and one PDF printer (cups-pdf) named QxPdf.
+# state, spool and log folders under DIR, and two PDF printers (cups-pdf): QxPdf, the default,
+# and QxSpare, listed after it.
 #   private_cupsd.sh start DIR PORT   starts it and adds the printer; exit 0 when it is ready
 #   private_cupsd.sh stop DIR         stops the daemon started in DIR
 # Clients reach it with CUPS_SERVER=127.0.0.1:PORT. The printer writes into DIR/pdf, a folder no
@@ -100,10 +101,12 @@ until lpstat -o >/dev/null 2>&1; do
   fi
   sleep 0.1
 done
-if ! lpadmin -p QxPdf -E -v cups-pdf:/ -P "$ppd" >"$dir/log/lpadmin.out" 2>&1; then
-  echo "the PDF printer could not be added:" >&2
-  cat "$dir/log/lpadmin.out" >&2
-  "$0" stop "$dir"
-  exit 4
-fi
+for printer in QxPdf QxSpare; do
+  if ! lpadmin -p "$printer" -E -v cups-pdf:/ -P "$ppd" >"$dir/log/lpadmin.out" 2>&1; then
+    echo "the PDF printer $printer could not be added:" >&2
+    cat "$dir/log/lpadmin.out" >&2
+    "$0" stop "$dir"
+    exit 4
+  fi
+done
 lpadmin -d QxPdf >/dev/null 2>&1 || true

@@ -26,14 +26,18 @@ public:
     qx::Currency defaultLeftMargin() const override { return left_; }
     bool hasContent(const PagePrintRequest&) override { return content; }
     std::vector<MarkedValue> valuesPrintedAsMarks(const PagePrintRequest&) override { return marked; }
-    QRectF boxExtentMm() const override { return QRectF(0, 0, 60, 30); }
+    // The box lies away from the offsets' origin, a few hundredths off the tenths from the top, so
+    // each edge of the paper leaves it a room of its own.
+    static constexpr double kBoxLeft = 12.5;
+    static constexpr double kBoxTop = 20.0071;
+    QRectF boxExtentMm() const override { return QRectF(kBoxLeft, kBoxTop, 60, 30); }
 
-    // A box of 60 × 30 mm at the offsets with a line of text; a test page adds two corner marks.
+    // A box of 60 × 30 mm with a line, where boxExtentMm says; a test page adds two corner marks.
     void paint(QPainter& painter, const PagePrintRequest& request) override
     {
         const double perMm = painter.device()->logicalDpiX() / 25.4;
         const auto mm = [perMm](qx::Currency v) { return double(v.raw()) / qx::Currency::kScale * perMm; };
-        const QPointF origin(mm(request.leftMm), mm(request.topMm));
+        const QPointF origin(mm(request.leftMm) + kBoxLeft * perMm, mm(request.topMm) + kBoxTop * perMm);
         painter.setPen(QPen(Qt::black, 0.5 * perMm));
         painter.drawRect(QRectF(origin, QSizeF(60 * perMm, 30 * perMm)));
         painter.drawLine(origin + QPointF(5 * perMm, 15 * perMm), origin + QPointF(55 * perMm, 15 * perMm));
@@ -105,12 +109,12 @@ public:
     bool setupPrinter(QWidget*, const ReportPage&, PrinterChoice& choice) override
     {
         if (!setupPdfFile.isEmpty()) {
-            choice = {-1, setupPdfFile};
+            choice = {-1, setupPdfFile, QString()};
             return true;
         }
         if (setupChoice < 0)
             return false;
-        choice = {setupChoice, QString()};
+        choice = {setupChoice, QString(), QString()};
         return true;
     }
     PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice& printer,

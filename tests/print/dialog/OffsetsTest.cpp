@@ -43,25 +43,39 @@ TEST(OffsetText, ReadsAndShowsPlainNumbersWithTheSeparator)
 }
 
 // Boxes reaching 5.8 mm left of the offsets' origin (a sheet's right half printed from its own
-// margin) and 185.8 mm right of it, 21 to 262.2 mm below it, on A3 landscape and on A4 upright.
+// margin) and 185.8 mm right of it, 21 to 262.2 mm below it, on A3 landscape and on A4 upright;
+// the same a few hundredths off the tenths. A message gives each range from 0 at the least, its
+// ends rounded inwards to the tenth.
 TEST(OffsetRoom, EachEdgeMovesTheBoxesUpToThePapersEdges)
 {
     const QRectF boxes(-5.8, 21, 191.6, 241.2);
+    const QRectF off(-5.8292, 20.0071, 191.6, 241.2);
     const struct {
+        QRectF boxes;
         QSizeF paper;
         OffsetEdge edge;
         const char* min;
         const char* max;
+        const char* shownMin;  // nullptr: no offset holds, nothing to show
+        const char* shownMax;
     } cases[] = {
-        {{420, 297}, OffsetEdge::Left, "5.8", "234.2"},
-        {{420, 297}, OffsetEdge::Top, "-21", "34.8"},
-        {{210, 297}, OffsetEdge::Left, "5.8", "24.2"},
-        {{297, 210}, OffsetEdge::Top, "-21", "-52.2"},  // taller than the paper: no offset holds
+        {boxes, {420, 297}, OffsetEdge::Left, "5.8", "234.2", "5.8", "234.2"},
+        {boxes, {420, 297}, OffsetEdge::Top, "-21", "34.8", "0", "34.8"},
+        {boxes, {210, 297}, OffsetEdge::Left, "5.8", "24.2", "5.8", "24.2"},
+        {boxes, {297, 210}, OffsetEdge::Top, "-21", "-52.2", nullptr, nullptr},  // taller than the paper
+        {off, {210, 297}, OffsetEdge::Left, "5.8292", "24.2292", "5.9", "24.2"},
+        {off, {210, 297}, OffsetEdge::Top, "-20.0071", "35.7929", "0", "35.7"},
     };
     for (const auto& c : cases) {
-        const OffsetRange range = OffsetRangeOnPaper(boxes, c.paper, c.edge);
-        EXPECT_EQ(range.min, C(c.min)) << c.max;
-        EXPECT_EQ(range.max, C(c.max)) << c.max;
+        SCOPED_TRACE(testing::Message() << c.min << ' ' << c.max);
+        const OffsetRange range = OffsetRangeOnPaper(c.boxes, c.paper, c.edge);
+        EXPECT_EQ(range.min, C(c.min));
+        EXPECT_EQ(range.max, C(c.max));
+        if (!c.shownMin)
+            continue;
+        const OffsetRange shown = ShownOffsetRange(range);
+        EXPECT_EQ(shown.min, C(c.shownMin));
+        EXPECT_EQ(shown.max, C(c.shownMax));
     }
     const OffsetRange range = OffsetRangeOnPaper(boxes, {210, 297}, OffsetEdge::Left);
     EXPECT_TRUE(range.holds(C("5.8")) && range.holds(C("24.2")));

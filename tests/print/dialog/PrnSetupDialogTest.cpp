@@ -147,6 +147,40 @@ TEST_F(PrnSetupDialog, M3AListsItsPagesAndNeverPrintsADisabledItem)
     EXPECT_TRUE(dlg->btnPrint->isEnabled());
 }
 
+// Clicks on the page list: on its empty space, or with Ctrl on the item chosen, no page is chosen,
+// and the offsets, the printer choice, save and both prints wait until one is chosen again.
+TEST_F(PrnSetupDialog, WithNoPageChosenNothingCanBeEditedSavedOrPrinted)
+{
+    CleanDeclaration("11");
+    Show(6011);
+    QListWidget& list = *dlg->CheckListBoxRptPage;
+    const QPoint front = list.visualItemRect(list.item(0)).center();
+    const QPoint back = list.visualItemRect(list.item(1)).center();
+    const QPoint empty(back.x(), list.visualItemRect(list.item(1)).bottom() + 20);
+    ASSERT_EQ(list.itemAt(empty), nullptr);
+    const struct {
+        QPoint at;
+        Qt::KeyboardModifiers keys;
+        bool chosen;
+        int pageCode;
+    } clicks[] = {
+        {empty, {}, false, 6011}, {front, {}, true, 6011}, {empty, {}, false, 6011}, {front, {}, true, 6011},
+        {front, Qt::ControlModifier, false, 6011}, {back, {}, true, 6012}, {empty, {}, false, 6012},
+    };
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(testing::Message() << c.at.y() << ' ' << int(c.keys));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, c.keys, c.at);
+        for (QWidget* control : std::initializer_list<QWidget*>{dlg->EditTopMargin, dlg->EditLeftMargin, dlg->btnSelectPrinter,
+                                                                dlg->btnSaveSetting, dlg->btnPrintTestPage, dlg->btnPrint})
+            EXPECT_EQ(control->isEnabled(), c.chosen) << control->metaObject()->className();
+        EXPECT_EQ(dlg->PageCode, c.pageCode);
+    }
+    dlg->btnPrintClick(true);
+    dlg->SavePrinterSettings();
+    EXPECT_TRUE(printers.prints.empty());
+    EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 1);  // the blank row of a new folder only
+}
+
 TEST_F(PrnSetupDialog, OffsetEditsTakeOnlyWhatMakesANumber)
 {
     Show(6011);
@@ -187,7 +221,7 @@ TEST_F(PrnSetupDialog, OffsetEditsTakeOnlyWhatMakesANumber)
 }
 
 // The stand-in page's boxes, 60 × 30 mm, on A4 landscape keep on the paper up to a top offset of
-// 180 mm and a left one of 237 mm.
+// 159.9929 mm and a left one of 224.5 mm; they would stay on it down to -20.0071 and -12.5 mm.
 TEST_F(PrnSetupDialog, AnOffsetThatPutsTheBoxesOffThePaperIsRefusedAndTheOldValueStays)
 {
     Show(6011);
@@ -229,32 +263,51 @@ TEST_F(PrnSetupDialog, AnOffsetThatPutsTheBoxesOffThePaperIsRefusedAndTheOldValu
     SetOffsets("1115", "10");
     dlg->btnSaveSetting->click();
     ASSERT_EQ(messages.codes(), QStringList{"PS-009"});
-    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("上邊界 1115 mm 會使欄位印到紙張以外，請輸入 0 至 180 mm 之間的數值"));
+    EXPECT_EQ(messages.shown[0].chn, QStringLiteral("上邊界 1115 mm 會使欄位印到紙張以外，請輸入 0 至 159.9 mm 之間的數值"));
     EXPECT_EQ(messages.shown[0].por, QStringLiteral("Com a margem de topo de 1115 mm os campos ficam fora do papel. "
-                                                    "Por favor, insira um valor entre 0 e 180 mm."));
+                                                    "Por favor, insira um valor entre 0 e 159.9 mm."));
     EXPECT_EQ(messages.shown[0].dlgType, dtError);
+
+    // Destroyed while an offset box has the focus, changed to put the page off its paper: the box's
+    // check does not run on a dialog half destroyed.
+    messages.clear();
+    dlg->EditLeftMargin->setFocus();
+    QTest::keyClicks(dlg->EditLeftMargin, QStringLiteral("99"));
+    ASSERT_TRUE(dlg->EditLeftMargin->hasFocus());
+    dlg.reset();
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 // Offsets stored by another computer's program for this computer's name are refused when their
-// page is chosen: the page keeps the offsets it had and prints on the paper.
+// page is chosen, each edge against its own range: the page keeps the offsets it had and prints on
+// the paper. The stand-in's left offsets reach 224.5 mm on A4 landscape (M/4) and 137.5 mm upright
+// (Anexo A), its top ones 159.9929 and 246.9929 mm.
 TEST_F(PrnSetupDialog, StoredOffsetsOffThePaperAreRefusedWhenTheirPageIsChosen)
 {
-    const OffsetOwner front{6011, false, dlg->PanelComputerName->text(), QStringLiteral("Office Laser")};
-    StoreOffsets(dm->cdsPrnSetup, front, {}, {qx::Currency::fromUnits(1115), qx::Currency::fromUnits(5)});
-    OffsetOwner back = front;
-    back.pageCode = 6012;
-    StoreOffsets(dm->cdsPrnSetup, back, {}, {qx::Currency::fromUnits(5), qx::Currency::fromUnits(240)});
     PostFields(dm->cdsSys, {{"Sector_ID", "11"}});
-    Show(6012);
-    EXPECT_EQ(messages.codes(), QStringList{"PS-008"});
-    EXPECT_EQ(Offsets(), QStringLiteral("10/10"));
-    messages.clear();
-    Select(0);
-    EXPECT_EQ(messages.codes(), QStringList{"PS-009"});
-    EXPECT_EQ(Offsets(), QStringLiteral("10/10"));
-    dlg->btnPrintClick(true);
-    ASSERT_EQ(printers.prints.size(), 1u);
-    EXPECT_EQ(printers.prints[0].request.topMm, qx::Currency::fromUnits(10));
+    const struct {
+        int code;
+        int top, left;      // stored
+        const char* said;   // nullptr: taken
+        int shownTop, shownLeft;
+    } cases[] = {
+        {6012, 5, 170, nullptr, 5, 170},  // left beyond the top's range, within its own
+        {6011, 1115, 5, "PS-009", 10, 10},
+        {2111, 5, 200, "PS-008", 10, 10},  // left within the top's range, beyond its own
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        StoreOffsets(dm->cdsPrnSetup, {c.code, false, dlg->PanelComputerName->text(), QStringLiteral("Office Laser")},
+                     {}, {qx::Currency::fromUnits(c.top), qx::Currency::fromUnits(c.left)});
+        messages.clear();
+        Reopen(c.code);
+        EXPECT_EQ(messages.codes(), c.said ? QStringList{QString::fromLatin1(c.said)} : QStringList{});
+        EXPECT_EQ(Offsets(), QStringLiteral("%1/%2").arg(c.shownTop).arg(c.shownLeft));
+        QTest::mouseClick(dlg->btnPrintTestPage, Qt::LeftButton);
+        ASSERT_FALSE(printers.prints.empty());
+        EXPECT_EQ(printers.prints.back().request.topMm, qx::Currency::fromUnits(c.shownTop));
+        EXPECT_EQ(printers.prints.back().request.leftMm, qx::Currency::fromUnits(c.shownLeft));
+    }
 }
 
 TEST_F(PrnSetupDialog, SavedOffsetsServeOnlyTheirPrinterAndComputer)
@@ -282,13 +335,16 @@ TEST_F(PrnSetupDialog, SavedOffsetsServeOnlyTheirPrinterAndComputer)
     EXPECT_EQ(dlg->PanelPrinterNameTag, 1);
     EXPECT_EQ(Offsets(), QStringLiteral("20/1"));
 
-    // Saved for the printer shown; the page keeps its printer for the run.
+    // Saved for the printer shown; the page keeps its printer for the run, by its name when a
+    // printer added since comes before it in the list.
     SetOffsets("22", "2");
     dlg->SavePrinterSettings();
+    printers.names.prepend(QStringLiteral("Annex"));
     Reopen(6011);
     EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Back Room"));
     EXPECT_EQ(Offsets(), QStringLiteral("22/2"));
     EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 3);
+    printers.names.removeFirst();
 
     // A PDF file chosen: the printer line names it as the system's dialog does, and its offsets
     // are saved and found again under that name like a printer's.
@@ -330,8 +386,9 @@ TEST_F(PrnSetupDialog, WithoutAPrinterNothingIsSavedAndAPrintFailsVisibly)
         const char* por;
     } causes[] = {
         {{PrintFailureCause::NoPrinter, {}}, "沒有可用的印表機。", "Não há nenhuma impressora disponível."},
-        {{PrintFailureCause::PrinterGone, QStringLiteral("Back Room")}, "印表機「Back Room」已無法使用。",
-         "A impressora «Back Room» já não está disponível."},
+        {{PrintFailureCause::NoPrinterChosen, {}}, "尚未選擇印表機。", "Não foi escolhida nenhuma impressora."},
+        {{PrintFailureCause::PrinterGone, QStringLiteral("Back Room")}, "所選的印表機「Back Room」已無法使用。",
+         "A impressora escolhida «Back Room» já não está disponível."},
         {{PrintFailureCause::PaperSize, {}}, "印表機不接受此頁的紙張大小。",
          "A impressora não aceita o tamanho de papel desta página."},
         {{PrintFailureCause::JobNotStarted, {}}, "無法開始列印工作。", "Não foi possível iniciar o trabalho de impressão."},
@@ -350,7 +407,8 @@ TEST_F(PrnSetupDialog, WithoutAPrinterNothingIsSavedAndAPrintFailsVisibly)
     // The system's print service finds no printer chosen itself.
     PrintFailure failure;
     EXPECT_EQ(SystemPrintService().print(pages.page(6011), {}, {}, failure), PrintOutcome::Failed);
-    EXPECT_EQ(failure.cause, PrintFailureCause::NoPrinter);
+    EXPECT_EQ(failure.cause, SystemPrintService().printerNames().isEmpty() ? PrintFailureCause::NoPrinter
+                                                                           : PrintFailureCause::NoPrinterChosen);
 }
 
 TEST_F(PrnSetupDialog, OnlyAFinalPrintTicksItsItemForThisShowing)
@@ -368,6 +426,7 @@ TEST_F(PrnSetupDialog, OnlyAFinalPrintTicksItsItemForThisShowing)
     EXPECT_FALSE(printers.prints[1].request.testPage);
     EXPECT_EQ(printers.prints[1].request.topMm, qx::Currency::parse(u"7.5"));
     EXPECT_EQ(printers.prints[1].printer.index, 0);
+    EXPECT_EQ(printers.prints[1].printer.name, QStringLiteral("Office Laser"));
     // A page with nothing to print ticks nothing.
     Select(0);
     pages.page(6011).content = false;
@@ -426,7 +485,7 @@ TEST(SystemPrinterChoice, TheDialogsButtonSaysItChoosesAndNotPrint)
                 buttons << b->text();
         dialog->reject();
     });
-    PrinterChoice choice{3, QString()};
+    PrinterChoice choice{3, QString(), QString()};
     EXPECT_FALSE(service.setupPrinter(nullptr, page, choice));
     EXPECT_EQ(choice.index, 3) << "cancelled: the choice stays";
     EXPECT_EQ(title, QStringLiteral("轉換印表機"));

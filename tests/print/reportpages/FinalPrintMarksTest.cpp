@@ -26,7 +26,7 @@ public:
     PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice&, PrintFailure& failure) override
     {
         files << dir_ + u'/' + request.docName + QStringLiteral(".pdf");
-        return SystemPrintService().print(page, request, {-1, files.last()}, failure);
+        return SystemPrintService().print(page, request, {-1, files.last(), QString()}, failure);
     }
     QStringList files;
 
@@ -121,31 +121,54 @@ TEST_F(FinalPrintMarksTest, AFinalPrintSaysWhichBoxesWouldPrintAsMarksAndPrintsO
     EXPECT_EQ(files.files.size(), 3);
 }
 
-// A list's sum too wide for its box, on the first sheet's front: listed under the page's title
-// with the sheet and face, named by the column it totals, never cut to its first digits.
+// A list's sums too wide for their boxes, on the first sheet's front and on its back (14 rows: 12
+// on the front, the sums carried to the back and the totals there): listed under the page's title
+// with the sheet and face, named by the column they total, never cut to their first digits.
 TEST_F(FinalPrintMarksTest, AListsSumTooWideForItsBoxIsListedUnderItsSheetAndFace)
 {
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 14; ++i)
         ASSERT_TRUE(AppendRow(dm->cdsM3VCLF, {{"Codigo", "1.2"}, {"Tipo", "Edifícios"}, {"Ano_Aqu", "2020"},
                                               {"Mes_Ini_de_Util", "1"}, {"Col1_Mop", "9999999999999"},
                                               {"DA_Taxas", "4"}, {"DA_Meses", "12"}}));
     ShowPage(4011);
-    messages.answer(QStringLiteral("PS-007"), mrNo);
-    dialog->btnPrint->click();
-    ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("PS-007")});
-    // Columns (1), (3) and (8) sum alike; (3) and (8) share their Portuguese words.
-    for (const auto& sum : {std::pair{"(1) 購入價值", "(1) Valor de aquisição"},
-                            std::pair{"(3)=(1)-(2) 期末結餘", "(3)=(1)-(2) Valor líquido"},
-                            std::pair{"(8)=(3)-(7) 帳面淨值", "(8)=(3)-(7) Valor líquido"}}) {
-        EXPECT_TRUE(messages.shown[0].chn.contains(
-            QStringLiteral("\r\nM/3格式(首頁正面) 第 Pag. 1 頁 - 正面 Frente，總計 %1：19,999,999,999,998\r\n")
-                .arg(QString::fromUtf8(sum.first))))
-            << qPrintable(messages.shown[0].chn);
-        EXPECT_TRUE(messages.shown[0].por.contains(
-            QStringLiteral("\r\nModelo M/3 (Campo cabeçalho da primeira página) 第 Pag. 1 頁 - 正面 Frente, Total %1: "
-                           "19,999,999,999,998\r\n")
-                .arg(QString::fromUtf8(sum.second))))
-            << qPrintable(messages.shown[0].por);
+    struct Sum {
+        const char* chn;  // the total's name in each language
+        const char* por;
+        const char* value;
+    };
+    const struct {
+        int item;
+        const char* pageChn;
+        const char* pagePor;
+        std::vector<Sum> sums;
+    } cases[] = {
+        // Columns (1), (3) and (8) sum alike; (3) and (8) share their Portuguese words.
+        {0, "M/3格式(首頁正面) 第 Pag. 1 頁 - 正面 Frente", "Modelo M/3 (Campo cabeçalho da primeira página) 第 Pag. 1 頁 - 正面 Frente",
+         {{"總計 (1) 購入價值", "Total (1) Valor de aquisição", "119,999,999,999,988"},
+          {"總計 (3)=(1)-(2) 期末結餘", "Total (3)=(1)-(2) Valor líquido", "119,999,999,999,988"},
+          {"總計 (8)=(3)-(7) 帳面淨值", "Total (8)=(3)-(7) Valor líquido", "119,999,999,999,988"}}},
+        {1, "M/3格式(根據稅務法例計算之攤折) 第 Pag. 1 頁 背面 Verso",
+         "Modelo M/3 (Valores Calculados Conforme a Legislação Fiscal) 第 Pag. 1 頁 背面 Verso",
+         {{"承前 (1) 購入價值", "Transporte (1) Valor de aquisição", "119,999,999,999,988"},
+          {"總計 (8)=(3)-(7) 帳面淨值", "Total (8)=(3)-(7) Valor líquido", "139,999,999,999,986"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        messages.clear();
+        messages.answer(QStringLiteral("PS-007"), mrNo);
+        dialog->CheckListBoxRptPage->setCurrentRow(c.item);
+        dialog->btnPrint->click();
+        ASSERT_EQ(messages.codes(), QStringList{QStringLiteral("PS-007")});
+        for (const Sum& sum : c.sums) {
+            EXPECT_TRUE(messages.shown[0].chn.contains(
+                QStringLiteral("\r\n%1，%2：%3\r\n")
+                    .arg(QString::fromUtf8(c.pageChn), QString::fromUtf8(sum.chn), QString::fromLatin1(sum.value))))
+                << qPrintable(messages.shown[0].chn);
+            EXPECT_TRUE(messages.shown[0].por.contains(
+                QStringLiteral("\r\n%1, %2: %3\r\n")
+                    .arg(QString::fromUtf8(c.pagePor), QString::fromUtf8(sum.por), QString::fromLatin1(sum.value))))
+                << qPrintable(messages.shown[0].por);
+        }
     }
     EXPECT_EQ(files.files.size(), 0);
 }

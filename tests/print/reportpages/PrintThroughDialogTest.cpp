@@ -33,7 +33,7 @@ public:
     PrintOutcome print(ReportPage& page, const PagePrintRequest& request, const PrinterChoice&, PrintFailure& failure) override
     {
         files.push_back(dir_ + u'/' + request.docName + QStringLiteral(".pdf"));
-        return SystemPrintService().print(page, request, {-1, files.back()}, failure);
+        return SystemPrintService().print(page, request, {-1, files.back(), QString()}, failure);
     }
     std::vector<QString> files;
 

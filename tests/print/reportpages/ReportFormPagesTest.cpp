@@ -89,8 +89,8 @@ TEST_F(ReportFormPagesTest, PageCodesGiveTheirPageOnItsPaperWithItsDefaultOffset
 }
 
 // The offsets that keep a page's boxes on its paper come from its layout: M/4's front, the A3
-// front sheet on the paper's right half, an M/3 face (its calibration strokes at the paper's edges
-// left out) and M/1's last A4 page, its picture alone, kept to its band. Every page's boxes lie on
+// front sheet on the paper's right half, the M/3 and M/3A faces (their calibration strokes at the
+// paper's edges left out) and M/1's last A4 page, its picture alone, kept to its band. Every page's boxes lie on
 // the paper at its default offsets, and none at 1115 mm.
 TEST_F(ReportFormPagesTest, OffsetsKeepTheBoxesOnThePaperUpToTheEdgesOfItsLayout)
 {
@@ -103,6 +103,9 @@ TEST_F(ReportFormPagesTest, OffsetsKeepTheBoxesOnThePaperUpToTheEdgesOfItsLayout
         {6011, false, "21.5", "95.8"},
         {1011, false, "234.2", "34.8"},
         {4011, false, "20", "27.5"},
+        {4014, false, "18.5", "28"},  // the backs by their own boxes, not their fronts'
+        {4016, false, "18.5", "27.5"},
+        {5012, false, "20.3", "26.7"},
         {1014, true, "20.0292", "18.9229"},
     };
     for (const auto& c : cases) {
