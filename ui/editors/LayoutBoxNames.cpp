@@ -234,7 +234,7 @@ const qx::Mark* choiceAfter(const qx::PageLayout& layout, const QRectF& box)
 }
 
 // The box of the same kind right above `box` at its left edge, whose text `box` carries on to a
-// second line (the taxpayer's name, a free line's description, the observations).
+// second line (the taxpayer's name, a free line's description).
 const qx::Box* boxAbove(const qx::PageLayout& layout, const qx::Box& box)
 {
     for (const qx::Box& b : layout.boxes)

@@ -56,7 +56,8 @@ TEST_F(QxPrintTest, UsageErrorsExitWithTwoHelpWithZero)
     for (const QStringList& args : {QStringList{}, Words("folder 1011"), Words("folder x out.pdf"),
                                     Words("folder 1011 out.pdf --item"), Words("folder 1011 out.pdf --item -1"),
                                     Words("folder 1011 out.pdf --left abc"), Words("folder 1011 out.pdf --colour"),
-                                    Words("--help"), QStringList{folder(), QStringLiteral("1011"), pdf(), QStringLiteral("--help")}}) {
+                                    Words("--help"),
+                                    QStringList{folder(), QStringLiteral("1011"), pdf(), QStringLiteral("--help")}}) {
         const ToolRun r = print(args);
         const bool help = args.contains(QStringLiteral("--help"));
         EXPECT_EQ(r.status, help ? 0 : 2) << qPrintable(args.join(QLatin1Char(' ')));
