@@ -4,9 +4,11 @@
 #include "core/util/SystemInfo.h"
 #include "ui/framework/TFormFill.h"
 #include "ui/mainwindow/ProgramForms.h"
+#include "ui/mainwindow/QtDialogsTranslation.h"
 #include "ui/mainwindow/TFormMain.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 
 int main(int argc, char* argv[])
@@ -17,6 +19,8 @@ int main(int argc, char* argv[])
     // No display name: on X11 Qt would append it to every window's caption. The program's title
     // is ApplicationTitle().
     InitializeUtilities();
+    // Qt's stock dialogs in Chinese rather than English; without the translation they stay English.
+    InstallQtDialogsTranslation(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     ProgramForms forms(GetFileVersionString(QCoreApplication::applicationFilePath()));
     forms.CreateAll();

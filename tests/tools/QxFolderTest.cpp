@@ -243,15 +243,19 @@ TEST_F(QxFolderTest, AlertsPrintSixColumns)
         EXPECT_EQ(l.split(QLatin1Char('\t')).size(), 6) << qPrintable(l);
 }
 
-TEST_F(QxFolderTest, UsageErrorsExitWithTwoAndRunNothing)
+// A wrong call exits with 2 and the usage on standard error; --help with 0 and the usage on
+// standard output, whatever follows it. Neither runs a command.
+TEST_F(QxFolderTest, UsageErrorsExitWithTwoHelpWithZeroAndNeitherRunsAnything)
 {
     for (const char* call : {"", "FOLDER", "FOLDER frobnicate", "FOLDER open set R2_Mop", "FOLDER row cdsM3VCLF",
-                             "--today 15/03/2024 FOLDER open", "--answer DM-008=maybe FOLDER open"}) {
+                             "--today 15/03/2024 FOLDER open", "--answer DM-008=maybe FOLDER open", "--help",
+                             "--today 2024-03-15 --help FOLDER open save"}) {
         const QStringList args = Words(call).replaceInStrings(QStringLiteral("FOLDER"), folder());
         const ToolRun r = run(args);
-        EXPECT_EQ(r.status, 2) << call;
-        EXPECT_TRUE(r.lines.isEmpty());
-        EXPECT_FALSE(r.err.isEmpty());
+        const bool help = args.contains(QStringLiteral("--help"));
+        EXPECT_EQ(r.status, help ? 0 : 2) << call;
+        EXPECT_EQ(r.lines.join(u'\n').startsWith(QLatin1String("usage: qxfolder")), help) << call;
+        EXPECT_EQ(r.err.contains(QLatin1String("usage: qxfolder")), !help) << call;
     }
     EXPECT_TRUE(snapshot(folder()).isEmpty());
 }

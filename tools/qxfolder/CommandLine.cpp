@@ -83,6 +83,10 @@ std::optional<ToolInvocation> ParseCommandLine(const QStringList& args, QString&
     qsizetype i = 0;
     for (; i < args.size() && args[i].startsWith(QLatin1String("--")); ++i) {
         const QString& option = args[i];
+        if (option == u"--help") {
+            inv.help = true;
+            return inv;
+        }
         if (i + 1 >= args.size()) {
             error = option + QStringLiteral(" needs a value");
             return std::nullopt;
@@ -119,6 +123,7 @@ QString UsageText()
 {
     return QStringLiteral(
         "usage: qxfolder [--answer CODE=yes|no]... [--today YYYY-MM-DD] FOLDER COMMAND...\n"
+        "       qxfolder --help      this text\n"
         "  open                 open FOLDER\n"
         "  save                 save the open folder\n"
         "  close                close the open folder\n"
@@ -132,5 +137,5 @@ QString UsageText()
         "dd/mm/yyyy hh:mm:ss, null as nothing; in texts \\r, \\n, \\t and \\\\ stand for CR, LF, TAB\n"
         "and backslash. Messages print as MSG<TAB>code<TAB>type<TAB>Chinese<TAB>Portuguese; questions\n"
         "are answered Yes unless --answer says otherwise. A failed command prints FAILED<TAB>command.\n"
-        "Exit status: 0 all succeeded, 1 a command failed, 2 usage error.\n");
+        "Exit status: 0 all succeeded (or --help), 1 a command failed, 2 usage error.\n");
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of qxfolder:
 //   qxfolder [--answer CODE=yes|no]... [--today YYYY-MM-DD] FOLDER COMMAND...
+//   qxfolder --help
 // Command words: open, save, close, set, append, row, delete, dump, alerts. A command's
 // arguments are the words that follow it up to the next command word.
 
@@ -22,6 +23,7 @@ struct ToolInvocation {
     QDate today;                 // invalid: the system clock
     QString folder;
     std::vector<ToolCommand> commands;
+    bool help = false;  // --help: the usage text and nothing else
 };
 
 bool IsCommandWord(const QString& word);

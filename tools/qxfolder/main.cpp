@@ -22,6 +22,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "qxfolder: %s\n%s", qPrintable(error), qPrintable(UsageText()));
         return 2;
     }
+    if (inv->help) {
+        std::fputs(qPrintable(UsageText()), stdout);
+        return 0;
+    }
     if (inv->today.isValid())
         SetFixedNow(QDateTime(inv->today, QTime(0, 0)));
 

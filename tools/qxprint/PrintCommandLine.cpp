@@ -23,6 +23,10 @@ std::optional<PrintInvocation> ParsePrintCommandLine(const QStringList& args, QS
             positional << word;
             continue;
         }
+        if (word == u"--help") {
+            inv.help = true;
+            return inv;
+        }
         if (word == u"--a3" || word == u"--test" || word == u"--boxes") {
             (word == u"--a3" ? inv.a3 : word == u"--test" ? inv.test : inv.boxes) = true;
             continue;
@@ -74,6 +78,7 @@ QString PrintUsageText()
     return QStringLiteral(
         "usage: qxprint [--answer CODE=yes|no]... [--today YYYY-MM-DD] FOLDER PAGECODE OUT.pdf\n"
         "               [--a3] [--item N] [--test] [--left MM --top MM] [--boxes]\n"
+        "       qxprint --help      this text\n"
         "Opens FOLDER, binds the report pages and prints through the print dialog's own logic\n"
         "(recalculation, validation, the error gate, the page list) the report page of PAGECODE into\n"
         "OUT.pdf: M/1 on A4 unless --a3; item N of the page list instead of the initial one; a test page\n"
@@ -87,5 +92,5 @@ QString PrintUsageText()
         "BOX<TAB>field<TAB>x mm<TAB>y mm<TAB>text for every data text at its anchor; then\n"
         "PRINTED<TAB>form.page<TAB>page code, NOTHING<TAB>page code or REFUSED<TAB>page codes with errors\n"
         "(separated by blanks).\n"
-        "Exit status: 0 printed or nothing to print, 1 refused or failed, 2 usage error.\n");
+        "Exit status: 0 printed or nothing to print (or --help), 1 refused or failed, 2 usage error.\n");
 }

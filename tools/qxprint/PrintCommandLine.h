@@ -2,6 +2,7 @@
 // The command line of qxprint:
 //   qxprint [--answer CODE=yes|no]... [--today YYYY-MM-DD] FOLDER PAGECODE OUT.pdf
 //           [--a3] [--item N] [--test] [--left MM --top MM] [--boxes]
+//   qxprint --help
 
 #include <QDate>
 #include <QMap>
@@ -20,6 +21,7 @@ struct PrintInvocation {
     bool test = false;
     std::optional<double> left, top;  // millimetres; none: the page's default margin
     bool boxes = false;
+    bool help = false;  // --help: the usage text and nothing else
 };
 
 // The invocation, or nothing with `error` set when the words are not a valid call.

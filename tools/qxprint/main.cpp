@@ -138,6 +138,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "qxprint: %s\n%s", qPrintable(error), qPrintable(PrintUsageText()));
         return 2;
     }
+    if (inv->help) {
+        std::fputs(qPrintable(PrintUsageText()), stdout);
+        return 0;
+    }
     if (inv->today.isValid())
         SetFixedNow(QDateTime(inv->today, QTime(0, 0)));
 

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -24,7 +25,20 @@ QString joined(const QString& a, const QString& b)
 
 BoxName joinedName(const BoxName& a, const BoxName& b) { return {joined(a.chn, b.chn), joined(a.por, b.por)}; }
 
-// The label above the box that starts within its width, below the section's heading.
+// A label that names a line of the table rather than a column: one beside a line number (its
+// base line within half a line of the number's, the two lines of a provision's name included),
+// or one on the line of a box it stands before.
+bool namesALine(const qx::PageLayout& layout, const qx::Mark& label)
+{
+    for (const qx::Mark& m : layout.marks)
+        if (m.kind == qx::MarkKind::Number && m.mm.x() < label.mm.x() && qAbs(m.mm.y() - label.mm.y()) < 3.0)
+            return true;
+    return std::any_of(layout.boxes.begin(), layout.boxes.end(),
+                       [&](const qx::Box& b) { return b.mm.left() > label.mm.x() && onLineOf(label, b.mm); });
+}
+
+// The label above the box that starts within its width, below the section's heading; never a
+// line's own label (a free line's description box is not a column under the line above).
 const qx::Mark* columnHeading(const qx::PageLayout& layout, const QRectF& box)
 {
     const qx::Mark* best = nullptr;
@@ -35,7 +49,7 @@ const qx::Mark* columnHeading(const qx::PageLayout& layout, const QRectF& box)
     for (const qx::Mark& m : layout.marks) {
         if (m.kind != qx::MarkKind::Label || m.mm.y() >= box.top() || m.mm.y() <= sectionTop)
             continue;
-        if (m.mm.x() < box.left() - 1.0 || m.mm.x() > box.right())
+        if (m.mm.x() < box.left() - 1.0 || m.mm.x() > box.right() || namesALine(layout, m))
             continue;
         if (!best || m.mm.y() > best->mm.y())
             best = &m;
@@ -144,38 +158,96 @@ QString continuedHeading(const qx::PageLayout& layout, const qx::Mark& lowest, c
 
 Language otherThan(Language l) { return l == Language::Chinese ? Language::Portuguese : Language::Chinese; }
 
+// "(2)不認許" -> "(2)" and "不認許": the marks a heading starts with (its column's number) and its
+// words.
+std::pair<QString, QString> numberAndWords(const QString& text)
+{
+    const auto letter = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    const qsizetype at = letter - text.begin();
+    return {text.left(at).trimmed(), text.mid(at).trimmed()};
+}
+
+// What the page says a heading's word means, in each language, where a line of the page
+// explains it ("不認許 = 稅則不認許部分 Importâncias não consideradas para efeitos fiscais"); else
+// the word itself in both.
+BoxName explained(const qx::PageLayout& layout, const QString& words)
+{
+    const QString lead = words + QStringLiteral(" = ");
+    for (const qx::Mark& m : layout.marks)
+        if (m.kind == qx::MarkKind::Label && m.text.startsWith(lead))
+            if (const BilingualParts p = SplitLanguages(m.text.mid(lead.size())); p.chnWords && p.porWords)
+                return p.name;
+    return {words, words};
+}
+
 // The heading over the box's column, each language with only its own words: where the heading
 // lacks one language's words, the heading's line above it that has them, whose column number
 // ("(1)" of "(1)購入價值") numbers the other language's name too; a number on a line of its own
-// over the heading at its left edge ("(3)=(1)-(2)") heads both. Empty without a heading.
+// over the heading at its left edge ("(3)=(1)-(2)") heads both. A heading in one language under
+// a group heading in both ("(2)不認許" under "期初結餘 Saldos iniciais") is named in both by the
+// group and by what the page says the heading's word means. Empty without a heading.
 BoxName columnName(const qx::PageLayout& layout, const QRectF& box)
 {
     const qx::Mark* column = columnHeading(layout, box);
     if (!column)
         return {};
     const qx::Mark* top = nullptr;
-    BilingualParts c = SplitLanguages(continuedHeading(layout, *column, top));
+    const QString heading = continuedHeading(layout, *column, top);
+    const BilingualParts own = SplitLanguages(heading);
+    BilingualParts c = own;
     const qx::Mark* highest = top;
-    for (const Language l : {Language::Chinese, Language::Portuguese})
-        if (!hasWordsOf(c, l))
-            if (const qx::Mark* group = headingLineAbove(layout, *top, box, l)) {
-                BilingualParts g = SplitLanguages(group->text);
-                const Language o = otherThan(l);
-                sideOf(c.name, l) = joined(sideOf(c.name, l), sideOf(g.name, l));
-                if (hasWordsOf(c, o) && !hasWordsOf(g, o))
-                    sideOf(c.name, o) = joined(sideOf(g.name, o), sideOf(c.name, o));
-                (l == Language::Chinese ? c.chnWords : c.porWords) = true;
-                if (qAbs(group->mm.x() - top->mm.x()) < 0.5 && group->mm.y() < highest->mm.y())
-                    highest = group;
-            }
+    for (const Language l : {Language::Chinese, Language::Portuguese}) {
+        if (hasWordsOf(c, l))
+            continue;
+        const qx::Mark* group = headingLineAbove(layout, *top, box, l);
+        if (!group)
+            continue;
+        BilingualParts g = SplitLanguages(group->text);
+        const Language o = otherThan(l);
+        if (hasWordsOf(own, o) && hasWordsOf(g, o)) {
+            const auto [number, words] = numberAndWords(heading);
+            const BoxName sub = explained(layout, words);
+            const QString dash = QStringLiteral(" - ");
+            return {joined(number, g.name.chn + dash + sub.chn), joined(number, g.name.por + dash + sub.por)};
+        }
+        // The other language's line of a heading printed a language a line carries its own marks
+        // ("(4)=表一(7)+(8)" over "Quadro 1 (7)+(8)"); a heading of marks only goes before the words.
+        sideOf(c.name, l) = hasWordsOf(own, o) ? sideOf(g.name, l) : joined(sideOf(c.name, l), sideOf(g.name, l));
+        if (hasWordsOf(c, o) && !hasWordsOf(g, o))
+            sideOf(c.name, o) = joined(sideOf(g.name, o), sideOf(c.name, o));
+        (l == Language::Chinese ? c.chnWords : c.porWords) = true;
+        if (qAbs(group->mm.x() - top->mm.x()) < 0.5 && group->mm.y() < highest->mm.y())
+            highest = group;
+    }
     if (const qx::Mark* number = lineAbove(layout, *highest); number && !hasLetters(number->text))
         c.name = {joined(number->text, c.name.chn), joined(number->text, c.name.por)};
     return FilledName(c);
 }
 
+// The label that starts just after a tick box on its line: the choice the box ticks.
+const qx::Mark* choiceAfter(const qx::PageLayout& layout, const QRectF& box)
+{
+    for (const qx::Mark& m : layout.marks)
+        if (m.kind == qx::MarkKind::Label && onLineOf(m, box) && m.mm.x() >= box.right() && m.mm.x() <= box.right() + 2.0)
+            return &m;
+    return nullptr;
+}
+
+// The box of the same kind right above `box` at its left edge, whose text `box` carries on to a
+// second line (the taxpayer's name, a free line's description).
+const qx::Box* boxAbove(const qx::PageLayout& layout, const qx::Box& box)
+{
+    for (const qx::Box& b : layout.boxes)
+        if (&b != &box && b.kind == box.kind && qAbs(b.mm.left() - box.mm.left()) < 0.5 && b.mm.bottom() <= box.mm.top()
+            && b.mm.bottom() > box.mm.top() - 2.5)
+            return &b;
+    return nullptr;
+}
+
 // The box's name from what stands on its line and over its column: a number's line "第 n 行" /
 // "linha n", else the nearest label before the box; on a numbered line the column's heading
-// after it.
+// after it. A tick box is named by the choice printed after it (on a numbered line after the
+// line's number); a box that nothing names, under a box it continues, as that box.
 BilingualParts ownName(const qx::PageLayout& layout, const qx::Box& box)
 {
     // A numbered line is named by its number, whatever text (a formula, a source) stands
@@ -195,11 +267,19 @@ BilingualParts ownName(const qx::PageLayout& layout, const qx::Box& box)
     BilingualParts name;
     if (line && line->kind == qx::MarkKind::Number)
         name = {{QStringLiteral("第 %1 行").arg(line->text), QStringLiteral("linha %1").arg(line->text)}, true, true};
-    else if (line)
+    if (box.kind == qx::BoxKind::TickBox)
+        if (const qx::Mark* choice = choiceAfter(layout, box.mm)) {
+            const BilingualParts c = SplitLanguages(choice->text);
+            return {joinedName(name.name, c.name), name.chnWords || c.chnWords, name.porWords || c.porWords};
+        }
+    if (line && line->kind != qx::MarkKind::Number)
         name = SplitLanguages(hasLetters(line->text) ? line->text : continuedLabel(layout, *line));
     // A numbered line's boxes stand in columns: the column's heading tells them apart.
     if (!line || line->kind == qx::MarkKind::Number)
         name.name = joinedName(name.name, columnName(layout, box.mm));
+    if (!line && name.name.chn.isEmpty() && name.name.por.isEmpty())
+        if (const qx::Box* above = boxAbove(layout, box))
+            return ownName(layout, *above);
     return name;
 }
 

@@ -49,15 +49,22 @@ protected:
 
 }  // namespace
 
-TEST_F(QxPrintTest, UsageErrorsExitWithTwo)
+// A wrong call exits with 2 and the usage on standard error; --help with 0 and the usage on
+// standard output, printing nothing.
+TEST_F(QxPrintTest, UsageErrorsExitWithTwoHelpWithZero)
 {
     for (const QStringList& args : {QStringList{}, Words("folder 1011"), Words("folder x out.pdf"),
                                     Words("folder 1011 out.pdf --item"), Words("folder 1011 out.pdf --item -1"),
-                                    Words("folder 1011 out.pdf --left abc"), Words("folder 1011 out.pdf --colour")}) {
+                                    Words("folder 1011 out.pdf --left abc"), Words("folder 1011 out.pdf --colour"),
+                                    Words("--help"),
+                                    QStringList{folder(), QStringLiteral("1011"), pdf(), QStringLiteral("--help")}}) {
         const ToolRun r = print(args);
-        EXPECT_EQ(r.status, 2) << qPrintable(args.join(QLatin1Char(' ')));
-        EXPECT_TRUE(r.err.contains(QLatin1String("usage: qxprint"))) << qPrintable(args.join(QLatin1Char(' ')));
+        const bool help = args.contains(QStringLiteral("--help"));
+        EXPECT_EQ(r.status, help ? 0 : 2) << qPrintable(args.join(QLatin1Char(' ')));
+        EXPECT_EQ(r.lines.join(u'\n').startsWith(QLatin1String("usage: qxprint")), help) << qPrintable(args.join(QLatin1Char(' ')));
+        EXPECT_EQ(r.err.contains(QLatin1String("usage: qxprint")), !help) << qPrintable(args.join(QLatin1Char(' ')));
     }
+    EXPECT_FALSE(QFile::exists(pdf()));
 }
 
 // A new folder has errors: the final print is refused naming the pages, a test page prints; the

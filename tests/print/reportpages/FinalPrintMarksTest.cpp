@@ -96,7 +96,8 @@ TEST_F(FinalPrintMarksTest, AFinalPrintSaysWhichBoxesWouldPrintAsMarksAndPrintsO
     EXPECT_EQ(files.files.size(), 1);
     EXPECT_FALSE(dialog->ItemTicked(0));
     const QString chn = messages.shown[0].chn, por = messages.shown[0].por;
-    for (const auto& box : {std::pair{"第 1 行 (2) 不認許", "linha 1 (2) Saldos iniciais"},
+    for (const auto& box : {std::pair{"第 1 行 (2) 期初結餘 - 稅則不認許部分",
+                                      "linha 1 (2) Saldos iniciais - Importâncias não consideradas para efeitos fiscais"},
                             std::pair{"第 3 行 (1)+(2) 期初結餘", "linha 3 (1)+(2) Saldos iniciais"}}) {
         EXPECT_TRUE(chn.contains(QStringLiteral("\r\nM/4格式(正面)，%1：1,000,000,000").arg(QString::fromUtf8(box.first)))) << qPrintable(chn);
         EXPECT_TRUE(por.contains(QStringLiteral("\r\nModelo M/4 (frente), %1: 1,000,000,000").arg(QString::fromUtf8(box.second)))) << qPrintable(por);

@@ -93,8 +93,20 @@ TEST(BoxNames, EachLanguageNamesAPagesBoxInItsOwnWords)
         {"M1P3", "Dis_Div_Lucros_Periodo", 2, "股東大會決議分配", "lucros de"},
         // A column heading on two lines, Chinese over Portuguese.
         {"M1P3", "Div_Lucros_Mop_R1", 1, "第 1 行 金額", "linha 1 Valor"},
-        // A heading in Chinese only under a bilingual group heading.
-        {"M4P1", "1_R2_Col4_Mop", 1, "第 2 行 (4) 不認許", "linha 2 (4) Utilização"},
+        // A heading in Chinese only under a bilingual group heading: the group, then the word as
+        // the page's legend explains it, in both languages.
+        {"M4P1", "1_R1_Col2_Mop", 1, "第 1 行 (2) 期初結餘 - 稅則不認許部分",
+         "linha 1 (2) Saldos iniciais - Importâncias não consideradas para efeitos fiscais"},
+        // A heading a language a line, each line with its own marks.
+        {"M4P1", "2_r1_col4_mop", 1, "第 1 行 (4)= 表一(7)+(8)", "linha 1 (4)= Quadro 1 (7)+(8)"},
+        // A free line's description: the label of the line above heads no column; the second
+        // line of a text, of the taxpayer's name, of the observations, goes with the first.
+        {"M4P1", "1_R5_Desc", 1, "第 5 行", "linha 5"},
+        {"M4P1", "1_R4_Desc_2", 1, "第 4 行", "linha 4"},
+        {"AnexoAP1", "Nome_Contribuinte_2", 1, "納稅人", "Contribuinte"},
+        {"M3ABack", "R5_Obs", 1, "備註", "Observações"},
+        // A tick box by the choice printed after it.
+        {"M1P1", "Tipo_de_Declaracao_Cancelamento", 1, "結業", "Cancelamento"},
         {"AnexoAP1", "I_R5_Mop_Per_Ant", 1, "第 I.5 行 上期", "linha I.5 Período anterior"},
         {"M1P1", "Data_da_Constituicao", 1, "成立日期", "Data da constituição"},
         // A number after another number, under the label they continue.
@@ -105,7 +117,7 @@ TEST(BoxNames, EachLanguageNamesAPagesBoxInItsOwnWords)
         const qx::Box* box = nullptr;
         int nth = c.nth;
         for (const qx::Box& b : layout.boxes)
-            if (b.kind == qx::BoxKind::Edit && b.field == QLatin1String(c.field) && --nth == 0)
+            if (b.isBound() && b.field == QLatin1String(c.field) && --nth == 0)
                 box = &b;
         ASSERT_TRUE(box) << c.page << " " << c.field;
         ExpectName(LayoutBoxName(layout, *box), c.chn, c.por, std::string(c.page) + " " + c.field);

@@ -1,10 +1,16 @@
 // The program's forms are made once, in their fixed order, the about box standing as the splash
-// while the forms after the first ones are made.
+// while the forms after the first ones are made; Qt's stock dialogs speak Chinese.
 #include "MainWindowFixture.h"
+#include "ui/mainwindow/QtDialogsTranslation.h"
 #include "ui/mainwindow/TFormAbout.h"
 
+#include <QAbstractFileIconProvider>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -55,6 +61,35 @@ TEST_F(Startup, AboutBoxShowsTheVersionAndGainsItsOkButtonWhenOpenedFromTheMenu)
     main().Sobre1->trigger();
     EXPECT_TRUE(modals.done());
     EXPECT_EQ(modals.seen, QStringList{QStringLiteral("FormAbout")});
+}
+
+// The folder chooser's buttons and its folders' type read in Chinese once Qt's translation is
+// installed from Qt's translations folder; from a folder without it nothing is installed and they
+// stay English.
+TEST(QtDialogsTranslation, TheFolderChooserReadsInChineseWhereTheTranslationIs)
+{
+    const QTemporaryDir empty;
+    const struct {
+        QString folder;
+        bool installed;
+        const char* choose;
+        const char* cancel;
+        const char* folderType;
+    } cases[] = {
+        {empty.path(), false, "&Choose", "Cancel", "Folder"},
+        {QLibraryInfo::path(QLibraryInfo::TranslationsPath), true, "選擇(&C)", "取消", "資料夾"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(InstallQtDialogsTranslation(*qApp, c.folder), c.installed) << c.folder.toStdString();
+        QFileDialog chooser;
+        chooser.setOption(QFileDialog::DontUseNativeDialog);
+        chooser.setFileMode(QFileDialog::Directory);
+        const auto* buttons = chooser.findChild<QDialogButtonBox*>();
+        ASSERT_TRUE(buttons);
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text().toStdString(), c.choose);
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text().toStdString(), c.cancel);
+        EXPECT_EQ(QAbstractFileIconProvider().type(QFileInfo(empty.path())).toStdString(), c.folderType);
+    }
 }
 
 }  // namespace
