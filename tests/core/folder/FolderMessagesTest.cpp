@@ -2,6 +2,7 @@
 // and what a message names in its place in each language.
 #include "core/folder/FolderMessages.h"
 #include "platform/data/SystemReason.h"
+#include "platform/system/Registry.h"
 #include "support/ScriptedMessages.h"
 
 #include <QRegularExpression>
@@ -24,7 +25,7 @@ TEST(FolderMessages, EachTextSpeaksItsOwnLanguageAndNamesWhatItNamesInPlace)
     const QString lock = folder + QStringLiteral(".quendrix.lock"), journal = folder + QStringLiteral(".quendrix.journal");
     const QString temporary = QStringLiteral("M4P1.xml.qxtmp.Ab12Cd"), aside = QStringLiteral("M1P2.xml.qxold.Ab12Cd");
     const QStringList names{aside, temporary, file, QStringLiteral(".quendrix.lock"), QStringLiteral(".quendrix.journal"),
-                            qx::SystemReason(EACCES)};
+                            qx::SystemReason(EACCES), qx::SystemReason(ENOSPC)};
     const QString crlf = QStringLiteral("\r\n");
     const Row rows[] = {
         {CannotOpenFileMsg(title, file, error), {}, {}},
@@ -46,7 +47,8 @@ TEST(FolderMessages, EachTextSpeaksItsOwnLanguageAndNamesWhatItNamesInPlace)
         {NotARegularFileMsg(title, file), {}, {}},
         {CannotLockFolderMsg(folder, EACCES), {}, {}},
         {ReadOnlyFolderMsg(folder), {}, {}},
-        {FolderNotRememberedMsg(folder, error), {}, {}},
+        {FolderNotRememberedMsg(folder, qx::RegistryFault::LockedByAnotherProgram, 0), {}, {}},
+        {FolderNotRememberedMsg(folder, qx::RegistryFault::NotWritten, ENOSPC), {}, {}},
         {FolderUnreadableMsg(folder, EACCES), {}, {}},
         {InterruptedSaveFinishedMsg(folder), {}, {}},
         {InterruptedSaveUndoneMsg(folder), {}, {}},
