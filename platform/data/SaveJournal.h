@@ -62,13 +62,11 @@ QString fileName();
 struct Failure {
     std::size_t index = 0;
     QString reason;
-    enum class Left {
-        AsBefore,     // every file as it was, nothing of the save stays
-        JournalLeft,  // every file as it was, but the journal and the temporaries stay: the next open finishes the save
-        PartlyPut,    // files renamed could not all go back: the journal and the temporaries stay, the next open finishes the save
-        NotFlushed,   // every file in place, but the folder's entries could not be flushed: the journal and the
-                      // old bytes stay, the next open finishes the save
-    };
+    // What the folder holds: every file as it was and nothing of the save; or the journal, and the
+    // bytes it needs, stay for the next open to finish the save, with every file as it was (the
+    // journal could not be removed), with files renamed that could not all go back, or with every
+    // file in place but the folder's entries not flushed.
+    enum class Left { AsBefore, JournalLeft, PartlyPut, NotFlushed };
     Left left = Left::AsBefore;
 };
 

@@ -440,6 +440,8 @@ TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
          journalOf("Quendrix save journal 1", {"pair 1 " + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml",
                                                "pair 1 5 " + digest + " M1P2.xml.qxtmp.Lost00 M1P2.xml"}),
          "M1P1.xml.qxtmp.Ab12Cd"},
+        {"a link as the temporary a staging journal names", "M1P1.xml.qxtmp.Ab12Cd", "/notes", {}, {},
+         journalOf("Quendrix save journal staging 1", {"staged M1P1.xml.qxtmp.Ab12Cd M1P1.xml"}), "M1P1.xml.qxtmp.Ab12Cd"},
         {"a file that is not the declaration's, with a temporary of the program's form", "", "",
          {{QStringLiteral("notes.txt"), notes}, {QStringLiteral("notes.txt.qxtmp.Ab12Cd"), other}}, {},
          journalOf("Quendrix save journal 2", {"pair 1 " + otherPair + ' ' + size + ' ' + digest
