@@ -549,7 +549,6 @@ bool isPending(int folder) { return RegularFile::entryOf(folder, encoded(fileNam
 Save::Save(int folder, const QString& folderPath, const QStringList& targets, const QStringList& names)
     : folder_(folder)
     , folderPath_(withDelimiter(folderPath))
-    , names_(names)
 {
     SaveTestHooks::startSave();
     // A journal an earlier save of this program left when it failed (the next open was to finish

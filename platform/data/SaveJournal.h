@@ -98,7 +98,7 @@ private:
 
     int folder_;
     QString folderPath_;  // with its trailing delimiter
-    QStringList names_, temps_;
+    QStringList temps_;  // the temporaries' names, in the order of the files
     std::vector<StagedFile> files_;
     bool ownsJournal_ = false;  // the journal in the folder is this save's, to remove with it
 };
