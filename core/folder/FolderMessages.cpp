@@ -118,18 +118,35 @@ FolderMessage CannotInitFileMsg(const QString& titleChn, const QString& titlePor
 }
 
 FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName, SaveStep step,
-                                const QString& error, bool finishedAtNextOpen)
+                                const QString& error, SaveLeft left)
 {
     const bool memory = step == SaveStep::Memory;
     const QString stepChn = memory ? QStringLiteral("儲存(至記憶體)") : QStringLiteral("儲存(至硬碟)");
     const QString stepPor = memory ? QStringLiteral("na memória") : QStringLiteral("no disco");
-    const QString laterChn = finishedAtNextOpen
-        ? crlf + QStringLiteral("此次儲存已改動部分檔案，但未能全部復原；下次開啟此資料夾時會完成此次儲存．")
-        : QString();
-    const QString laterPor = finishedAtNextOpen
-        ? crlf + QStringLiteral("Esta gravação já alterou parte dos ficheiros e não foi possível repô-los; será "
-                                "concluída quando a pasta for aberta de novo.")
-        : QString();
+    struct Later {
+        SaveLeft left;
+        const char16_t* chn;
+        const char16_t* por;
+    };
+    static const Later later[] = {
+        {SaveLeft::NothingChangedFinishedLater,
+         u"此次儲存沒有改動任何檔案，但它的儲存日誌 .quendrix.journal 仍留在資料夾中；下次開啟此資料夾時會完成此次儲存．",
+         u"Esta gravação não alterou nenhum ficheiro, mas o seu registo de gravação .quendrix.journal ficou na pasta; "
+         u"será concluída quando a pasta for aberta de novo."},
+        {SaveLeft::PartlyChangedFinishedLater, u"此次儲存已改動部分檔案，但未能全部復原；下次開啟此資料夾時會完成此次儲存．",
+         u"Esta gravação já alterou parte dos ficheiros e não foi possível repô-los; será concluída quando a pasta for "
+         u"aberta de novo."},
+        {SaveLeft::NotFlushedFinishedLater,
+         u"此次儲存的檔案都已放入資料夾，但不能確定已寫入磁碟，停電時可能遺失；下次開啟此資料夾時會完成此次儲存．",
+         u"Os ficheiros desta gravação já estão todos na pasta, mas não é certo que tenham sido escritos no disco e "
+         u"podem perder-se num corte de energia; a gravação será concluída quando a pasta for aberta de novo."},
+    };
+    QString laterChn, laterPor;
+    for (const Later& l : later)
+        if (l.left == left) {
+            laterChn = crlf + QString::fromUtf16(l.chn);
+            laterPor = crlf + QString::fromUtf16(l.por);
+        }
     return {QStringLiteral("DM-005"), dtError,
             QStringLiteral("表格「") + titleChn + QStringLiteral("」(") + fileName + QStringLiteral(")於")
                 + stepChn + QStringLiteral("時出現以下故障：") + crlf + error + laterChn,
@@ -284,6 +301,16 @@ FolderMessage InterruptedSaveUndoneMsg(const QString& folder)
             QStringLiteral("A última gravação na pasta ") + folder
                 + QStringLiteral(" não chegou ao fim e foi anulada: todos os ficheiros estão como antes dela e as "
                                  "alterações dessa gravação perderam-se.")};
+}
+
+FolderMessage UnfinishedSaveMsg(const QString& folder)
+{
+    return {QStringLiteral("DM-042"), dtInformation,
+            QStringLiteral("上次在資料夾 ") + folder
+                + QStringLiteral(" 中的儲存未能完成，但它沒有改動任何檔案：申報的內容與之前儲存的相同，該次儲存的修改沒有保存．"),
+            QStringLiteral("A última gravação na pasta ") + folder
+                + QStringLiteral(" não chegou ao fim, mas não alterou nenhum ficheiro: a declaração está como foi gravada "
+                                 "antes dela e as alterações dessa gravação não foram guardadas.")};
 }
 
 FolderMessage InterruptedSaveStuckMsg(const QString& folder, const QString& error)

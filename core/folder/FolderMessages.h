@@ -27,10 +27,13 @@ FolderMessage CannotInitFileMsg(const QString& titleChn, const QString& titlePor
                                 const QString& error);
 // Where a save failed: posting the pending edit, or writing the file.
 enum class SaveStep { Memory, Disk };
-// `finishedAtNextOpen`: the save could be neither completed nor put back, and the next open of the
-// folder completes it (said after the error).
+// What the failed save left in the folder (said after the error): every file as it was; or the
+// save stays for the next open of the folder to complete, with no file changed (its journal could
+// not be removed), with files changed that could not be put back, or with every file in place but
+// not known to be on the disk.
+enum class SaveLeft { AsBefore, NothingChangedFinishedLater, PartlyChangedFinishedLater, NotFlushedFinishedLater };
 FolderMessage CannotSaveFileMsg(const QString& titleChn, const QString& fileName, SaveStep step,
-                                const QString& error, bool finishedAtNextOpen = false);
+                                const QString& error, SaveLeft left = SaveLeft::AsBefore);
 FolderMessage CannotCloseFileMsg(const QString& titleChn, const QString& fileName, const QString& error);
 FolderMessage CloseOtherFolderMsg();
 // A missing file whose earlier bytes an interrupted save left under set-aside names (`copies`,
@@ -65,6 +68,8 @@ FolderMessage FolderUnreadableMsg(const QString& folder, int error);
 // What the open did with a save that was interrupted: finished it, or undone it (one line each).
 FolderMessage InterruptedSaveFinishedMsg(const QString& folder);
 FolderMessage InterruptedSaveUndoneMsg(const QString& folder);
+// A save that was interrupted before it replaced any file: what it had written is gone.
+FolderMessage UnfinishedSaveMsg(const QString& folder);
 // An interrupted save that can be neither finished nor undone: the folder is read-only (`error`
 // empty), or the reason.
 FolderMessage InterruptedSaveStuckMsg(const QString& folder, const QString& error);

@@ -161,14 +161,12 @@ bool postPendingEdit(const TFolderFile& entry)
     }
 }
 
-// The entry's packet in a temporary beside its file in the open folder `folder`; nothing
-// (reported) when it cannot be written.
-std::optional<qx::StagedFile> stageEntry(const TFolderFile& entry, const SaveFolder& folder)
+// The entry's packet in the temporary `temporaryName` beside its file in the open folder
+// `folder`; nothing (reported) when it cannot be written.
+std::optional<qx::StagedFile> stageEntry(const TFolderFile& entry, int folder, const QString& temporaryName)
 {
     try {
-        if (folder.fd < 0)
-            throw fileFault("write", entry.DataSet->fileName(), folder.error);
-        return qx::DataPacket::stage(*entry.DataSet, folder.fd, entry.DataSet->fileName());
+        return qx::DataPacket::stage(*entry.DataSet, folder, entry.DataSet->fileName(), temporaryName);
     } catch (const std::exception& e) {
         ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, errorText(e)));
         return std::nullopt;
@@ -184,23 +182,58 @@ QStringList declarationFileNames()
     return names;
 }
 
-// Puts the staged files of the entries in place together; false (reported) when they could not
-// all be put in place (the folder is then as it was, or as the next open will finish it).
-bool commitStaged(int folderFd, const QString& folder, std::vector<std::pair<const TFolderFile*, qx::StagedFile>>& staged)
+// Those an open never reads: it makes them afresh.
+QStringList neverReadFileNames()
 {
-    std::vector<qx::StagedFile*> files;
-    for (auto& [entry, file] : staged)
-        files.push_back(&file);
+    QStringList names;
+    for (const FolderFileSpec& spec : FolderFileSpecs())
+        if (OpenRuleOf(spec.objCode).forceNew)
+            names << QString::fromUtf16(spec.fileName);
+    return names;
+}
+
+SaveLeft saveLeftOf(qx::SaveJournal::Failure::Left left)
+{
+    using Left = qx::SaveJournal::Failure::Left;
+    switch (left) {
+    case Left::AsBefore: break;
+    case Left::JournalLeft: return SaveLeft::NothingChangedFinishedLater;
+    case Left::PartlyPut: return SaveLeft::PartlyChangedFinishedLater;
+    case Left::NotFlushed: return SaveLeft::NotFlushedFinishedLater;
+    }
+    return SaveLeft::AsBefore;
+}
+
+// Writes the packets of the entries and puts them in place together; false (reported) when they
+// could not all be put in place (the folder is then as it was, or as the next open will finish it).
+bool saveEntries(const SaveFolder& folder, const QString& path, const std::vector<const TFolderFile*>& entries)
+{
+    if (folder.fd < 0) {
+        const TFolderFile& first = *entries.front();
+        ShowFolderMessage(CannotSaveFileMsg(first.TitleChn, first.FileName, SaveStep::Disk,
+                                            errorText(fileFault("write", first.DataSet->fileName(), folder.error))));
+        return false;
+    }
+    QStringList names;
+    for (const TFolderFile* entry : entries)
+        names << entry->FileName;
     try {
-        if (const std::optional<qx::SaveJournal::Failure> failure =
-                qx::SaveJournal::commitTogether(folderFd, folder, declarationFileNames(), files)) {
-            const TFolderFile& entry = *staged[failure->index].first;
+        // Every file written before any is replaced: a failure until then changes no file.
+        qx::SaveJournal::Save save(folder.fd, path, declarationFileNames(), names);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            std::optional<qx::StagedFile> file = stageEntry(*entries[i], folder.fd, save.temporaryName(i));
+            if (!file)
+                return false;  // the temporaries and the journal go with `save`
+            save.add(std::move(*file));
+        }
+        if (const std::optional<qx::SaveJournal::Failure> failure = save.commit()) {
+            const TFolderFile& entry = *entries[failure->index];
             ShowFolderMessage(CannotSaveFileMsg(entry.TitleChn, entry.FileName, SaveStep::Disk, failure->reason,
-                                                failure->finishedAtNextOpen));
+                                                saveLeftOf(failure->left)));
             return false;
         }
     } catch (const std::exception& e) {
-        ShowFolderMessage(CannotWriteSaveJournalMsg(folder, errorText(e)));
+        ShowFolderMessage(CannotWriteSaveJournalMsg(path, errorText(e)));
         return false;
     }
     return true;
@@ -310,8 +343,9 @@ bool settleInterruptedSave(int dir, const QString& folder, bool readOnly)
     }
     try {
         qx::SaveJournal::Leftovers found;
-        switch (qx::SaveJournal::recover(dir, folder, declarationFileNames(), &found)) {
+        switch (qx::SaveJournal::recover(dir, folder, declarationFileNames(), neverReadFileNames(), &found)) {
         case qx::SaveJournal::Recovery::None: break;
+        case qx::SaveJournal::Recovery::NotFinished: ShowFolderMessage(UnfinishedSaveMsg(folder)); break;
         case qx::SaveJournal::Recovery::Finished: ShowFolderMessage(InterruptedSaveFinishedMsg(folder)); break;
         case qx::SaveJournal::Recovery::Undone: ShowFolderMessage(InterruptedSaveUndoneMsg(folder)); break;
         case qx::SaveJournal::Recovery::Unrecorded:
@@ -516,19 +550,13 @@ TFolderResult saveAll(TdmMain& dm, const QString& folder)
     for (const TFolderFile* entry : order)
         if (!postPendingEdit(*entry))
             return TFolderResult::frFailed;
-    // Every file written before any is replaced: a failure here changes no file.
-    std::vector<std::pair<const TFolderFile*, qx::StagedFile>> staged;
-    for (const TFolderFile* entry : order) {
-        if (!needsWriting(*entry, into.fd))
-            continue;
-        std::optional<qx::StagedFile> file = stageEntry(*entry, into);
-        if (!file)
-            return TFolderResult::frFailed;  // the temporaries go with `staged`
-        staged.emplace_back(entry, std::move(*file));
-    }
-    if (!commitStaged(into.fd, folder, staged))
+    std::vector<const TFolderFile*> written;
+    for (const TFolderFile* entry : order)
+        if (needsWriting(*entry, into.fd))
+            written.push_back(entry);
+    if (!written.empty() && !saveEntries(into, folder, written))
         return TFolderResult::frFailed;
-    for (const auto& [entry, file] : staged)
+    for (const TFolderFile* entry : written)
         entry->DataSet->mergeChangeLog();
     return TFolderResult::frDone;
 }
@@ -644,14 +672,7 @@ bool TdmMain::SaveFolderFile(const TFolderFile& entry)
 {
     SaveFolder into;
     openSaveFolder(*this, folderFilesFolder_, into);
-    if (!needsWriting(entry, into.fd) || !postPendingEdit(entry))
-        return false;
-    std::optional<qx::StagedFile> file = stageEntry(entry, into);
-    if (!file)
-        return false;
-    std::vector<std::pair<const TFolderFile*, qx::StagedFile>> staged;
-    staged.emplace_back(&entry, std::move(*file));
-    if (!commitStaged(into.fd, folderFilesFolder_, staged))
+    if (!needsWriting(entry, into.fd) || !postPendingEdit(entry) || !saveEntries(into, folderFilesFolder_, {&entry}))
         return false;
     entry.DataSet->mergeChangeLog();
     return true;

@@ -66,9 +66,9 @@ void load(ClientDataSet& dataSet, int fd, const QString& path, const PacketShape
 // DataPacketError with the system's reason.
 void save(const ClientDataSet& dataSet, const QString& path);
 // The first step of save(): the packet written to a temporary beside the file `path` names in
-// the open folder `folder`; commit() puts it in place, destroying it without commit() leaves the
-// old file as it was.
-StagedFile stage(const ClientDataSet& dataSet, int folder, const QString& path);
+// the open folder `folder` (under `temporaryName` when one is given, see StagedFile); commit()
+// puts it in place, destroying it without commit() leaves the old file as it was.
+StagedFile stage(const ClientDataSet& dataSet, int folder, const QString& path, const QString& temporaryName = {});
 
 }  // namespace DataPacket
 

@@ -63,7 +63,7 @@ void load(ClientDataSet& dataSet, int fd, const QString& path, const PacketShape
     }
 }
 
-StagedFile stage(const ClientDataSet& dataSet, int folder, const QString& path)
+StagedFile stage(const ClientDataSet& dataSet, int folder, const QString& path, const QString& temporaryName)
 {
     QByteArray bytes;
     try {
@@ -71,7 +71,7 @@ StagedFile stage(const ClientDataSet& dataSet, int folder, const QString& path)
     } catch (const DataPacketError& e) {
         fail(QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reasonOf(e)));
     }
-    return StagedFile(folder, path, bytes);
+    return temporaryName.isEmpty() ? StagedFile(folder, path, bytes) : StagedFile(folder, path, bytes, temporaryName);
 }
 
 void save(const ClientDataSet& dataSet, const QString& path)

@@ -106,7 +106,7 @@ QList<QByteArray> namesIn(int folder)
     return names;
 }
 
-void syncFolder(int folder) { ::fsync(folder); }
+int syncFolder(int folder) { return ::fsync(folder) == 0 ? 0 : errno; }
 
 Entry entryOf(int folder, const QByteArray& name)
 {

@@ -61,8 +61,9 @@ Descriptor openFolder(const QString& path, int* error = nullptr);
 // descriptor of its own so that `folder` itself is not moved on; none when it cannot be listed.
 QList<QByteArray> namesIn(int folder);
 
-// Flushes the folder's entries, so that renames and removals in it survive a power cut.
-void syncFolder(int folder);
+// Flushes the folder's entries, so that renames and removals in it survive a power cut: 0, or
+// the system's error number.
+int syncFolder(int folder);
 
 // What stands under `name` in `folder`, the entry itself and not what a link leads to.
 enum class Entry { Missing, Regular, Other };

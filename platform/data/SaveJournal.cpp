@@ -22,6 +22,7 @@ namespace {
 
 constexpr char kHeader1[] = "Quendrix save journal 1";
 constexpr char kHeader2[] = "Quendrix save journal 2";
+constexpr char kHeaderStaging[] = "Quendrix save journal staging 1";
 constexpr qint64 kMaxJournalBytes = 1 << 16;  // far more than the pairs of any folder
 
 using Why = UnusableJournal::Why;
@@ -61,6 +62,14 @@ int readBytesOf(int fd, Bytes* bytes)
 
 // ---- Writing
 
+QByteArray encodedName(const QString& name) { return QUrl::toPercentEncoding(name); }
+
+// The journal's text: `body` (its header and lines) and its "end" line.
+QByteArray withEnd(const QByteArray& body, std::size_t count)
+{
+    return body + "end " + QByteArray::number(qsizetype(count)) + ' ' + StagedFile::digestOf(body) + '\n';
+}
+
 // The pair of a staged file: its new bytes, and the old ones read from its target in the folder.
 Pair pairOf(int folder, const StagedFile& file)
 {
@@ -82,9 +91,35 @@ QByteArray journalText(const std::vector<Pair>& pairs)
     QByteArray text = QByteArray(kHeader2) + '\n';
     for (const Pair& p : pairs)
         text += "pair " + QByteArray(p.had ? "1" : "0") + ' ' + QByteArray::number(p.fresh.size) + ' ' + p.fresh.digest
-            + ' ' + QByteArray::number(p.old.size) + ' ' + p.old.digest + ' ' + QUrl::toPercentEncoding(p.temp) + ' '
-            + QUrl::toPercentEncoding(p.target) + '\n';
-    return text + "end " + QByteArray::number(qsizetype(pairs.size())) + ' ' + StagedFile::digestOf(text) + '\n';
+            + ' ' + QByteArray::number(p.old.size) + ' ' + p.old.digest + ' ' + encodedName(p.temp) + ' '
+            + encodedName(p.target) + '\n';
+    return withEnd(text, pairs.size());
+}
+
+QByteArray stagingText(const QStringList& temps, const QStringList& targets)
+{
+    QByteArray text = QByteArray(kHeaderStaging) + '\n';
+    for (qsizetype i = 0; i < temps.size(); ++i)
+        text += "staged " + encodedName(temps[i]) + ' ' + encodedName(targets[i]) + '\n';
+    return withEnd(text, std::size_t(temps.size()));
+}
+
+// Flushes the entries of a save's folder: 0, or the system's error.
+int flushFolder(int folder)
+{
+    SaveTestHooks::step();
+    if (const int injected = SaveTestHooks::folderFlushFault())
+        return injected;
+    return RegularFile::syncFolder(folder);
+}
+
+// Puts `text` in place as the folder's journal, over the one there, and flushes the folder.
+// Throws DataPacketError: the journal is then the one before, or `text` not yet flushed.
+void putJournal(int folder, const QString& folderPath, const QByteArray& text)
+{
+    StagedFile(folder, folderPath + fileName(), text).replace();
+    if (const int error = flushFolder(folder))
+        fail(QStringLiteral("The folder \"%1\" cannot be flushed to disk: %2").arg(folderPath, SystemReason(error)));
 }
 
 // ---- Reading
@@ -108,28 +143,47 @@ std::optional<Bytes> bytesOf(const QByteArray& size, const QByteArray& digest)
     return Bytes{n, digest};
 }
 
-// One "pair" line of a journal of `version` whose target is one of `targets`; nothing when it is not one.
-std::optional<Pair> parsePair(const QByteArray& line, int version, const QStringList& targets)
+// A journal read: the staging journal of a save that has replaced nothing yet (its pairs name
+// only the temporaries and targets), or the full journal of a version.
+struct Journal {
+    bool staging = false;
+    int version = 2;
+    std::vector<Pair> pairs;
+};
+
+// The numbers of a "pair" line `f` of a full journal of `version` into `p`; false when they are
+// not such numbers.
+bool parseBytes(const QList<QByteArray>& f, int version, Pair& p)
 {
-    const QList<QByteArray> f = line.split(' ');
-    const qsizetype names = version == 1 ? 4 : 6;
-    if (f.size() != names + 2 || f[0] != "pair" || (f[1] != "0" && f[1] != "1"))
-        return std::nullopt;
-    Pair p;
+    if (f[1] != "0" && f[1] != "1")
+        return false;
     p.had = f[1] == "1";
     const std::optional<Bytes> fresh = bytesOf(f[2], f[3]);
     if (!fresh)
-        return std::nullopt;
+        return false;
     p.fresh = *fresh;
-    if (version == 2) {
-        const std::optional<Bytes> old = bytesOf(f[4], f[5]);
-        if (p.had && !old)
-            return std::nullopt;
-        if (!p.had && (f[4] != "0" || f[5] != "-"))
-            return std::nullopt;
-        if (old)
-            p.old = *old;
-    }
+    if (version == 1)
+        return true;
+    const std::optional<Bytes> old = bytesOf(f[4], f[5]);
+    if (p.had && !old)
+        return false;
+    if (!p.had && (f[4] != "0" || f[5] != "-"))
+        return false;
+    if (old)
+        p.old = *old;
+    return true;
+}
+
+// One line of `journal` whose target is one of `targets`; nothing when it is not one.
+std::optional<Pair> parsePair(const QByteArray& line, const Journal& journal, const QStringList& targets)
+{
+    const QList<QByteArray> f = line.split(' ');
+    const qsizetype names = journal.staging ? 1 : journal.version == 1 ? 4 : 6;
+    if (f.size() != names + 2 || f[0] != (journal.staging ? "staged" : "pair"))
+        return std::nullopt;
+    Pair p;
+    if (!journal.staging && !parseBytes(f, journal.version, p))
+        return std::nullopt;
     p.temp = QString::fromUtf8(QByteArray::fromPercentEncoding(f[names]));
     p.target = QString::fromUtf8(QByteArray::fromPercentEncoding(f[names + 1]));
     if (!targets.contains(p.target) || !StagedFile::isTemporaryOf(p.temp, p.target))
@@ -137,8 +191,8 @@ std::optional<Pair> parsePair(const QByteArray& line, int version, const QString
     return p;
 }
 
-// The pairs of a whole journal; nothing for one cut short, altered, or naming other files.
-std::optional<std::vector<Pair>> parseJournal(const QByteArray& text, const QStringList& targets)
+// A whole journal; nothing for one cut short, altered, or naming other files.
+std::optional<Journal> parseJournal(const QByteArray& text, const QStringList& targets)
 {
     if (!text.endsWith('\n'))
         return std::nullopt;
@@ -148,24 +202,26 @@ std::optional<std::vector<Pair>> parseJournal(const QByteArray& text, const QStr
     if (end.size() != 3 || end[0] != "end" || end[2] != StagedFile::digestOf(body))
         return std::nullopt;
     const QList<QByteArray> lines = body.split('\n');  // the last one empty
-    const int version = lines.value(0) == kHeader1 ? 1 : lines.value(0) == kHeader2 ? 2 : 0;
-    if (lines.size() < 2 || version == 0)
+    Journal journal;
+    const QByteArray header = lines.value(0);
+    journal.staging = header == kHeaderStaging;
+    journal.version = header == kHeader1 ? 1 : header == kHeader2 || journal.staging ? 2 : 0;
+    if (lines.size() < 2 || journal.version == 0)
         return std::nullopt;
-    std::vector<Pair> pairs;
     QSet<QString> seenTargets;
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-        std::optional<Pair> p = parsePair(lines[i], version, targets);
+        std::optional<Pair> p = parsePair(lines[i], journal, targets);
         if (!p || seenTargets.contains(p->target))
             return std::nullopt;
         seenTargets.insert(p->target);
-        pairs.push_back(std::move(*p));
+        journal.pairs.push_back(std::move(*p));
     }
-    if (end[1] != QByteArray::number(qsizetype(pairs.size())))
+    if (end[1] != QByteArray::number(qsizetype(journal.pairs.size())))
         return std::nullopt;
-    return pairs;
+    return journal;
 }
 
-std::vector<Pair> readJournal(int folder, const QString& path, const QStringList& targets)
+Journal readJournal(int folder, const QString& path, const QStringList& targets)
 {
     const RegularFile::Opened file = RegularFile::open(folder, encoded(fileName()), O_RDONLY);
     if (file.irregular)
@@ -182,10 +238,10 @@ std::vector<Pair> readJournal(int folder, const QString& path, const QStringList
         throw UnusableJournal(Why::Damaged, path);
     if (error != 0)
         throw UnusableJournal(Why::Unreadable, path, error);
-    std::optional<std::vector<Pair>> pairs = parseJournal(text, targets);
-    if (!pairs)
+    std::optional<Journal> journal = parseJournal(text, targets);
+    if (!journal)
         throw UnusableJournal(Why::Damaged, path);
-    return std::move(*pairs);
+    return std::move(*journal);
 }
 
 // ---- Recovering
@@ -233,6 +289,29 @@ struct PairState {
 
 QString asideOf(const Pair& p) { return StagedFile::asideOf(p.temp); }
 
+// Whether the journal vouches for the bytes under a name it gives: those of either version, or any
+// for a journal of version 1, which is finished as it was written.
+bool vouchedFor(const Journal& journal, const Seen& s) { return s.present && (s.isNew || s.isOld || journal.version == 1); }
+
+// Whether the target holds what it held before the save: its old bytes, or nothing when it had none.
+bool holdsOld(const Pair& p, const Seen& target) { return p.had ? target.isOld : !target.present; }
+
+// Whether finishing may put the new bytes under the target: nothing stands there (its old bytes
+// are set aside), or what it held before the save (any bytes, where the journal did not record them).
+bool mayFinishOver(const Pair& p, const Seen& target)
+{
+    return !target.present || holdsOld(p, target) || (p.had && p.old.digest.isEmpty());
+}
+
+// The names of the entries of the open folder `folder`.
+QStringList entryNames(int folder)
+{
+    QStringList names;
+    for (const QByteArray& name : RegularFile::namesIn(folder))
+        names << QFile::decodeName(name);
+    return names;
+}
+
 // The regular files among `names` that are temporaries or aside names the program makes for `of`.
 QStringList leftoversOf(int folder, const QStringList& names, const QString& of)
 {
@@ -246,25 +325,46 @@ QStringList leftoversOf(int folder, const QStringList& names, const QString& of)
     return own;
 }
 
-// Settles what a save left without its journal (never written, or lost since: a copy without
-// hidden files). How far it came cannot be told, so nothing that may be the only copy of a
-// version of a file is removed: a missing file whose old bytes the save had set aside gets them
-// back, and every other leftover of a file stays. The journal's own leftovers hold nothing of
-// the declaration and go.
-Recovery settleUnrecorded(int folder, const QStringList& targets, Leftovers& found)
+// Removes the regular files among `names` that the program makes for `of`: true when none stays.
+bool removeLeftoversOf(int folder, const QStringList& names, const QString& of)
 {
-    QStringList names;
-    for (const QByteArray& name : RegularFile::namesIn(folder))
-        names << QFile::decodeName(name);
-    bool removed = false;
-    for (const QString& name : leftoversOf(folder, names, fileName()))
-        removed = RegularFile::removeIn(folder, encoded(name)) == 0 || removed;
+    bool removed = true;
+    for (const QString& name : leftoversOf(folder, names, of))
+        removed = RegularFile::removeIn(folder, encoded(name)) == 0 && removed;
+    return removed;
+}
+
+// The journal's own temporaries, which hold nothing of the declaration, then the journal go, once
+// what was done before is on disk; else the journal stays for the next open.
+void removeJournalOnceFlushed(int folder)
+{
+    if (RegularFile::syncFolder(folder) != 0)
+        return;
+    removeLeftoversOf(folder, entryNames(folder), fileName());
+    RegularFile::removeIn(folder, encoded(fileName()));
+    RegularFile::syncFolder(folder);
+}
+
+// Settles what a save left without its journal (lost since: a copy without hidden files). How far
+// it came cannot be told, so nothing that may be the only copy of a version of a file is removed:
+// a missing file whose old bytes the save had set aside gets them back, and every other leftover
+// of a file stays. The journal's own leftovers, and those of the files the open never reads, hold
+// nothing of the declaration and go.
+Recovery settleUnrecorded(int folder, const QStringList& targets, const QStringList& neverRead, Leftovers& found)
+{
+    const QStringList names = entryNames(folder);
+    removeLeftoversOf(folder, names, fileName());
     for (const QString& target : targets) {
+        if (neverRead.contains(target)) {
+            removeLeftoversOf(folder, names, target);
+            continue;
+        }
         QStringList own = leftoversOf(folder, names, target);
         QStringList asides;
         for (const QString& name : own)
             if (StagedFile::isAsideOf(name, target))
                 asides << name;
+        // Of several set-aside copies none is known to be the one before the save.
         if (asides.size() == 1 && RegularFile::entryOf(folder, encoded(target)) == RegularFile::Entry::Missing
             && RegularFile::renameIn(folder, encoded(asides[0]), encoded(target)) == 0) {
             found.putBack << target;
@@ -273,9 +373,25 @@ Recovery settleUnrecorded(int folder, const QStringList& targets, Leftovers& fou
         found.kept << own;
     }
     RegularFile::syncFolder(folder);
-    if (!found.putBack.isEmpty() || !found.kept.isEmpty())
-        return Recovery::Unrecorded;
-    return removed ? Recovery::Undone : Recovery::None;
+    return found.putBack.isEmpty() && found.kept.isEmpty() ? Recovery::None : Recovery::Unrecorded;
+}
+
+// Settles a save that stopped before its first rename, as its staging journal proves: nothing was
+// replaced, and the temporaries it names (each a regular file, or nothing) go, then the journal.
+// A temporary that cannot be removed keeps the journal for the next open.
+Recovery settleStaging(int at, const QString& folderPath, const Journal& journal)
+{
+    for (const Pair& p : journal.pairs)
+        if (RegularFile::entryOf(at, encoded(p.temp)) == RegularFile::Entry::Other)
+            throw UnusableJournal(Why::NotARegularFile, folderPath + p.temp);
+    bool removed = true;
+    for (const Pair& p : journal.pairs) {
+        const int error = RegularFile::removeIn(at, encoded(p.temp));
+        removed = (error == 0 || error == ENOENT) && removed;
+    }
+    if (removed)
+        removeJournalOnceFlushed(at);
+    return Recovery::NotFinished;
 }
 
 void renameOrFail(int folder, const QString& folderPath, const QString& from, const QString& to, const char* what)
@@ -294,41 +410,44 @@ struct UndoStep {
 
 UndoStep undoStepOf(const Pair& p, const PairState& s, const QString& folderPath)
 {
-    const bool targetIsOld = p.had ? s.target.isOld : !s.target.present;
-    if (targetIsOld)
+    if (holdsOld(p, s.target))
         return {&p, UndoStep::Nothing};
-    if (!p.had && s.target.isNew)
+    // Only the new bytes, or nothing, are replaced: a page of other bytes is no page of this save.
+    if (s.target.present && !s.target.isNew)
+        throw UnusableJournal(Why::Damaged, folderPath + p.target);
+    if (!p.had)
         return {&p, UndoStep::RemoveTarget};
-    if (p.had && s.temp.isOld)
+    if (s.temp.isOld)
         return {&p, UndoStep::FromTemporary};
-    if (p.had && s.aside.isOld)
+    if (s.aside.isOld)
         return {&p, UndoStep::FromAside};
-    if (p.had)
-        fail(QStringLiteral("An interrupted save can be neither finished nor undone: the old bytes of \"%1\" "
-                            "are gone and the new bytes of another file are incomplete")
-                 .arg(folderPath + p.target));
-    fail(QStringLiteral("An interrupted save can be neither finished nor undone: \"%1\" holds neither what it "
-                        "held before the save nor what the save wrote")
+    fail(QStringLiteral("An interrupted save can be neither finished nor undone: the old bytes of \"%1\" "
+                        "are gone and the new bytes of another file are incomplete")
              .arg(folderPath + p.target));
 }
 
-// What the journal names besides the targets, then the journal, go: the folder is then as one
-// save left it.
-void tidyUp(int folder, const QString& folderPath, const std::vector<Pair>& pairs)
+// What the journal names besides the targets goes where it holds bytes the journal vouches for (a
+// file of other bytes stays: it may be the only copy of something), then the journal: the folder
+// is then as one save left it. `states` are those seen before the renames.
+void tidyUp(int folder, const Journal& journal, const std::vector<PairState>& states)
 {
-    RegularFile::syncFolder(folder);
-    for (const Pair& p : pairs) {
-        RegularFile::removeIn(folder, encoded(p.temp));
-        RegularFile::removeIn(folder, encoded(asideOf(p)));
+    if (RegularFile::syncFolder(folder) != 0)
+        return;  // the renames may not be on disk yet: the journal stays for the next open
+    for (std::size_t i = 0; i < journal.pairs.size(); ++i) {
+        if (vouchedFor(journal, states[i].temp))
+            RegularFile::removeIn(folder, encoded(journal.pairs[i].temp));
+        if (vouchedFor(journal, states[i].aside))
+            RegularFile::removeIn(folder, encoded(asideOf(journal.pairs[i])));
     }
-    RegularFile::removeIn(folder, encoded(fileName()));
-    RegularFile::syncFolder(folder);
+    removeJournalOnceFlushed(folder);
 }
 
-// Finishes the save the journal at `journalPath` describes when the new bytes of every file are
-// at hand, else undoes it; None when nothing it names is in the folder (the journal goes then).
-Recovery settle(int at, const QString& folderPath, const std::vector<Pair>& pairs, const QString& journalPath)
+// Finishes the save the full journal at `journalPath` describes when the new bytes of every file
+// are at hand, else undoes it; None when nothing it names is in the folder (the journal goes
+// then). Either refuses a page that holds neither version the journal records.
+Recovery settle(int at, const QString& folderPath, const Journal& journal, const QString& journalPath)
 {
+    const std::vector<Pair>& pairs = journal.pairs;
     std::vector<PairState> states;
     bool matches = false;   // the journal describes something in this folder
     bool complete = true;   // the new bytes of every file are at hand
@@ -336,7 +455,8 @@ Recovery settle(int at, const QString& folderPath, const std::vector<Pair>& pair
     for (const Pair& p : pairs) {
         const PairState s{seen(at, folderPath, p.target, p, readable), seen(at, folderPath, p.temp, p, readable),
                           seen(at, folderPath, asideOf(p), p, readable)};
-        matches = matches || s.target.isNew || s.temp.present || s.aside.present;
+        // A page whose new bytes are its old ones tells nothing of the save.
+        matches = matches || (s.target.isNew && !s.target.isOld) || s.temp.present || s.aside.present;
         complete = complete && (s.target.isNew || s.temp.isNew);
         states.push_back(s);
     }
@@ -348,16 +468,20 @@ Recovery settle(int at, const QString& folderPath, const std::vector<Pair>& pair
     }
 
     if (complete) {
+        // Every page to be replaced must still hold what it held before the save.
+        for (std::size_t i = 0; i < pairs.size(); ++i)
+            if (!states[i].target.isNew && !mayFinishOver(pairs[i], states[i].target))
+                throw UnusableJournal(Why::Damaged, folderPath + pairs[i].target);
         for (std::size_t i = 0; i < pairs.size(); ++i)
             if (!states[i].target.isNew)
                 renameOrFail(at, folderPath, pairs[i].temp, pairs[i].target, "finished");
-        tidyUp(at, folderPath, pairs);
+        tidyUp(at, journal, states);
         return Recovery::Finished;
     }
-    // A journal of version 1 did not record the old bytes: nothing vouches for what it would put back.
-    for (const Pair& p : pairs)
-        if (p.had && p.old.digest.isEmpty())
-            throw UnusableJournal(Why::Damaged, journalPath);
+    // A journal of version 1 did not record the old bytes: nothing vouches for what an undo would
+    // leave, so it is never undone.
+    if (journal.version == 1)
+        throw UnusableJournal(Why::Damaged, journalPath);
     // Some new bytes are lost: the files already renamed go back. Every step is known possible
     // before the first is taken, so a save that can be neither finished nor undone changes nothing.
     std::vector<UndoStep> steps;
@@ -372,7 +496,7 @@ Recovery settle(int at, const QString& folderPath, const std::vector<Pair>& pair
         case UndoStep::RemoveTarget: RegularFile::removeIn(at, encoded(p.target)); break;
         }
     }
-    tidyUp(at, folderPath, pairs);
+    tidyUp(at, journal, states);
     return Recovery::Undone;
 }
 
@@ -403,8 +527,9 @@ QString whyText(Why why, const QString& path, int error)
 // describes.
 Recovery settleJournal(int at, const QString& folderPath, const QStringList& targets)
 {
-    const QString journal = folderPath + fileName();
-    return settle(at, folderPath, readJournal(at, journal, targets), journal);
+    const QString path = folderPath + fileName();
+    const Journal journal = readJournal(at, path, targets);
+    return journal.staging ? settleStaging(at, folderPath, journal) : settle(at, folderPath, journal, path);
 }
 
 }  // namespace
@@ -421,70 +546,121 @@ QString fileName() { return QStringLiteral(".quendrix.journal"); }
 
 bool isPending(int folder) { return RegularFile::entryOf(folder, encoded(fileName())) != RegularFile::Entry::Missing; }
 
-std::optional<Failure> commitTogether(int folder, const QString& folderPath, const QStringList& targets,
-                                      std::span<StagedFile* const> files)
+Save::Save(int folder, const QString& folderPath, const QStringList& targets, const QStringList& names)
+    : folder_(folder)
+    , folderPath_(withDelimiter(folderPath))
 {
+    SaveTestHooks::startSave();
     // A journal an earlier save of this program left when it failed (the next open was to finish
-    // it) is settled before this save writes its own over it; this save's temporaries stay.
+    // it) is settled before this save writes its own over it.
     if (isPending(folder))
-        settleJournal(folder, withDelimiter(folderPath), targets);
-    std::vector<Pair> pairs;
-    for (const StagedFile* f : files)
-        pairs.push_back(pairOf(folder, *f));
-    SaveTestHooks::beforeJournal();
-    {
-        StagedFile text(folder, withDelimiter(folderPath) + fileName(), journalText(pairs));
-        text.commit();
+        settleJournal(folder, folderPath_, targets);
+    for (const QString& name : names) {
+        const QString temp = StagedFile::newTemporaryName(folder, name);
+        if (temp.isEmpty())
+            fail(QStringLiteral("No name is free for a temporary beside \"%1\"").arg(folderPath_ + name));
+        temps_ << temp;
     }
-    RegularFile::syncFolder(folder);  // the journal is on disk before anything is renamed
+    try {
+        putJournal(folder, folderPath_, stagingText(temps_, names));
+    } catch (const DataPacketError&) {
+        // No temporary is made yet: the journal, if it is in place, names nothing.
+        RegularFile::removeIn(folder, encoded(fileName()));
+        throw;
+    }
+    ownsJournal_ = true;
+}
+
+Save::~Save()
+{
+    if (!ownsJournal_)
+        return;
+    // The temporaries first: a journal that stays without them names nothing left to settle.
+    bool removed = true;
+    for (StagedFile& file : files_)
+        removed = file.discard() && removed;
+    if (removed && RegularFile::syncFolder(folder_) == 0 && RegularFile::removeIn(folder_, encoded(fileName())) == 0)
+        RegularFile::syncFolder(folder_);
+}
+
+void Save::add(StagedFile file)
+{
+    if (files_.size() >= std::size_t(temps_.size()) || file.temporaryName() != temps_[qsizetype(files_.size())])
+        fail(QStringLiteral("\"%1\" is no temporary the save journal names").arg(file.temporaryPath()));
+    files_.push_back(std::move(file));
+}
+
+std::optional<Failure> Save::commit()
+{
+    if (files_.size() != std::size_t(temps_.size()))
+        fail(QStringLiteral("A save in \"%1\" is put in place before all its files are written").arg(folderPath_));
+    std::vector<Pair> pairs;
+    for (const StagedFile& file : files_)
+        pairs.push_back(pairOf(folder_, file));
+    SaveTestHooks::beforeJournal();
+    putJournal(folder_, folderPath_, journalText(pairs));
 
     SaveTestHooks::startBurst();
     std::vector<StagedFile::Placed> placed;
-    for (std::size_t i = 0; i < files.size(); ++i) {
+    for (std::size_t i = 0; i < files_.size(); ++i) {
         try {
-            placed.push_back(files[i]->commit());
+            placed.push_back(files_[i].commit());
         } catch (const std::exception& e) {
-            bool restored = !files[i]->oldSetAside();
-            for (std::size_t j = placed.size(); j-- > 0;)
-                restored = files[j]->putBack(placed[j]) && restored;
-            SaveTestHooks::endBurst();
-            RegularFile::syncFolder(folder);
-            // Put back, the save is over: its journal goes, so that no open ever finishes it. A
-            // journal that stays is finished by the next open, which needs every new byte.
-            restored = restored && removeJournal(folder) == 0;
-            if (restored) {
-                RegularFile::syncFolder(folder);
-            } else {
-                for (StagedFile* f : files)
-                    f->keep();
-            }
-            return Failure{i, QString::fromUtf8(e.what()), !restored};
+            const Failure::Left left = putBack(i, placed);
+            return Failure{i, QString::fromUtf8(e.what()), left};
         }
     }
     SaveTestHooks::afterLastRename();
     SaveTestHooks::endBurst();
-    RegularFile::syncFolder(folder);
+    ownsJournal_ = false;  // removed below, or left for the next open, which finds every new byte in place
+    if (const int error = flushFolder(folder_)) {
+        // The renames may not survive a power cut: the journal and the old bytes stay, so that
+        // whatever the disk keeps of them, the next open finishes the save.
+        for (StagedFile& file : files_)
+            file.keep();
+        return Failure{0, QStringLiteral("The folder \"%1\" cannot be flushed to disk: %2").arg(folderPath_, SystemReason(error)),
+                       Failure::Left::NotFlushed};
+    }
     // The old bytes first, the journal last: old bytes that cannot be removed stay named by it, and
     // the next open, finding every new byte in place, removes them; without it they would be the
     // leftovers of an unknown save.
     bool discarded = true;
-    for (StagedFile* f : files)
-        discarded = f->discard() && discarded;
+    for (StagedFile& file : files_)
+        discarded = file.discard() && discarded;
     SaveTestHooks::afterDiscard();
     if (discarded)
-        removeJournal(folder);
+        removeJournal(folder_);
     return std::nullopt;
 }
 
-Recovery recover(int at, const QString& folder, const QStringList& targets, Leftovers* found)
+Failure::Left Save::putBack(std::size_t failed, const std::vector<StagedFile::Placed>& placed)
+{
+    bool back = !files_[failed].oldSetAside();
+    for (std::size_t j = placed.size(); j-- > 0;)
+        back = files_[j].putBack(placed[j]) && back;
+    SaveTestHooks::endBurst();
+    ownsJournal_ = false;
+    // Put back and on disk, the save is over: its journal goes, so that no open ever finishes it.
+    // A journal that stays is finished by the next open, which needs every new byte.
+    if (back && flushFolder(folder_) == 0 && removeJournal(folder_) == 0) {
+        flushFolder(folder_);
+        return Failure::Left::AsBefore;
+    }
+    for (StagedFile& file : files_)
+        file.keep();
+    return back ? Failure::Left::JournalLeft : Failure::Left::PartlyPut;
+}
+
+Recovery recover(int at, const QString& folder, const QStringList& targets, const QStringList& neverRead,
+                 Leftovers* found)
 {
     const QString folderPath = withDelimiter(folder);
     Leftovers unused;
     Leftovers& leftovers = found ? *found : unused;
     if (!isPending(at))
-        return settleUnrecorded(at, targets, leftovers);
+        return settleUnrecorded(at, targets, neverRead, leftovers);
     const Recovery settled = settleJournal(at, folderPath, targets);
-    return settled == Recovery::None ? settleUnrecorded(at, targets, leftovers) : settled;
+    return settled == Recovery::None ? settleUnrecorded(at, targets, neverRead, leftovers) : settled;
 }
 
 }  // namespace qx::SaveJournal

@@ -12,6 +12,9 @@ namespace qx::SaveTestHooks {
 namespace {
 
 bool counting = false;
+bool stepping = false;   // a save is between its start and its burst
+int stepsDone = 0;
+bool afterBurst = false;  // a burst has ended; no flush of the folder failed since
 int renamesDone = 0;     // in the burst, for the kills
 int processRenames = 0;  // in every burst of the process, for the faults
 int bursts = 0;
@@ -43,10 +46,33 @@ std::optional<QByteArray> fault(const char* word)
 
 void killNow() { ::raise(SIGKILL); }
 
+std::optional<int> killAfterSteps()
+{
+    bool ok = false;
+    const int n = environment("QUENDRIX_TEST_KILL_AFTER_STEPS").toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}
+
 }  // namespace
+
+void startSave()
+{
+    stepping = true;
+    stepsDone = 0;
+}
+
+void step()
+{
+    if (!stepping)
+        return;
+    if (killAfterSteps() == stepsDone)
+        killNow();
+    ++stepsDone;
+}
 
 void startBurst()
 {
+    stepping = false;
     counting = true;
     renamesDone = 0;
     ++bursts;
@@ -54,7 +80,11 @@ void startBurst()
         killNow();
 }
 
-void endBurst() { counting = false; }
+void endBurst()
+{
+    counting = false;
+    afterBurst = true;
+}
 
 int renameFault()
 {
@@ -93,6 +123,14 @@ int journalRemovalFault() { return fault("journal-removal-fails") ? EIO : 0; }
 int discardFault() { return fault("discard-fails") ? EIO : 0; }
 
 int journalReadFault() { return fault("journal-read-fails") ? EIO : 0; }
+
+int folderFlushFault()
+{
+    if (!afterBurst || !fault("flush-after-renames-fails"))
+        return 0;
+    afterBurst = false;
+    return EIO;
+}
 
 void beforeJournal()
 {

@@ -73,14 +73,16 @@ mode_t permissionsFor(int folder, const QByteArray& name)
     return 0666 & ~mask;
 }
 
-// A new temporary of the file `name` in `folder`, made only where no entry has its name; its
-// name goes to `temp`. -1 and errno set when none can be made.
-int createTemporary(int folder, const QByteArray& name, QByteArray* temp)
+// A new temporary of the file `name` in `folder`, made only where no entry has its name: under
+// `chosen`, or else under a name of its own; its name goes to `temp`. -1 and errno set when none
+// can be made.
+int createTemporary(int folder, const QByteArray& name, const QByteArray& chosen, QByteArray* temp)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *temp = name + kTempInfix + RegularFile::temporarySuffix();
+        *temp = chosen.isEmpty() ? name + kTempInfix + RegularFile::temporarySuffix() : chosen;
+        SaveTestHooks::step();
         const int fd = ::openat(folder, temp->constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd >= 0 || errno != EEXIST)
+        if (fd >= 0 || errno != EEXIST || !chosen.isEmpty())
             return fd;
     }
     return -1;
@@ -105,22 +107,41 @@ StagedFile::StagedFile(int folder, const QString& path, const QByteArray& bytes)
     , path_(path)
     , name_(QFile::encodeName(QFileInfo(path).fileName()))
 {
-    if (const QString fault = placeFault(folder, name_); !fault.isEmpty())
-        fail(path, fault);
+    write(bytes, {});
+}
+
+StagedFile::StagedFile(int folder, const QString& path, const QByteArray& bytes, const QString& temporaryName)
+    : folder_(folder)
+    , path_(path)
+    , name_(QFile::encodeName(QFileInfo(path).fileName()))
+{
+    if (!isTemporaryOf(temporaryName, QFileInfo(path).fileName()))
+        fail(path, QStringLiteral("\"%1\" is no temporary name of it").arg(temporaryName));
+    write(bytes, QFile::encodeName(temporaryName));
+}
+
+void StagedFile::write(const QByteArray& bytes, const QByteArray& chosenName)
+{
+    if (const QString fault = placeFault(folder_, name_); !fault.isEmpty())
+        fail(path_, fault);
     QByteArray temp;
-    const int fd = createTemporary(folder, name_, &temp);
+    const int fd = createTemporary(folder_, name_, chosenName, &temp);
     if (fd < 0)
-        fail(path, SystemReason(errno));
-    int error = 0;
-    const bool written = ::fchmod(fd, permissionsFor(folder, name_)) == 0 && (error = WriteAll(fd, bytes)) == 0
-        && (::fsync(fd) == 0 || (error = errno, false));
-    if (!written && error == 0)
-        error = errno;
-    if (::close(fd) != 0 && written)
+        fail(path_, SystemReason(errno));
+    int error = ::fchmod(fd, permissionsFor(folder_, name_)) == 0 ? 0 : errno;
+    if (error == 0) {
+        SaveTestHooks::step();
+        error = WriteAll(fd, bytes);
+    }
+    if (error == 0) {
+        SaveTestHooks::step();
+        error = ::fsync(fd) == 0 ? 0 : errno;
+    }
+    if (::close(fd) != 0 && error == 0)
         error = errno;
     if (error != 0) {
-        ::unlinkat(folder, temp.constData(), 0);
-        fail(path, writeFailure(error));
+        ::unlinkat(folder_, temp.constData(), 0);
+        fail(path_, writeFailure(error));
     }
     temp_ = temp;
     present_ = true;
@@ -193,6 +214,14 @@ StagedFile::Placed StagedFile::commit()
     return Placed::Replaced;
 }
 
+void StagedFile::replace()
+{
+    SaveTestHooks::step();
+    if (const int error = RegularFile::renameIn(folder_, temp_, name_))
+        fail(path_, SystemReason(error));
+    present_ = false;
+}
+
 bool StagedFile::putBack(Placed how)
 {
     if (SaveTestHooks::putBackFault() != 0)
@@ -224,6 +253,17 @@ bool StagedFile::putBack(Placed how)
 bool StagedFile::isTemporaryOf(const QString& name, const QString& of)
 {
     return !of.isEmpty() && RegularFile::isTemporaryName(name, of + QLatin1String(kTempInfix));
+}
+
+QString StagedFile::newTemporaryName(int folder, const QString& of)
+{
+    const QByteArray prefix = QFile::encodeName(of) + kTempInfix;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = prefix + RegularFile::temporarySuffix();
+        if (RegularFile::entryOf(folder, name) == RegularFile::Entry::Missing)
+            return QFile::decodeName(name);
+    }
+    return {};
 }
 
 QString StagedFile::asideOf(const QString& temporaryName)

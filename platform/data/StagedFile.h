@@ -18,6 +18,9 @@ public:
     // open while this object lives; every step is taken in that folder, `path` only names the file
     // in messages. Throws DataPacketError with the system's reason; nothing stays behind.
     StagedFile(int folder, const QString& path, const QByteArray& bytes);
+    // The same under a temporary name chosen beforehand (newTemporaryName), made only where no
+    // entry has that name: where one has, it fails and touches nothing.
+    StagedFile(int folder, const QString& path, const QByteArray& bytes, const QString& temporaryName);
     // Removes the temporary: the new bytes when never committed, else what it may still hold
     // of the old file.
     ~StagedFile();
@@ -39,6 +42,10 @@ public:
     // could not go back from its aside name.
     Placed commit();
     bool oldSetAside() const { return aside_; }
+    // Puts the new bytes in place by one rename over whatever file has the name, whose bytes are
+    // gone then: for a file nothing ever needs to put back. Throws DataPacketError; nothing changed
+    // then.
+    void replace();
     // Undoes commit() (the old bytes back in place, the new ones under the temporary's name again);
     // false when it cannot. Whatever it could not do, every new byte is still at hand.
     bool putBack(Placed how);
@@ -61,6 +68,9 @@ public:
     // Whether `name` (a file name without folder) is exactly the name of a temporary the program
     // makes for the file `of`: `of`, ".qxtmp." and six letters or digits.
     static bool isTemporaryOf(const QString& name, const QString& of);
+    // Such a name for a temporary of the file `of`, under which nothing stands now in the open
+    // folder `folder`; empty when none is found.
+    static QString newTemporaryName(int folder, const QString& of);
     // The name under which a file system that cannot swap keeps the old bytes of the temporary
     // `temporaryName`'s file: ".qxold." in place of ".qxtmp.".
     static QString asideOf(const QString& temporaryName);
@@ -72,6 +82,7 @@ public:
 
 private:
     QByteArray asideName() const;  // the aside name of this file's temporary
+    void write(const QByteArray& bytes, const QByteArray& chosenName);
 
     int folder_ = -1;       // the open folder, not ours to close
     QString path_;

@@ -124,8 +124,8 @@ public:  // for the table's lambdas
 TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSaysWhich)
 {
     // What the open says, and so what it must have made of the folder: DM-023 entirely new, DM-024
-    // entirely old, DM-028 nothing changed, DM-041 (no journal to tell how far the save came) no
-    // file lost and every version of every file kept.
+    // and DM-042 entirely old, DM-028 nothing changed, DM-041 (no journal to tell how far the save
+    // came) no page lost and every version of every page kept.
     struct Case {
         const char* what;
         const char* killAfter;
@@ -134,9 +134,11 @@ TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSay
         bool asVersion1;      // the journal rewritten as the program wrote it before it recorded the old bytes
         bool loseJournal;     // the journal removed after the kill, as a copy without hidden files loses it
         const char* code;
+        int alterTargetOf = 0;     // the pair whose file is given bytes of neither version (a backup put back)
+        int alterTemporaryOf = 0;  // the pair whose temporary is, which the open then keeps
     };
     const Case cases[] = {
-        {"killed before the journal", "-1", "", 0, false, false, "DM-041"},
+        {"killed with every temporary written, before the journal records their bytes", "-1", "", 0, false, false, "DM-042"},
         {"killed after the journal, before the first rename", "0", "", 0, false, false, "DM-023"},
         {"killed between the first and the second rename", "1", "", 0, false, false, "DM-023"},
         {"killed between the second and the third rename", "2", "", 0, false, false, "DM-023"},
@@ -152,6 +154,10 @@ TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSay
         // Journals that the program wrote before: finished, never undone with bytes no digest vouches for.
         {"a journal of version 1", "2", "", 0, true, false, "DM-023"},
         {"a journal of version 1, the new bytes of a file not yet renamed lost", "1", "", 2, true, false, "DM-028"},
+        // Every page the open would replace must hold a version the journal records; what it removes too.
+        {"a page not yet replaced holds bytes of neither version", "2", "", 0, false, false, "DM-028", 3},
+        {"undoing, a page already replaced holds bytes of neither version", "1", "", 3, false, false, "DM-028", 1},
+        {"undoing, a temporary holds bytes of neither version", "1", "", 3, false, false, "DM-024", 0, 2},
         // A crash, then the journal lost: the folder may mix both saves, and only the person can tell.
         {"killed between the second and the third rename, the journal lost", "2", "", 0, false, true, "DM-041"},
         {"no exchange: killed with a file set aside, the journal lost", "3", "no-exchange", 0, false, true, "DM-041"},
@@ -161,12 +167,18 @@ TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSay
         resetFolder();
         ASSERT_TRUE(saveKilled(QString::fromLatin1(c.killAfter), QString::fromLatin1(c.faults)))
             << "the save's test hook ended the program";
-        EXPECT_EQ(QFile::exists(journal()), QByteArray(c.killAfter) != "-1");
+        ASSERT_TRUE(QFile::exists(journal()));
         if (c.loseTemporaryOf > 0) {
             const QList<QByteArray> pair = pairLine(c.loseTemporaryOf);
             ASSERT_EQ(pair.value(0), QByteArray("pair"));
             ASSERT_TRUE(QFile::remove(path(QString::fromUtf8(pair.value(6)))));
         }
+        QStringList altered;
+        for (const auto& [pair, field] : {std::pair{c.alterTargetOf, 7}, std::pair{c.alterTemporaryOf, 6}})
+            if (pair > 0) {
+                altered << QString::fromUtf8(pairLine(pair).value(field));
+                ASSERT_TRUE(writeBytes(path(altered.back()), "other bytes"));
+            }
         if (c.asVersion1) {
             QList<QByteArray> pairs;
             for (const QByteArray& line : readBytes(journal()).split('\n'))
@@ -190,13 +202,23 @@ TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSay
             continue;
         }
         if (code != u"DM-041") {
-            EXPECT_TRUE(after == (code == u"DM-023" ? new_ : old_)) << "entirely " << (code == u"DM-023" ? "new" : "old");
-            EXPECT_EQ(leftovers(), QStringList()) << "no temporary, no aside name, no journal is left";
+            QMap<QString, QByteArray> expected = code == u"DM-023" ? new_ : old_;
+            for (const QString& name : altered)
+                expected.insert(name, "other bytes");
+            EXPECT_TRUE(after == expected) << "entirely " << (code == u"DM-023" ? "new" : "old");
+            EXPECT_EQ(leftovers(), altered) << "no temporary, no aside name, no journal is left but bytes it cannot vouch for";
+            if (altered.isEmpty()) {
+                const ToolRun again = onFolder(Words("open close"));
+                EXPECT_EQ(codesOf(again), QStringList()) << "said once: " << qPrintable(again.lines.join(u'\n'));
+                EXPECT_TRUE(snapshot(folder()) == after);
+            }
             continue;
         }
         const QStringList kept = leftovers();
         for (auto it = old_.cbegin(); it != old_.cend(); ++it) {
             const QString& name = it.key();
+            if (name == u"Alert.xml")
+                continue;  // never read: its leftovers go
             const QByteArray inPlace = after.value(name);
             EXPECT_TRUE(inPlace == it.value() || inPlace == new_.value(name)) << qPrintable(name) << " is old or new";
             for (const QByteArray& version : {it.value(), new_.value(name)}) {
@@ -208,6 +230,49 @@ TEST_F(InterruptedSave, TheNextOpenLeavesTheFolderEntirelyOldOrEntirelyNewAndSay
         }
         for (const QString& leftover : kept)
             EXPECT_TRUE(reopen.lineStarting(QStringLiteral("MSG\t")).value(3).contains(leftover)) << "named: " << qPrintable(leftover);
+    }
+}
+
+TEST_F(InterruptedSave, AKillBeforeTheFirstRenameLeavesTheDeclarationAsSavedBeforeAndIsSaidOnce)
+{
+    // The save killed after each of its steps until its burst of renames, in both save modes: until
+    // its journal is in place it has left nothing; then, until the journal records the new bytes,
+    // no file is replaced, and the next open removes what it wrote and says once that it did not
+    // finish; after, the next open finishes it.
+    for (const char* faults : {"", "no-exchange"}) {
+        int notFinished = 0;
+        for (int steps = 0;; ++steps) {
+            SCOPED_TRACE(QStringLiteral("%1 killed after %2 steps").arg(QLatin1String(faults)).arg(steps).toStdString());
+            ASSERT_LT(steps, 100);
+            resetFolder();
+            qputenv("QUENDRIX_TEST_KILL_AFTER_STEPS", QByteArray::number(steps));
+            const ToolRun killed = save(QString(), QString::fromLatin1(faults));
+            qunsetenv("QUENDRIX_TEST_KILL_AFTER_STEPS");
+            ASSERT_TRUE(killed.finished);
+            if (killed.status == 0)
+                break;  // the burst was reached
+            ASSERT_EQ(killed.status, -1) << "the save's test hook ended the program";
+            if (steps == 0) {
+                EXPECT_EQ(leftovers(), QStringList()) << "nothing written";
+            }
+            const bool journalLeft = QFile::exists(journal());
+
+            const ToolRun first = succeedingOnFolder(Words("open close"));
+            const QMap<QString, QByteArray> after = snapshot(folder());
+            if (codesOf(first) == QStringList{QStringLiteral("DM-023")}) {
+                EXPECT_TRUE(after == new_) << "entirely new";
+            } else {
+                EXPECT_EQ(codesOf(first), journalLeft ? QStringList{QStringLiteral("DM-042")} : QStringList())
+                    << qPrintable(first.lines.join(u'\n'));
+                EXPECT_TRUE(after == old_) << "entirely old";
+                notFinished += journalLeft;
+            }
+            EXPECT_EQ(leftovers(), QStringList());
+            const ToolRun second = succeedingOnFolder(Words("open close"));
+            EXPECT_EQ(codesOf(second), QStringList()) << qPrintable(second.lines.join(u'\n'));
+            EXPECT_TRUE(snapshot(folder()) == after);
+        }
+        EXPECT_GE(notFinished, 12) << "each of the four temporaries is made, written and flushed under the journal";
     }
 }
 
@@ -303,6 +368,7 @@ TEST_F(InterruptedSave, AJournalOverAFolderWhereNothingWasInterruptedNeverSaysAS
         const char* what;
         std::function<void(InterruptedSave&)> make;
         QStringList codes;
+        QStringList left = {};  // leftovers of a save beside it, which go all the same
     };
     const Case cases[] = {
         {"a directory", [](InterruptedSave& t) { QDir().mkdir(t.journal()); }, {QStringLiteral("DM-028")}},
@@ -316,17 +382,28 @@ TEST_F(InterruptedSave, AJournalOverAFolderWhereNothingWasInterruptedNeverSaysAS
                                                 "pair 0 11 " + digest + " 0 - M4P2.xml.qxtmp.Zz9Yy8 M4P2.xml"}));
          },
          {}},
+        {"a journal naming files that do not exist, beside what a save left of the alert list",
+         [](InterruptedSave& t) {
+             const QByteArray digest = qx::StagedFile::digestOf("other bytes");
+             writeBytes(t.journal(), journalOf("Quendrix save journal 2",
+                                               {"pair 1 11 " + digest + " 11 " + digest + " M1P2.xml.qxtmp.Ab12Cd M1P2.xml"}));
+         },
+         {},
+         {QStringLiteral("Alert.xml.qxtmp.Qq1234"), QStringLiteral("Alert.xml.qxold.Qq1234")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         resetFolder();
         c.make(*this);
+        for (const QString& name : c.left)
+            ASSERT_TRUE(writeBytes(path(name), "bytes"));
         const ToolRun r = onFolder(Words("open close"));
         ASSERT_TRUE(r.finished);
         EXPECT_EQ(codesOf(r), c.codes) << qPrintable(r.lines.join(u'\n'));
         EXPECT_EQ(r.status, c.codes.isEmpty() ? 0 : 1);
         EXPECT_TRUE(snapshot(folder()) == old_);
         EXPECT_EQ(QFileInfo::exists(journal()), !c.codes.isEmpty()) << "a journal that names nothing here goes";
+        EXPECT_EQ(leftovers(), c.codes.isEmpty() ? QStringList() : QStringList{qx::SaveJournal::fileName()});
     }
 }
 
@@ -350,6 +427,7 @@ TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
         QMap<QString, qint64> sparse;     // sparse files made in the folder, with their sizes
         QByteArray journal;
         const char* names;  // the entry the message names besides the journal; none when empty
+        const char* missing = "";  // a file of the declaration removed before the open; none when empty
     };
     const Case cases[] = {
         {"a temporary through a linked folder", "zz.txt.qxtmp.", "", {}, {},
@@ -362,6 +440,8 @@ TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
          journalOf("Quendrix save journal 1", {"pair 1 " + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml",
                                                "pair 1 5 " + digest + " M1P2.xml.qxtmp.Lost00 M1P2.xml"}),
          "M1P1.xml.qxtmp.Ab12Cd"},
+        {"a link as the temporary a staging journal names", "M1P1.xml.qxtmp.Ab12Cd", "/notes", {}, {},
+         journalOf("Quendrix save journal staging 1", {"staged M1P1.xml.qxtmp.Ab12Cd M1P1.xml"}), "M1P1.xml.qxtmp.Ab12Cd"},
         {"a file that is not the declaration's, with a temporary of the program's form", "", "",
          {{QStringLiteral("notes.txt"), notes}, {QStringLiteral("notes.txt.qxtmp.Ab12Cd"), other}}, {},
          journalOf("Quendrix save journal 2", {"pair 1 " + otherPair + ' ' + size + ' ' + digest
@@ -383,6 +463,11 @@ TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
                    {"pair 0 " + QByteArray::number(k200MiB) + ' ' + digest + " 0 - M1P1.xml.qxtmp.Ab12Cd M1P1.xml",
                     "pair 0 " + QByteArray::number(k200MiB) + ' ' + digest + " 0 - M1P2.xml.qxtmp.Ab12Cd M1P2.xml"}),
          "M1P2.xml.qxtmp.Ab12Cd"},
+        // It would remove the page as one its save created: a journal of the first version is never undone.
+        {"a journal of version 1 creating a page that is there and one whose new bytes are lost", "", "", {}, {},
+         journalOf("Quendrix save journal 1", {"pair 0 " + m1p1Size + ' ' + m1p1 + " M1P1.xml.qxtmp.Ab12Cd M1P1.xml",
+                                               "pair 0 5 " + digest + " M4P2.xml.qxtmp.Lost00 M4P2.xml"}),
+         "", "M4P2.xml"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -394,6 +479,9 @@ TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
         }
         for (auto it = c.files.cbegin(); it != c.files.cend(); ++it)
             ASSERT_TRUE(writeBytes(path(it.key()), it.value()));
+        if (*c.missing) {
+            ASSERT_TRUE(QFile::remove(path(QString::fromLatin1(c.missing))));
+        }
         for (auto it = c.sparse.cbegin(); it != c.sparse.cend(); ++it) {
             const int fd = ::open(QFile::encodeName(path(it.key())).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
             ASSERT_GE(fd, 0);
@@ -421,16 +509,22 @@ TEST_F(InterruptedSave, AForgedJournalChangesNothingAndEndsTheOpenAtOnce)
         files.remove(QString::fromLatin1(c.link));
         QMap<QString, QByteArray> expected = old_;
         expected.insert(c.files);
+        expected.remove(QString::fromLatin1(c.missing));
         EXPECT_TRUE(files == expected) << "the folder is as it was";
     }
 }
 
 TEST_F(InterruptedSave, WithoutAJournalTheOpenRemovesNoLeftoverThatMayBeACopyOfAFile)
 {
-    // The journal's own temporary holds nothing of the declaration and goes. The program's other
-    // leftovers stay and are named; a person's files that merely look like them are never touched.
-    const QStringList removed{QStringLiteral(".quendrix.journal.qxtmp.Qq1234")};
-    const QStringList kept{QStringLiteral("M1P1.xml.qxtmp.Ab12Cd"), QStringLiteral("Sys.xml.qxold.Zz9900")};
+    // The journal's own temporary and the leftovers of the alert list, which the open never reads,
+    // hold nothing of the declaration and go. The program's other leftovers stay and are named,
+    // two set-aside copies of a missing page among them (neither is known to be the one before the
+    // save); a person's files that merely look like them are never touched.
+    const QStringList removed{QStringLiteral(".quendrix.journal.qxtmp.Qq1234"), QStringLiteral("Alert.xml.qxtmp.Qq1234"),
+                              QStringLiteral("Alert.xml.qxold.Qq1234")};
+    const QStringList kept{QStringLiteral("M1P1.xml.qxtmp.Ab12Cd"), QStringLiteral("Sys.xml.qxold.Zz9900"),
+                           QStringLiteral("M4P2.xml.qxold.Aaaaaa"), QStringLiteral("M4P2.xml.qxold.Bbbbbb")};
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("M4P2.xml"))));
     const QStringList persons{QStringLiteral("budget.qxtmp.xlsx"), QStringLiteral("M1P1.xml.qxtmp.notes"),
                               QStringLiteral("M1P1.xml.qxtmp.Ab-12C"), QStringLiteral("notes.txt.qxold.Ab12Cd"),
                               QStringLiteral("M1P1.xml.qxtmp.Ab12Cd.bak")};
@@ -438,11 +532,14 @@ TEST_F(InterruptedSave, WithoutAJournalTheOpenRemovesNoLeftoverThatMayBeACopyOfA
         ASSERT_TRUE(writeBytes(path(name), "bytes"));
 
     const ToolRun r = succeedingOnFolder(Words("open close"));
-    EXPECT_EQ(codesOf(r), QStringList{QStringLiteral("DM-041")}) << qPrintable(r.lines.join(u'\n'));
+    EXPECT_EQ(codesOf(r), (QStringList{QStringLiteral("DM-041"), QStringLiteral("DM-009")})) << qPrintable(r.lines.join(u'\n'));
     for (const QString& name : removed)
         EXPECT_FALSE(QFileInfo::exists(path(name))) << qPrintable(name);
     for (const QString& name : kept + persons)
         EXPECT_EQ(readBytes(path(name)), QByteArray("bytes")) << qPrintable(name);
+    for (const QString& name : kept)
+        EXPECT_TRUE(r.lineStarting(QStringLiteral("MSG\tDM-041")).value(3).contains(name)) << qPrintable(name);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("M4P2.xml"))));
     EXPECT_TRUE(snapshot(folder()).value(QStringLiteral("M1P1.xml")) == old_.value(QStringLiteral("M1P1.xml")));
 }
 
@@ -452,16 +549,20 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
     struct Case {
         const char* what;
         const char* faults;
-        bool finishedLater;  // nothing could be put back: the message says the next open finishes it
+        const char* later;  // what the message says the save left for the next open to finish; none when empty
     };
+    const char* const changedSome = "此次儲存已改動部分檔案";
+    const char* const changedNone = "此次儲存沒有改動任何檔案";
+    const char* const notFlushed = "不能確定已寫入磁碟";
     const Case cases[] = {
-        {"a rename fails after the file the save created", "rename-fails=2", false},
-        {"no exchange: a file cannot be set aside", "no-exchange,rename-fails=3", false},
-        {"no exchange: a file set aside cannot take its new bytes", "no-exchange,rename-fails=4", false},
-        {"no exchange: a rename fails and nothing can be put back", "no-exchange,rename-fails=3,putback-fails", true},
+        {"a rename fails after the file the save created", "rename-fails=2", ""},
+        {"no exchange: a file cannot be set aside", "no-exchange,rename-fails=3", ""},
+        {"no exchange: a file set aside cannot take its new bytes", "no-exchange,rename-fails=4", ""},
+        {"no exchange: a rename fails and nothing can be put back", "no-exchange,rename-fails=3,putback-fails", changedSome},
         {"no exchange: a file set aside can neither take its new bytes nor go back", "no-exchange,rename-fails=4,putback-fails=0",
-         true},
-        {"the first rename fails and the journal cannot be removed", "rename-fails=0,journal-removal-fails", true},
+         changedSome},
+        {"the first rename fails and the journal cannot be removed", "rename-fails=0,journal-removal-fails", changedNone},
+        {"every file in place, the folder's entries cannot be flushed", "flush-after-renames-fails", notFlushed},
     };
     QMap<QString, QByteArray> oldFiles = old_, newFiles = new_;
     oldFiles.remove(QStringLiteral("PrnSetup.xml"));
@@ -475,19 +576,22 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
         ASSERT_TRUE(saved.finished);
         EXPECT_EQ(saved.status, 1);
         EXPECT_EQ(codesOf(saved), (QStringList{QStringLiteral("DM-009"), QStringLiteral("DM-010"), QStringLiteral("DM-005")}));
+        const bool finishedLater = *c.later;
         const QStringList m = saved.lineStarting(QStringLiteral("MSG\tDM-005"));
-        EXPECT_EQ(m.value(3).contains(QStringLiteral("下次開啟此資料夾時會完成此次儲存")), c.finishedLater) << qPrintable(m.value(3));
-        EXPECT_EQ(m.value(4).contains(QStringLiteral("será concluída quando a pasta for aberta de novo")), c.finishedLater);
-        if (!c.finishedLater) {
+        for (const char* later : {changedSome, changedNone, notFlushed})
+            EXPECT_EQ(m.value(3).contains(QString::fromUtf8(later)), later == c.later) << later << qPrintable(m.value(3));
+        EXPECT_EQ(m.value(3).contains(QStringLiteral("下次開啟此資料夾時會完成此次儲存")), finishedLater);
+        EXPECT_EQ(m.value(4).contains(QStringLiteral("será concluída quando a pasta for aberta de novo")), finishedLater);
+        if (!finishedLater) {
             EXPECT_TRUE(snapshot(folder()) == oldFiles) << "the save put back every file it had renamed";
             EXPECT_EQ(leftovers(), QStringList());
         }
 
         const ToolRun reopen = succeedingOnFolder(Words("open close"));
         QMap<QString, QByteArray> files = snapshot(folder());
-        EXPECT_EQ(files.contains(QStringLiteral("PrnSetup.xml")), c.finishedLater);
+        EXPECT_EQ(files.contains(QStringLiteral("PrnSetup.xml")), finishedLater);
         files.remove(QStringLiteral("PrnSetup.xml"));
-        if (c.finishedLater) {
+        if (finishedLater) {
             EXPECT_EQ(codesOf(reopen), QStringList{QStringLiteral("DM-023")});
             EXPECT_TRUE(files == newFiles) << "entirely new, as the message said";
         } else {
