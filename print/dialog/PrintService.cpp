@@ -39,6 +39,8 @@ QString ChosenPrinterName(const PrinterChoice& choice, const QStringList& names)
 
 QString PdfFilePrinterName() { return QStringLiteral("Print to File (PDF)"); }
 
+QString PdfFilePrinterCaption() { return QStringLiteral("列印到 PDF 檔案 Imprimir em PDF"); }
+
 QStringList SystemPrintService::printerNames() { return QPrinterInfo::availablePrinterNames(); }
 
 int SystemPrintService::currentPrinterIndex()

@@ -25,9 +25,10 @@ struct PrinterChoice {
 // `names`; empty when none is chosen.
 QString ChosenPrinterName(const PrinterChoice& choice, const QStringList& names);
 
-// How the print dialog names a PDF file chosen as the printer, the name the system's printer
-// dialog gives that choice: its offsets are kept under it.
+// The name under which the offsets of a PDF file chosen as the printer are kept (the name the
+// system's printer dialog gave that choice in stored folders), and how the print dialog shows it.
 QString PdfFilePrinterName();
+QString PdfFilePrinterCaption();
 
 enum class PrintOutcome { Printed, NothingToPrint, Failed };
 

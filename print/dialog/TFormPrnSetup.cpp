@@ -368,8 +368,9 @@ void TFormPrnSetup::LoadPrinterSettings()
     }
     if (index >= names.size())
         index = -1;
-    // A PDF file is shown, and keeps its offsets, under the name the system's dialog gives it.
-    const QString name = toFile ? PdfFilePrinterName() : index >= 0 ? names[index] : kNoPrinter;
+    // A PDF file is shown in the program's two languages and keeps its offsets under the name
+    // stored folders know it by.
+    const QString name = toFile ? PdfFilePrinterCaption() : index >= 0 ? names[index] : kNoPrinter;
     PanelPrinterName->setToolTip(toFile ? page.printer.pdfFile : QString());
     if (PanelPrinterName->text() == name && PanelPrinterNameTag == index && LabelRpt_IDTag == PageCode)
         return;
@@ -377,7 +378,7 @@ void TFormPrnSetup::LoadPrinterSettings()
     PanelPrinterNameTag = index;
     LabelRpt_IDTag = PageCode;
     if (PrinterShown()) {
-        const OffsetOwner owner{PageCode, M1OnA4, PanelComputerName->text(), name};
+        const OffsetOwner owner{PageCode, M1OnA4, PanelComputerName->text(), ShownPrinterKey()};
         // Stored offsets that would put the page off its paper (a folder from another computer)
         // are refused as typed ones are; the page keeps the offsets it had.
         if (const auto stored = FindStoredOffsets(dm_.cdsPrnSetup, owner, SharedDefaults())) {
@@ -398,7 +399,12 @@ void TFormPrnSetup::LoadPrinterSettings()
 
 bool TFormPrnSetup::PrinterShown() const
 {
-    return PanelPrinterNameTag >= 0 || PanelPrinterName->text() == PdfFilePrinterName();
+    return PanelPrinterNameTag >= 0 || PanelPrinterName->text() == PdfFilePrinterCaption();
+}
+
+QString TFormPrnSetup::ShownPrinterKey() const
+{
+    return PanelPrinterName->text() == PdfFilePrinterCaption() ? PdfFilePrinterName() : PanelPrinterName->text();
 }
 
 QLineEdit& TFormPrnSetup::EditOf(OffsetEdge edge) const
@@ -488,7 +494,7 @@ void TFormPrnSetup::SavePrinterSettings()
         return;
     if (!ApplyPrinterSettings(false))
         return;
-    const OffsetOwner owner{PageCode, M1OnA4, PanelComputerName->text(), PanelPrinterName->text()};
+    const OffsetOwner owner{PageCode, M1OnA4, PanelComputerName->text(), ShownPrinterKey()};
     StoreOffsets(dm_.cdsPrnSetup, owner, SharedDefaults(), SettingsOf(*currentReport_).margins);
 }
 

@@ -97,6 +97,8 @@ private:
     void UpdateControls();
     // A printer (or a PDF file) is shown, under whose name offsets can be saved.
     bool PrinterShown() const;
+    // The name the shown printer's offsets are kept under.
+    QString ShownPrinterKey() const;
     bool SelectedItemPrints() const;
     int SelectedItem() const;
     template <typename Handler> void Guarded(Handler handler);

@@ -346,18 +346,20 @@ TEST_F(PrnSetupDialog, SavedOffsetsServeOnlyTheirPrinterAndComputer)
     EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 3);
     printers.names.removeFirst();
 
-    // A PDF file chosen: the printer line names it as the system's dialog does, and its offsets
-    // are saved and found again under that name like a printer's.
+    // A PDF file chosen: the printer line names it in the program's two languages, and its
+    // offsets are saved and found again like a printer's, under the name stored folders know.
+    const QString pdfCaption = QStringLiteral("列印到 PDF 檔案 Imprimir em PDF");
     printers.setupPdfFile = QStringLiteral("/tmp/page.pdf");
     dlg->btnSelectPrinterClick();
-    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Print to File (PDF)"));
+    EXPECT_EQ(dlg->PanelPrinterName->text(), pdfCaption);
     EXPECT_EQ(dlg->PanelPrinterName->toolTip(), QStringLiteral("/tmp/page.pdf"));
     EXPECT_TRUE(dlg->btnSaveSetting->isEnabled());
     SetOffsets("8", "4");
     dlg->SavePrinterSettings();
     EXPECT_EQ(dm->cdsPrnSetup.recordCount(), 4);
+    EXPECT_EQ(dm->cdsPrnSetup.fieldByName(u"Printer_Name").asString(), QStringLiteral("Print to File (PDF)"));
     Reopen(6011);
-    EXPECT_EQ(dlg->PanelPrinterName->text(), QStringLiteral("Print to File (PDF)"));
+    EXPECT_EQ(dlg->PanelPrinterName->text(), pdfCaption);
     EXPECT_EQ(Offsets(), QStringLiteral("8/4"));
     dlg->btnPrintClick(true);
     ASSERT_EQ(printers.prints.size(), 1u);
