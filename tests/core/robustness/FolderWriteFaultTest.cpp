@@ -117,8 +117,9 @@ TEST_F(FolderWriteFaultTest, EachFileReplacedByADirectoryIsReportedKeptAndSavedL
         EXPECT_TRUE(m.por.startsWith(QStringLiteral("Houve a seguinte falha quando armazenou o ficheiro '%1' no disco rígido:\r\n")
                                          .arg(QString::fromUtf16(spec.titleChn))))
             << qPrintable(m.por);
-        if (!field.isEmpty())
+        if (!field.isEmpty()) {
             EXPECT_GT(ds.changeCount(), 0) << "the refused changes are kept";
+        }
         expectEveryFileWhole(file);
 
         ASSERT_TRUE(QDir().rmdir(path(file)));

@@ -41,8 +41,9 @@ TEST(RegularFile, OnlyARegularFileInTheFolderOpensAndNothingWaits)
         const qx::RegularFile::Opened f = qx::RegularFile::open(folder.get(), c.name, c.flags, 0644);
         EXPECT_EQ(bool(f.fd), c.opens);
         EXPECT_EQ(f.irregular, c.irregular);
-        if (!c.opens)
+        if (!c.opens) {
             EXPECT_NE(f.error, 0);
+        }
     }
     QByteArray bytes;
     const qx::RegularFile::Opened f = qx::RegularFile::open(folder.get(), "plain", O_RDONLY);
