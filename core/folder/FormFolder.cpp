@@ -335,13 +335,19 @@ bool settleInterruptedSave(int dir, const QString& folder, bool readOnly)
 {
     if (dir < 0)
         return true;
-    if (readOnly) {
-        if (!qx::SaveJournal::isPending(dir))
-            return true;  // temporaries alone never changed a file
-        ShowFolderMessage(InterruptedSaveStuckMsg(folder, QString()));
-        return false;
-    }
     try {
+        if (readOnly) {
+            if (!qx::SaveJournal::isPending(dir))
+                return true;
+            // A save that stopped before its first replacement left the declaration as saved
+            // before: it can be read, though its leftovers stay until the folder can be written.
+            if (qx::SaveJournal::replacedNothing(dir, folder, declarationFileNames())) {
+                ShowFolderMessage(UnfinishedSaveMsg(folder));
+                return true;
+            }
+            ShowFolderMessage(InterruptedSaveStuckMsg(folder, QString()));
+            return false;
+        }
         qx::SaveJournal::Leftovers found;
         switch (qx::SaveJournal::recover(dir, folder, declarationFileNames(), neverReadFileNames(), &found)) {
         case qx::SaveJournal::Recovery::None: break;

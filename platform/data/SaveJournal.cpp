@@ -651,6 +651,12 @@ Failure::Left Save::putBack(std::size_t failed, const std::vector<StagedFile::Pl
     return back ? Failure::Left::JournalLeft : Failure::Left::PartlyPut;
 }
 
+bool replacedNothing(int at, const QString& folder, const QStringList& targets)
+{
+    const QString folderPath = withDelimiter(folder);
+    return readJournal(at, folderPath + fileName(), targets).staging;
+}
+
 Recovery recover(int at, const QString& folder, const QStringList& targets, const QStringList& neverRead,
                  Leftovers* found)
 {

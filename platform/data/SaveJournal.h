@@ -143,5 +143,8 @@ Recovery recover(int folder, const QString& folderPath, const QStringList& targe
                  Leftovers* found = nullptr);
 // Whether the open folder `folder` holds the journal of an interrupted save.
 bool isPending(int folder);
+// Whether that journal is a staging journal, whose save replaced no file; it is only read. Throws
+// UnusableJournal as recover() does.
+bool replacedNothing(int folder, const QString& folderPath, const QStringList& targets);
 
 }  // namespace qx::SaveJournal
