@@ -640,11 +640,18 @@ Failure::Left Save::putBack(std::size_t failed, const std::vector<StagedFile::Pl
         back = files_[j].putBack(placed[j]) && back;
     SaveTestHooks::endBurst();
     ownsJournal_ = false;
-    // Put back and on disk, the save is over: its journal goes, so that no open ever finishes it.
-    // A journal that stays is finished by the next open, which needs every new byte.
-    if (back && flushFolder(folder_) == 0 && removeJournal(folder_) == 0) {
-        flushFolder(folder_);
-        return Failure::Left::AsBefore;
+    // Put back and on disk, the save is over: its new bytes, then its journal, go, so that no open
+    // ever finishes it (a journal that stays is finished by the next open, which needs every new
+    // byte). A journal left without them names nothing, and the next open drops it unsaid.
+    if (back && flushFolder(folder_) == 0) {
+        bool discarded = true;
+        for (StagedFile& file : files_)
+            discarded = file.discard() && discarded;
+        SaveTestHooks::afterDiscard();
+        if (removeJournal(folder_) == 0 || discarded) {
+            flushFolder(folder_);
+            return Failure::Left::AsBefore;
+        }
     }
     for (StagedFile& file : files_)
         file.keep();

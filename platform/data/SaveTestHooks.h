@@ -6,7 +6,8 @@
 //       up, after K renames of the burst that puts a save's files in place; -1: with every
 //       temporary written, before the journal that records their bytes; K at least the renames of
 //       the save: after the last one, before the old bytes are discarded; "discarded": after they
-//       are, before the journal is removed.
+//       are (or, in a save that failed and put its files back, the new bytes), before the journal
+//       is removed.
 //   QUENDRIX_TEST_KILL_AFTER_STEPS=N  the same after N steps of a save before its burst: each
 //       creation, write, flush and rename of a temporary or of the journal, and each flush of the
 //       folder; 0: before the first.

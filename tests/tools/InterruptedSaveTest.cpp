@@ -550,6 +550,7 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
         const char* what;
         const char* faults;
         const char* later;  // what the message says the save left for the next open to finish; none when empty
+        bool journalStays = false;  // naming nothing left, which the next open drops unsaid
     };
     const char* const changedSome = "此次儲存已改動部分檔案";
     const char* const changedNone = "此次儲存沒有改動任何檔案";
@@ -561,7 +562,9 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
         {"no exchange: a rename fails and nothing can be put back", "no-exchange,rename-fails=3,putback-fails", changedSome},
         {"no exchange: a file set aside can neither take its new bytes nor go back", "no-exchange,rename-fails=4,putback-fails=0",
          changedSome},
-        {"the first rename fails and the journal cannot be removed", "rename-fails=0,journal-removal-fails", changedNone},
+        {"the first rename fails and the journal cannot be removed", "rename-fails=0,journal-removal-fails", "", true},
+        {"the first rename fails and neither the new bytes nor the journal can be removed",
+         "rename-fails=0,journal-removal-fails,discard-fails", changedNone},
         {"every file in place, the folder's entries cannot be flushed", "flush-after-renames-fails", notFlushed},
     };
     QMap<QString, QByteArray> oldFiles = old_, newFiles = new_;
@@ -584,7 +587,7 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
         EXPECT_EQ(m.value(4).contains(QStringLiteral("será concluída quando a pasta for aberta de novo")), finishedLater);
         if (!finishedLater) {
             EXPECT_TRUE(snapshot(folder()) == oldFiles) << "the save put back every file it had renamed";
-            EXPECT_EQ(leftovers(), QStringList());
+            EXPECT_EQ(leftovers(), c.journalStays ? QStringList{qx::SaveJournal::fileName()} : QStringList());
         }
 
         const ToolRun reopen = succeedingOnFolder(Words("open close"));
@@ -599,6 +602,18 @@ TEST_F(InterruptedSave, ASaveReportedFailedIsNeverFinishedByTheNextOpen)
             EXPECT_TRUE(files == oldFiles) << "entirely old";
         }
     }
+
+    // Killed while a failed save tidies up, every file put back: the next open has nothing to say
+    // of it, and nothing of it stays.
+    resetFolder();
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("PrnSetup.xml"))));
+    ASSERT_TRUE(saveKilled(QStringLiteral("discarded"), QStringLiteral("rename-fails=2")));
+    const ToolRun reopen = succeedingOnFolder(Words("open close"));
+    EXPECT_EQ(codesOf(reopen), QStringList{QStringLiteral("DM-009")});
+    QMap<QString, QByteArray> files = snapshot(folder());
+    files.remove(QStringLiteral("PrnSetup.xml"));
+    EXPECT_TRUE(files == oldFiles);
+    EXPECT_EQ(leftovers(), QStringList());
 }
 
 TEST_F(InterruptedSave, ASaveThatSucceededIsNeverSaidToBeUndone)
