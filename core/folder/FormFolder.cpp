@@ -402,18 +402,6 @@ void rememberFolder(const QString& folder)
 // one, and fails when it is read.
 bool isPresent(const qx::RegularFile::Opened& file) { return file.fd || file.error != ENOENT; }
 
-// The copies of the file `fileName` that a save set aside (its earlier bytes, under the file's
-// name, ".qxold." and six letters or digits) among `names`, the entries of the open folder `dir`.
-QStringList setAsideCopiesOf(int dir, const QStringList& names, const QString& fileName)
-{
-    QStringList copies;
-    for (const QString& name : names)
-        if (qx::StagedFile::isAsideOf(name, fileName)
-            && qx::RegularFile::entryOf(dir, encoded(name)) == qx::RegularFile::Entry::Regular)
-            copies << name;
-    return copies;
-}
-
 // The files missing from the open folder `dir` (-1: none), in both languages for DM-009; in a
 // folder nobody can save into, where no open can put anything back, also the copies an
 // interrupted save set aside of each, which hold its earlier bytes.
@@ -429,8 +417,7 @@ MissingFiles missingFiles(const TdmMain& dm, const std::vector<qx::RegularFile::
     MissingFiles missing;
     QStringList names;
     if (readOnly && dir >= 0) {
-        for (const QByteArray& name : qx::RegularFile::namesIn(dir))
-            names << QFile::decodeName(name);
+        names = qx::SaveJournal::entryNames(dir);
         names.sort();
     }
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -443,7 +430,7 @@ MissingFiles missingFiles(const TdmMain& dm, const std::vector<qx::RegularFile::
         }
         missing.titlesChn += crlf + entry.TitleChn;
         missing.titlesPor += crlf + entry.TitlePor;
-        if (const QStringList copies = setAsideCopiesOf(dir, names, entry.FileName); !copies.isEmpty())
+        if (const QStringList copies = qx::SaveJournal::setAsideCopiesOf(dir, names, entry.FileName); !copies.isEmpty())
             missing.setAside.push_back({entry.TitleChn, entry.TitlePor, copies});
     }
     return missing;

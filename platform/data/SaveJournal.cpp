@@ -303,15 +303,6 @@ bool mayFinishOver(const Pair& p, const Seen& target)
     return !target.present || holdsOld(p, target) || (p.had && p.old.digest.isEmpty());
 }
 
-// The names of the entries of the open folder `folder`.
-QStringList entryNames(int folder)
-{
-    QStringList names;
-    for (const QByteArray& name : RegularFile::namesIn(folder))
-        names << QFile::decodeName(name);
-    return names;
-}
-
 // The regular files among `names` that are temporaries or aside names the program makes for `of`.
 QStringList leftoversOf(int folder, const QStringList& names, const QString& of)
 {
@@ -360,10 +351,7 @@ Recovery settleUnrecorded(int folder, const QStringList& targets, const QStringL
             continue;
         }
         QStringList own = leftoversOf(folder, names, target);
-        QStringList asides;
-        for (const QString& name : own)
-            if (StagedFile::isAsideOf(name, target))
-                asides << name;
+        const QStringList asides = setAsideCopiesOf(folder, own, target);
         // Of several set-aside copies none is known to be the one before the save.
         if (asides.size() == 1 && RegularFile::entryOf(folder, encoded(target)) == RegularFile::Entry::Missing
             && RegularFile::renameIn(folder, encoded(asides[0]), encoded(target)) == 0) {
@@ -656,6 +644,23 @@ Failure::Left Save::putBack(std::size_t failed, const std::vector<StagedFile::Pl
     for (StagedFile& file : files_)
         file.keep();
     return back ? Failure::Left::JournalLeft : Failure::Left::PartlyPut;
+}
+
+QStringList entryNames(int folder)
+{
+    QStringList names;
+    for (const QByteArray& name : RegularFile::namesIn(folder))
+        names << QFile::decodeName(name);
+    return names;
+}
+
+QStringList setAsideCopiesOf(int folder, const QStringList& names, const QString& target)
+{
+    QStringList copies;
+    for (const QString& name : names)
+        if (StagedFile::isAsideOf(name, target) && RegularFile::entryOf(folder, encoded(name)) == RegularFile::Entry::Regular)
+            copies << name;
+    return copies;
 }
 
 bool replacedNothing(int at, const QString& folder, const QStringList& targets)

@@ -143,6 +143,11 @@ Recovery recover(int folder, const QString& folderPath, const QStringList& targe
                  Leftovers* found = nullptr);
 // Whether the open folder `folder` holds the journal of an interrupted save.
 bool isPending(int folder);
+// The names of the entries of the open folder `folder`.
+QStringList entryNames(int folder);
+// The regular files among `names`, entries of the open folder `folder`, that hold the earlier
+// bytes of the file `target` a save set aside (StagedFile::isAsideOf).
+QStringList setAsideCopiesOf(int folder, const QStringList& names, const QString& target);
 // Whether that journal is a staging journal, whose save replaced no file; it is only read. Throws
 // UnusableJournal as recover() does.
 bool replacedNothing(int folder, const QString& folderPath, const QStringList& targets);
